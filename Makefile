@@ -1,0 +1,30 @@
+# Entry points: `make run` builds and starts the application, `make test` builds and runs every test.
+BUILD ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test run sanitize clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize:
+	$(MAKE) test BUILD=build-asan CMAKE_FLAGS=-DZR40_SANITIZE=ON
+
+run: build
+	@scripts/run-app $(BUILD)
+
+clean:
+	rm -rf $(BUILD) build-asan

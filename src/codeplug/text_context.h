@@ -1,0 +1,26 @@
+#pragma once
+
+#include "codeplug/codeplug.h"
+
+#include <QString>
+
+namespace zr40 {
+
+// What every text-producing rule needs to know: the interface language and the decimal
+// separator chosen from the user's locale at start-up.
+struct TextContext {
+    bool IsEnglish = false;
+    QChar DecimalSeparator = QLatin1Char('.');
+
+    static TextContext Of(const Codeplug& codeplug) {
+        return {codeplug.IsEnglish, codeplug.DecimalSeparator.isEmpty()
+                                        ? QLatin1Char('.')
+                                        : codeplug.DecimalSeparator.at(0)};
+    }
+    // English or Chinese text of a pair.
+    QString Pick(const QString& english, const QString& chinese) const {
+        return IsEnglish ? english : chinese;
+    }
+};
+
+} // namespace zr40

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "codeplug/codeplug.h"
+
+#include <QWidget>
+
+namespace zr40 {
+
+// Base of the configuration pages the main window hosts as child windows (channel grid,
+// function setup, receive lists, ...). A page sets its open flag in the codeplug while it exists;
+// the main window lists it in the Window menu under CommandNumber() and checks it when active.
+class ConfigPage : public QWidget {
+    Q_OBJECT
+public:
+    ConfigPage(Codeplug& codeplug, bool Codeplug::*openFlag, QWidget* parent = nullptr)
+        : QWidget(parent), codeplug_(codeplug), openFlag_(openFlag) {
+        codeplug_.*openFlag_ = true;
+    }
+    ~ConfigPage() override { codeplug_.*openFlag_ = false; }
+
+    // Window-menu command number: 1000 channels, 1001 function setup, ..., 1006 receive lists.
+    virtual int CommandNumber() const = 0;
+    // Caption in the current language.
+    virtual QString Caption() const = 0;
+    // Help topic opened by F1 ("chinfo.htm").
+    virtual QString HelpTopic() const = 0;
+    // Reload every control from the codeplug (AnalyseChannelInformation, AnalyseOption, ...).
+    virtual void Analyse() = 0;
+    // Commit an edit in progress (the channel grid's in-cell editor); others have none.
+    virtual void FreshData() {}
+
+    Codeplug& codeplug() const { return codeplug_; }
+
+signals:
+    // The page changed the codeplug (the main window marks unsaved changes).
+    void edited();
+
+private:
+    Codeplug& codeplug_;
+    bool Codeplug::*openFlag_;
+};
+
+} // namespace zr40

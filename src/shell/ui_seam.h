@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace zr40 {
+
+// Every message box, file dialog and help request of the application goes through this seam,
+// so that tests can answer them. The application installs the interactive implementation; a test
+// installs one that returns prepared answers.
+class UiSeam {
+public:
+    virtual ~UiSeam() = default;
+
+    // A modal message box; returns the button pressed (QMessageBox::Ok, Cancel, Retry, ...).
+    virtual QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
+                                                const QString& title, const QString& text,
+                                                QMessageBox::StandardButtons buttons) = 0;
+
+    // Open (isOpen) or save dialog with the filters given; returns the chosen path or an empty
+    // text when cancelled. Save dialogs ask before overwriting and add defaultSuffix.
+    virtual QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
+                               const QString& proposedName, const QStringList& filters,
+                               const QString& defaultSuffix) = 0;
+
+    // Shows the help topic ("chinfo.htm") in the current language.
+    virtual void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) = 0;
+
+    static UiSeam& Instance();
+    // Replaces the seam (tests); pass nullptr to restore the interactive one.
+    static void Install(UiSeam* seam);
+};
+
+} // namespace zr40
