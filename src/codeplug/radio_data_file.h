@@ -1,0 +1,35 @@
+#pragma once
+
+#include "codeplug/codeplug.h"
+#include "codeplug/file_result.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace zr40 {
+
+// The .rdat file: a 16-byte header "ZR40 Ver1.0.1   " followed by 1,277 signed 32-bit
+// little-endian values in a fixed order. Band limits, the model image and the password block are
+// not in it.
+class RadioDataFile {
+public:
+    static constexpr int kFileSize = 5124;
+    static constexpr int kHeaderSize = 16;
+    static constexpr int kCheckedHeaderSize = 8; // only "ZR40 Ver" is compared on load
+    static constexpr int kChannelRecordOffset = 772;
+    static constexpr int kChannelRecordSize = 128;
+    static constexpr int kRxListOffset = 4868;
+    static const char kHeader[kHeaderSize + 1];
+
+    static QByteArray Serialize(const Codeplug& codeplug);
+    // Loads every value of the file into the codeplug and recomputes the key lengths from the
+    // keys. On failure the codeplug is left exactly as it was.
+    static FileResult Parse(const QByteArray& bytes, Codeplug& codeplug);
+
+    static FileResult ReadFromFile(const QString& path, Codeplug& codeplug);
+    // Writes beside the target and replaces it only when everything was written, so a failed
+    // save never leaves a half-written file behind.
+    static FileResult WriteToFile(const QString& path, const Codeplug& codeplug);
+};
+
+} // namespace zr40

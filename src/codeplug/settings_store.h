@@ -1,0 +1,32 @@
+#pragma once
+
+#include "codeplug/codeplug.h"
+
+#include <QString>
+
+namespace zr40 {
+
+// The two settings that survive between runs: interface language and serial port. They live in
+// the user's own settings (organisation "NQ", application "ZR40"): a machine-wide store cannot be
+// written by an ordinary user on Linux, and a failed write would lose the choice silently.
+class SettingsStore {
+public:
+    static constexpr const char* kLanguage = "Language";
+    static constexpr const char* kComPort = "ComPort";
+
+    // Missing value -> empty text.
+    QString ReadText(const QString& name) const;
+    // false when the value could not be stored.
+    bool WriteText(const QString& name, const QString& text);
+
+    static bool IsEnglishFrom(const QString& text); // exactly "True"
+    // Leading blanks skipped, digits up to the first other character; no digits -> 1.
+    static int ComPortNumberFrom(const QString& text);
+    // A device name ("ttyUSB0", "/dev/ttyACM0", "COM3") rather than a plain number.
+    static bool IsDeviceName(const QString& text);
+
+    // IsEnglish, ComPortNumber and ComPortName as the main window sets them at start-up.
+    void Load(Codeplug& codeplug) const;
+};
+
+} // namespace zr40
