@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace zr40 {
+
+// A text box that lets through only what the radio field can hold: every typed character passes
+// KeyFilter of its kind (refused keys are dropped, lower-case hex letters come out upper-case),
+// and pasted text is filtered the same way, character by character. Text set by the program is
+// shown as it is: a value read from the radio may hold characters the user cannot type (a key
+// with hex letters), and filtering it would silently change the value on the next commit.
+//
+// It reports Enter, Escape and the loss of focus as signals, so that an owner can commit on
+// Enter or on leaving the box and cancel on Escape.
+class KeyFilterEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit KeyFilterEdit(int kind, QWidget* parent = nullptr);
+
+    int kind() const { return kind_; }
+    void setKind(int kind);
+    QChar decimalSeparator() const { return separator_; }
+    void setDecimalSeparator(QChar separator);
+
+    // Text as it would remain after typing `text` into an empty box one character at a time.
+    QString filtered(const QString& text) const;
+
+signals:
+    void enterPressed();
+    void escapePressed();
+    void focusLost();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void pasteFiltered();
+
+    int kind_;
+    QChar separator_ = QLatin1Char('.');
+};
+
+} // namespace zr40
