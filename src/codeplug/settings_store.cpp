@@ -1,0 +1,79 @@
+#include "codeplug/settings_store.h"
+
+#include <QSettings>
+
+namespace zr40 {
+
+namespace {
+
+QSettings UserSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("NQ"),
+                     QStringLiteral("ZR40"));
+}
+
+// Digits after optional leading blanks; -1 when there are none or they do not fit a port number.
+int LeadingNumber(const QString& text) {
+    int i = 0;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    int value = 0;
+    int digits = 0;
+    for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i, ++digits) {
+        value = value * 10 + (text[i].unicode() - '0');
+        if (value > 32767)
+            return -1;
+    }
+    return digits == 0 ? -1 : value;
+}
+
+} // namespace
+
+QString SettingsStore::ReadText(const QString& name) const {
+    const QSettings settings = UserSettings();
+    const QVariant value = settings.value(name);
+    return value.isValid() ? value.toString() : QString();
+}
+
+bool SettingsStore::WriteText(const QString& name, const QString& text) {
+    QSettings settings = UserSettings();
+    if (!settings.isWritable())
+        return false;
+    settings.setValue(name, text);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool SettingsStore::IsEnglishFrom(const QString& text) {
+    return text == QStringLiteral("True");
+}
+
+int SettingsStore::ComPortNumberFrom(const QString& text) {
+    const int number = LeadingNumber(text);
+    return number < 0 ? 1 : number;
+}
+
+bool SettingsStore::IsDeviceName(const QString& text) {
+    const QString trimmed = text.trimmed();
+    return !trimmed.isEmpty() && !trimmed[0].isDigit();
+}
+
+void SettingsStore::Load(Codeplug& codeplug) const {
+    codeplug.IsEnglish = IsEnglishFrom(ReadText(QString::fromLatin1(kLanguage)));
+    const QString port = ReadText(QString::fromLatin1(kComPort));
+    if (IsDeviceName(port)) {
+        codeplug.ComPortName = port.trimmed();
+        // "COM3" keeps the number in step; any other device name leaves port 1.
+        const bool com = codeplug.ComPortName.startsWith(QStringLiteral("COM"));
+        codeplug.ComPortNumber =
+            static_cast<std::int16_t>(com ? ComPortNumberFrom(codeplug.ComPortName.mid(3)) : 1);
+        return;
+    }
+    codeplug.ComPortNumber = static_cast<std::int16_t>(ComPortNumberFrom(port));
+#ifdef Q_OS_WIN
+    codeplug.ComPortName = QStringLiteral("COM") + QString::number(codeplug.ComPortNumber);
+#else
+    codeplug.ComPortName.clear();
+#endif
+}
+
+} // namespace zr40
