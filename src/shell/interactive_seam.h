@@ -1,0 +1,27 @@
+#pragma once
+
+#include "shell/ui_seam.h"
+
+#include <QPointer>
+
+namespace zr40 {
+
+class HelpWindow;
+
+// The seam as a person uses it: real message boxes, the platform's file dialogs and one help
+// window that is reused for every topic.
+class InteractiveSeam : public UiSeam {
+public:
+    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
+                       const QString& proposedName, const QStringList& filters,
+                       const QString& defaultSuffix) override;
+    void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) override;
+
+private:
+    QPointer<HelpWindow> help_;
+};
+
+} // namespace zr40

@@ -1,0 +1,22 @@
+#include "shell/ui_seam.h"
+
+#include "shell/interactive_seam.h"
+
+namespace zr40 {
+
+namespace {
+UiSeam* installed = nullptr;
+} // namespace
+
+UiSeam& UiSeam::Instance() {
+    if (installed)
+        return *installed;
+    static InteractiveSeam interactive;
+    return interactive;
+}
+
+void UiSeam::Install(UiSeam* seam) {
+    installed = seam;
+}
+
+} // namespace zr40

@@ -1,0 +1,83 @@
+#include "gui_support.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace zr40::test {
+
+ScriptedSeam::ScriptedSeam() {
+    UiSeam::Install(this);
+}
+
+ScriptedSeam::~ScriptedSeam() {
+    UiSeam::Install(nullptr);
+}
+
+void ScriptedSeam::Clear() {
+    messageAnswers.clear();
+    fileAnswers.clear();
+    messages.clear();
+    fileDialogs.clear();
+    helpTopics.clear();
+    helpEnglish.clear();
+}
+
+QMessageBox::StandardButton ScriptedSeam::Message(QWidget*, QMessageBox::Icon icon,
+                                                  const QString& title, const QString& text,
+                                                  QMessageBox::StandardButtons buttons) {
+    messages.append({icon, title, text, buttons});
+    if (!messageAnswers.isEmpty())
+        return messageAnswers.takeFirst();
+    if (buttons.testFlag(QMessageBox::Ok))
+        return QMessageBox::Ok;
+    for (int bit = 0; bit < 32; ++bit) {
+        const auto button = static_cast<QMessageBox::StandardButton>(1u << bit);
+        if (buttons.testFlag(button))
+            return button;
+    }
+    return QMessageBox::Ok;
+}
+
+QString ScriptedSeam::FileDialog(QWidget*, bool isOpen, const QString& title,
+                                 const QString& proposedName, const QStringList& filters,
+                                 const QString& defaultSuffix) {
+    fileDialogs.append({isOpen, title, proposedName, filters, defaultSuffix});
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+void ScriptedSeam::ShowHelpTopic(QWidget*, const QString& topic, bool english) {
+    helpTopics.append(topic);
+    helpEnglish.append(english);
+}
+
+TemporarySettings::TemporarySettings() {
+    hadXdg_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    previousXdg_ = qgetenv("XDG_CONFIG_HOME");
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, dir_.path());
+        QSettings::setPath(format, QSettings::SystemScope, dir_.path() + QStringLiteral("/xdg"));
+    }
+}
+
+TemporarySettings::~TemporarySettings() {
+    if (hadXdg_)
+        qputenv("XDG_CONFIG_HOME", previousXdg_);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+}
+
+void TemporarySettings::Wipe() {
+    QDir dir(dir_.path());
+    for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        QFileInfo info(dir.filePath(entry));
+        if (info.isDir())
+            QDir(info.filePath()).removeRecursively();
+        else
+            QFile::remove(info.filePath());
+    }
+}
+
+} // namespace zr40::test

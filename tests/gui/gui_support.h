@@ -1,0 +1,83 @@
+#pragma once
+
+#include "shell/ui_seam.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace zr40::test {
+
+// One message box the application showed.
+struct ShownMessage {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+};
+
+// One file dialog the application showed.
+struct ShownFileDialog {
+    bool isOpen = false;
+    QString title;
+    QString proposedName;
+    QStringList filters;
+    QString defaultSuffix;
+};
+
+// A seam that answers from prepared queues and records what was shown. It installs itself on
+// construction and restores the interactive seam when destroyed.
+//
+// Messages: the next queued answer, or, when the queue is empty, Ok if offered, else the first
+// offered button. File dialogs: the next queued path; an empty path or an empty queue is a
+// cancelled dialog.
+class ScriptedSeam : public UiSeam {
+public:
+    ScriptedSeam();
+    ~ScriptedSeam() override;
+    ScriptedSeam(const ScriptedSeam&) = delete;
+    ScriptedSeam& operator=(const ScriptedSeam&) = delete;
+
+    void AnswerMessage(QMessageBox::StandardButton answer) { messageAnswers.append(answer); }
+    void AnswerFile(const QString& path) { fileAnswers.append(path); }
+    void Clear();
+
+    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
+                       const QString& proposedName, const QStringList& filters,
+                       const QString& defaultSuffix) override;
+    void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) override;
+
+    QList<QMessageBox::StandardButton> messageAnswers;
+    QStringList fileAnswers;
+
+    QList<ShownMessage> messages;
+    QList<ShownFileDialog> fileDialogs;
+    QStringList helpTopics;
+    QList<bool> helpEnglish;
+};
+
+// A private settings folder for one test: points the user's configuration folder
+// (XDG_CONFIG_HOME and QSettings' user and system paths) into a temporary directory so that
+// tests never read or write the real settings. Create it before anything reads settings.
+class TemporarySettings {
+public:
+    TemporarySettings();
+    ~TemporarySettings();
+    TemporarySettings(const TemporarySettings&) = delete;
+    TemporarySettings& operator=(const TemporarySettings&) = delete;
+
+    QString path() const { return dir_.path(); }
+    // Removes every file below the folder (a fresh "first run").
+    void Wipe();
+
+private:
+    QTemporaryDir dir_;
+    QByteArray previousXdg_;
+    bool hadXdg_ = false;
+};
+
+} // namespace zr40::test
