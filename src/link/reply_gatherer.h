@@ -13,9 +13,9 @@ struct ReplyVerdict {
         Good,
     };
     Kind kind = Kind::NoData;
-    quint8 computedSum = 0; // as shown in the trace (see ReplyGatherer::Judge)
-    int receiveLen = 0;     // RxCount at judging time
-    QByteArray unstuffed;   // the whole reply, unstuffed (Good only)
+    int computedSum = 0;  // as shown in the trace (see ReplyGatherer::Judge)
+    int receiveLen = 0;   // RxCount at judging time
+    QByteArray unstuffed; // the whole reply, unstuffed (Good only)
 };
 
 // Collects the bytes of one reply as the port hands them over, in groups of any size.
@@ -35,8 +35,9 @@ public:
     void Restart();
     // Gathers one group; returns true when the end byte of a started frame was among it.
     bool Gather(const QByteArray& group);
-    // Checks the gathered reply. computedSum follows the radio maker's walk over the stuffed
-    // bytes, so that the trace reads the same as on the radio maker's side of the link.
+    // Checks the gathered reply. computedSum is the sum as the walk over the stuffed bytes finds
+    // it (0x11 more than the real sum when the checksum itself travels stuffed), so that trace
+    // lines compare one to one with traces taken by earlier programming tools.
     ReplyVerdict Judge() const;
 
     // "RX:" followed by every byte gathered since Restart (noise included).

@@ -126,7 +126,10 @@ private:
     void GoTo(int state);
     void AfterPasswordCheck();
     void EndWith(const LinkResult& result);
+    void EndWithSuccess();
     void RunFinish();
+    void StopNow(const LinkResult& result);
+    qint64 ProgressDivisor() const;
     void ArmTimer(int ms);
     void StopTimer();
     void Emit(const LinkAction& action) { actions_.push_back(action); }
