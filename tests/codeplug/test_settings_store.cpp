@@ -1,0 +1,114 @@
+#include "codeplug/settings_store.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+using namespace zr40;
+
+// Every test works in a temporary configuration folder, never in the user's own settings.
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir configHome;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(configHome.isValid());
+        qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configHome.path());
+    }
+
+    void init() {
+        QDir(configHome.path()).removeRecursively();
+        QDir().mkpath(configHome.path());
+    }
+
+    void firstRunIsChinesePortOne() {
+        SettingsStore store;
+        QCOMPARE(store.ReadText(QStringLiteral("Language")), QString());
+        Codeplug cp;
+        cp.IsEnglish = true;
+        cp.ComPortNumber = 7;
+        store.Load(cp);
+        QVERIFY(!cp.IsEnglish);
+        QCOMPARE(cp.ComPortNumber, 1);
+        QVERIFY(cp.ComPortName.isEmpty());
+    }
+
+    void writeThenRead() {
+        SettingsStore store;
+        QVERIFY(store.WriteText(QStringLiteral("Language"), QStringLiteral("True")));
+        QVERIFY(store.WriteText(QStringLiteral("ComPort"), QStringLiteral("3")));
+        QCOMPARE(SettingsStore().ReadText(QStringLiteral("ComPort")), QStringLiteral("3"));
+        Codeplug cp;
+        store.Load(cp);
+        QVERIFY(cp.IsEnglish);
+        QCOMPARE(cp.ComPortNumber, 3);
+        QVERIFY(QFile::exists(configHome.filePath(QStringLiteral("NQ/ZR40.ini"))));
+    }
+
+    void deviceNameKept() {
+        SettingsStore store;
+        QVERIFY(store.WriteText(QStringLiteral("ComPort"), QStringLiteral("/dev/ttyUSB0")));
+        Codeplug cp;
+        store.Load(cp);
+        QCOMPARE(cp.ComPortName, QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(cp.ComPortNumber, 1);
+        QVERIFY(store.WriteText(QStringLiteral("ComPort"), QStringLiteral("COM4")));
+        store.Load(cp);
+        QCOMPARE(cp.ComPortName, QStringLiteral("COM4"));
+        QCOMPARE(cp.ComPortNumber, 4);
+    }
+
+    void unwritableStoreReportsFailure() {
+        if (geteuid() == 0)
+            QSKIP("permissions do not bind the superuser");
+        QDir().mkpath(configHome.filePath(QStringLiteral("NQ")));
+        QFile::setPermissions(configHome.filePath(QStringLiteral("NQ")),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        SettingsStore store;
+        const bool written = store.WriteText(QStringLiteral("Language"), QStringLiteral("True"));
+        QFile::setPermissions(configHome.filePath(QStringLiteral("NQ")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner);
+        QVERIFY(!written);
+    }
+
+    void isEnglish_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("True") << "True" << true;
+        QTest::newRow("true") << "true" << false;
+        QTest::newRow("False") << "False" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("True ") << "True " << false;
+    }
+
+    void isEnglish() {
+        QFETCH(QString, text);
+        QFETCH(bool, english);
+        QCOMPARE(SettingsStore::IsEnglishFrom(text), english);
+    }
+
+    void comPort_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("number");
+        QTest::newRow("3") << "3" << 3;
+        QTest::newRow("number then letters") << "12abc" << 12;
+        QTest::newRow("leading blanks") << "  5" << 5;
+        QTest::newRow("empty") << "" << 1;
+        QTest::newRow("letters") << "abc" << 1;
+        QTest::newRow("too big") << "99999999999" << 1;
+    }
+
+    void comPort() {
+        QFETCH(QString, text);
+        QFETCH(int, number);
+        QCOMPARE(SettingsStore::ComPortNumberFrom(text), number);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "test_settings_store.moc"
