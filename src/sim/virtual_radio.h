@@ -62,10 +62,10 @@ public:
 
 private:
     std::optional<QByteArray> Answer(const QByteArray& unstuffed);
-    QByteArray ReplyFrame(CommandClass command, BlockType block, quint8 index,
-                          const std::vector<Long>& payload);
-    std::optional<RadioReply> Deliver(QByteArray frame);
+    QByteArray ReplyFrame(quint8 command, quint8 block, quint8 index, std::vector<Long> payload);
+    RadioReply Deliver(QByteArray frame);
     void HandleFrame(const QByteArray& stuffed, std::vector<RadioReply>& replies);
+    void Commit(BlockType block, int index);
 
     std::vector<Long> header_;
     std::vector<Long> settings_;
