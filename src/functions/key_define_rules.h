@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <array>
 
 namespace zr40 {
 

@@ -15,8 +15,8 @@ public:
     static QString Caption(const QString& control, const TextContext& ctx);
     // The items of a list control ("ComboVoice", "ComboTOT", "ComboVoxLevel", "ComboVoxDelay",
     // "ComboSave", "ComboKeyMethod", "ComboTOTWarning", "ComboSQ", "ComboCall",
-    // "ComboMicReduction", "ComboIdleTime", "ComboSleepPoint", "ComboAlarmMethod"); empty for an
-    // unknown name.
+    // "ComboMicReduction", "ComboIdleTime", "ComboSleepPoint", "ComboAlarmMethod", and
+    // "ComboKeyDefine" for the nine side-key functions of a full row); empty for an unknown name.
     static QStringList Items(const QString& control, const TextContext& ctx);
     // The eight battery level labels.
     static QStringList BatteryLevelLabels(const TextContext& ctx);
