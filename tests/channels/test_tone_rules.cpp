@@ -1,0 +1,173 @@
+#include "channels/tone_rules.h"
+#include "channels_test_support.h"
+#include "codeplug/tone_tables.h"
+#include "codeplug/value_lists.h"
+
+#include <QtTest>
+
+using namespace zr40;
+using namespace zr40::test;
+
+class TestToneRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void toneText_data() {
+        QTest::addColumn<int>("ctcss");
+        QTest::addColumn<int>("dcs");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("67.0") << 670 << -1 << "67.0";
+        QTest::newRow("69.3") << 693 << -1 << "69.3";
+        QTest::newRow("100.0") << 1000 << -1 << "100.0";
+        QTest::newRow("254.3 is the top") << 2543 << -1 << "254.3";
+        QTest::newRow("2544 is no tone") << 2544 << -1 << "None";
+        QTest::newRow("669 is no tone") << 669 << -1 << "None";
+        QTest::newRow("ctcss wins over dcs") << 885 << 0x763813 << "88.5";
+        QTest::newRow("D023I") << -1 << 0x763813 << "D023I";
+        QTest::newRow("D023N") << -1 << 0x89C7EC << "D023N";
+        QTest::newRow("dcs -1") << -1 << -1 << "None";
+        QTest::newRow("dcs 0") << 0 << 0 << "None";
+        QTest::newRow("no marker bits") << -1 << 0x123 << "None";
+    }
+    void toneText() {
+        QFETCH(int, ctcss);
+        QFETCH(int, dcs);
+        QFETCH(QString, text);
+        QCOMPARE(ToneRules::ToneText(ctcss, dcs, English()), text);
+    }
+
+    void toneTextFollowsLanguageAndSeparator() {
+        QCOMPARE(ToneRules::ToneText(670, -1, English(',')), "67,0");
+        QCOMPARE(ToneRules::ToneText(-1, -1, Chinese()), QString::fromUtf8("无"));
+    }
+
+    void everyListItemRoundTrips_data() {
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("dot English") << QChar('.') << true;
+        QTest::newRow("comma English") << QChar(',') << true;
+        QTest::newRow("dot Chinese") << QChar('.') << false;
+        QTest::newRow("comma Chinese") << QChar(',') << false;
+    }
+    void everyListItemRoundTrips() {
+        QFETCH(QChar, separator);
+        QFETCH(bool, english);
+        const TextContext ctx{english, separator};
+        QStringList items;
+        ValueLists::FillToneList(items, ctx);
+        QCOMPARE(items.size(), kToneListSize);
+        for (int i = 0; i < kToneListSize; ++i) {
+            const TonePair pair = ToneRules::ToneListItemToPair(i);
+            QCOMPARE(ToneRules::ToneText(pair, ctx), items.at(i));
+            QCOMPARE(ToneRules::ToneListIndexOf(pair), i);
+            const ToneEntry typed = ToneRules::ParseToneText(items.at(i), ctx);
+            QCOMPARE(typed.text, items.at(i));
+            QVERIFY2(typed.pair == pair, qPrintable(items.at(i)));
+        }
+    }
+
+    void listPairs() {
+        QCOMPARE(ToneRules::ToneListItemToPair(0), (TonePair{-1, -1}));
+        QCOMPARE(ToneRules::ToneListItemToPair(1), (TonePair{670, -1}));
+        QCOMPARE(ToneRules::ToneListItemToPair(50), (TonePair{2541, -1}));
+        QCOMPARE(ToneRules::ToneListItemToPair(52), (TonePair{-1, 0x89C7EC}));  // D023N
+        QCOMPARE(ToneRules::ToneListItemToPair(166), (TonePair{-1, 0x763813})); // D023I
+        QCOMPARE(ToneRules::ToneListItemToPair(-1), (TonePair{-1, -1}));
+        QCOMPARE(ToneRules::ToneListItemToPair(279), (TonePair{-1, -1}));
+    }
+
+    void invertedItemsClearThePolarityBit() {
+        for (int i = kToneListFirstInvertedDcs; i < kToneListSize; ++i) {
+            const Long dcs = ToneRules::ToneListItemToPair(i).dcs;
+            QCOMPARE(dcs & 0x800000, 0);
+            QCOMPARE(dcs & 0xE00, 0x800);
+        }
+        for (int i = kToneListFirstNormalDcs; i < kToneListFirstInvertedDcs; ++i) {
+            const Long dcs = ToneRules::ToneListItemToPair(i).dcs;
+            QCOMPARE(dcs & 0x800000, 0x800000);
+            QCOMPARE(dcs & 0xE00, 0x600);
+        }
+    }
+
+    void offListTonesHaveNoIndex() {
+        QCOMPARE(ToneRules::ToneListIndexOf({625, -1}), 0);  // below 67.0: no tone at all
+        QCOMPARE(ToneRules::ToneListIndexOf({671, -1}), -1); // a tone, but not a list item
+        QCOMPARE(ToneRules::ToneListIndexOf({-1, ToneRules::DcsValue(020, true)}), -1);
+        QCOMPARE(ToneRules::ToneListIndexOf({0, 0}), 0);
+    }
+
+    void parseToneText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("ctcss");
+        QTest::addColumn<int>("dcs");
+        QTest::newRow("None") << "None"
+                              << "None" << -1 << -1;
+        QTest::newRow("Chinese none")
+            << QString::fromUtf8("无") << QString::fromUtf8("无") << -1 << -1;
+        QTest::newRow("D9") << "D9"
+                            << "D700N" << -1 << ToneRules::DcsValue(0700, true);
+        QTest::newRow("D02.") << "D02."
+                              << "D020N" << -1 << ToneRules::DcsValue(020, true);
+        QTest::newRow("D023I") << "D023I"
+                               << "D023I" << -1 << 0x763813;
+        QTest::newRow("D023N") << "D023N"
+                               << "D023N" << -1 << 0x89C7EC;
+        QTest::newRow("D023 gets N") << "D023"
+                                     << "D023N" << -1 << 0x89C7EC;
+        QTest::newRow("D023x gets N") << "D023x"
+                                      << "D023N" << -1 << 0x89C7EC;
+        QTest::newRow("D alone") << "D"
+                                 << "D000N" << -1 << ToneRules::DcsValue(0, true);
+        QTest::newRow("lower-case d is a number") << "d023"
+                                                  << "67.0" << 670 << -1;
+        QTest::newRow("62.5 stays") << "62.5"
+                                    << "62.5" << 625 << -1;
+        QTest::newRow("59.9 becomes 67.0") << "59.9"
+                                           << "67.0" << 670 << -1;
+        QTest::newRow("300 becomes 254.1") << "300"
+                                           << "254.1" << 2541 << -1;
+        QTest::newRow("254.1 stays") << "254.1"
+                                     << "254.1" << 2541 << -1;
+        QTest::newRow("254.2 becomes 254.1") << "254.2"
+                                             << "254.1" << 2541 << -1;
+        QTest::newRow("whole number") << "100"
+                                      << "100.0" << 1000 << -1;
+        QTest::newRow("60 is kept") << "60"
+                                    << "60.0" << 600 << -1;
+        QTest::newRow("rounding half up") << "88.55"
+                                          << "88.6" << 886 << -1;
+        QTest::newRow("unreadable") << "abc"
+                                    << "67.0" << 670 << -1;
+        QTest::newRow("empty") << ""
+                               << "67.0" << 670 << -1;
+        QTest::newRow("huge") << "99999999999"
+                              << "254.1" << 2541 << -1;
+    }
+    void parseToneText() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, ctcss);
+        QFETCH(int, dcs);
+        const ToneEntry entry = ToneRules::ParseToneText(typed, English());
+        QCOMPARE(entry.text, shown);
+        QCOMPARE(entry.pair.ctcss, ctcss);
+        QCOMPARE(entry.pair.dcs, dcs);
+    }
+
+    void parseUsesTheSeparatorInUse() {
+        const ToneEntry comma = ToneRules::ParseToneText(QStringLiteral("88,5"), English(','));
+        QCOMPARE(comma.text, "88,5");
+        QCOMPARE(comma.pair.ctcss, 885);
+        const ToneEntry dot = ToneRules::ParseToneText(QStringLiteral("88.5"), English(','));
+        QCOMPARE(dot.text, "67,0");
+    }
+
+    void dcsValue() {
+        QCOMPARE(ToneRules::DcsValue(023, false), 0x763813);
+        QCOMPARE(ToneRules::DcsValue(023, true), 0x89C7EC);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestToneRules)
+#include "test_tone_rules.moc"
