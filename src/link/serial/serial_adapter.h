@@ -1,0 +1,87 @@
+#pragma once
+
+#include "link/link_result.h"
+#include "link/serial/port_open_error.h"
+#include "link/transfer_engine.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QTimer>
+
+namespace zr40 {
+
+// Couples the transfer engine to a real serial port and to one timer on the event loop. The
+// engine decides everything; the adapter only carries out its actions and feeds it the port's
+// bytes, the timer's ticks and the port's failures.
+//
+// The port is opened by the first transfer and kept open between transfers, so a window can run
+// several transfers on one open port; Close() (or the adapter's end) releases it. A port that
+// fails under a transfer (cable pulled, adapter unplugged) ends that transfer as lost at once
+// instead of leaving it to time out.
+class SerialAdapter : public QObject {
+    Q_OBJECT
+public:
+    enum class StartOutcome {
+        Started,
+        PortFailed, // the port could not be opened: see openError()
+        Refused,    // the engine would not start (already running, or an invalid new password)
+    };
+
+    explicit SerialAdapter(TransferEngine& engine, QObject* parent = nullptr);
+    ~SerialAdapter() override;
+
+    // The port as the user names it ("ttyUSB0", "/dev/pts/5", "COM3"); takes effect on the next
+    // open.
+    void SetPortName(const QString& name) { portName_ = name; }
+    QString PortName() const { return portName_; }
+
+    // Opens the port unless it is open already; the error says why it could not be opened.
+    PortOpenError Open();
+    bool IsOpen() const { return port_.isOpen(); }
+    void Close();
+    PortOpenError openError() const { return openError_; }
+
+    StartOutcome StartRead(const QString& password, bool tune = false);
+    StartOutcome StartWrite(const QString& password, const NewPasswordChoice& newPassword,
+                            bool tune = false);
+    // The user's answer to RetryQuestion.
+    void AnswerRetry(bool retry);
+    // Ends a running transfer without success.
+    void Cancel();
+    bool Running() const { return engine_.Running(); }
+
+    // Bytes written to and read from the port since the adapter was made.
+    qint64 BytesSent() const { return bytesSent_; }
+    qint64 BytesReceived() const { return bytesReceived_; }
+
+signals:
+    void TraceLine(const QString& line);
+    void Progress(double fraction, const QString& label);
+    // Retry or cancel? Answer with AnswerRetry; the transfer waits until then.
+    void RetryQuestion(const QString& question);
+    void Finished(const zr40::LinkResult& result);
+
+private:
+    StartOutcome Begin(bool started);
+    void Drain();
+    void Perform(const LinkAction& action);
+    void Send(const QByteArray& bytes);
+    void StartTimer(int ms);
+    void OnReadyRead();
+    void OnTimeout();
+    void OnError(QSerialPort::SerialPortError error);
+    void LosePort(const QString& reason);
+
+    TransferEngine& engine_;
+    QSerialPort port_;
+    QTimer timer_;
+    QString portName_;
+    QString device_; // the path opened
+    PortOpenError openError_;
+    bool opening_ = false;
+    bool draining_ = false;
+    qint64 bytesSent_ = 0;
+    qint64 bytesReceived_ = 0;
+};
+
+} // namespace zr40

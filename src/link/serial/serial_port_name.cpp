@@ -1,0 +1,41 @@
+#include "link/serial/serial_port_name.h"
+
+#include <QRegularExpression>
+
+namespace zr40 {
+
+QString SerialPortName::Resolve(const QString& name) {
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+#ifdef Q_OS_WIN
+    return trimmed;
+#else
+    if (const int number = ComNumber(trimmed); number > 0)
+        return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+    if (trimmed.startsWith(QLatin1Char('/')))
+        return trimmed;
+    return QStringLiteral("/dev/") + trimmed;
+#endif
+}
+
+QString SerialPortName::FromNumber(int number) {
+    return QStringLiteral("COM%1").arg(number);
+}
+
+int SerialPortName::ComNumber(const QString& name) {
+    static const QRegularExpression pattern(QStringLiteral("^COM([0-9]{1,3})$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const auto match = pattern.match(name.trimmed());
+    if (!match.hasMatch())
+        return 0;
+    return match.captured(1).toInt();
+}
+
+QString SerialPortName::Choose(const QString& deviceName, int number) {
+    if (!deviceName.trimmed().isEmpty())
+        return deviceName.trimmed();
+    return FromNumber(number);
+}
+
+} // namespace zr40

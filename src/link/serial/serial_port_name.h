@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace zr40 {
+
+// How a port the user chose becomes a device the serial library can open. People name ports
+// in three ways: a device name as the port list shows it ("ttyUSB0"), a full path (a symlink
+// under /dev/serial/by-id/ survives re-plugging; a pseudo-terminal is "/dev/pts/5"), or the
+// "COMn" that older settings and other systems use.
+class SerialPortName {
+public:
+    // The path or system name to open; empty when the name is empty.
+    // On Linux "COMn" means the n-th on-board UART, /dev/ttyS(n-1).
+    static QString Resolve(const QString& name);
+    // "COM" followed by the number: the name a port number stands for.
+    static QString FromNumber(int number);
+    // The number of a "COMn" name, or 0 when the name is not of that form.
+    static int ComNumber(const QString& name);
+    // The name to use for a codeplug's port: its device name, or else "COMn" of its number.
+    static QString Choose(const QString& deviceName, int number);
+};
+
+} // namespace zr40

@@ -1,0 +1,124 @@
+#include "sim/server/sim_options.h"
+
+#include <QCommandLineParser>
+
+namespace zr40 {
+
+namespace {
+
+std::optional<long long> Number(const QString& text) {
+    bool ok = false;
+    const long long value = text.trimmed().toLongLong(&ok);
+    return ok ? std::optional<long long>(value) : std::nullopt;
+}
+
+void AddOptions(QCommandLineParser& parser) {
+    parser.addOptions({
+        {"link", "Symlink to the pseudo-terminal.", "PATH"},
+        {"memory", "Radio memory from this .rdat file, written back after a write.", "FILE"},
+        {"password", "Programming password (-1: none).", "N"},
+        {"data-version", "Data version the radio reports (1 is a ZR40).", "N"},
+        {"header-counts", "Radio header values, comma separated.", "a,b,c..."},
+        {"silent", "Answer nothing to the next N requests.", "N"},
+        {"noise", "Line noise before the next reply."},
+        {"trailing", "A stray byte after the next reply."},
+        {"bad-checksum", "A wrong checksum in the next reply."},
+        {"bad-direction", "The wrong direction byte in the next reply."},
+        {"cut-short", "The next reply stops before its end."},
+        {"delay", "Think this many milliseconds before every reply.", "MS"},
+        {"pace", "Move bytes at the speed of a 115200 baud cable (default)."},
+        {"no-pace", "Move bytes as fast as the pseudo-terminal does."},
+        {"close-after", "Pull the cable when request N+1 arrives.", "N"},
+        {"verbose", "Log every request on stderr."},
+    });
+    parser.addHelpOption();
+}
+
+bool ReadNumber(const QCommandLineParser& parser, const char* name, long long low, long long high,
+                long long* value, QString* error) {
+    if (!parser.isSet(name))
+        return true;
+    const auto number = Number(parser.value(name));
+    if (!number || *number < low || *number > high) {
+        *error = QStringLiteral("--%1: expected a number from %2 to %3, got \"%4\"")
+                     .arg(QLatin1String(name))
+                     .arg(low)
+                     .arg(high)
+                     .arg(parser.value(name));
+        return false;
+    }
+    *value = *number;
+    return true;
+}
+
+bool ReadHeader(const QString& text, std::vector<Long>* values, QString* error) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() > 7) {
+        *error = QStringLiteral("--header-counts: at most 7 values");
+        return false;
+    }
+    for (const QString& part : parts) {
+        const auto number = Number(part);
+        if (!number || *number < INT32_MIN || *number > INT32_MAX) {
+            *error = QStringLiteral("--header-counts: \"%1\" is not a number").arg(part);
+            return false;
+        }
+        values->push_back(static_cast<Long>(*number));
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<SimOptions> SimOptions::Parse(const QStringList& arguments, QString* error) {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(QStringList{QStringLiteral("zr40-sim")} + arguments)) {
+        *error = parser.errorText();
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *error = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]);
+        return std::nullopt;
+    }
+    SimOptions options;
+    options.helpRequested = parser.isSet("help");
+    options.linkPath = parser.value("link");
+    options.memoryFile = parser.value("memory");
+    options.paced = !parser.isSet("no-pace");
+    options.verbose = parser.isSet("verbose");
+    long long password = -1, version = 1, silent = 0, delay = 0, closeAfter = -1;
+    if (!ReadNumber(parser, "password", INT32_MIN, INT32_MAX, &password, error) ||
+        !ReadNumber(parser, "data-version", INT32_MIN, INT32_MAX, &version, error) ||
+        !ReadNumber(parser, "silent", 0, 1000000, &silent, error) ||
+        !ReadNumber(parser, "delay", 0, 60000, &delay, error) ||
+        !ReadNumber(parser, "close-after", 0, 1000000, &closeAfter, error))
+        return std::nullopt;
+    if (parser.isSet("header-counts") &&
+        !ReadHeader(parser.value("header-counts"), &options.headerValues, error))
+        return std::nullopt;
+    if (parser.isSet("password"))
+        options.password = static_cast<Long>(password);
+    if (parser.isSet("data-version"))
+        options.dataVersion = static_cast<Long>(version);
+    options.closeAfterRequests = static_cast<int>(closeAfter);
+    options.faults.silentRequests = static_cast<int>(silent);
+    options.faults.replyDelayMs = static_cast<int>(delay);
+    options.faults.noisyReplies = parser.isSet("noise") ? 1 : 0;
+    options.faults.trailingReplies = parser.isSet("trailing") ? 1 : 0;
+    options.faults.badChecksumReplies = parser.isSet("bad-checksum") ? 1 : 0;
+    options.faults.wrongDirectionReplies = parser.isSet("bad-direction") ? 1 : 0;
+    options.faults.cutReplies = parser.isSet("cut-short") ? 1 : 0;
+    return options;
+}
+
+QString SimOptions::Usage() {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    parser.setApplicationDescription(
+        QStringLiteral("A virtual ZR40 on a pseudo-terminal. Prints the device path on the "
+                       "first line of stdout."));
+    return parser.helpText();
+}
+
+} // namespace zr40

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "codeplug/codeplug.h"
+#include "sim/radio_faults.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace zr40 {
+
+// What the simulated radio is told on its command line: where its memory comes from, its
+// password and model, how fast its cable is and which faults it shows.
+struct SimOptions {
+    QString linkPath;   // --link: a symlink to the pseudo-terminal
+    QString memoryFile; // --memory: memory read from and written back to this .rdat file
+    std::optional<Long> password;
+    std::optional<Long> dataVersion;
+    std::vector<Long> headerValues; // --header-counts, in the order of the radio header
+    RadioFaults faults;
+    bool paced = true;
+    int closeAfterRequests = -1; // -1: never pull the cable
+    bool verbose = false;        // log every request on stderr
+    bool helpRequested = false;
+
+    // Parses the arguments after the program name; on failure returns nullopt and sets *error.
+    static std::optional<SimOptions> Parse(const QStringList& arguments, QString* error);
+    static QString Usage();
+};
+
+} // namespace zr40

@@ -1,0 +1,191 @@
+#include "sim/server/sim_server.h"
+
+#include "codeplug/radio_data_file.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <poll.h>
+
+namespace zr40 {
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void OnStopSignal(int) {
+    stopRequested = 1;
+}
+
+const char* CommandName(CommandClass command) {
+    switch (command) {
+    case CommandClass::Identify:
+        return "identify";
+    case CommandClass::ReadBlock:
+        return "read";
+    case CommandClass::WriteBlock:
+        return "write";
+    case CommandClass::Commit:
+        return "commit";
+    case CommandClass::EndOfWrite:
+        return "end of write";
+    }
+    return "?";
+}
+
+} // namespace
+
+SimServer::SimServer(const SimOptions& options) : options_(options), wire_(options.paced) {}
+
+void SimServer::RequestStop() {
+    stopRequested = 1;
+}
+
+bool SimServer::Start(QString* error) {
+    if (!LoadMemory(error))
+        return false;
+    ApplyOptions();
+    if (!pty_.Open(error))
+        return false;
+    if (!options_.linkPath.isEmpty() && !pty_.CreateLink(options_.linkPath, error))
+        return false;
+    return true;
+}
+
+bool SimServer::LoadMemory(QString* error) {
+    memory_.ApplyNewDefaults();
+    const bool haveFile = !options_.memoryFile.isEmpty() && QFileInfo::exists(options_.memoryFile);
+    if (!haveFile) {
+        if (!options_.memoryFile.isEmpty())
+            Log(QStringLiteral("%1 does not exist yet; starting from the factory memory")
+                    .arg(options_.memoryFile));
+        radio_.SaveTo(memory_);
+        if (options_.password)
+            radio_.SetPassword(*options_.password);
+        return true;
+    }
+    const FileResult result = RadioDataFile::ReadFromFile(options_.memoryFile, memory_);
+    if (!result.ok()) {
+        *error = QStringLiteral("%1: %2").arg(options_.memoryFile, result.Message(true));
+        return false;
+    }
+    radio_.LoadFrom(memory_, options_.password.value_or(-1));
+    return true;
+}
+
+void SimServer::ApplyOptions() {
+    std::vector<Long>& header = radio_.Header();
+    for (std::size_t i = 0; i < options_.headerValues.size() && i < header.size(); ++i)
+        header[i] = options_.headerValues[i];
+    if (options_.dataVersion)
+        radio_.SetDataVersion(*options_.dataVersion);
+    radio_.Faults() = options_.faults;
+}
+
+int SimServer::Serve() {
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+    while (!stopRequested) {
+        if (!WaitForInput())
+            continue;
+        if (!HandleInput())
+            break;
+    }
+    pty_.Close();
+    return 0;
+}
+
+// Waits for the client's bytes with the stop signals blocked except inside ppoll, so a signal
+// can never slip in between the check of the flag and the wait.
+bool SimServer::WaitForInput() {
+    sigset_t blocked, previous;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGTERM);
+    sigaddset(&blocked, SIGINT);
+    sigprocmask(SIG_BLOCK, &blocked, &previous);
+    pollfd terminal{pty_.masterDescriptor(), POLLIN, 0};
+    int ready = 0;
+    if (!stopRequested)
+        ready = ppoll(&terminal, 1, nullptr, &previous);
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
+    return ready > 0 && (terminal.revents & POLLIN);
+}
+
+bool SimServer::HandleInput() {
+    const auto seen = WireClock::Now();
+    const QByteArray bytes = pty_.ReadAvailable();
+    if (bytes.isEmpty())
+        return true;
+    const auto arrived = wire_.Arrival(bytes.size(), seen);
+    WireClock::SleepUntil(arrived);
+    const std::vector<RadioReply> replies = radio_.Receive(bytes);
+    const auto& requests = radio_.Requests();
+    for (; loggedRequests_ < requests.size(); ++loggedRequests_) {
+        const auto& r = requests[loggedRequests_];
+        if (options_.verbose)
+            Log(QStringLiteral("request %1: %2 block %3 index %4, %5 values")
+                    .arg(loggedRequests_ + 1)
+                    .arg(QLatin1String(CommandName(r.command)))
+                    .arg(int(r.block))
+                    .arg(r.index)
+                    .arg(r.values));
+    }
+    if (options_.closeAfterRequests >= 0 &&
+        requests.size() > std::size_t(options_.closeAfterRequests)) {
+        Log(QStringLiteral("cable pulled after %1 requests").arg(options_.closeAfterRequests));
+        return false;
+    }
+    for (const RadioReply& reply : replies)
+        SendReply(reply, arrived);
+    SaveAfterWrite();
+    return true;
+}
+
+void SimServer::SendReply(const RadioReply& reply, WireClock::TimePoint requestArrived) {
+    const auto start = requestArrived + std::chrono::milliseconds(reply.delayMs);
+    WireClock::SleepUntil(start);
+    const long long total = reply.bytes.size();
+    long long written = 0;
+    // A UART hands each byte over when its stop bit is done; write bytes as they become due,
+    // looking at the clock at least once a millisecond.
+    while (written < total) {
+        const auto now = WireClock::Now();
+        const long long due = wire_.BytesWithin(now - start, total);
+        if (due > written) {
+            if (!pty_.WriteAll(reply.bytes.mid(written, due - written)))
+                return;
+            written = due;
+        }
+        if (written < total)
+            WireClock::SleepUntil(
+                std::min(now + std::chrono::milliseconds(1), start + wire_.TimeFor(written + 1)));
+    }
+}
+
+void SimServer::SaveAfterWrite() {
+    if (radio_.EndOfWriteCount() == savedWrites_)
+        return;
+    savedWrites_ = radio_.EndOfWriteCount();
+    if (options_.memoryFile.isEmpty())
+        return;
+    radio_.SaveTo(memory_);
+    const FileResult result = RadioDataFile::WriteToFile(options_.memoryFile, memory_);
+    if (result.ok())
+        Log(QStringLiteral("write complete; memory saved to %1").arg(options_.memoryFile));
+    else
+        Log(QStringLiteral("write complete; could not save %1: %2")
+                .arg(options_.memoryFile, result.Message(true)));
+}
+
+void SimServer::Log(const QString& line) const {
+    std::fprintf(stderr, "zr40-sim: %s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+
+} // namespace zr40
