@@ -1,0 +1,365 @@
+#include "channel_csv.h"
+
+#include "channels/channel_effects.h"
+#include "channels/channel_list_coding.h"
+#include "channels/channel_rules.h"
+#include "channels/tone_rules.h"
+#include "codeplug/value_lists.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <functional>
+
+namespace zr40 {
+
+namespace {
+
+const TextContext kEnglish{true, QLatin1Char('.')};
+const TextContext kChinese{false, QLatin1Char('.')};
+
+using Filler = std::function<void(QStringList&, const TextContext&)>;
+
+QStringList Items(const Filler& fill, const TextContext& ctx = kEnglish) {
+    QStringList items;
+    fill(items, ctx);
+    return items;
+}
+
+// The list position of a cell text, in either language; -1 when it is no item of the list.
+int ItemIndex(const Filler& fill, const QString& text) {
+    for (const TextContext& ctx : {kEnglish, kChinese}) {
+        const QStringList items = Items(fill, ctx);
+        for (int i = 0; i < items.size(); ++i)
+            if (items[i].compare(text, Qt::CaseInsensitive) == 0)
+                return i;
+    }
+    return -1;
+}
+
+const Filler kSpace = ValueLists::FillSpaceList;
+const Filler kAuthority = ValueLists::FillTxAuthorityList;
+const Filler kTot = ValueLists::FillTotList;
+const Filler kScramble = ValueLists::FillScrambleList;
+const Filler kColor = ValueLists::FillColorCodeList;
+const Filler kCallType = ValueLists::FillCallTypeList;
+const Filler kPower = ValueLists::FillPowerList;
+const Filler kType = ValueLists::FillChannelTypeList;
+const Filler kLevel = [](QStringList& items, const TextContext& ctx) {
+    ValueLists::FillOffNumberList(items, 10, ctx);
+};
+const Filler kSquelch = [](QStringList& items, const TextContext&) {
+    ValueLists::FillNumberList(items, 10, true);
+};
+const Filler kOnOff = [](QStringList& items, const TextContext& ctx) {
+    items << ctx.Pick(QStringLiteral("Off"), QString::fromUtf8("关"))
+          << ctx.Pick(QStringLiteral("On"), QString::fromUtf8("开"));
+};
+
+QString Item(const Filler& fill, int index) {
+    const QStringList items = Items(fill);
+    return index >= 0 && index < items.size() ? items[index] : items.value(0);
+}
+
+QString Cell(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QStringList SplitLine(const QString& line) {
+    QStringList cells;
+    QString cell;
+    bool quoted = false;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar ch = line[i];
+        if (quoted && ch == QLatin1Char('"') && i + 1 < line.size() &&
+            line[i + 1] == QLatin1Char('"')) {
+            cell += ch;
+            ++i;
+        } else if (ch == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (ch == QLatin1Char(',') && !quoted) {
+            cells << cell.trimmed();
+            cell.clear();
+        } else {
+            cell += ch;
+        }
+    }
+    cells << cell.trimmed();
+    return cells;
+}
+
+QStringList ExportRow(const Codeplug& cp, int c) {
+    const bool digital = ChannelRules::IsDigital(cp, c);
+    const auto tone = [&](Long ctcss, Long dcs) {
+        return digital ? QString() : ToneRules::ToneText(ctcss, dcs, kEnglish);
+    };
+    const CallTypeView call = ChannelRules::ShowCallType(cp.CallTypeTxID[c]);
+    return {
+        QString::number(c + 1),
+        ChannelRules::FrequencyText(cp.RxFreq[c], QLatin1Char('.')),
+        ChannelRules::TxFrequencyShown(cp, c)
+            ? ChannelRules::FrequencyText(cp.TxFreq[c], QLatin1Char('.'))
+            : QString(),
+        ChannelRules::TypeText(digital, kEnglish),
+        tone(cp.RxCtcss[c], cp.RxDcs[c]),
+        tone(cp.TxCtcss[c], cp.TxDcs[c]),
+        ChannelRules::PowerText(cp.TxPower[c], kEnglish),
+        Item(kSpace, ChannelListCoding::SpaceIndex(cp.ChannelSpace[c])),
+        Item(kSquelch, ChannelListCoding::SqlLevelIndex(cp.SqlLevel[c])),
+        Item(kAuthority, ChannelListCoding::TxAuthorityIndex(cp.TxAuthority[c])),
+        Item(kTot, ChannelListCoding::TotIndex(cp.ChannelTOT[c])),
+        Item(kLevel, ChannelListCoding::DenoiseLevelIndex(cp.DenoiseLevel[c])),
+        Item(kLevel, ChannelListCoding::QuiteLevelIndex(cp.QuiteLevel[c])),
+        Item(kScramble, ChannelListCoding::ScrambleIndex(cp.ScrambleType[c])),
+        Item(kOnOff, ChannelListCoding::CompandChecked(cp.Compand[c]) ? 1 : 0),
+        Item(kColor, ChannelListCoding::ColorIndex(cp.RxColor[c])),
+        Item(kColor, ChannelListCoding::ColorIndex(cp.TxColor[c])),
+        QString::number(ChannelListCoding::RxListIndex(cp.ChannelRxList[c], cp.RxListCount) + 1),
+        Item(kCallType, static_cast<int>(call.type)),
+        call.idText};
+}
+
+// One data row being applied to one channel.
+class RowImport {
+public:
+    RowImport(Codeplug& cp, const QHash<QString, QString>& cells, int line,
+              ChannelCsv::ImportResult& result)
+        : cp(cp), cells(cells), line(line), result(result) {}
+
+    bool Apply();
+
+private:
+    bool Fail(const QString& column, const QString& message) {
+        result.ok = false;
+        result.error = QStringLiteral("line %1, column %2: %3").arg(line).arg(column, message);
+        return false;
+    }
+    void Warn(const QString& message) {
+        result.warnings
+            << QStringLiteral("line %1 (channel %2): %3").arg(line).arg(channel + 1).arg(message);
+    }
+    QString Value(const char* column) const { return cells.value(QLatin1String(column)); }
+    bool Frequencies();
+    bool CheckFrequencyText(const char* column);
+    bool ListField(const char* column, const Filler& fill, const std::function<void(int)>& set);
+    bool Tones();
+    bool RxList();
+    bool CallType();
+
+    Codeplug& cp;
+    const QHash<QString, QString>& cells;
+    int line;
+    ChannelCsv::ImportResult& result;
+    int channel = 0;
+};
+
+bool RowImport::CheckFrequencyText(const char* column) {
+    static const QRegularExpression number(QStringLiteral("^\\d{1,4}(\\.\\d{0,6})?$"));
+    const QString text = Value(column);
+    if (text.isEmpty() || number.match(text).hasMatch())
+        return true;
+    return Fail(QLatin1String(column), QStringLiteral("'%1' is not a frequency in MHz").arg(text));
+}
+
+bool RowImport::Frequencies() {
+    if (!CheckFrequencyText("RxMHz") || !CheckFrequencyText("TxMHz"))
+        return false;
+    const QString rx = Value("RxMHz");
+    const QString tx = Value("TxMHz");
+    if (rx.isEmpty()) {
+        ChannelEffects::GridReceiveEntry(cp, channel, QString(), kEnglish);
+        return true;
+    }
+    // An empty transmit cell makes the transmit side follow the receive side, as in the grid.
+    if (tx.isEmpty())
+        ChannelEffects::GridTransmitEntry(cp, channel, QString(), kEnglish);
+    const GridEdit rxEdit = ChannelEffects::GridReceiveEntry(cp, channel, rx, kEnglish);
+    const QString band = QStringLiteral("%1-%2 MHz").arg(cp.BandLower).arg(cp.BandUpper);
+    if (rxEdit.outOfRange)
+        Warn(QStringLiteral("RxMHz %1 is outside the band %2; set to %3")
+                 .arg(rx, band, rxEdit.cellText));
+    if (tx.isEmpty() && cp.TxFreq[channel] != cp.RxFreq[channel])
+        Warn(QStringLiteral("TxMHz follows RxMHz but is held to the transmit limit %1 MHz")
+                 .arg(cp.BandUpperTx));
+    if (!tx.isEmpty()) {
+        const GridEdit txEdit = ChannelEffects::GridTransmitEntry(cp, channel, tx, kEnglish);
+        if (txEdit.outOfRange)
+            Warn(QStringLiteral("TxMHz %1 is outside the band %2-%3 MHz; set to %4")
+                     .arg(tx)
+                     .arg(cp.BandLower)
+                     .arg(cp.BandUpperTx)
+                     .arg(txEdit.cellText));
+    }
+    return true;
+}
+
+bool RowImport::ListField(const char* column, const Filler& fill,
+                          const std::function<void(int)>& set) {
+    const QString text = Value(column);
+    if (text.isEmpty())
+        return true;
+    const int index = ItemIndex(fill, text);
+    if (index < 0)
+        return Fail(QLatin1String(column),
+                    QStringLiteral("'%1' is none of: %2").arg(text, Items(fill).join(", ")));
+    set(index);
+    return true;
+}
+
+bool RowImport::Tones() {
+    const bool digital = ChannelRules::IsDigital(cp, channel);
+    for (const char* column : {"Decode", "Encode"}) {
+        const QString text = Value(column);
+        if (text.isEmpty())
+            continue;
+        if (digital) {
+            Warn(QStringLiteral("%1 ignored: digital channels carry no CTCSS/DCS")
+                     .arg(QLatin1String(column)));
+            continue;
+        }
+        const bool decode = qstrcmp(column, "Decode") == 0;
+        const ToneEntry entry = ToneRules::ParseToneText(text, kEnglish);
+        if (entry.pair != TonePair{} && ToneRules::ToneListIndexOf(entry.pair) < 0)
+            Warn(QStringLiteral("%1 %2 is not on the tone list; stored as %3")
+                     .arg(QLatin1String(column), text, entry.text));
+        ChannelEffects::GridToneCommit(cp, channel, decode ? FrequencySide::Rx : FrequencySide::Tx,
+                                       text, kEnglish);
+    }
+    return true;
+}
+
+bool RowImport::RxList() {
+    const QString text = Value("RxList");
+    if (text.isEmpty())
+        return true;
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < 1 || number > cp.RxListCount)
+        return Fail(
+            QStringLiteral("RxList"),
+            QStringLiteral("'%1' is not a receive list 1..%2").arg(text).arg(cp.RxListCount));
+    cp.ChannelRxList[channel] = ChannelListCoding::RxListValue(number - 1);
+    return true;
+}
+
+bool RowImport::CallType() {
+    const int before = static_cast<int>(ChannelRules::ShowCallType(cp.CallTypeTxID[channel]).type);
+    int type = before;
+    if (!ListField("CallType", kCallType, [&](int index) { type = index; }))
+        return false;
+    if (type != before || !Value("CallType").isEmpty())
+        cp.CallTypeTxID[channel] =
+            ChannelRules::CallTypeChange(static_cast<zr40::CallType>(type)).value;
+    const QString id = Value("TxID");
+    if (id.isEmpty() || type == static_cast<int>(zr40::CallType::All))
+        return true;
+    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{1,6}$"));
+    if (!hex.match(id).hasMatch())
+        return Fail(QStringLiteral("TxID"), QStringLiteral("'%1' is not a hexadecimal ID").arg(id));
+    cp.CallTypeTxID[channel] =
+        ChannelRules::EnterTxId(id.toUpper(), static_cast<zr40::CallType>(type)).value;
+    return true;
+}
+
+bool RowImport::Apply() {
+    bool ok = false;
+    const int number = Value("Channel").toInt(&ok);
+    if (!ok || number < 1 || number > Codeplug::kChannels)
+        return Fail(QStringLiteral("Channel"),
+                    QStringLiteral("'%1' is not a channel number 1..32").arg(Value("Channel")));
+    channel = number - 1;
+    if (!Frequencies())
+        return false;
+    if (ChannelRules::IsEmptyChannel(cp, channel))
+        return true;
+    const int c = channel;
+    using C = ChannelListCoding;
+    return ListField("Type", kType,
+                     [&](int i) { ChannelEffects::GridTypeChange(cp, c, i, kEnglish); }) &&
+           Tones() &&
+           ListField("Power", kPower,
+                     [&](int i) { ChannelEffects::GridPowerChange(cp, c, i, kEnglish); }) &&
+           ListField("Bandwidth", kSpace,
+                     [&](int i) {
+                         if (!ChannelRules::IsDigital(cp, c))
+                             cp.ChannelSpace[c] = C::SpaceValue(i);
+                     }) &&
+           ListField("Squelch", kSquelch, [&](int i) { cp.SqlLevel[c] = C::SqlLevelValue(i); }) &&
+           ListField("TxAuthority", kAuthority,
+                     [&](int i) { cp.TxAuthority[c] = C::TxAuthorityValue(i); }) &&
+           ListField("TOT", kTot, [&](int i) { cp.ChannelTOT[c] = C::TotValue(i); }) &&
+           ListField("Denoise", kLevel,
+                     [&](int i) { cp.DenoiseLevel[c] = C::DenoiseLevelValue(i); }) &&
+           ListField("Quiet", kLevel, [&](int i) { cp.QuiteLevel[c] = C::QuiteLevelValue(i); }) &&
+           ListField("Scramble", kScramble,
+                     [&](int i) { cp.ScrambleType[c] = C::ScrambleValue(i); }) &&
+           ListField("Compand", kOnOff, [&](int i) { cp.Compand[c] = C::CheckValue(i == 1); }) &&
+           ListField("RxColor", kColor, [&](int i) { cp.RxColor[c] = C::ColorValue(i); }) &&
+           ListField("TxColor", kColor, [&](int i) { cp.TxColor[c] = C::ColorValue(i); }) &&
+           RxList() && CallType();
+}
+
+} // namespace
+
+QStringList ChannelCsv::Columns() {
+    return {"Channel",   "RxMHz",   "TxMHz",       "Type",   "Decode",   "Encode", "Power",
+            "Bandwidth", "Squelch", "TxAuthority", "TOT",    "Denoise",  "Quiet",  "Scramble",
+            "Compand",   "RxColor", "TxColor",     "RxList", "CallType", "TxID"};
+}
+
+QByteArray ChannelCsv::Export(const Codeplug& codeplug) {
+    QString text = Columns().join(QLatin1Char(',')) + QLatin1Char('\n');
+    for (int c = 0; c < Codeplug::kChannels; ++c) {
+        if (ChannelRules::IsEmptyChannel(codeplug, c))
+            continue;
+        QStringList cells;
+        for (const QString& cell : ExportRow(codeplug, c))
+            cells << Cell(cell);
+        text += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+ChannelCsv::ImportResult ChannelCsv::Import(const QString& text, Codeplug& codeplug) {
+    ImportResult result;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines[0].startsWith(QChar(0xFEFF)))
+        lines[0].remove(0, 1);
+    const QStringList header = SplitLine(lines.value(0).trimmed());
+    for (const QString& column : header)
+        if (!Columns().contains(column)) {
+            result.ok = false;
+            result.error = QStringLiteral("line 1: unknown column '%1' (known: %2)")
+                               .arg(column, Columns().join(", "));
+            return result;
+        }
+    if (!header.contains(QStringLiteral("Channel")) || !header.contains(QStringLiteral("RxMHz"))) {
+        result.ok = false;
+        result.error = QStringLiteral("line 1: the header row needs the columns Channel and RxMHz");
+        return result;
+    }
+    Codeplug cp = codeplug;
+    for (int i = 1; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty())
+            continue;
+        const QStringList values = SplitLine(line);
+        if (values.size() > header.size()) {
+            result.ok = false;
+            result.error = QStringLiteral("line %1: more cells than columns").arg(i + 1);
+            return result;
+        }
+        QHash<QString, QString> cells;
+        for (int k = 0; k < values.size(); ++k)
+            cells.insert(header[k], values[k]);
+        if (!RowImport(cp, cells, i + 1, result).Apply())
+            return result;
+    }
+    codeplug = cp;
+    return result;
+}
+
+} // namespace zr40

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "codeplug/codeplug.h"
+
+#include <QString>
+#include <QTextStream>
+
+namespace zr40 {
+
+// Exit codes of the zr40 command.
+enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
+
+// Standard output and error of the zr40 command, and the few file steps every subcommand shares.
+class CliIo {
+public:
+    static QTextStream& Out();
+    static QTextStream& Err();
+
+    // "zr40 <command>: <message>" on stderr; returns kExitUsage.
+    static int UsageError(const QString& command, const QString& message);
+    // "zr40: <file>: <reason>" on stderr; returns kExitFailed.
+    static int FileError(const QString& path, const QString& reason);
+    static void Warning(const QString& message);
+
+    // Loads a radio data file; says why on stderr when it cannot.
+    static bool LoadCodeplug(const QString& path, Codeplug& codeplug);
+    static bool SaveCodeplug(const QString& path, const Codeplug& codeplug);
+    static bool ReadText(const QString& path, QByteArray& bytes);
+    // Writes beside the target and replaces it when complete; "-" or empty path is stdout.
+    static bool WriteText(const QString& path, const QByteArray& bytes);
+
+    // The codeplug of the New command: start-up defaults, then the New defaults.
+    static Codeplug NewCodeplug();
+};
+
+} // namespace zr40

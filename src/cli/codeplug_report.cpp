@@ -1,0 +1,103 @@
+#include "codeplug_report.h"
+
+#include "channels/channel_view.h"
+#include "codeplug/value_lists.h"
+#include "functions/key_define_rules.h"
+#include "functions/option_rules.h"
+#include "functions/option_texts.h"
+
+namespace zr40 {
+
+namespace {
+
+QString Zh(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Pads to a width in terminal columns; Chinese characters take two.
+QString Pad(const QString& text, int width) {
+    int columns = 0;
+    for (const QChar ch : text)
+        columns += ch.unicode() >= 0x1100 ? 2 : 1;
+    return text + QString(qMax(0, width - columns), QLatin1Char(' '));
+}
+
+QString Row(const QStringList& cells) {
+    static const int widths[] = {4, 11, 11, 12, 8, 8, 6};
+    QString line;
+    for (int i = 0; i < cells.size(); ++i)
+        line += Pad(cells[i], widths[i]);
+    return line.trimmed() + QLatin1Char('\n');
+}
+
+QString ListItem(const QStringList& items, int index) {
+    return index >= 0 && index < items.size() ? items[index] : items.value(0);
+}
+
+// The word a function setup list shows for a stored value.
+QString OptionWord(const char* list, int index, const TextContext& ctx) {
+    return ListItem(OptionTexts::Items(QLatin1String(list), ctx), index);
+}
+
+QString KeyWord(const Codeplug& cp, int row, const TextContext& ctx) {
+    const int position = KeyDefineRules::PositionOf(row, cp.KeyDefine[row], cp.KeyMethod);
+    return ListItem(KeyDefineRules::RowItems(row, cp.KeyMethod, ctx), position);
+}
+
+QString Line(const QString& label, const QString& value) {
+    return Pad(label + QLatin1Char(':'), 20) + value + QLatin1Char('\n');
+}
+
+} // namespace
+
+QString CodeplugReport::ChannelTable(const Codeplug& cp, const TextContext& ctx) {
+    QString text = Row(
+        ctx.IsEnglish ? QStringList{"No", "Rx Freq", "Tx Freq", "Type", "Decode", "Encode", "Power"}
+                      : QStringList{Zh("序号"), Zh("接收频率"), Zh("发射频率"), Zh("类型"),
+                                    Zh("解码"), Zh("编码"), Zh("功率")});
+    int used = 0;
+    for (int c = 0; c < Codeplug::kChannels; ++c) {
+        const GridRowView row = ChannelView::GridRow(cp, c, ctx);
+        if (row.empty)
+            continue;
+        ++used;
+        text += Row(
+            {QString::number(c + 1), row.rx, row.tx, row.type, row.decode, row.encode, row.power});
+    }
+    return text +
+           ctx.Pick(QStringLiteral("%1 of 32 channels in use\n"), Zh("32个信道中已使用%1个\n"))
+               .arg(used);
+}
+
+QString CodeplugReport::FunctionSettings(const Codeplug& cp, const TextContext& ctx) {
+    const bool en = ctx.IsEnglish;
+    QStringList tot;
+    ValueLists::FillTotList(tot, ctx);
+    QStringList voxLevel;
+    ValueLists::FillOffNumberList(voxLevel, 10, ctx);
+    QString text;
+    text += Line(en ? "Local ID" : Zh("本机ID"), OptionRules::LocalIdText(cp.LocalID));
+    text += Line(en ? "Voice Prompt" : Zh("提示音"),
+                 OptionWord("ComboVoice", OptionRules::VoiceIndex(cp.VoicePrompt), ctx));
+    text += Line(en ? "TOT [s]" : Zh("超时定时器[秒]"),
+                 ListItem(tot, OptionRules::TotIndex(cp.OptionTOT)));
+    text += Line(en ? "VOX Level" : Zh("声控等级"),
+                 ListItem(voxLevel, OptionRules::VoxLevelIndex(cp.VoxLevel)));
+    text += Line(en ? "VOX Delay [s]" : Zh("声控延时[秒]"),
+                 OptionWord("ComboVoxDelay", OptionRules::VoxDelayIndex(cp.VoxDelay), ctx));
+    text += Line(en ? "Save Mode" : Zh("省电模式"),
+                 OptionWord("ComboSave", OptionRules::SaveIndex(cp.IdleTime[0]), ctx));
+    const QStringList keys = KeyDefineRules::RowLabels(ctx);
+    for (int row = 0; row < keys.size() && row < KeyDefineRules::kShownRows; ++row)
+        text += Line(keys[row], KeyWord(cp, row, ctx));
+    return text;
+}
+
+QString CodeplugReport::Text(const Codeplug& cp, const TextContext& ctx) {
+    return ChannelTable(cp, ctx) + QLatin1Char('\n') + FunctionSettings(cp, ctx) +
+           ctx.Pick(QStringLiteral("Band: %1-%2 MHz\n"), Zh("频段：%1-%2 MHz\n"))
+               .arg(cp.BandLower)
+               .arg(cp.BandUpper);
+}
+
+} // namespace zr40

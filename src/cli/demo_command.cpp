@@ -1,0 +1,143 @@
+#include "demo_command.h"
+
+#include "channel_csv.h"
+#include "cli_io.h"
+#include "codeplug/model_band.h"
+#include "codeplug/radio_data_file.h"
+#include "codeplug_json.h"
+#include "codeplug_report.h"
+#include "command_line.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace zr40 {
+
+namespace {
+
+// A small UHF plan: simplex and repeater pairs with CTCSS and DCS, then digital channels on
+// colour codes with group, private and all calls.
+const char kSamplePlan[] =
+    "Channel,RxMHz,TxMHz,Type,Decode,Encode,Power,Bandwidth,Squelch,RxColor,TxColor,RxList,"
+    "CallType,TxID\n"
+    "1,409.75,,Analog CH,67.0,67.0,High,25K(Wide),5,,,,,\n"
+    "2,433.5,438.5,Analog CH,D023N,D023N,High,25K(Wide),5,,,,,\n"
+    "3,446.00625,,Analog CH,88.5,None,Low,12.5K(Narrow),3,,,,,\n"
+    "4,462.5625,467.5625,Analog CH,D754I,D754I,High,12.5K(Narrow),5,,,,,\n"
+    "5,440.1,445.1,Digital CH,,,High,,5,1,1,1,Group Call,800001\n"
+    "6,441.2,,Digital CH,,,High,,5,2,2,2,Group Call,800010\n"
+    "7,442.3,,Digital CH,,,Low,,5,3,3,1,Single Call,1234\n"
+    "8,470,,Digital CH,,,High,,5,1,1,1,All Call,\n";
+
+class Demo {
+public:
+    explicit Demo(const QString& folder) : folder(folder) {}
+    int Run();
+
+private:
+    bool Step(const QString& what, bool ok) {
+        CliIo::Out() << "[" << ++step << "/7] " << what << (ok ? " ... ok\n" : " ... FAILED\n");
+        CliIo::Out().flush();
+        return ok;
+    }
+    QString Path(const char* name) const { return folder + QLatin1Char('/') + name; }
+    bool BuildPlan();
+    bool SaveAndCheck();
+    bool ShowBack();
+    bool JsonRoundTrip();
+
+    QString folder;
+    int step = 0;
+    Codeplug codeplug = CliIo::NewCodeplug();
+};
+
+bool Demo::BuildPlan() {
+    codeplug.BandLower = 400;
+    codeplug.BandUpper = codeplug.BandUpperTx = 480;
+    ModelBand::ApplyModelChange(codeplug, ModelBand::LoadModelData());
+    if (!Step(QStringLiteral("new codeplug, model band 400-480 MHz"),
+              ModelBand::AnalyseModel(codeplug) && codeplug.BandUpper == 480))
+        return false;
+    const ChannelCsv::ImportResult result =
+        ChannelCsv::Import(QString::fromLatin1(kSamplePlan), codeplug);
+    for (const QString& warning : result.warnings)
+        CliIo::Warning(warning);
+    const Long groups[][3] = {{0x800001, 0x800002, 0x800003}, {0x800010, 0x800011, 0xFFFFFF}};
+    for (int l = 0; l < 2; ++l)
+        for (int e = 0; e < 3; ++e)
+            codeplug.RxListEntry[l * Codeplug::kRxListEntries + e] = groups[l][e];
+    codeplug.LocalID = 0x1234;
+    return Step(QStringLiteral("8 channels (4 analog, 4 digital) and 2 receive lists applied"),
+                result.ok || !CliIo::FileError(QStringLiteral("sample plan"), result.error));
+}
+
+bool Demo::SaveAndCheck() {
+    const QString path = Path("sample.rdat");
+    const bool saved = CliIo::SaveCodeplug(path, codeplug);
+    return Step(QStringLiteral("saved %1 (%2 bytes)").arg(path).arg(QFileInfo(path).size()),
+                saved && QFileInfo(path).size() == RadioDataFile::kFileSize);
+}
+
+bool Demo::ShowBack() {
+    Codeplug loaded = CliIo::NewCodeplug();
+    const bool ok = CliIo::LoadCodeplug(Path("sample.rdat"), loaded);
+    loaded.BandLower = codeplug.BandLower; // the band lives in the model image, not in the file
+    loaded.BandUpper = codeplug.BandUpper;
+    if (!Step(QStringLiteral("read it back; every value as saved"),
+              ok && loaded.SameRadioData(codeplug)))
+        return false;
+    CliIo::Out() << "\n" << CodeplugReport::Text(loaded, TextContext{true, QLatin1Char('.')});
+    CliIo::Out() << "\n";
+    return Step(QStringLiteral("shown"), true);
+}
+
+bool Demo::JsonRoundTrip() {
+    const QByteArray json = CodeplugJson::Export(codeplug);
+    const bool written = CliIo::WriteText(Path("sample.json"), json);
+    Codeplug fromJson = CliIo::NewCodeplug();
+    QString error;
+    const bool imported = CodeplugJson::Import(json, fromJson, error);
+    if (!Step(QStringLiteral("exported to %1 and imported again").arg(Path("sample.json")),
+              written && imported))
+        return false;
+    const bool copied = CliIo::SaveCodeplug(Path("sample-from-json.rdat"), fromJson);
+    QFile a(Path("sample.rdat"));
+    QFile b(Path("sample-from-json.rdat"));
+    const bool same = copied && a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) &&
+                      a.readAll() == b.readAll();
+    if (!Step(QStringLiteral("file rebuilt from json is byte for byte the same"), same))
+        return false;
+    CliIo::Out() << "\nChannel plan as csv:\n" << ChannelCsv::Export(codeplug);
+    return true;
+}
+
+int Demo::Run() {
+    CliIo::Out() << "ZR40 demo in " << folder << "\n";
+    const bool ok = BuildPlan() && SaveAndCheck() && ShowBack() && JsonRoundTrip();
+    CliIo::Out() << (ok ? "Demo finished.\n" : "Demo failed.\n");
+    CliIo::Out().flush();
+    return ok ? kExitOk : kExitFailed;
+}
+
+} // namespace
+
+int DemoCommand::Run(const QStringList& arguments) {
+    CommandLine line(QStringLiteral("demo"),
+                     QStringLiteral("Builds a sample UHF codeplug with analog and digital "
+                                    "channels in a temporary folder, saves it, reads and shows "
+                                    "it, and round-trips it through json."));
+    line.AddOption({"keep", "Keep the temporary folder and its files."});
+    if (!line.Parse(arguments, 0, 0))
+        return line.exitCode;
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return CliIo::FileError(dir.path(), QStringLiteral("no temporary folder (") +
+                                                dir.errorString() + QStringLiteral(")"));
+    dir.setAutoRemove(!line.IsSet(QStringLiteral("keep")));
+    const int code = Demo(dir.path()).Run();
+    if (dir.autoRemove())
+        CliIo::Out() << "(The folder is removed again; run 'zr40 demo --keep' to keep it.)\n";
+    return code;
+}
+
+} // namespace zr40

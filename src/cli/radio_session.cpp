@@ -1,0 +1,119 @@
+#include "radio_session.h"
+
+#include "cli_io.h"
+
+#include <QEventLoop>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace zr40 {
+
+RadioSession::RadioSession(Codeplug& codeplug, const QString& port, bool english, bool trace)
+    : engine_(codeplug, english), adapter_(engine_), english_(english), trace_(trace) {
+    adapter_.SetPortName(port);
+    connect(&adapter_, &SerialAdapter::TraceLine, this, &RadioSession::OnTrace);
+    connect(&adapter_, &SerialAdapter::Progress, this,
+            [this](double fraction, const QString&) { OnProgress(fraction); });
+    connect(&adapter_, &SerialAdapter::RetryQuestion, this, &RadioSession::OnRetryQuestion);
+    connect(&adapter_, &SerialAdapter::Finished, this, &RadioSession::OnFinished);
+}
+
+int RadioSession::Read(const QString& password) {
+    return Run(adapter_.StartRead(password));
+}
+
+int RadioSession::Write(const QString& password, const NewPasswordChoice& newPassword) {
+    return Run(adapter_.StartWrite(password, newPassword));
+}
+
+int RadioSession::Run(SerialAdapter::StartOutcome started) {
+    if (started == SerialAdapter::StartOutcome::PortFailed) {
+        CliIo::Err() << "zr40: " << adapter_.openError().Describe(english_) << "\n";
+        CliIo::Err().flush();
+        return kExitFailed;
+    }
+    if (started == SerialAdapter::StartOutcome::Refused) {
+        CliIo::Err() << "zr40: the transfer could not be started\n";
+        CliIo::Err().flush();
+        return kExitFailed;
+    }
+    bar_.Show(0.0);
+    QEventLoop loop;
+    connect(&adapter_, &SerialAdapter::Finished, &loop, &QEventLoop::quit);
+    if (!finished_)
+        loop.exec();
+    adapter_.Close();
+    bar_.Finish();
+    return Report();
+}
+
+void RadioSession::OnTrace(const QString& line) {
+    if (!trace_)
+        return;
+    bar_.Clear();
+    CliIo::Out() << line << "\n";
+    CliIo::Out().flush();
+}
+
+void RadioSession::OnProgress(double fraction) {
+    bar_.Show(fraction);
+}
+
+void RadioSession::OnRetryQuestion(const QString& question) {
+    bar_.Clear();
+    adapter_.AnswerRetry(AskOnTerminal(question));
+}
+
+bool RadioSession::AskOnTerminal(const QString& question) {
+    if (!isatty(STDIN_FILENO)) {
+        CliIo::Err() << question << " (no terminal to ask: cancel)\n";
+        CliIo::Err().flush();
+        return false;
+    }
+    CliIo::Err() << question << " [r]etry/[c]ancel: ";
+    CliIo::Err().flush();
+    char answer[64] = {};
+    if (!std::fgets(answer, sizeof answer, stdin))
+        return false;
+    return answer[0] == 'r' || answer[0] == 'R';
+}
+
+void RadioSession::OnFinished(const LinkResult& result) {
+    finished_ = true;
+    result_ = result;
+}
+
+int RadioSession::Report() const {
+    if (result_.Succeeded()) {
+        CliIo::Err() << result_.message << "\n";
+        CliIo::Err().flush();
+        return kExitOk;
+    }
+    CliIo::Err() << "zr40: " << FailureText() << "\n";
+    CliIo::Err().flush();
+    return kExitFailed;
+}
+
+QString RadioSession::FailureText() const {
+    switch (result_.outcome) {
+    case LinkResult::Outcome::Succeeded:
+        break;
+    case LinkResult::Outcome::PasswordRejected:
+        return result_.message;
+    case LinkResult::Outcome::WrongModel:
+        return english_ ? QStringLiteral("wrong model: the radio reports data version %1, a ZR40 "
+                                         "reports 1")
+                              .arg(result_.reportedVersion)
+                        : result_.message;
+    case LinkResult::Outcome::Cancelled:
+        return english_ ? QStringLiteral("cancelled: the radio did not answer")
+                        : QStringLiteral("已取消：对讲机没有应答");
+    case LinkResult::Outcome::PortLost:
+        return english_ ? QStringLiteral("the serial port was lost: %1").arg(result_.reason)
+                        : QStringLiteral("串口已断开：%1").arg(result_.reason);
+    }
+    return {};
+}
+
+} // namespace zr40
