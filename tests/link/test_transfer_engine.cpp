@@ -1,0 +1,568 @@
+#include "test_transfer_engine_harness.h"
+
+#include "link/frame_codec.h"
+
+#include <QTest>
+
+using namespace zr40;
+
+namespace {
+using B = BlockType;
+const LinkResult::Outcome kOk = LinkResult::Outcome::Succeeded;
+
+// A radio full of awkward values, with a consistent header.
+void fillRadio(LinkHarness& h, quint32 seed, Long password = -1) {
+    Codeplug source;
+    source.ApplyNewDefaults();
+    FillNoisy(source, seed);
+    source.HeaderCount3 = 1;
+    for (int n = 0; n < Codeplug::kChannels; ++n)
+        source.DeriveKeyLengths(n);
+    h.radio.LoadFrom(source, password);
+}
+
+QStringList readOrder(int tunePoints, int channels, int lists, bool tune) {
+    QStringList codes{"1 0 0", "2 3 0"};
+    if (tune) {
+        codes << "2 1 0";
+        for (int i = 0; i < tunePoints; ++i)
+            codes << QStringLiteral("2 2 %1").arg(i);
+    }
+    codes << "2 3 0";
+    for (int n = 0; n < channels; ++n)
+        codes << QStringLiteral("2 4 %1").arg(n);
+    for (int l = 0; l < lists; ++l)
+        codes << QStringLiteral("2 5 %1").arg(l);
+    return codes;
+}
+
+QStringList writeOrder(int tunePoints, int channels, int lists, bool tune) {
+    QStringList codes{"1 0 0", "2 3 0"};
+    if (tune) {
+        codes << "3 1 0"
+              << "4 1 0";
+        for (int i = 0; i < tunePoints; ++i)
+            codes << QStringLiteral("3 2 %1").arg(i) << QStringLiteral("4 2 %1").arg(i);
+    }
+    codes << "3 3 0"
+          << "4 3 0";
+    for (int n = 0; n < channels; ++n)
+        codes << QStringLiteral("3 4 %1").arg(n) << QStringLiteral("4 4 %1").arg(n);
+    for (int l = 0; l < lists; ++l)
+        codes << QStringLiteral("3 5 %1").arg(l) << QStringLiteral("4 5 %1").arg(l);
+    codes << "5 0 0";
+    return codes;
+}
+
+// The radio's memory equals what the codeplug sends, block by block, value by value.
+void compareRadioWith(const LinkHarness& h, Long password, bool tune) {
+    QCOMPARE(h.radio.Block(B::Settings, 0),
+             MemoryMap::Payload(h.codeplug, B::Settings, 0, password));
+    for (int n = 0; n < Codeplug::kChannels; ++n)
+        QCOMPARE(h.radio.Block(B::Channel, n), MemoryMap::Payload(h.codeplug, B::Channel, n));
+    for (int l = 0; l < Codeplug::kRxLists; ++l)
+        QCOMPARE(h.radio.Block(B::RxList, l), MemoryMap::Payload(h.codeplug, B::RxList, l));
+    if (!tune)
+        return;
+    QCOMPARE(h.radio.Block(B::TuneHeader, 0), MemoryMap::Payload(h.codeplug, B::TuneHeader, 0));
+    for (int i = 0; i < h.codeplug.TunePointCount; ++i)
+        QCOMPARE(h.radio.Block(B::TunePoint, i), MemoryMap::Payload(h.codeplug, B::TunePoint, i));
+}
+} // namespace
+
+class TestTransferEngine : public QObject {
+    Q_OBJECT
+private slots:
+    void firstFrameAndTrace() {
+        LinkHarness h;
+        QVERIFY(h.engine.StartRead(QString()));
+        h.Pump();
+        QCOMPARE(h.sent.front(), QByteArray::fromHex("5501010000 02AA"));
+        QCOMPARE(h.trace.front(), QStringLiteral("TX:55 1 1 0 0 2 AA "));
+        QCOMPARE(h.engine.LinkState(), int(TransferEngine::Identify));
+        QVERIFY(h.engine.AwaitingReply());
+        QCOMPARE(h.Run().outcome, kOk);
+        // 02 + 01 + 1 + 1 + 10 + 1 + 32 + 8 + 8 = 0x40 over 35 unstuffed bytes.
+        QCOMPARE(h.trace.at(2), QStringLiteral("Calculate CheckSum=40,ReceiveLen=35"));
+        QVERIFY(h.trace.at(1).startsWith(QStringLiteral("RX:55 2 1 0 0 1 0 0 0 ")));
+    }
+
+    void fullReadCopiesTheRadio() {
+        LinkHarness h;
+        fillRadio(h, 7, 4321);
+        QVERIFY(h.engine.StartRead(QStringLiteral("4321")));
+        const LinkResult r = h.Run();
+        QCOMPARE(r.outcome, kOk);
+        QCOMPARE(r.message, QStringLiteral("Read Data OK"));
+        QVERIFY(h.codeplug.LinkSucceeded);
+        Codeplug expected;
+        h.radio.SaveTo(expected);
+        // Tune data is not part of a plain read.
+        for (int i = 0; i < Codeplug::kTunePoints; ++i)
+            MemoryMap::Store(expected, B::TunePoint, i,
+                             MemoryMap::Payload(h.codeplug, B::TunePoint, i));
+        MemoryMap::Store(expected, B::TuneHeader, 0,
+                         MemoryMap::Payload(h.codeplug, B::TuneHeader, 0));
+        QVERIFY(h.codeplug.SameRadioData(expected));
+        QCOMPARE(h.RequestCodes(), readOrder(0, 32, 8, false));
+        QCOMPARE(h.engine.RetryCount(), 0);
+        QVERIFY(!h.engine.Running());
+    }
+
+    void fullWriteFillsTheRadio() {
+        LinkHarness h;
+        FillNoisy(h.codeplug, 11);
+        h.codeplug.QuiteLevel[5] = 3;
+        h.radio.SetPassword(77);
+        QVERIFY(h.engine.StartWrite(QStringLiteral("077"), {}));
+        const LinkResult r = h.Run();
+        QCOMPARE(r.outcome, kOk);
+        QCOMPARE(r.message, QStringLiteral("Write Data OK"));
+        QCOMPARE(h.RequestCodes(), writeOrder(0, 32, 8, false));
+        compareRadioWith(h, 77, false);
+        QCOMPARE(h.radio.Block(B::Channel, 5)[25], 0);
+        QCOMPARE(h.radio.Password(), 77);
+        QCOMPARE(h.radio.EndOfWriteCount(), 1);
+    }
+
+    void headerCounts_data() {
+        QTest::addColumn<int>("reported");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("lists");
+        QTest::newRow("0") << 0 << 1 << 1;
+        QTest::newRow("5") << 5 << 5 << 5;
+        QTest::newRow("40") << 40 << 32 << 8;
+        QTest::newRow("-3") << -3 << 1 << 1;
+    }
+    void headerCounts() {
+        QFETCH(int, reported);
+        QFETCH(int, channels);
+        QFETCH(int, lists);
+        for (bool reading : {true, false}) {
+            LinkHarness h;
+            fillRadio(h, 3);
+            h.radio.SetHeaderCounts(10, reported, reported);
+            const Codeplug before = h.codeplug;
+            QVERIFY(reading ? h.engine.StartRead(QString()) : h.engine.StartWrite(QString(), {}));
+            QCOMPARE(h.Run().outcome, kOk);
+            QCOMPARE(h.RequestCodes(), reading ? readOrder(0, channels, lists, false)
+                                               : writeOrder(0, channels, lists, false));
+            QCOMPARE(h.codeplug.ChannelCount, reported);
+            if (reading) {
+                // Channels beyond the count stay as they were.
+                QCOMPARE(h.codeplug.RxFreq[channels], before.RxFreq[channels]);
+                QCOMPARE(h.codeplug.RxFreq[channels - 1],
+                         h.radio.Block(B::Channel, channels - 1)[1]);
+            }
+        }
+    }
+
+    void progress() {
+        LinkHarness h;
+        QVERIFY(h.engine.StartRead(QString()));
+        h.Run();
+        // Start, then one update per reply from the settings read on: 1 + 8 + 32 + 1.
+        QCOMPARE(int(h.progress.size()), 1 + 1 + 32 + 8);
+        QCOMPARE(h.progress.front().second, QStringLiteral("Complete:%"));
+        QCOMPARE(h.progress[1].second, QStringLiteral("Complete:%"));
+        // The reply to the fourth channel request: 4 of 40.
+        QCOMPARE(h.progress[1 + 1 + 3].first, 0.1);
+        QCOMPARE(h.progress[1 + 1 + 3].second, QStringLiteral("Complete:10%"));
+        QCOMPARE(h.progress.back().first, 1.0);
+        QCOMPARE(h.progress.back().second, QStringLiteral("Complete:100%"));
+
+        LinkHarness chinese;
+        chinese.engine.SetEnglish(false);
+        QVERIFY(chinese.engine.StartWrite(QString(), {}));
+        QCOMPARE(chinese.Run().message, QString::fromUtf8("写频成功"));
+        // Write: 41 blocks in all; 4 of them done shows as 10%.
+        QCOMPARE(chinese.progress.back().second, QString::fromUtf8("完成进度:100%"));
+        QVERIFY(std::any_of(chinese.progress.begin(), chinese.progress.end(), [](const auto& p) {
+            return p.second == QString::fromUtf8("完成进度:10%");
+        }));
+    }
+
+    void progressText_data() {
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << 0.0 << "Complete:%";
+        QTest::newRow("0.004") << 0.004 << "Complete:%";
+        QTest::newRow("0.5") << 0.5 << "Complete:50%";
+        QTest::newRow("0.125") << 0.125 << "Complete:13%";
+        QTest::newRow("1") << 1.0 << "Complete:100%";
+        QTest::newRow("above") << 3.0 << "Complete:100%";
+    }
+    void progressText() {
+        QFETCH(double, fraction);
+        QFETCH(QString, text);
+        QCOMPARE(TransferEngine::ProgressText(fraction, true), text);
+    }
+
+    void zeroDivisorNeverDivides() {
+        LinkHarness h;
+        h.radio.Header()[3] = 0; // no settings block reported
+        h.radio.SetHeaderCounts(10, 0, 1);
+        QVERIFY(h.engine.StartRead(QString()));
+        QCOMPARE(h.Run().outcome, kOk);
+        for (std::size_t i = 0; i + 1 < h.progress.size(); ++i)
+            QCOMPARE(h.progress[i].first, 0.0);
+        QCOMPARE(h.progress.back().second, QStringLiteral("Complete:100%"));
+
+        LinkHarness negative;
+        negative.radio.SetHeaderCounts(10, -50, -50);
+        QVERIFY(negative.engine.StartWrite(QString(), {}));
+        QCOMPARE(negative.Run().outcome, kOk);
+        for (const auto& p : negative.progress)
+            QVERIFY(p.first >= 0.0 && p.first <= 1.0);
+    }
+
+    void wrongModel() {
+        LinkHarness h;
+        h.radio.SetDataVersion(3);
+        h.codeplug.ChannelCount = 17;
+        QVERIFY(h.engine.StartRead(QString()));
+        const LinkResult r = h.Run();
+        QCOMPARE(r.outcome, LinkResult::Outcome::WrongModel);
+        QCOMPARE(r.reportedVersion, 3);
+        QCOMPARE(r.message, QString::fromUtf8("机型错误,请读取ZR40机器\n当前机型为3"));
+        QCOMPARE(h.codeplug.DataVersion, 1);
+        QCOMPARE(h.codeplug.ChannelCount, 17);
+        QCOMPARE(h.RequestCodes(), QStringList{"1 0 0"});
+        QVERIFY(!h.codeplug.LinkSucceeded);
+    }
+
+    void passwordRules_data() {
+        QTest::addColumn<int>("radio");
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("same") << 123 << "123" << true;
+        QTest::newRow("one zero") << 123 << "0123" << true;
+        QTest::newRow("two zeros") << 123 << "00123" << true;
+        QTest::newRow("three zeros") << 123 << "000123" << true;
+        QTest::newRow("one more digit") << 123 << "1234" << false;
+        QTest::newRow("fewer digits") << 123 << "23" << false;
+        QTest::newRow("empty") << 123 << "" << false;
+        QTest::newRow("zero, empty") << 0 << "" << false;
+        QTest::newRow("zero") << 0 << "000000" << true;
+        QTest::newRow("none, empty") << -1 << "" << true;
+        QTest::newRow("none, any") << -1 << "5" << true;
+        QTest::newRow("999999") << 999999 << "1" << true;
+        QTest::newRow("999998") << 999998 << "" << false;
+    }
+    void passwordRules() {
+        QFETCH(int, radio);
+        QFETCH(QString, entered);
+        QFETCH(bool, accepted);
+        QCOMPARE(TransferEngine::PasswordAccepted(radio, entered), accepted);
+        LinkHarness h;
+        h.radio.SetPassword(radio);
+        QVERIFY(h.engine.StartRead(entered));
+        const LinkResult r = h.Run();
+        QCOMPARE(r.Succeeded(), accepted);
+        QCOMPARE(h.codeplug.PasswordRejected, !accepted);
+        QCOMPARE(h.engine.RadioPassword(), radio);
+        if (!accepted) {
+            QCOMPARE(r.outcome, LinkResult::Outcome::PasswordRejected);
+            QCOMPARE(r.message, QStringLiteral("Password Failure!"));
+        }
+    }
+
+    void rejectedWriteTouchesNothing() {
+        LinkHarness h;
+        h.radio.SetPassword(42);
+        FillNoisy(h.codeplug, 5);
+        Codeplug radioBefore;
+        h.radio.SaveTo(radioBefore);
+        QVERIFY(h.engine.StartWrite(QStringLiteral("41"), {true, QStringLiteral("1")}));
+        QCOMPARE(h.Run().outcome, LinkResult::Outcome::PasswordRejected);
+        QCOMPARE(h.RequestCodes(), (QStringList{"1 0 0", "2 3 0"}));
+        Codeplug radioAfter;
+        h.radio.SaveTo(radioAfter);
+        QVERIFY(radioAfter.SameRadioData(radioBefore));
+        QCOMPARE(h.radio.Password(), 42);
+    }
+
+    void newPassword_data() {
+        QTest::addColumn<int>("radio");
+        QTest::addColumn<bool>("change");
+        QTest::addColumn<QString>("newPassword");
+        QTest::addColumn<int>("written");
+        QTest::newRow("new number") << 42 << true << "4321" << 4321;
+        QTest::newRow("leading zeros") << 42 << true << "000007" << 7;
+        QTest::newRow("empty removes") << 42 << true << "" << -1;
+        QTest::newRow("keep own") << 42 << false << "999" << 42;
+        QTest::newRow("keep none") << -1 << false << "" << -1;
+        QTest::newRow("keep odd none") << 1000000 << false << "" << 1000000;
+    }
+    void newPassword() {
+        QFETCH(int, radio);
+        QFETCH(bool, change);
+        QFETCH(QString, newPassword);
+        QFETCH(int, written);
+        LinkHarness h;
+        h.radio.SetPassword(radio);
+        QVERIFY(h.engine.StartWrite(QString::number(radio), {change, newPassword}));
+        QCOMPARE(h.Run().outcome, kOk);
+        QCOMPARE(h.radio.Password(), written);
+        // The next transfer needs the password just written.
+        if (written >= 0 && written < 999999) {
+            QVERIFY(h.engine.StartRead(QString::number(written)));
+            QCOMPARE(h.Run().outcome, kOk);
+            QVERIFY(h.engine.StartRead(QString::number(written + 1)));
+            QCOMPARE(h.Run().outcome, LinkResult::Outcome::PasswordRejected);
+        }
+    }
+
+    void newPasswordMustBeDigits_data() {
+        QTest::addColumn<QString>("newPassword");
+        QTest::newRow("letters") << "12a4";
+        QTest::newRow("seven digits") << "1234567";
+        QTest::newRow("sign") << "-1";
+    }
+    void newPasswordMustBeDigits() {
+        QFETCH(QString, newPassword);
+        LinkHarness h;
+        QVERIFY(!h.engine.StartWrite(QString(), {true, newPassword}));
+        QVERIFY(h.engine.TakeActions().empty());
+        QVERIFY(!h.engine.Running());
+    }
+
+    void tenSilentResendsThenQuestion() {
+        LinkHarness h;
+        h.radio.Faults().silentRequests = 11;
+        h.answerRetry = true;
+        QVERIFY(h.engine.StartRead(QString()));
+        QCOMPARE(h.Run().outcome, kOk);
+        QCOMPARE(h.RetryQuestions(), 1);
+        QCOMPARE(h.questions.front(), QStringLiteral("Check connection!Retry or cancel?"));
+        QCOMPARE(h.CountTrace(QStringLiteral("No Data")), 11);
+        // Eleven silent identifies, then the one sent after Retry.
+        QCOMPARE(int(h.sent.size()) - int(h.radio.Requests().size()), 11);
+        QCOMPARE(h.trace.count(QStringLiteral("TX:55 1 1 0 0 2 AA ")), 12);
+        QCOMPARE(h.engine.RetryCount(), 0);
+        // Every wait for silence was a full second on the virtual clock.
+        QVERIFY(h.now >= 11 * 1000);
+    }
+
+    void tenFailuresAreSilent() {
+        LinkHarness h;
+        h.radio.Faults().silentRequests = 10;
+        QVERIFY(h.engine.StartRead(QString()));
+        QCOMPARE(h.Run().outcome, kOk);
+        QCOMPARE(h.RetryQuestions(), 0);
+        QCOMPARE(h.engine.RetryCount(), 10);
+    }
+
+    void cancelAtQuestionThenReadAgain() {
+        LinkHarness h;
+        h.radio.Faults().silentRequests = 11;
+        h.answerRetry = false;
+        QVERIFY(h.engine.StartRead(QString()));
+        const LinkResult r = h.Run();
+        QCOMPARE(r.outcome, LinkResult::Outcome::Cancelled);
+        QCOMPARE(h.portCloses, 1);
+        QVERIFY(!h.codeplug.LinkSucceeded);
+        QVERIFY(!h.engine.Running());
+        // A second transfer after the cancel runs normally.
+        QVERIFY(h.engine.StartRead(QString()));
+        QCOMPARE(h.Run().outcome, kOk);
+        QVERIFY(h.codeplug.LinkSucceeded);
+    }
+
+    void goodReplyDoesNotResetCount() {
+        LinkHarness h;
+        h.radio.Faults().silentRequests = 5;
+        QVERIFY(h.engine.StartRead(QString()));
+        QCOMPARE(h.Run().outcome, kOk);
+        QCOMPARE(h.engine.RetryCount(), 5);
+        h.radio.Faults().silentRequests = 6;
+        QVERIFY(h.engine.StartRead(QString()));
+        QCOMPARE(h.Run().outcome, kOk);
+        QCOMPARE(h.RetryQuestions(), 1);
+    }
+
+    void recoverableFaults_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("retries");
+        QTest::newRow("noise") << "noise" << 0;
+        QTest::newRow("trailing") << "trailing" << 1;
+        QTest::newRow("checksum") << "checksum" << 1;
+        QTest::newRow("direction") << "direction" << 1;
+        QTest::newRow("cut") << "cut" << 1;
+        QTest::newRow("cut to nothing") << "cut to nothing" << 1;
+        QTest::newRow("short") << "short" << 1;
+        QTest::newRow("delay") << "delay" << 0;
+    }
+    void recoverableFaults() {
+        QFETCH(QString, fault);
+        QFETCH(int, retries);
+        // The fault hits the password check, the settings, a channel, a receive list.
+        for (int skip : {0, 1, 3, 40}) {
+            LinkHarness h;
+            fillRadio(h, 21);
+            Codeplug expected;
+            h.radio.SaveTo(expected);
+            RadioFaults& f = h.radio.Faults();
+            f.silentRequests = 0;
+            QVERIFY(h.engine.StartRead(QString()));
+            h.Pump();
+            for (int i = 0; i < skip; ++i) { // reply, then the tick that judges it
+                h.Step();
+                h.Step();
+                h.Pump();
+            }
+            if (fault == "noise")
+                f.noisyReplies = 1;
+            else if (fault == "trailing")
+                f.trailingReplies = 1;
+            else if (fault == "checksum")
+                f.badChecksumReplies = 1;
+            else if (fault == "direction")
+                f.wrongDirectionReplies = 1;
+            else if (fault == "cut")
+                f.cutReplies = 1;
+            else if (fault == "cut to nothing")
+                f.cutReplies = 1, f.cutBytes = 1000;
+            else if (fault == "short")
+                f.shortPayloadReplies = 1;
+            else
+                f.replyDelayMs = 999;
+            QCOMPARE(h.Run().outcome, kOk);
+            QCOMPARE(h.engine.RetryCount(), retries);
+            QCOMPARE(h.codeplug.ChannelCount, expected.ChannelCount);
+            QCOMPARE(h.codeplug.RxFreq, expected.RxFreq);
+            QCOMPARE(h.codeplug.RxListEntry, expected.RxListEntry);
+            QCOMPARE(h.codeplug.LocalID, expected.LocalID);
+        }
+    }
+
+    void shortReplyIsResent() {
+        LinkHarness h;
+        fillRadio(h, 8);
+        h.radio.Faults().shortPayloadReplies = 3; // three identify replies in a row
+        h.radio.Faults().shortPayloadValues = 5;
+        QVERIFY(h.engine.StartRead(QString()));
+        QCOMPARE(h.Run().outcome, kOk);
+        QCOMPARE(h.engine.RetryCount(), 3);
+        QCOMPARE(h.RequestCodes().mid(0, 7),
+                 (QStringList{"1 0 0", "1 0 0", "1 0 0", "1 0 0", "2 3 0", "2 3 0", "2 4 0"}));
+        Codeplug expected;
+        h.radio.SaveTo(expected);
+        QCOMPARE(h.codeplug.ReservedList, expected.ReservedList);
+    }
+
+    void trailingBytesInTheTrace() {
+        LinkHarness h;
+        h.radio.Faults().trailingReplies = 1;
+        QVERIFY(h.engine.StartRead(QString()));
+        h.Run();
+        // The identify reply is 35 bytes; the trailing byte makes 36 and moves the checksum
+        // into the summed range (0x40 + 0x40).
+        QVERIFY(h.trace.at(1).endsWith(QStringLiteral(" 40 AA 0 ")));
+        QCOMPARE(h.trace.at(2), QStringLiteral("Calculate CheckSum=80,ReceiveLen=36"));
+        QCOMPARE(h.trace.at(3), QStringLiteral("TX:55 1 1 0 0 2 AA "));
+    }
+
+    void tuneRead() {
+        LinkHarness h;
+        fillRadio(h, 13);
+        h.radio.SetHeaderCounts(12, 32, 8);
+        QVERIFY(h.engine.StartRead(QString(), true));
+        QCOMPARE(h.Run().outcome, kOk);
+        QCOMPARE(h.RequestCodes(), readOrder(12, 32, 8, true));
+        QCOMPARE(h.codeplug.TunePointCount, 12);
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(MemoryMap::Payload(h.codeplug, B::TunePoint, i),
+                     h.radio.Block(B::TunePoint, i));
+        QCOMPARE(MemoryMap::Payload(h.codeplug, B::TuneHeader, 0), h.radio.Block(B::TuneHeader, 0));
+        QVERIFY(h.codeplug.TuneFreq[12] != h.radio.Block(B::TunePoint, 12)[0]);
+        QCOMPARE(h.progress.back().second, QStringLiteral("Complete:100%"));
+        // Tune blocks count: 1 + 12 more blocks than a plain read.
+        // Start, tune header (0 done), tune point 0 (1 done), tune point 1 (2 done).
+        QCOMPARE(h.progress[3].first, 2.0 / 53.0);
+    }
+
+    void tuneWrite_data() {
+        QTest::addColumn<int>("reported");
+        QTest::addColumn<int>("points");
+        QTest::newRow("10") << 10 << 10;
+        QTest::newRow("16") << 16 << 16;
+        QTest::newRow("40") << 40 << 16;
+        QTest::newRow("0") << 0 << 1;
+    }
+    void tuneWrite() {
+        QFETCH(int, reported);
+        QFETCH(int, points);
+        LinkHarness h;
+        FillNoisy(h.codeplug, 17);
+        h.radio.SetHeaderCounts(reported, 32, 8);
+        QVERIFY(h.engine.StartWrite(QString(), {}, true));
+        QCOMPARE(h.Run().outcome, kOk);
+        QCOMPARE(h.RequestCodes(), writeOrder(points, 32, 8, true));
+        compareRadioWith(h, -1, false);
+        QCOMPARE(h.radio.Block(B::TuneHeader, 0), MemoryMap::Payload(h.codeplug, B::TuneHeader, 0));
+        for (int i = 0; i < points; ++i)
+            QCOMPARE(h.radio.Block(B::TunePoint, i),
+                     MemoryMap::Payload(h.codeplug, B::TunePoint, i));
+        QCOMPARE(h.progress.back().first, 1.0);
+    }
+
+    void cancelMidTransferThenAgain() {
+        LinkHarness h;
+        QVERIFY(h.engine.StartWrite(QString(), {}));
+        for (int i = 0; i < 12; ++i) {
+            h.Step();
+            h.Pump();
+        }
+        QVERIFY(h.engine.Running());
+        h.engine.Cancel();
+        h.Pump();
+        QVERIFY(h.result.has_value());
+        QCOMPARE(h.result->outcome, LinkResult::Outcome::Cancelled);
+        QCOMPARE(h.portCloses, 1);
+        QVERIFY(h.timerStops >= 1);
+        QVERIFY(!h.engine.Running());
+        // A late tick or late bytes do nothing.
+        h.engine.TimerFired();
+        h.engine.BytesReceived(QByteArray::fromHex("5502010000AA"));
+        QVERIFY(h.engine.TakeActions().empty());
+        QVERIFY(h.engine.StartWrite(QString(), {}));
+        QCOMPARE(h.Run().outcome, kOk);
+    }
+
+    void portLost() {
+        LinkHarness h;
+        QVERIFY(h.engine.StartRead(QString()));
+        h.Pump();
+        h.Step();
+        h.engine.PortLost(QStringLiteral("device unplugged"));
+        h.Pump();
+        QVERIFY(h.result.has_value());
+        QCOMPARE(h.result->outcome, LinkResult::Outcome::PortLost);
+        QCOMPARE(h.result->reason, QStringLiteral("device unplugged"));
+        QVERIFY(!h.codeplug.LinkSucceeded);
+        QVERIFY(h.engine.StartRead(QString()));
+        QCOMPARE(h.Run().outcome, kOk);
+    }
+
+    void noSecondStartWhileRunning() {
+        LinkHarness h;
+        QVERIFY(h.engine.StartRead(QString()));
+        QVERIFY(!h.engine.StartRead(QString()));
+        QVERIFY(!h.engine.StartWrite(QString(), {}));
+        QCOMPARE(h.Run().outcome, kOk);
+    }
+
+    void bytewiseDelivery() {
+        LinkHarness h;
+        fillRadio(h, 99);
+        h.deliverBytewise = true;
+        QVERIFY(h.engine.StartRead(QString()));
+        QCOMPARE(h.Run().outcome, kOk);
+        QCOMPARE(h.engine.RetryCount(), 0);
+        QCOMPARE(h.codeplug.RxFreq[31], h.radio.Block(B::Channel, 31)[1]);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTransferEngine)
+#include "test_transfer_engine.moc"
