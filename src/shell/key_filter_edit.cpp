@@ -64,10 +64,7 @@ void KeyFilterEdit::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const int key =
-        KeyFilter(text(), int(selectedText().size()), typed.at(0).unicode(), kind_, separator_);
-    if (key != 0)
-        insert(QString(QChar(key)));
+    TypeCharacter(typed.at(0));
     event->accept();
 }
 
@@ -78,14 +75,16 @@ void KeyFilterEdit::focusOutEvent(QFocusEvent* event) {
         emit focusLost();
 }
 
+void KeyFilterEdit::TypeCharacter(QChar c) {
+    const int key = KeyFilter(text(), int(selectedText().size()), c.unicode(), kind_, separator_);
+    if (key != 0)
+        insert(QString(QChar(key)));
+}
+
 void KeyFilterEdit::pasteFiltered() {
     const QString pasted = QGuiApplication::clipboard()->text();
-    for (const QChar c : pasted) {
-        const int key =
-            KeyFilter(text(), int(selectedText().size()), c.unicode(), kind_, separator_);
-        if (key != 0)
-            insert(QString(QChar(key)));
-    }
+    for (const QChar c : pasted)
+        TypeCharacter(c);
 }
 
 void KeyFilterEdit::contextMenuEvent(QContextMenuEvent* event) {

@@ -22,6 +22,9 @@ public:
     QChar decimalSeparator() const { return separator_; }
     void setDecimalSeparator(QChar separator);
 
+    // Types one character as if from the keyboard: filtered, replacing the selection.
+    void TypeCharacter(QChar c);
+
     // Text as it would remain after typing `text` into an empty box one character at a time.
     QString filtered(const QString& text) const;
 

@@ -1,17 +1,611 @@
 #include "channels/ui/form_channel_information.h"
 
+#include "channels/channel_rules.h"
+#include "channels/channel_view.h"
+#include "channels/ui/form_channel_edit.h"
+#include "channels/ui/window_state_recorder.h"
+#include "codeplug/key_filter.h"
+#include "codeplug/value_lists.h"
+#include "shell/combo_fill.h"
+#include "shell/key_filter_edit.h"
+#include "shell/ui_seam.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
+#include <QTableWidget>
+#include <QTimer>
+
 namespace zr40 {
 
-FormChannelInformation::FormChannelInformation(Codeplug& codeplug, QWidget* parent)
-    : ConfigPage(codeplug, &Codeplug::ChannelInfoOpen, parent) {}
+namespace {
 
-QString FormChannelInformation::Caption() const {
-    return codeplug().IsEnglish ? QStringLiteral("Channel Information")
-                                : QStringLiteral("信道信息");
+enum TextId {
+    kTextCaption,
+    kTextHeaderChannel,
+    kTextHeaderRx,
+    kTextHeaderTx,
+    kTextHeaderType,
+    kTextHeaderDecode,
+    kTextHeaderEncode,
+    kTextHeaderPower,
+    kTextHeaderMore,
+    kTextClose,
+    kTextMore,
+};
+
+struct TextPair {
+    const char* english;
+    const char* chinese;
+};
+
+// Every text the page shows, in both languages.
+constexpr TextPair kTexts[] = {
+    {"Channel Information", "信道信息"},
+    {"CH", "信道"},
+    {"Rx Frequency", "接收频率"},
+    {"Tx Frequency", "发射频率"},
+    {"Channel Type", "信道配置"},
+    {"CTCSS/DCS Decode", "解码"},
+    {"CTCSS/DCS Encode", "编码"},
+    {"Tx Power", "发射功率"},
+    {"More", "更多"},
+    {"&Close", "关闭(&C)"},
+    {">>", ">>"},
+};
+
+QString Text(TextId id, const TextContext& ctx) {
+    return ctx.Pick(QString::fromUtf8(kTexts[id].english), QString::fromUtf8(kTexts[id].chinese));
 }
 
-void FormChannelInformation::FreshData() {}
+// Column widths in pixels (the radio maker's layout in twips, 15 twips a pixel), column 0 first.
+constexpr std::array<int, FormChannelInformation::kColumns> kColumnWidths = {
+    500 / 15, 1000 / 15, 1000 / 15, 1000 / 15, 1000 / 15, 1000 / 15, 1200 / 15, 1200 / 15};
+constexpr int kHeaderHeight = 500 / 15;
+constexpr int kPageWidth = 8910 / 15;
+constexpr int kPageHeight = 6180 / 15;
+constexpr int kTimerMs = 500;
 
-void FormChannelInformation::AnalyseChannelInformation() {}
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool IsToneColumn(int column) {
+    return column == kGridColumnDecode || column == kGridColumnEncode;
+}
+
+// The table's corner button draws nothing of its own; the channel-number column keeps its
+// caption there.
+void PaintCorner(QAbstractButton* corner, const QString& text) {
+    QStyleOptionHeader option;
+    option.initFrom(corner);
+    option.rect = corner->rect();
+    option.text = text;
+    option.textAlignment = Qt::AlignCenter;
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    QPainter painter(corner);
+    corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+}
+
+} // namespace
+
+FormChannelInformation::FormChannelInformation(Codeplug& codeplug, QWidget* parent)
+    : ConfigPage(codeplug, &Codeplug::ChannelInfoOpen, parent) {
+    BuildControls();
+    FillCaptionsAndLists();
+    codeplug.GridEditRow = 1;
+    codeplug.GridGroup = 0;
+    AnalyseChannelInformation();
+    stateRecorder_ = new WindowStateRecorder(codeplug, this);
+    timer1_->start();
+}
+
+FormChannelInformation::~FormChannelInformation() = default;
+
+QString FormChannelInformation::Caption() const {
+    return Text(kTextCaption, TextContext::Of(codeplug()));
+}
+
+void FormChannelInformation::BuildControls() {
+    grid_ = new QTableWidget(kRows, kColumns - 1, this);
+    grid_->setObjectName(QStringLiteral("MSHFlexGridChannel"));
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setCornerButtonEnabled(false);
+    grid_->horizontalHeader()->setSectionsClickable(false);
+    grid_->verticalHeader()->setSectionsClickable(false);
+    grid_->horizontalHeader()->setFixedHeight(kHeaderHeight);
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter |
+                                                   Qt::Alignment(Qt::TextWordWrap));
+    grid_->verticalHeader()->setFixedWidth(kColumnWidths[0]);
+    grid_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    for (int column = 1; column < kColumns; ++column)
+        grid_->setColumnWidth(column - 1, kColumnWidths[column]);
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column < kColumns; ++column) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(Qt::AlignCenter);
+            grid_->setItem(row - 1, column - 1, item);
+        }
+    }
+    if (auto* corner = grid_->findChild<QAbstractButton*>())
+        corner->installEventFilter(this);
+    grid_->installEventFilter(this);
+    connect(grid_, &QTableWidget::cellClicked, this,
+            [this](int row, int column) { CellClick(row + 1, column + 1); });
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &FormChannelInformation::FreshData);
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &FormChannelInformation::FreshData);
+
+    text1_ = new KeyFilterEdit(KeyFilterKind::Frequency, grid_->viewport());
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->hide();
+    text1_->installEventFilter(this);
+    for (int k = 0; k < int(combo1_.size()); ++k) {
+        auto* combo = new QComboBox(grid_->viewport());
+        combo->setObjectName(QStringLiteral("Combo1_%1").arg(k));
+        combo->setMaxVisibleItems(16);
+        combo->hide();
+        combo->installEventFilter(this);
+        connect(combo, &QComboBox::activated, this, [this] { toneChosen_ = true; });
+        combo1_[k] = combo;
+    }
+    const int rowHeight =
+        qMax(grid_->verticalHeader()->defaultSectionSize(), combo1_[0]->sizeHint().height());
+    grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
+
+    commandClose_ = new QPushButton(this);
+    commandClose_->setObjectName(QStringLiteral("CommandClose"));
+    connect(commandClose_, &QPushButton::clicked, this, [this] {
+        if (auto* host = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            host->close();
+        else
+            close();
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(commandClose_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_);
+    layout->addLayout(buttons);
+    resize(kPageWidth, kPageHeight);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(kTimerMs);
+    connect(timer1_, &QTimer::timeout, this, &FormChannelInformation::Timer1_Timer);
+}
+
+void FormChannelInformation::FillCaptionsAndLists() {
+    const TextContext ctx = TextContext::Of(codeplug());
+    setWindowTitle(Caption());
+    commandClose_->setText(Text(kTextClose, ctx));
+    QStringList headers;
+    for (int id = kTextHeaderRx; id <= kTextHeaderMore; ++id)
+        headers << Text(TextId(id), ctx);
+    grid_->setHorizontalHeaderLabels(headers);
+    QStringList numbers;
+    ValueLists::FillNumberList(numbers, kRows, false);
+    grid_->setVerticalHeaderLabels(numbers);
+    text1_->setDecimalSeparator(ctx.DecimalSeparator);
+
+    QStringList types, tones, powers;
+    ValueLists::FillChannelTypeList(types, ctx);
+    ValueLists::FillToneList(tones, ctx);
+    ValueLists::FillPowerList(powers, ctx);
+    ComboFill::Replace(*combo1_[0], types);
+    ComboFill::Replace(*combo1_[1], tones);
+    ComboFill::Replace(*combo1_[2], tones);
+    ComboFill::Replace(*combo1_[3], powers);
+}
+
+// --- Showing rows ---
+
+void FormChannelInformation::AnalyseChannelInformation() {
+    loading_ = true;
+    for (int row = 1; row <= kRows; ++row)
+        ShowRow(row);
+    loading_ = false;
+}
+
+void FormChannelInformation::ShowRow(int row) {
+    const TextContext ctx = TextContext::Of(codeplug());
+    const GridRowView view = ChannelView::GridRow(codeplug(), row - 1, ctx);
+    SetCell(row, kGridColumnRx, view.rx);
+    SetCell(row, kGridColumnTx, view.tx);
+    SetCell(row, kGridColumnType, view.type);
+    SetCell(row, kGridColumnDecode, view.decode);
+    SetCell(row, kGridColumnEncode, view.encode);
+    SetCell(row, kGridColumnPower, view.power);
+    SetCell(row, kColumnMore, Text(kTextMore, ctx));
+    SetShading(row, !view.empty && view.digital);
+}
+
+QTableWidgetItem* FormChannelInformation::Cell(int row, int column) const {
+    if (row < 1 || row > kRows || column < 1 || column >= kColumns)
+        return nullptr;
+    return grid_->item(row - 1, column - 1);
+}
+
+QString FormChannelInformation::CellText(int row, int column) const {
+    if (column == 0 && row >= 1 && row <= kRows)
+        return QString::number(row);
+    const QTableWidgetItem* item = Cell(row, column);
+    return item ? item->text() : QString();
+}
+
+void FormChannelInformation::SetCell(int row, int column, const QString& text) {
+    if (QTableWidgetItem* item = Cell(row, column))
+        item->setText(text);
+}
+
+bool FormChannelInformation::CellShaded(int row, int column) const {
+    const QTableWidgetItem* item = Cell(row, column);
+    return item && item->background().color() == palette().color(QPalette::Dark);
+}
+
+void FormChannelInformation::SetShading(int row, bool digital) {
+    const QBrush brush = palette().brush(digital ? QPalette::Dark : QPalette::Base);
+    for (int column : {int(kGridColumnDecode), int(kGridColumnEncode)}) {
+        if (QTableWidgetItem* item = Cell(row, column))
+            item->setBackground(brush);
+    }
+}
+
+void FormChannelInformation::ApplyEdit(int row, const GridEdit& edit) {
+    for (auto it = edit.cells.cbegin(); it != edit.cells.cend(); ++it)
+        SetCell(row, it.key(), it.value());
+    if (edit.shadingChanged)
+        SetShading(row, edit.digital);
+}
+
+void FormChannelInformation::ShowOutOfRange() {
+    const TextContext ctx = TextContext::Of(codeplug());
+    UiSeam::Instance().Message(this, QMessageBox::Warning, QStringLiteral("ZR40"),
+                               ChannelRules::OutOfRangeMessage(ctx), QMessageBox::Ok);
+}
+
+// --- Current cell ---
+
+int FormChannelInformation::CurrentRow() const {
+    return grid_->currentRow() + 1;
+}
+
+int FormChannelInformation::CurrentColumn() const {
+    return grid_->currentColumn() + 1;
+}
+
+void FormChannelInformation::SetCurrentCell(int row, int column) {
+    row = qBound(1, row, kRows);
+    column = qBound(1, column, kColumns - 1);
+    grid_->setCurrentCell(row - 1, column - 1);
+}
+
+// --- Clicks ---
+
+void FormChannelInformation::CellClick(int row, int column) {
+    if (row < 1 || row > kRows || column < 0 || column >= kColumns)
+        return;
+    FreshData();
+    Codeplug& cp = codeplug();
+    cp.GridEditRow = std::int16_t(row);
+    cp.GridEditColumn = std::int16_t(column);
+    if (column != kColumnMore && CellText(row, kGridColumnRx).isEmpty()) {
+        // A channel is always started with its receive frequency.
+        column = kGridColumnRx;
+    } else if (column == kGridColumnEncode && CellText(row, kGridColumnTx).isEmpty()) {
+        column = kGridColumnTx;
+    } else if (IsToneColumn(column) && ChannelRules::IsDigital(cp, row - 1)) {
+        return; // digital channels carry no CTCSS/DCS
+    }
+    cp.GridEditColumn = std::int16_t(column);
+    if (column == kGridColumnRx || column == kGridColumnTx)
+        OpenTextEditor(row, column);
+    else if (column >= kGridColumnType && column <= kGridColumnPower)
+        OpenListEditor(row, column);
+    else if (column == kColumnMore)
+        OpenChannelEdit();
+}
+
+void FormChannelInformation::BeginEdit(Editor editor, int row, int column) {
+    SetCurrentCell(row, column);
+    grid_->scrollToItem(Cell(row, column));
+    editor_ = editor;
+    editRow_ = row;
+    editColumn_ = column;
+    committedByEnter_ = false;
+    explicitCommit_ = false;
+}
+
+void FormChannelInformation::OpenTextEditor(int row, int column) {
+    BeginEdit(Editor::Text, row, column);
+    text1_->setGeometry(grid_->visualItemRect(Cell(row, column)));
+    text1_->setText(CellText(row, column));
+    text1_->setModified(false);
+    text1_->show();
+    text1_->setFocus();
+    text1_->selectAll();
+}
+
+void FormChannelInformation::OpenListEditor(int row, int column) {
+    BeginEdit(Editor::List, row, column);
+    QComboBox* combo = combo1_.at(column - kGridColumnType);
+    toneChosen_ = false;
+    const QString text = CellText(row, column);
+    const int index = combo->findText(text);
+    if (IsToneColumn(column)) {
+        // A tone that is not on the list (from a file or the radio) stays as it is until the
+        // user picks an item; the list shows it as its placeholder.
+        combo->setCurrentIndex(index);
+        combo->setPlaceholderText(index < 0 ? text : QString());
+    } else {
+        combo->setCurrentIndex(qMax(index, 0));
+    }
+    const QRect cell = grid_->visualItemRect(Cell(row, column));
+    combo->setGeometry(cell.left(), cell.top(), cell.width(), cell.height());
+    combo->show();
+    combo->setFocus();
+}
+
+void FormChannelInformation::OpenChannelEdit() {
+    if (!channelEdit_) {
+        channelEdit_ = new FormChannelEdit(codeplug(), this);
+        connect(channelEdit_, &FormChannelEdit::edited, this, &ConfigPage::edited);
+        // A minimised dialog would open out of sight.
+        const std::int16_t state =
+            codeplug().ChildWindowState == 1 ? 0 : codeplug().ChildWindowState;
+        channelEdit_->setWindowState(WindowStateRecorder::WindowStatesOf(state));
+    }
+    channelEdit_->show();
+    channelEdit_->raise();
+    channelEdit_->activateWindow();
+}
+
+// --- Commits ---
+
+void FormChannelInformation::FreshData() {
+    if (editor_ == Editor::List)
+        ListCommit();
+    else if (editor_ == Editor::Text)
+        TextCommit();
+}
+
+void FormChannelInformation::EndEdit() {
+    QWidget* widget = editor_ == Editor::Text ? static_cast<QWidget*>(text1_)
+                      : editor_ == Editor::List
+                          ? static_cast<QWidget*>(combo1_.at(editColumn_ - kGridColumnType))
+                          : nullptr;
+    editor_ = Editor::None;
+    explicitCommit_ = false;
+    if (!widget)
+        return;
+    const bool hadFocus = widget->hasFocus();
+    widget->hide();
+    if (hadFocus)
+        grid_->setFocus();
+}
+
+void FormChannelInformation::TextCommit() {
+    if (editor_ != Editor::Text || committing_)
+        return;
+    const int row = editRow_;
+    const int column = editColumn_;
+    // Leaving an editor the user did not type into stores nothing: clicking through an empty
+    // row must not reset the channel behind it, nor re-derive a loaded channel's colour codes.
+    const bool store = explicitCommit_ || text1_->isModified();
+    if (store) {
+        committing_ = true;
+        Codeplug& cp = codeplug();
+        const TextContext ctx = TextContext::Of(cp);
+        const GridEdit edit =
+            column == kGridColumnRx
+                ? ChannelEffects::GridReceiveEntry(cp, row - 1, text1_->text(), ctx)
+                : ChannelEffects::GridTransmitEntry(cp, row - 1, text1_->text(), ctx);
+        if (edit.outOfRange)
+            ShowOutOfRange();
+        text1_->setText(edit.cellText);
+        SetCell(row, column, edit.cellText);
+        ApplyEdit(row, edit);
+        cp.ChannelGridChanged = true;
+        committing_ = false;
+        emit edited();
+    }
+    EndEdit();
+    if (committedByEnter_)
+        AfterEnterCommit(row, column + 1);
+}
+
+GridEdit FormChannelInformation::ListEdit(int row, int column, int index) {
+    Codeplug& cp = codeplug();
+    const TextContext ctx = TextContext::Of(cp);
+    const QComboBox* combo = combo1_.at(column - kGridColumnType);
+    switch (column) {
+    case kGridColumnType:
+        return ChannelEffects::GridTypeChange(cp, row - 1, index, ctx);
+    case kGridColumnDecode:
+        return ChannelEffects::GridToneCommit(cp, row - 1, FrequencySide::Rx, combo->currentText(),
+                                              ctx);
+    case kGridColumnEncode:
+        return ChannelEffects::GridToneCommit(cp, row - 1, FrequencySide::Tx, combo->currentText(),
+                                              ctx);
+    default:
+        return ChannelEffects::GridPowerChange(cp, row - 1, index, ctx);
+    }
+}
+
+void FormChannelInformation::ListCommit() {
+    if (editor_ != Editor::List || committing_)
+        return;
+    const int row = editRow_;
+    const int column = editColumn_;
+    const int index = combo1_.at(column - kGridColumnType)->currentIndex();
+    if (index < 0 && !IsToneColumn(column)) {
+        committedByEnter_ = false;
+        EndEdit();
+        return;
+    }
+    if (!IsToneColumn(column) || toneChosen_) {
+        committing_ = true;
+        const GridEdit edit = ListEdit(row, column, index);
+        SetCell(row, column, edit.cellText);
+        ApplyEdit(row, edit);
+        codeplug().ChannelGridChanged = true;
+        committing_ = false;
+        emit edited();
+    }
+    EndEdit();
+    if (!committedByEnter_)
+        return;
+    if (column == kGridColumnPower && row < kRows)
+        AfterEnterCommit(row + 1, kGridColumnRx);
+    else
+        AfterEnterCommit(row, column + 1);
+}
+
+void FormChannelInformation::AfterEnterCommit(int nextRow, int nextColumn) {
+    committedByEnter_ = false;
+    SetCurrentCell(nextRow, nextColumn);
+    grid_->setFocus();
+    reopenOnEnter_ = true;
+}
+
+void FormChannelInformation::CancelEdit() {
+    committedByEnter_ = false;
+    EndEdit();
+}
+
+void FormChannelInformation::MoveAfterTab(int row, int column) {
+    SetCurrentCell(row, column);
+    grid_->setFocus();
+}
+
+// --- Timer, keys, help ---
+
+void FormChannelInformation::Timer1_Timer() {
+    Codeplug& cp = codeplug();
+    if (!cp.ChannelDataChanged)
+        return;
+    AnalyseChannelInformation();
+    cp.ChannelDataChanged = false;
+}
+
+void FormChannelInformation::ShowHelp() {
+    UiSeam::Instance().ShowHelpTopic(this, HelpTopic(), codeplug().IsEnglish);
+}
+
+void FormChannelInformation::ShiftF3() {
+    Codeplug& cp = codeplug();
+    if (CurrentRow() < 1 || CurrentColumn() < 1)
+        return;
+    cp.GridEditRow = std::int16_t(CurrentRow());
+    cp.GridEditColumn = std::int16_t(CurrentColumn());
+    if (!CellText(cp.GridEditRow, cp.GridEditColumn).isEmpty())
+        emit channelCopyRequested(cp.GridEditRow, cp.GridEditColumn);
+}
+
+bool FormChannelInformation::GridKeyPress(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_F3 && event->modifiers() == Qt::ShiftModifier) {
+        ShiftF3();
+        return true;
+    }
+    if (CurrentRow() < 1)
+        return false;
+    if (IsEnterKey(key) || key == Qt::Key_F2) {
+        reopenOnEnter_ = false;
+        CellClick(CurrentRow(), CurrentColumn());
+        return true;
+    }
+    const QString typed = event->text();
+    const QChar separator = TextContext::Of(codeplug()).DecimalSeparator;
+    if (typed.size() != 1 || !(typed.at(0).isDigit() || typed.at(0) == separator))
+        return false;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    // Typing on a cell starts its editor with that character, as a spreadsheet does.
+    CellClick(CurrentRow(), CurrentColumn());
+    if (editor_ == Editor::Text)
+        text1_->TypeCharacter(typed.at(0));
+    return true;
+}
+
+bool FormChannelInformation::EditorKeyPress(QKeyEvent* event) {
+    const int key = event->key();
+    const int row = editRow_;
+    const int column = editColumn_;
+    if (IsEnterKey(key)) {
+        committedByEnter_ = true;
+        explicitCommit_ = true;
+        FreshData();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        CancelEdit();
+        return true;
+    }
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        // Tab commits like Enter but only moves along the row.
+        explicitCommit_ = true;
+        FreshData();
+        MoveAfterTab(row, column + (key == Qt::Key_Tab ? 1 : -1));
+        return true;
+    }
+    return false;
+}
+
+void FormChannelInformation::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelp();
+        return;
+    }
+    ConfigPage::keyPressEvent(event);
+}
+
+bool FormChannelInformation::eventFilter(QObject* watched, QEvent* event) {
+    const bool isEditor =
+        watched == text1_ || std::find(combo1_.begin(), combo1_.end(), watched) != combo1_.end();
+    switch (event->type()) {
+    case QEvent::Paint:
+        if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {
+            PaintCorner(corner, Text(kTextHeaderChannel, TextContext::Of(codeplug())));
+            return true;
+        }
+        break;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1) {
+            ShowHelp();
+            return true;
+        }
+        if (watched == grid_)
+            return GridKeyPress(key);
+        if (isEditor && editor_ != Editor::None)
+            return EditorKeyPress(key);
+        break;
+    }
+    case QEvent::FocusOut:
+        if (isEditor && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            FreshData();
+        break;
+    default:
+        break;
+    }
+    return ConfigPage::eventFilter(watched, event);
+}
+
+void FormChannelInformation::closeEvent(QCloseEvent* event) {
+    FreshData();
+    ConfigPage::closeEvent(event);
+}
 
 } // namespace zr40

@@ -1,23 +1,126 @@
 #pragma once
 
+#include "channels/channel_effects.h"
 #include "shell/config_page.h"
+
+#include <QPointer>
+#include <array>
+
+class QComboBox;
+class QPushButton;
+class QTableWidget;
+class QTableWidgetItem;
+class QTimer;
 
 namespace zr40 {
 
-// The channel grid page: all 32 channels, one per row, with the main fields edited in the cells.
+class FormChannelEdit;
+class KeyFilterEdit;
+class WindowStateRecorder;
+
+// The channel grid page: all 32 channels, one per row, with the main fields edited in place.
+//
+// Rows and columns are counted as the technician sees them: row r is channel r (1..32), column 0
+// the channel number, 1 Rx, 2 Tx, 3 type, 4 decode, 5 encode, 6 power, 7 ">>" (the edit dialog).
+// The in-cell editors are a filtered text box for the frequencies and four drop-down lists laid
+// over the cell; every commit goes through the channel rules, which also say what the row shows.
 class FormChannelInformation : public ConfigPage {
     Q_OBJECT
 public:
+    static constexpr int kRows = 32;
+    static constexpr int kColumns = 8;
+    static constexpr int kColumnMore = 7;
+
     explicit FormChannelInformation(Codeplug& codeplug, QWidget* parent = nullptr);
+    ~FormChannelInformation() override;
 
     int CommandNumber() const override { return 1000; }
     QString Caption() const override;
     QString HelpTopic() const override { return QStringLiteral("chinfo.htm"); }
     void Analyse() override { AnalyseChannelInformation(); }
+    // Commits the in-cell edit in progress, if any.
     void FreshData() override;
 
     // Refills every row from the channel tables.
     void AnalyseChannelInformation();
+
+    // A click on cell (row 1..32, column 0..7), as the mouse or the keyboard makes it.
+    void CellClick(int row, int column);
+    // The 500 ms poll: reloads the grid when another editor changed channel data.
+    void Timer1_Timer();
+    void ShowHelp();
+
+    QString CellText(int row, int column) const;
+    bool CellShaded(int row, int column) const;
+    QTableWidget* grid() const { return grid_; }
+    KeyFilterEdit* textEditor() const { return text1_; }
+    QComboBox* listEditor(int index) const { return combo1_.at(index); }
+    FormChannelEdit* channelEdit() const { return channelEdit_; }
+    QTimer* timer() const { return timer1_; }
+    // Row and column (1-based) of the grid's current cell.
+    int CurrentRow() const;
+    int CurrentColumn() const;
+    void SetCurrentCell(int row, int column);
+    // The editor in progress: 0 none, else the column it edits.
+    int EditingColumn() const { return editColumn_; }
+
+signals:
+    // Shift+F3 on a filled cell: the channel copy tool for that cell.
+    void channelCopyRequested(int row, int column);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class Editor { None, Text, List };
+
+    void BuildControls();
+    void FillCaptionsAndLists();
+    void ShowRow(int row);
+    QTableWidgetItem* Cell(int row, int column) const;
+    void SetCell(int row, int column, const QString& text);
+    void SetShading(int row, bool digital);
+    void ApplyEdit(int row, const GridEdit& edit);
+    void ShowOutOfRange();
+
+    void OpenTextEditor(int row, int column);
+    void OpenListEditor(int row, int column);
+    void OpenChannelEdit();
+    void BeginEdit(Editor editor, int row, int column);
+    void EndEdit();
+    void TextCommit();
+    void ListCommit();
+    GridEdit ListEdit(int row, int column, int index);
+    void CancelEdit();
+    void AfterEnterCommit(int nextRow, int nextColumn);
+    void MoveAfterTab(int row, int column);
+
+    bool GridKeyPress(QKeyEvent* event);
+    bool EditorKeyPress(QKeyEvent* event);
+    void ShiftF3();
+
+    QTableWidget* grid_ = nullptr;
+    KeyFilterEdit* text1_ = nullptr;
+    std::array<QComboBox*, 4> combo1_{};
+    QPushButton* commandClose_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    WindowStateRecorder* stateRecorder_ = nullptr;
+    QPointer<FormChannelEdit> channelEdit_;
+
+    bool loading_ = false;
+    bool committedByEnter_ = false;
+    bool reopenOnEnter_ = false;
+    bool committing_ = false;
+    bool explicitCommit_ = false; // Enter or Tab: store the text even if it was not typed over
+    bool toneChosen_ = false;
+    // The cell an open editor belongs to. Kept here rather than read back from GridEditRow at
+    // commit time: the edit dialog moves GridEditRow when it changes channel, and the typed
+    // value must still land in the row it was typed into.
+    Editor editor_ = Editor::None;
+    int editRow_ = 0;
+    int editColumn_ = 0;
 };
 
 } // namespace zr40
