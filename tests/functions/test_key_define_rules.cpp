@@ -1,0 +1,226 @@
+#include "functions/key_define_rules.h"
+#include "functions_test_support.h"
+
+#include <QtTest>
+
+using namespace zr40;
+using namespace zr40::test;
+
+using Selections = QList<KeyRowSelection>;
+
+namespace {
+
+Codeplug TimeMode() {
+    Codeplug cp = NewCodeplug();
+    cp.KeyMethod = 1;
+    cp.KeyDefine.fill(-1);
+    return cp;
+}
+
+Codeplug LoopMode() {
+    Codeplug cp = TimeMode();
+    cp.KeyMethod = 2;
+    return cp;
+}
+
+} // namespace
+
+class TestKeyDefineRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowItems() {
+        const QStringList shortRow = KeyDefineRules::RowItems(0, 1, English());
+        QCOMPARE(shortRow.size(), 9);
+        QCOMPARE(shortRow.at(2), "Monitor Instant");
+        const QStringList longRow = KeyDefineRules::RowItems(1, 1, English());
+        QCOMPARE(longRow.size(), 8);
+        QVERIFY(!longRow.contains("Monitor Instant"));
+        QCOMPARE(longRow.at(2), "Tx Power");
+        QCOMPARE(KeyDefineRules::RowItems(1, 2, English()).size(), 9);
+        const QStringList chinese = KeyDefineRules::RowItems(0, 1, Chinese());
+        QCOMPARE(chinese.first(), QString::fromUtf8("无"));
+        QCOMPARE(chinese.last(), QString::fromUtf8("降噪开关"));
+    }
+
+    void rowLabels() {
+        QCOMPARE(KeyDefineRules::RowLabels(English()),
+                 QStringList({"PF1 Short", "PF1 Long", "PF2 Short", "PF2 Long"}));
+        QCOMPARE(KeyDefineRules::RowLabels(Chinese()).at(3), QString::fromUtf8("侧键2长按"));
+    }
+
+    void timeCodes_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("code");
+        const int shortCodes[] = {-1, 1, 2, 4, 5, 6, 8, 9, 12};
+        const int longCodes[] = {-1, 1, 4, 5, 6, 8, 9, 12};
+        for (int p = 0; p < 9; ++p)
+            QTest::addRow("short %d", p) << 0 << p << shortCodes[p];
+        for (int p = 0; p < 8; ++p)
+            QTest::addRow("long %d", p) << 3 << p << longCodes[p];
+    }
+    void timeCodes() {
+        QFETCH(int, row);
+        QFETCH(int, position);
+        QFETCH(int, code);
+        QCOMPARE(KeyDefineRules::CodeOf(row, position, 1), code);
+        QCOMPARE(KeyDefineRules::PositionOf(row, code, 1), position);
+        Codeplug cp = TimeMode();
+        const Selections expected =
+            code == 2 ? Selections({{row + 1, 0}}) : Selections(); // Monitor Instant
+        QCOMPARE(KeyDefineRules::Click(cp, row, position), expected);
+        QCOMPARE(cp.KeyDefine[row], code);
+    }
+
+    void loopCodesArePositions() {
+        for (int row = 0; row < KeyDefineRules::kRows; ++row) {
+            QCOMPARE(KeyDefineRules::CodeOf(row, 0, 2), -1);
+            for (int p = 1; p <= 8; ++p) {
+                QCOMPARE(KeyDefineRules::CodeOf(row, p, 2), p);
+                QCOMPARE(KeyDefineRules::PositionOf(row, p, 2), p);
+            }
+        }
+    }
+
+    void codesWithoutItemsLoadAsNone_data() {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("code");
+        for (int code : {3, 7, 10, 11, 13, 0, -5})
+            QTest::addRow("time short %d", code) << 1 << 2 << code;
+        QTest::newRow("time long 2") << 1 << 1 << 2;
+        for (int code : {9, 10, 11, 12, 13, 0})
+            QTest::addRow("loop %d", code) << 2 << 4 << code;
+    }
+    void codesWithoutItemsLoadAsNone() {
+        QFETCH(int, method);
+        QFETCH(int, row);
+        QFETCH(int, code);
+        Codeplug cp = TimeMode();
+        cp.KeyMethod = method;
+        cp.KeyDefine[row] = code;
+        const auto positions = KeyDefineRules::LoadRows(cp);
+        QCOMPARE(positions[row], 0);
+        QCOMPARE(cp.KeyDefine[row], -1);
+    }
+
+    void loadReadsEveryRow() {
+        Codeplug cp = TimeMode();
+        cp.KeyDefine[0] = 2;
+        cp.KeyDefine[5] = 12;
+        cp.KeyDefine[14] = 9;
+        cp.KeyDefine[16] = 12; // element 16 is no row
+        const auto positions = KeyDefineRules::LoadRows(cp);
+        QCOMPARE(positions[0], 2);
+        QCOMPARE(positions[5], 7);
+        QCOMPARE(positions[14], 7);
+        QCOMPARE(cp.KeyDefine[16], 12);
+    }
+
+    void monitorInstantTakesTheLongPress() {
+        Codeplug cp = TimeMode();
+        cp.KeyDefine[1] = 5;
+        const Selections changed = KeyDefineRules::Click(cp, 0, 2);
+        QCOMPARE(cp.KeyDefine[0], 2);
+        QCOMPARE(cp.KeyDefine[1], -1);
+        QCOMPARE(changed, Selections({{1, 0}}));
+    }
+
+    void longPressSnapsBackUnderMonitorInstant() {
+        Codeplug cp = TimeMode();
+        cp.KeyDefine[2] = 2;
+        const Selections changed = KeyDefineRules::Click(cp, 3, 4);
+        QCOMPARE(cp.KeyDefine[3], -1);
+        QCOMPARE(changed, Selections({{3, 0}}));
+    }
+
+    void longPressFreeAgainAfterShortChanges() {
+        Codeplug cp = TimeMode();
+        KeyDefineRules::Click(cp, 0, 2);
+        KeyDefineRules::Click(cp, 0, 1);
+        QVERIFY(KeyDefineRules::Click(cp, 1, 2).isEmpty());
+        QCOMPARE(cp.KeyDefine[1], 4);
+    }
+
+    void longPressNoneIsAlwaysTaken() {
+        Codeplug cp = TimeMode();
+        cp.KeyDefine[0] = 2;
+        cp.KeyDefine[1] = 1; // from a file
+        QVERIFY(KeyDefineRules::Click(cp, 1, 0).isEmpty());
+        QCOMPARE(cp.KeyDefine[1], -1);
+    }
+
+    void timeNoneDoesNotCascade() {
+        Codeplug cp = TimeMode();
+        cp.KeyDefine[1] = 1;
+        cp.KeyDefine[2] = 1;
+        QVERIFY(KeyDefineRules::Click(cp, 0, 0).isEmpty());
+        QCOMPARE(cp.KeyDefine[1], 1);
+        QCOMPARE(cp.KeyDefine[2], 1);
+    }
+
+    void loopNoneClearsTheFollowingSteps() {
+        Codeplug cp = LoopMode();
+        for (int row = 0; row < 10; ++row)
+            cp.KeyDefine[row] = 1;
+        const Selections changed = KeyDefineRules::Click(cp, 4, 0);
+        QCOMPARE(changed, Selections({{5, 0}, {6, 0}, {7, 0}}));
+        for (int row = 4; row <= 7; ++row)
+            QCOMPARE(cp.KeyDefine[row], -1);
+        QCOMPARE(cp.KeyDefine[3], 1);
+        QCOMPARE(cp.KeyDefine[8], 1);
+    }
+
+    void loopNoneOnLastStep() {
+        Codeplug cp = LoopMode();
+        cp.KeyDefine[8] = 1;
+        QVERIFY(KeyDefineRules::Click(cp, 7, 0).isEmpty());
+        QCOMPARE(cp.KeyDefine[8], 1);
+    }
+
+    void loopMonitorInstantHasNoRule() {
+        Codeplug cp = LoopMode();
+        cp.KeyDefine[1] = 5;
+        QVERIFY(KeyDefineRules::Click(cp, 0, 2).isEmpty());
+        QCOMPARE(cp.KeyDefine[0], 2);
+        QCOMPARE(cp.KeyDefine[1], 5);
+        QVERIFY(KeyDefineRules::Click(cp, 1, 3).isEmpty());
+        QCOMPARE(cp.KeyDefine[1], 3);
+    }
+
+    void clickWithoutSelectionChangesNothing() {
+        Codeplug cp = TimeMode();
+        cp.KeyDefine[1] = 4;
+        QVERIFY(KeyDefineRules::Click(cp, 1, -1).isEmpty());
+        QVERIFY(KeyDefineRules::Click(cp, 1, 8).isEmpty()); // a long row has 8 items
+        QCOMPARE(cp.KeyDefine[1], 4);
+    }
+
+    void changingTheMethodKeepsEachFunction() {
+        Codeplug cp = TimeMode();
+        cp.KeyDefine[0] = 2; // Monitor Instant
+        cp.KeyDefine[1] = -1;
+        cp.KeyDefine[2] = 12; // Denoise Switch
+        cp.KeyDefine[3] = 4;  // Tx Power
+        Selections rows = KeyDefineRules::ChangeKeyMethod(cp, 1);
+        QCOMPARE(cp.KeyMethod, 2);
+        QCOMPARE(cp.KeyDefine[0], 2);
+        QCOMPARE(cp.KeyDefine[2], 8);
+        QCOMPARE(cp.KeyDefine[3], 3);
+        QCOMPARE(rows.size(), 16);
+        QCOMPARE(rows.at(3), (KeyRowSelection{3, 3}));
+
+        cp.KeyDefine[1] = 2; // Monitor Instant on a long press: fine in loop mode only
+        rows = KeyDefineRules::ChangeKeyMethod(cp, 0);
+        QCOMPARE(cp.KeyMethod, 1);
+        QCOMPARE(cp.KeyDefine[0], 2);
+        QCOMPARE(cp.KeyDefine[1], -1);
+        QCOMPARE(cp.KeyDefine[2], 12);
+        QCOMPARE(cp.KeyDefine[3], 4);
+        QCOMPARE(rows.at(3), (KeyRowSelection{3, 2}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestKeyDefineRules)
+#include "test_key_define_rules.moc"

@@ -1,0 +1,226 @@
+#include "functions/option_rules.h"
+#include "functions/option_texts.h"
+#include "functions_test_support.h"
+
+#include <QtTest>
+
+using namespace zr40;
+using namespace zr40::test;
+
+class TestOptionRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultsLoadUnchanged() {
+        Codeplug cp = NewCodeplug();
+        const OptionView view = OptionRules::AnalyseOption(cp);
+        QCOMPARE(view.localIdText, "0");
+        QCOMPARE(view.voice, 2);
+        QCOMPARE(view.tot, 0);
+        QCOMPARE(view.voxLevel, 0);
+        QCOMPARE(view.voxDelay, 9); // 50 = 1.0 s
+        QCOMPARE(view.save, 0);
+        QCOMPARE(view.keyMethod, 1);
+        QCOMPARE(view.keyRows[0], 1); // Monitor
+        QCOMPARE(view.keyRows[1], 0); // Monitor Instant is no long press: None
+        QCOMPARE(view.keyRows[2], 0); // code 3 has no function: None
+        QCOMPARE(view.keyRows[3], 2); // Tx Power on a long press
+        QCOMPARE(view.sleepPoint[0], "20");
+        QCOMPARE(view.sleepPoint[1], "0");
+    }
+
+    void newDefaultsRepairTheKeyCodesWithoutAnItem() {
+        Codeplug cp = NewCodeplug();
+        const Codeplug before = cp;
+        OptionRules::AnalyseOption(cp);
+        QCOMPARE(cp.KeyDefine[0], 1);
+        QCOMPARE(cp.KeyDefine[1], -1);
+        QCOMPARE(cp.KeyDefine[2], -1);
+        QCOMPARE(cp.KeyDefine[3], 4);
+        cp.KeyDefine[1] = 2;
+        cp.KeyDefine[2] = 3;
+        QVERIFY(cp.SameRadioData(before)); // nothing else is touched
+    }
+
+    void localIdRepair_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ok") << 0xABC << 0xABC << "ABC";
+        QTest::newRow("top") << 0x7FFFFF << 0x7FFFFF << "7FFFFF";
+        QTest::newRow("too large") << 0x800000 << 0 << "0";
+        QTest::newRow("negative") << -1 << 0 << "0";
+    }
+    void localIdRepair() {
+        QFETCH(int, stored);
+        QFETCH(int, after);
+        QFETCH(QString, shown);
+        Codeplug cp = NewCodeplug();
+        cp.LocalID = stored;
+        QCOMPARE(OptionRules::AnalyseOption(cp).localIdText, shown);
+        QCOMPARE(cp.LocalID, after);
+    }
+
+    void enterLocalId_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("800000") << "800000" << 0x7FFFFF << "7FFFFF";
+        QTest::newRow("8000") << "8000" << 0x8000 << "8000";
+        QTest::newRow("empty") << "" << 0 << "";
+        QTest::newRow("unreadable") << "XYZ" << 0x7FFFFF << "7FFFFF";
+        QTest::newRow("top") << "7FFFFF" << 0x7FFFFF << "7FFFFF";
+        QTest::newRow("FFFFFF") << "FFFFFF" << 0x7FFFFF << "7FFFFF";
+    }
+    void enterLocalId() {
+        QFETCH(QString, typed);
+        QFETCH(int, value);
+        QFETCH(QString, shown);
+        const LocalIdEntry entry = OptionRules::EnterLocalId(typed);
+        QCOMPARE(entry.value, value);
+        QCOMPARE(entry.text, shown);
+    }
+
+    void voice_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("index");
+        QTest::newRow("off") << 0 << 0;
+        QTest::newRow("chinese") << 1 << 1;
+        QTest::newRow("english") << 2 << 2;
+        QTest::newRow("above shows english") << 7 << 2;
+    }
+    void voice() {
+        QFETCH(int, stored);
+        QFETCH(int, index);
+        Codeplug cp = NewCodeplug();
+        cp.VoicePrompt = stored;
+        QCOMPARE(OptionRules::AnalyseOption(cp).voice, index);
+        QCOMPARE(cp.VoicePrompt, stored); // shown, not rewritten
+    }
+
+    void tot_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("index");
+        QTest::newRow("600") << 600 << 40;
+        QTest::newRow("601") << 601 << 0;
+        QTest::newRow("5") << 5 << 0;
+        QTest::newRow("20 shows 15") << 20 << 1;
+        QTest::newRow("-1 off") << -1 << 0;
+        QTest::newRow("15") << 15 << 1;
+    }
+    void tot() {
+        QFETCH(int, stored);
+        QFETCH(int, index);
+        QCOMPARE(OptionRules::TotIndex(stored), index);
+        const QStringList items = OptionTexts::Items("ComboTOT", English());
+        QCOMPARE(items.size(), 41);
+    }
+
+    void totWrites() {
+        QCOMPARE(OptionRules::TotValue(0), -1);
+        QCOMPARE(OptionRules::TotValue(1), 15);
+        QCOMPARE(OptionRules::TotValue(40), 600);
+        QCOMPARE(OptionRules::TotIndex(OptionRules::TotValue(0)), 0);
+    }
+
+    void voxLevelRepair() {
+        Codeplug cp = NewCodeplug();
+        cp.VoxLevel = 11;
+        QCOMPARE(OptionRules::AnalyseOption(cp).voxLevel, 0);
+        QCOMPARE(cp.VoxLevel, 0);
+        cp.VoxLevel = 10;
+        QCOMPARE(OptionRules::AnalyseOption(cp).voxLevel, 10);
+        cp.VoxLevel = -1;
+        OptionRules::AnalyseOption(cp);
+        QCOMPARE(cp.VoxLevel, 0);
+    }
+
+    void voxDelay_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("150 shows 3.0") << 150 << 150 << "3.0";
+        QTest::newRow("5 shows 0.1") << 5 << 5 << "0.1";
+        QTest::newRow("52 shows 1.0") << 52 << 52 << "1.0";
+        QTest::newRow("4 is repaired to 1.0") << 4 << 50 << "1.0";
+        QTest::newRow("151 is repaired to 1.0") << 151 << 50 << "1.0";
+    }
+    void voxDelay() {
+        QFETCH(int, stored);
+        QFETCH(int, after);
+        QFETCH(QString, shown);
+        Codeplug cp = NewCodeplug();
+        cp.VoxDelay = stored;
+        const OptionView view = OptionRules::AnalyseOption(cp);
+        QCOMPARE(cp.VoxDelay, after);
+        QCOMPARE(OptionTexts::Items("ComboVoxDelay", English()).value(view.voxDelay), shown);
+        // The item shown stands for the value stored.
+        QCOMPARE(OptionRules::VoxDelayValue(view.voxDelay), after - after % 5);
+    }
+
+    void voxDelayWrites() {
+        QCOMPARE(OptionRules::VoxDelayValue(0), 5);
+        QCOMPARE(OptionRules::VoxDelayValue(29), 150);
+        for (int i = 0; i < 30; ++i)
+            QCOMPARE(OptionRules::VoxDelayIndex(OptionRules::VoxDelayValue(i)), i);
+    }
+
+    void saveModeReadsBackWhatItWrites() {
+        Codeplug cp = NewCodeplug();
+        cp.IdleTime[0] = OptionRules::SaveValue(1);
+        QCOMPARE(cp.IdleTime[0], 15);
+        QCOMPARE(OptionRules::AnalyseOption(cp).save, 1);
+        cp.IdleTime[0] = OptionRules::SaveValue(0);
+        QCOMPARE(cp.IdleTime[0], 5);
+        QCOMPARE(OptionRules::AnalyseOption(cp).save, 0);
+    }
+
+    void saveModeRecognisesOlderSpecial() {
+        QCOMPARE(OptionRules::SaveIndex(30), 1);
+        QCOMPARE(OptionRules::SaveIndex(100), 0);
+        QCOMPARE(OptionRules::SaveIndex(0), 0);
+    }
+
+    void batteryAndSleepRepairs() {
+        Codeplug cp = NewCodeplug();
+        cp.VoltageWarningInterval[0] = 50000;
+        cp.VoltageWarningInterval[1] = 49999;
+        cp.VoltageLower[2] = 10001;
+        cp.VoltageLower[3] = 10000;
+        cp.VoltageUpper[7] = 20000;
+        cp.SleepPoint[0] = 50000;
+        cp.SleepPoint[3] = 1234;
+        const OptionView view = OptionRules::AnalyseOption(cp);
+        QCOMPARE(cp.VoltageWarningInterval[0], 0);
+        QCOMPARE(view.warningInterval[1], "999");
+        QCOMPARE(cp.VoltageLower[2], 0);
+        QCOMPARE(view.voltageLower[3], "10000");
+        QCOMPARE(cp.VoltageUpper[7], 0);
+        QCOMPARE(cp.SleepPoint[0], 0);
+        QCOMPARE(view.sleepPoint[3], "24");
+    }
+
+    void keyMethodRepair() {
+        Codeplug cp = NewCodeplug();
+        cp.KeyMethod = 0;
+        cp.KeyDefine[1] = 2; // Monitor Instant is a loop-mode item on every row
+        const OptionView view = OptionRules::AnalyseOption(cp);
+        QCOMPARE(cp.KeyMethod, 2);
+        QCOMPARE(view.keyMethod, 2);
+        QCOMPARE(view.keyRows[1], 2);
+        QCOMPARE(cp.KeyDefine[1], 2);
+    }
+
+    void idleTimeRows() {
+        Codeplug cp = NewCodeplug();
+        cp.IdleTime = {15, 20, 30, 100, 0};
+        const OptionView view = OptionRules::AnalyseOption(cp);
+        QCOMPARE(view.idleTime[0], 15);
+        QCOMPARE(view.idleTime[1], 16);
+        QCOMPARE(view.idleTime[2], 18);
+        QCOMPARE(view.idleTime[3], 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestOptionRules)
+#include "test_option_rules.moc"
