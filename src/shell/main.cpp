@@ -1,12 +1,64 @@
 #include "codeplug/codeplug.h"
+#include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
+#include "shell/screen_tour.h"
+#include "shell/start_options.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <cstdio>
+#include <memory>
+
+using namespace zr40;
+
+namespace {
+
+// Builds the main window (its construction is the start-up) and shows it; the window ends the
+// application when it closes.
+MDIFormMain* OpenMainWindow(Codeplug& codeplug, const StartOptions& options) {
+    auto* window = new MDIFormMain(codeplug, options);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &MDIFormMain::closed, qApp, &QApplication::quit);
+    if (!options.openFile.isEmpty())
+        window->LoadFile(options.openFile);
+    if (options.tourFolder.isEmpty()) {
+        window->show();
+        return window;
+    }
+    auto* tour =
+        new ScreenTour(*window, options.tourFolder,
+                       options.language.isEmpty() ? QString() : options.language + '_', window);
+    QObject::connect(tour, &ScreenTour::done, qApp, &QApplication::quit);
+    tour->Start();
+    return window;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    zr40::Codeplug codeplug;
-    zr40::MDIFormMain window(codeplug);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("ZR40"));
+    QApplication::setOrganizationName(QStringLiteral("NQ"));
+    QApplication::setApplicationVersion(QStringLiteral(ZR40_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zr40.svg")));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const StartOptions options = StartOptions::Parse(QApplication::arguments());
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr,
+                     "zr40cps: %s\nusage: zr40cps [--no-splash] [--port DEVICE] [--open FILE]\n",
+                     qPrintable(options.error));
+        return 2;
+    }
+
+    auto codeplug = std::make_unique<Codeplug>();
+    if (!options.splash || !options.tourFolder.isEmpty()) {
+        OpenMainWindow(*codeplug, options);
+    } else {
+        auto* splash = new FormWelcome;
+        QObject::connect(splash, &FormWelcome::finished,
+                         [&codeplug, options] { OpenMainWindow(*codeplug, options); });
+        splash->show();
+    }
     return app.exec();
 }

@@ -1,10 +1,656 @@
 #include "shell/mdi_form_main.h"
 
+#include "channels/ui/form_channel_edit.h"
+#include "channels/ui/form_channel_information.h"
+#include "channels/ui/form_rx_list.h"
+#include "codeplug/model_band.h"
+#include "codeplug/radio_data_file.h"
+#include "codeplug/settings_store.h"
+#include "functions/ui/form_option.h"
+#include "shell/config_page.h"
+#include "shell/form_com_port.h"
+#include "shell/form_language.h"
+#include "shell/form_model_information.h"
+#include "shell/frm_about.h"
+#include "shell/main_window_texts.h"
+#include "shell/panel_layout.h"
+#include "shell/panel_separator.h"
+#include "shell/port_choice.h"
+#include "shell/ui_seam.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
 namespace zr40 {
 
-MDIFormMain::MDIFormMain(Codeplug& codeplug, QWidget* parent)
-    : QMainWindow(parent), codeplug_(codeplug) {
-    setWindowTitle(QStringLiteral("ZR40"));
+namespace {
+
+using Id = MainWindowTexts::Id;
+
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kNumberRole = Qt::UserRole + 1;
+
+struct TreeNode {
+    const char* key;
+    Id text;
+    int page;
+};
+
+const TreeNode kTreeNodes[] = {
+    {"TreeChannelInforamtion", Id::TreeChannel, MDIFormMain::kChannelPage},
+    {"TreeOption", Id::TreeOption, MDIFormMain::kOptionPage},
+    {"TreeRxList", Id::TreeRxList, MDIFormMain::kRxListPage},
+};
+
+} // namespace
+
+MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidget* parent)
+    : QMainWindow(parent), codeplug_(codeplug), portSource_(&FormComPort::SystemPorts) {
+    setObjectName(QStringLiteral("MDIFormMain"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zr40.svg")));
+    BuildMenus();
+    BuildToolbar();
+    BuildPanels();
+    BuildStatusBar();
+    ConnectCommands();
+    StartUp(options);
+    resize(1100, 720);
+}
+
+MDIFormMain::~MDIFormMain() {
+    // The pages go first, while the window they report to is still whole.
+    disconnect(area_, nullptr, this, nullptr);
+    const auto open = pages_.values();
+    pages_.clear();
+    qDeleteAll(open);
+}
+
+// --- Building ---------------------------------------------------------------------------------
+
+void MDIFormMain::BuildMenus() {
+    for (const MenuItemText& item : MainWindowTexts::Menu()) {
+        if (!item.parent) {
+            QMenu* menu = menuBar()->addMenu(QString());
+            menu->setObjectName(QString::fromLatin1(item.name));
+            menu->menuAction()->setObjectName(QString::fromLatin1(item.name));
+            menu->menuAction()->setVisible(item.shown);
+            menus_.insert(menu->objectName(), menu);
+            actions_.insert(menu->objectName(), menu->menuAction());
+            continue;
+        }
+        QMenu* menu = menus_.value(QString::fromLatin1(item.parent));
+        QAction* action = QString::fromLatin1(item.name) == QLatin1String("-")
+                              ? menu->addSeparator()
+                              : menu->addAction(QString());
+        action->setVisible(item.shown);
+        if (action->isSeparator())
+            continue;
+        action->setObjectName(QString::fromLatin1(item.name));
+        if (item.shortcut)
+            action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+        if (item.checked) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        actions_.insert(action->objectName(), action);
+    }
+}
+
+void MDIFormMain::BuildToolbar() {
+    QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(24, 24));
+    helpAction_ = new QAction(this);
+    helpAction_->setObjectName(QStringLiteral("ToolHelp"));
+    helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(helpAction_);
+    const QMap<QString, QAction*> byKey = {
+        {QStringLiteral("新建"), actions_.value(QStringLiteral("MenuNew"))},
+        {QStringLiteral("打开"), actions_.value(QStringLiteral("MenuOpen"))},
+        {QStringLiteral("保存"), actions_.value(QStringLiteral("MenuSave"))},
+        {QStringLiteral("读取"), actions_.value(QStringLiteral("MenuRead"))},
+        {QStringLiteral("串口"), actions_.value(QStringLiteral("MenuCom"))},
+        {QStringLiteral("写频"), actions_.value(QStringLiteral("MenuWrite"))},
+        {QStringLiteral("帮助"), helpAction_},
+    };
+    for (const ToolButtonText& button : MainWindowTexts::Toolbar()) {
+        QAction* action = byKey.value(QString::fromUtf8(button.key));
+        action->setIcon(QIcon(QString::fromLatin1(button.icon)));
+        action->setProperty("toolKey", QString::fromUtf8(button.key));
+        toolbar->addAction(action);
+    }
+}
+
+void MDIFormMain::BuildPanels() {
+    client_ = new QWidget(this);
+    tree_ = new QTreeWidget(client_);
+    tree_->setObjectName(QStringLiteral("TreeView1"));
+    tree_->setHeaderHidden(true);
+    separator_ = new PanelSeparator(client_);
+    separator_->setObjectName(QStringLiteral("PictureSeparator"));
+    area_ = new QMdiArea(client_);
+    area_->setObjectName(QStringLiteral("PageArea"));
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+    connect(tree_, &QTreeWidget::itemClicked, this, &MDIFormMain::OnTreeClicked);
+    connect(separator_, &PanelSeparator::dragged, this,
+            [this](int clientX) { DragSeparatorTo(PanelLayout::ToTwips(clientX, logicalDpiX())); });
+    connect(area_, &QMdiArea::subWindowActivated, this, &MDIFormMain::RebuildWindowList);
+}
+
+void MDIFormMain::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    for (int i = 0; i < 4; ++i) {
+        panels_[i] = new QLabel(bar);
+        panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+        panels_[i]->setFrameShape(QFrame::StyledPanel);
+        panels_[i]->setMinimumWidth(i == 0 ? 160 : 110);
+        if (i == 0)
+            bar->addWidget(panels_[i], 1);
+        else
+            bar->addPermanentWidget(panels_[i]);
+    }
+    timer_ = new QTimer(this);
+    timer_->setInterval(500);
+    connect(timer_, &QTimer::timeout, this, &MDIFormMain::RefreshStatus);
+    timer_->start();
+}
+
+void MDIFormMain::ConnectCommands() {
+    const QMap<QString, std::function<void()>> commands = {
+        {QStringLiteral("MenuNew"), [this] { New(); }},
+        {QStringLiteral("MenuOpen"), [this] { Open(); }},
+        {QStringLiteral("MenuSave"), [this] { Save(); }},
+        {QStringLiteral("MenuSaveAs"), [this] { SaveAs(); }},
+        {QStringLiteral("MenuExit"), [this] { close(); }},
+        {QStringLiteral("MenuModelInformation"), [this] { ModelInformation(); }},
+        {QStringLiteral("MenuChannel"), [this] { OpenPage(kChannelPage); }},
+        {QStringLiteral("MenuOption"), [this] { OpenPage(kOptionPage); }},
+        {QStringLiteral("MenuRxList"), [this] { OpenPage(kRxListPage); }},
+        {QStringLiteral("MenuKey"), [this] { OpenPage(1002); }},
+        {QStringLiteral("MenuScan"), [this] { OpenPage(1003); }},
+        {QStringLiteral("MenuMessage"), [this] { OpenPage(1004); }},
+        {QStringLiteral("MenuRead"), [this] { ReadFromRadio(); }},
+        {QStringLiteral("MenuWrite"), [this] { WriteToRadio(); }},
+        {QStringLiteral("MenuCom"), [this] { SetCom(); }},
+        {QStringLiteral("MenuLanguage"), [this] { SetLanguage(); }},
+        {QStringLiteral("MenuCeng"), [this] { area_->cascadeSubWindows(); }},
+        {QStringLiteral("MenuCloseAll"), [this] { CloseAllPages(); }},
+        {QStringLiteral("MenuHelpPage"),
+         [this] {
+             UiSeam::Instance().ShowHelpTopic(this, QStringLiteral("general.htm"), english());
+         }},
+        {QStringLiteral("MenuAbout"), [this] { About(); }},
+    };
+    for (auto it = commands.begin(); it != commands.end(); ++it)
+        connect(actions_.value(it.key()), &QAction::triggered, this, it.value());
+    for (const char* name : {"MenuTree", "MenuToolBar", "MenuStatus"}) {
+        const QString key = QString::fromLatin1(name);
+        connect(actions_.value(key), &QAction::toggled, this,
+                [this, key](bool shown) { ShowPanel(key, shown); });
+    }
+    connect(helpAction_, &QAction::triggered, this, &MDIFormMain::ShowHelp);
+}
+
+// --- Start-up ---------------------------------------------------------------------------------
+
+void MDIFormMain::StartUp(const StartOptions& options) {
+    codeplug_.DecimalSeparator = LocaleDecimalSeparator();
+    SettingsStore().Load(codeplug_);
+    if (!options.port.isEmpty())
+        PortChoice::Apply(options.port, codeplug_);
+    if (!options.language.isEmpty())
+        codeplug_.IsEnglish = options.language == QLatin1String("en");
+    codeplug_.ResetApplicationState();
+    path_.clear();
+    codeplug_.ApplyStartupDefaults();
+    tracker_.MarkSaved(codeplug_); // the start-up plan is nothing worth asking about
+    ApplyLanguage();
+    LayoutPanels(PanelLayout::kStartTreeWidthTwips);
+    if (tree_->topLevelItemCount() > 0)
+        tree_->topLevelItem(0)->setExpanded(true);
+    codeplug_.ChildWindowState = 0;
+    OpenPage(kChannelPage);
+    RefreshStatus();
+}
+
+void MDIFormMain::ApplyLanguage() {
+    for (const MenuItemText& item : MainWindowTexts::Menu()) {
+        if (QAction* action = actions_.value(QString::fromLatin1(item.name)))
+            action->setText(QString::fromUtf8(english() ? item.english : item.chinese));
+    }
+    for (QAction* action : ToolbarActions()) {
+        const QString key = action->property("toolKey").toString();
+        for (const ToolButtonText& button : MainWindowTexts::Toolbar()) {
+            if (key == QString::fromUtf8(button.key))
+                action->setToolTip(QString::fromUtf8(english() ? button.english : button.chinese));
+        }
+    }
+    helpAction_->setText(helpAction_->toolTip());
+    RebuildTree();
+    RefreshStatus();
+}
+
+void MDIFormMain::RebuildTree() {
+    tree_->clear();
+    auto* root = new QTreeWidgetItem(tree_, {QStringLiteral("ZR40")});
+    root->setData(0, kKeyRole, QStringLiteral("ZR40"));
+    for (const TreeNode& node : kTreeNodes) {
+        auto* item = new QTreeWidgetItem(root, {MainWindowTexts::Text(node.text, english())});
+        item->setData(0, kKeyRole, QString::fromLatin1(node.key));
+        item->setData(0, kNumberRole, node.page);
+    }
+    root->setExpanded(true);
+}
+
+// --- Layout and status ------------------------------------------------------------------------
+
+void MDIFormMain::LayoutPanels(int widthTwips) {
+    treeWidthTwips_ = widthTwips;
+    const QRect client = client_->rect();
+    const bool treeShown = actions_.value(QStringLiteral("MenuTree"))->isChecked();
+    const int treeWidth = treeShown ? PanelLayout::ToPixels(widthTwips, logicalDpiX()) : 0;
+    tree_->setVisible(treeShown);
+    separator_->setVisible(treeShown);
+    tree_->setGeometry(0, 0, treeWidth, client.height());
+    const int separatorWidth = treeShown ? separator_->width() : 0;
+    separator_->setGeometry(treeWidth, 0, separatorWidth, client.height());
+    area_->setGeometry(treeWidth + separatorWidth, 0,
+                       qMax(0, client.width() - treeWidth - separatorWidth), client.height());
+}
+
+bool MDIFormMain::DragSeparatorTo(int xTwips) {
+    if (!PanelLayout::AcceptsDrag(xTwips, PanelLayout::ToTwips(width(), logicalDpiX())))
+        return false;
+    LayoutPanels(xTwips);
+    return true;
+}
+
+void MDIFormMain::RefreshStatus() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    panels_[0]->setText(QStringLiteral("ZR40"));
+    panels_[1]->setText(
+        MainWindowTexts::PortPanel(codeplug_.ComPortName, codeplug_.ComPortNumber, english()));
+    panels_[2]->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    panels_[3]->setText(locale.toString(now.time(), QLocale::LongFormat));
+    setWindowTitle(MainWindowTexts::Caption(codeplug_.FileName, IsModified(), english()));
+}
+
+QString MDIFormMain::StatusText(int panel) const {
+    return panel >= 1 && panel <= 4 ? panels_[panel - 1]->text() : QString();
+}
+
+void MDIFormMain::ShowPanel(const QString& menuName, bool shown) {
+    if (menuName == QLatin1String("MenuToolBar"))
+        findChild<QToolBar*>(QStringLiteral("Toolbar1"))->setVisible(shown);
+    else if (menuName == QLatin1String("MenuStatus"))
+        statusBar()->setVisible(shown);
+    LayoutPanels(treeWidthTwips_);
+}
+
+bool MDIFormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize)
+        LayoutPanels(treeWidthTwips_);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- Pages ------------------------------------------------------------------------------------
+
+ConfigPage* MDIFormMain::CreatePage(int commandNumber) {
+    switch (commandNumber) {
+    case kChannelPage:
+        return new FormChannelInformation(codeplug_);
+    case kOptionPage:
+        return new FormOption(codeplug_);
+    case kRxListPage:
+        return new FormRxList(codeplug_);
+    default:
+        return nullptr; // pages this window does not offer
+    }
+}
+
+QMdiSubWindow* MDIFormMain::SubWindowOf(int commandNumber) const {
+    // A page that was closed is on its way out (deleted at the next turn of the event loop).
+    QMdiSubWindow* sub = pages_.value(commandNumber, nullptr);
+    return sub && !sub->isHidden() ? sub : nullptr;
+}
+
+ConfigPage* MDIFormMain::Page(int commandNumber) const {
+    QMdiSubWindow* sub = SubWindowOf(commandNumber);
+    return sub ? qobject_cast<ConfigPage*>(sub->widget()) : nullptr;
+}
+
+ConfigPage* MDIFormMain::OpenPage(int commandNumber) {
+    if (QMdiSubWindow* tune = SubWindowOf(kTunePage))
+        tune->close();
+    if (QMdiSubWindow* open = SubWindowOf(commandNumber)) {
+        area_->setActiveSubWindow(open);
+        return Page(commandNumber);
+    }
+    // A closed page not yet deleted goes now, so its open flag is clear before the new one sets it.
+    delete pages_.take(commandNumber);
+    ConfigPage* page = CreatePage(commandNumber);
+    if (!page)
+        return nullptr;
+    QMdiSubWindow* sub = area_->addSubWindow(page);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(page->Caption());
+    pages_.insert(commandNumber, sub);
+    connect(sub, &QObject::destroyed, this, [this, commandNumber, sub] {
+        if (pages_.value(commandNumber) == sub)
+            pages_.remove(commandNumber);
+        RebuildWindowList();
+    });
+    connect(page, &ConfigPage::edited, this, &MDIFormMain::RefreshStatus);
+    TrackChildState(sub);
+    ShowWithChildState(sub);
+    area_->setActiveSubWindow(sub);
+    RebuildWindowList();
+    return page;
+}
+
+void MDIFormMain::ShowWithChildState(QMdiSubWindow* sub) {
+    // A page is never opened minimised: state 1 is given as normal.
+    if (codeplug_.ChildWindowState == 2)
+        sub->showMaximized();
+    else
+        sub->showNormal();
+}
+
+void MDIFormMain::TrackChildState(QMdiSubWindow* sub) {
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates, Qt::WindowStates now) {
+                codeplug_.ChildWindowState = now.testFlag(Qt::WindowMinimized)   ? 1
+                                             : now.testFlag(Qt::WindowMaximized) ? 2
+                                                                                 : 0;
+            });
+}
+
+void MDIFormMain::OpenPageFromTree(int commandNumber) {
+    if (QMdiSubWindow* tune = SubWindowOf(kTunePage))
+        tune->close();
+    if (QMdiSubWindow* open = SubWindowOf(commandNumber)) {
+        area_->setActiveSubWindow(open); // already open: to the front, not reloaded
+        return;
+    }
+    if (OpenPage(commandNumber))
+        area_->cascadeSubWindows();
+}
+
+void MDIFormMain::OnTreeClicked(QTreeWidgetItem* item) {
+    if (!item)
+        return;
+    if (!item->parent()) {
+        item->setExpanded(!item->isExpanded());
+        return;
+    }
+    OpenPageFromTree(item->data(0, kNumberRole).toInt());
+}
+
+void MDIFormMain::CloseAllPages() {
+    // Deleted at once, so that each page's open flag is clear before a page is opened again.
+    const auto open = pages_.values();
+    pages_.clear();
+    for (QMdiSubWindow* sub : open)
+        delete sub;
+    RebuildWindowList();
+}
+
+void MDIFormMain::ReopenChannelPage() {
+    CloseAllPages();
+    OpenPage(kChannelPage);
+    RefreshStatus();
+}
+
+void MDIFormMain::ReloadPagesAfterRead() {
+    AnalyseModel();
+    if (ConfigPage* channels = OpenPage(kChannelPage))
+        channels->Analyse();
+    for (int number : {kOptionPage, kRxListPage}) {
+        if (ConfigPage* page = Page(number))
+            page->Analyse();
+    }
+}
+
+void MDIFormMain::FreshPages() {
+    for (QMdiSubWindow* sub : pages_) {
+        if (auto* page = qobject_cast<ConfigPage*>(sub->widget()))
+            page->FreshData();
+    }
+}
+
+void MDIFormMain::RebuildWindowList() {
+    QMenu* menu = menus_.value(QStringLiteral("MenuWindow"));
+    for (QAction* action : WindowListActions())
+        delete action;
+    QMdiSubWindow* active = area_->activeSubWindow();
+    for (auto it = pages_.begin(); it != pages_.end(); ++it) {
+        if (it.value()->isHidden())
+            continue;
+        auto* page = qobject_cast<ConfigPage*>(it.value()->widget());
+        QAction* action = menu->addAction(page ? page->Caption() : QString());
+        action->setData(it.key());
+        action->setCheckable(true);
+        action->setChecked(it.value() == active);
+        QMdiSubWindow* sub = it.value();
+        connect(action, &QAction::triggered, this, [this, sub] { area_->setActiveSubWindow(sub); });
+    }
+}
+
+QList<QAction*> MDIFormMain::WindowListActions() const {
+    QList<QAction*> list;
+    for (QAction* action : menus_.value(QStringLiteral("MenuWindow"))->actions()) {
+        if (action->data().toInt() >= kChannelPage)
+            list.append(action);
+    }
+    return list;
+}
+
+QList<QAction*> MDIFormMain::ToolbarActions() const {
+    return findChild<QToolBar*>(QStringLiteral("Toolbar1"))->actions();
+}
+
+// --- Files ------------------------------------------------------------------------------------
+
+bool MDIFormMain::AnalyseModel() {
+    return ModelBand::AnalyseModel(codeplug_);
+}
+
+bool MDIFormMain::IsModified() const {
+    return tracker_.IsModified(codeplug_);
+}
+
+bool MDIFormMain::ReadFromFile(const QString& path) {
+    const FileResult result = RadioDataFile::ReadFromFile(path, codeplug_);
+    if (!result.ok()) {
+        UiSeam::Instance().Message(this, QMessageBox::Critical,
+                                   MainWindowTexts::Text(Id::ErrorCaption, english()),
+                                   MainWindowTexts::Text(Id::ErrorFile, english()) +
+                                       QLatin1Char('\n') + result.Message(english()),
+                                   QMessageBox::Ok);
+    }
+    return result.ok();
+}
+
+bool MDIFormMain::WriteToFile(const QString& path) {
+    const FileResult result = RadioDataFile::WriteToFile(path, codeplug_);
+    if (!result.ok()) {
+        UiSeam::Instance().Message(this, QMessageBox::Critical,
+                                   MainWindowTexts::Text(Id::ErrorCaption, english()),
+                                   MainWindowTexts::Text(Id::SaveFailed, english()) +
+                                       QLatin1Char('\n') + result.Message(english()),
+                                   QMessageBox::Ok);
+        return false;
+    }
+    path_ = path;
+    codeplug_.FileName = QFileInfo(path).fileName();
+    tracker_.MarkSaved(codeplug_);
+    RefreshStatus();
+    return true;
+}
+
+QString MDIFormMain::AskFileName(bool isOpen, const QString& title, const QString& proposedName) {
+    const QStringList filters = {MainWindowTexts::Text(Id::FilterRadioData, english()),
+                                 MainWindowTexts::Text(Id::FilterAll, english())};
+    return UiSeam::Instance().FileDialog(this, isOpen, title, proposedName, filters,
+                                         QStringLiteral("rdat"));
+}
+
+bool MDIFormMain::ConfirmUnsavedChanges() {
+    FreshPages();
+    if (!IsModified())
+        return true;
+    const auto answer = UiSeam::Instance().Message(
+        this, QMessageBox::Question, MainWindowTexts::AppTitle(),
+        MainWindowTexts::Text(Id::SaveChanges, english()).arg(codeplug_.FileName),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (answer == QMessageBox::Save)
+        return Save();
+    return answer == QMessageBox::Discard;
+}
+
+void MDIFormMain::New() {
+    if (!ConfirmUnsavedChanges())
+        return;
+    codeplug_.ApplyNewDefaults();
+    tracker_.MarkUnsaved();
+    ReopenChannelPage();
+}
+
+void MDIFormMain::Open() {
+    if (!ConfirmUnsavedChanges())
+        return;
+    const QString path =
+        AskFileName(true, MainWindowTexts::Text(Id::OpenTitle, english()), QString());
+    if (path.isEmpty())
+        return;
+    const auto answer = UiSeam::Instance().Message(
+        this, QMessageBox::Warning, MainWindowTexts::AppTitle(),
+        MainWindowTexts::Text(Id::CoverData, english()), QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer == QMessageBox::Ok)
+        LoadFile(path);
+}
+
+bool MDIFormMain::LoadFile(const QString& path) {
+    if (!ReadFromFile(path))
+        return false;
+    AnalyseModel();
+    codeplug_.AnalyseSoftwareData();
+    path_ = path;
+    codeplug_.FileName = QFileInfo(path).fileName();
+    tracker_.MarkSaved(codeplug_);
+    ReopenChannelPage();
+    return true;
+}
+
+bool MDIFormMain::Save() {
+    FreshPages();
+    codeplug_.SaveSoftwareData();
+    QString path = path_;
+    if (path.isEmpty())
+        path =
+            AskFileName(false, MainWindowTexts::Text(Id::SaveTitle, english()), codeplug_.FileName);
+    return !path.isEmpty() && WriteToFile(path);
+}
+
+bool MDIFormMain::SaveAs() {
+    FreshPages();
+    codeplug_.SaveSoftwareData();
+    const QString path =
+        AskFileName(false, MainWindowTexts::Text(Id::SaveAsTitle, english()), QString());
+    return !path.isEmpty() && WriteToFile(path);
+}
+
+void MDIFormMain::closeEvent(QCloseEvent* event) {
+    if (!ConfirmUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+// --- Model, port, language, help --------------------------------------------------------------
+
+void MDIFormMain::ModelInformation() {
+    codeplug_.ModelChanged = false;
+    FormModelInformation dialog(codeplug_, this);
+    dialog.exec();
+    if (!codeplug_.ModelChanged)
+        return;
+    ModelBand::ApplyModelChange(codeplug_, ModelBand::LoadModelData());
+    ReopenChannelPage();
+    codeplug_.ModelChanged = false;
+}
+
+void MDIFormMain::SetCom() {
+    FormComPort dialog(codeplug_, portSource_ ? portSource_() : QStringList(), this);
+    dialog.exec();
+    if (dialog.SettingFailed())
+        ShowSettingNotSaved();
+    RefreshStatus();
+}
+
+void MDIFormMain::SetLanguage() {
+    codeplug_.LanguageChosen = false;
+    FormLanguage dialog(codeplug_, this);
+    dialog.exec();
+    if (!codeplug_.LanguageChosen)
+        return;
+    if (dialog.SettingFailed())
+        ShowSettingNotSaved();
+    CloseAllPages();
+    ApplyLanguage();
+    OpenPage(kChannelPage);
+}
+
+void MDIFormMain::ShowSettingNotSaved() {
+    UiSeam::Instance().Message(this, QMessageBox::Warning, MainWindowTexts::AppTitle(),
+                               MainWindowTexts::Text(Id::SettingNotSaved, english()),
+                               QMessageBox::Ok);
+}
+
+void MDIFormMain::ShowHelp() {
+    QMdiSubWindow* active = area_->activeSubWindow();
+    auto* page = active ? qobject_cast<ConfigPage*>(active->widget()) : nullptr;
+    const QString topic = page ? page->HelpTopic() : QStringLiteral("general.htm");
+    UiSeam::Instance().ShowHelpTopic(this, topic, english());
+}
+
+void MDIFormMain::About() {
+    frmAbout dialog(english(), this);
+    dialog.exec();
+}
+
+// --- Radio ------------------------------------------------------------------------------------
+
+void MDIFormMain::ReadFromRadio() {
+    RunTransfer(true);
+}
+
+void MDIFormMain::WriteToRadio() {
+    RunTransfer(false);
+}
+
+void MDIFormMain::RunTransfer(bool read) {
+    FreshPages();
+    codeplug_.LinkRead = read;
+    UiSeam::Instance().Message(this, QMessageBox::Information, MainWindowTexts::AppTitle(),
+                               MainWindowTexts::Text(Id::LinkMissing, english()), QMessageBox::Ok);
+    codeplug_.LinkRead = false;
 }
 
 } // namespace zr40

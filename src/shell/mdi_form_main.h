@@ -1,19 +1,139 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "shell/change_tracker.h"
+#include "shell/start_options.h"
 
 #include <QMainWindow>
+#include <QMap>
+#include <functional>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace zr40 {
 
-// The application's main window: menus, toolbar, page tree, status bar and the page area.
+class ConfigPage;
+class PanelSeparator;
+
+// The application's main window: menus, toolbar, the tree of pages with its separator, the status
+// bar and the page area. It runs the start-up, the file commands, the model, port and language
+// commands and the radio transfers; the pages live in it as child windows, at most one of each.
 class MDIFormMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MDIFormMain(Codeplug& codeplug, QWidget* parent = nullptr);
+    // Command numbers of the pages (the Window menu lists open pages under them).
+    static constexpr int kChannelPage = 1000;
+    static constexpr int kOptionPage = 1001;
+    static constexpr int kTunePage = 1005;
+    static constexpr int kRxListPage = 1006;
+
+    explicit MDIFormMain(Codeplug& codeplug, const StartOptions& options = {},
+                         QWidget* parent = nullptr);
+    ~MDIFormMain() override;
+
+    // --- Captions and layout ---
+    void ApplyLanguage();
+    void LayoutPanels(int widthTwips);
+    int TreeWidthTwips() const { return treeWidthTwips_; }
+    // A separator drag to x twips (client area); false when outside the allowed range.
+    bool DragSeparatorTo(int xTwips);
+    void RefreshStatus(); // clock, caption and panel texts (the 500 ms tick)
+
+    // --- Model and file ---
+    bool AnalyseModel();
+    bool ReadFromFile(const QString& path); // shows why a file cannot be loaded
+    bool WriteToFile(const QString& path);  // shows why a file cannot be written
+    // Loads a file as Open does once the questions are answered; false (after the message) when
+    // the file cannot be loaded.
+    bool LoadFile(const QString& path);
+    bool IsModified() const;
+    QString CurrentPath() const { return path_; }
+
+    // --- Pages ---
+    ConfigPage* Page(int commandNumber) const;
+    ConfigPage* OpenPage(int commandNumber);
+    void OpenPageFromTree(int commandNumber);
+    void CloseAllPages();
+    // After New, Open, a model or a language change: only the channel page, freshly loaded.
+    void ReopenChannelPage();
+    // Reload the open pages from the codeplug after a read from the radio.
+    void ReloadPagesAfterRead();
+
+    // --- Commands ---
+    void New();
+    void Open();
+    bool Save();
+    bool SaveAs();
+    void ModelInformation();
+    void SetCom();
+    void SetLanguage();
+    void ReadFromRadio();
+    void WriteToRadio();
+    void ShowHelp();
+    void About();
+
+    // --- Access for the tests and the screen tour ---
+    QAction* Action(const QString& name) const { return actions_.value(name); }
+    QMenu* Menu(const QString& name) const { return menus_.value(name); }
+    QList<QAction*> ToolbarActions() const;
+    QList<QAction*> WindowListActions() const;
+    QTreeWidget* Tree() const { return tree_; }
+    QMdiArea* PageArea() const { return area_; }
+    QString StatusText(int panel) const;
+    // Where the serial port dialog gets the ports present (tests give a fixed list).
+    void SetPortSource(std::function<QStringList()> source) { portSource_ = std::move(source); }
+    Codeplug& codeplug() const { return codeplug_; }
+
+signals:
+    // The window closed for good: the application ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildPanels();
+    void BuildStatusBar();
+    void ConnectCommands();
+    void StartUp(const StartOptions& options);
+    void RebuildTree();
+    void OnTreeClicked(QTreeWidgetItem* item);
+    void RebuildWindowList();
+    void ShowPanel(const QString& menuName, bool shown);
+    ConfigPage* CreatePage(int commandNumber);
+    QMdiSubWindow* SubWindowOf(int commandNumber) const;
+    void ShowWithChildState(QMdiSubWindow* sub);
+    void TrackChildState(QMdiSubWindow* sub);
+    void FreshPages();
+    bool ConfirmUnsavedChanges();
+    QString AskFileName(bool isOpen, const QString& title, const QString& proposedName);
+    void RunTransfer(bool read);
+    void ShowSettingNotSaved();
+    bool english() const { return codeplug_.IsEnglish; }
+
     Codeplug& codeplug_;
+    ChangeTracker tracker_;
+    QString path_;
+    int treeWidthTwips_ = 2500;
+    QMap<QString, QAction*> actions_;
+    QMap<QString, QMenu*> menus_;
+    QMap<int, QMdiSubWindow*> pages_;
+    QAction* helpAction_ = nullptr;
+    QWidget* client_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    PanelSeparator* separator_ = nullptr;
+    QMdiArea* area_ = nullptr;
+    QLabel* panels_[4] = {};
+    QTimer* timer_ = nullptr;
+    std::function<QStringList()> portSource_;
 };
 
 } // namespace zr40

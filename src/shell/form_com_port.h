@@ -1,0 +1,42 @@
+#pragma once
+
+#include "codeplug/codeplug.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace zr40 {
+
+// The serial port dialog: lists the ports present, preselects the one in use and on OK makes the
+// choice the port in use and saves it. The list is editable, so a device path that the system
+// does not list (a by-id link, a pseudo-terminal) can be typed in.
+class FormComPort : public QDialog {
+    Q_OBJECT
+public:
+    FormComPort(Codeplug& codeplug, const QStringList& ports, QWidget* parent = nullptr);
+
+    // The serial ports the system reports (their names, such as "ttyUSB0" or "COM3").
+    static QStringList SystemPorts();
+
+    QComboBox* ComboCom() const { return comboCom_; }
+    QPushButton* CommandOK() const { return commandOk_; }
+    QPushButton* CommandCancel() const { return commandCancel_; }
+    bool SettingFailed() const { return settingFailed_; }
+
+private:
+    void FillCaptions();
+    void CommandOK_Click();
+
+    Codeplug& codeplug_;
+    QLabel* labelComPort_;
+    QComboBox* comboCom_;
+    QPushButton* commandOk_;
+    QPushButton* commandCancel_;
+    bool settingFailed_ = false;
+};
+
+} // namespace zr40

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace zr40 {
+
+// One item of the main window's menu bar. Top-level menus have no parent; "-" is a rule.
+struct MenuItemText {
+    const char* name;
+    const char* parent;
+    const char* english;
+    const char* chinese;
+    bool shown;
+    const char* shortcut;
+    bool checked; // a check item that starts checked (the View toggles)
+};
+
+// One toolbar button: its key decides the action, the tool tip follows the language.
+struct ToolButtonText {
+    const char* key;
+    const char* english;
+    const char* chinese;
+    const char* icon;
+};
+
+// Every text the main window shows, in both languages, in one place.
+class MainWindowTexts {
+public:
+    static const std::vector<MenuItemText>& Menu();
+    static const std::vector<ToolButtonText>& Toolbar();
+
+    static QString AppTitle() { return QStringLiteral("ZR40"); }
+    static QString Caption(const QString& fileName, bool modified, bool english);
+    static QString PortPanel(const QString& portName, int portNumber, bool english);
+
+    enum class Id {
+        TreeChannel,
+        TreeOption,
+        TreeRxList,
+        OpenTitle,
+        SaveTitle,
+        SaveAsTitle,
+        FilterRadioData,
+        FilterAll,
+        CoverData,
+        ErrorCaption,
+        ErrorFile,
+        SaveFailed,
+        SaveChanges,
+        SettingNotSaved,
+        LinkMissing,
+    };
+    static QString Text(Id id, bool english);
+};
+
+} // namespace zr40

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "codeplug/codeplug.h"
+
+#include <QStringList>
+
+namespace zr40 {
+
+// Rules of the serial port dialog, apart from the widgets: the order of the listed ports, which
+// one is preselected and what a choice does to the codeplug.
+class PortChoice {
+public:
+    // Ascending natural order: "ttyS2" before "ttyS10", "COM2" before "COM10"; no duplicates.
+    static QStringList Sorted(const QStringList& names);
+    // Index of the port in use in `items`, or -1. The port in use is ComPortName, or "COMn" of
+    // ComPortNumber when no device name is set.
+    static int IndexOfCurrent(const QStringList& items, const Codeplug& codeplug);
+    // The index to preselect when the dialog opens; when the port in use is not listed the
+    // first item is chosen and becomes the port in use at once. -1 for an empty list.
+    static int Preselect(const QStringList& items, Codeplug& codeplug);
+    // Makes `name` the port in use: ComPortName, and ComPortNumber for "COMn" names.
+    static void Apply(const QString& name, Codeplug& codeplug);
+    // The text kept in the saved settings: the number for "COMn" names, else the device name.
+    static QString SettingText(const QString& name);
+};
+
+} // namespace zr40

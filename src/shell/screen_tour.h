@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace zr40 {
+
+class MDIFormMain;
+
+// Walks through the application's windows one after the other and saves a picture of the whole
+// screen for each into a folder (documentation and visual checks). Modal dialogs are pictured
+// while they are open and then closed; the tour ends the application when it is done.
+class ScreenTour : public QObject {
+    Q_OBJECT
+public:
+    ScreenTour(MDIFormMain& window, const QString& folder, const QString& prefix,
+               QObject* parent = nullptr);
+
+    void Start();
+
+signals:
+    void done();
+
+private:
+    struct Step {
+        QString name;
+        std::function<void()> open;
+        bool modal;
+    };
+
+    void BuildSteps();
+    void RunNext();
+    void Grab(const QString& name);
+    void GrabModalThenClose(const QString& name);
+
+    MDIFormMain& window_;
+    QString folder_;
+    QString prefix_;
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+};
+
+} // namespace zr40
