@@ -144,7 +144,10 @@ private:
     QString Value(const char* column) const { return cells.value(QLatin1String(column)); }
     bool Frequencies();
     bool CheckFrequencyText(const char* column);
-    bool ListField(const char* column, const Filler& fill, const std::function<void(int)>& set);
+    // Applies a list cell; an item the stored value already shows changes nothing, so values
+    // that only look alike (scramble 0 and -1 both "Off") survive a round trip.
+    bool ListField(const char* column, const Filler& fill, int current,
+                   const std::function<void(int)>& set);
     bool Tones();
     bool RxList();
     bool CallType();
@@ -196,7 +199,7 @@ bool RowImport::Frequencies() {
     return true;
 }
 
-bool RowImport::ListField(const char* column, const Filler& fill,
+bool RowImport::ListField(const char* column, const Filler& fill, int current,
                           const std::function<void(int)>& set) {
     const QString text = Value(column);
     if (text.isEmpty())
@@ -205,7 +208,8 @@ bool RowImport::ListField(const char* column, const Filler& fill,
     if (index < 0)
         return Fail(QLatin1String(column),
                     QStringLiteral("'%1' is none of: %2").arg(text, Items(fill).join(", ")));
-    set(index);
+    if (index != current)
+        set(index);
     return true;
 }
 
@@ -241,16 +245,17 @@ bool RowImport::RxList() {
         return Fail(
             QStringLiteral("RxList"),
             QStringLiteral("'%1' is not a receive list 1..%2").arg(text).arg(cp.RxListCount));
-    cp.ChannelRxList[channel] = ChannelListCoding::RxListValue(number - 1);
+    if (ChannelListCoding::RxListIndex(cp.ChannelRxList[channel], cp.RxListCount) != number - 1)
+        cp.ChannelRxList[channel] = ChannelListCoding::RxListValue(number - 1);
     return true;
 }
 
 bool RowImport::CallType() {
     const int before = static_cast<int>(ChannelRules::ShowCallType(cp.CallTypeTxID[channel]).type);
     int type = before;
-    if (!ListField("CallType", kCallType, [&](int index) { type = index; }))
+    if (!ListField("CallType", kCallType, -1, [&](int index) { type = index; }))
         return false;
-    if (type != before || !Value("CallType").isEmpty())
+    if (type != before)
         cp.CallTypeTxID[channel] =
             ChannelRules::CallTypeChange(static_cast<zr40::CallType>(type)).value;
     const QString id = Value("TxID");
@@ -277,28 +282,35 @@ bool RowImport::Apply() {
         return true;
     const int c = channel;
     using C = ChannelListCoding;
-    return ListField("Type", kType,
+    return ListField("Type", kType, C::ChannelTypeIndex(cp.ChannelType[c]),
                      [&](int i) { ChannelEffects::GridTypeChange(cp, c, i, kEnglish); }) &&
            Tones() &&
-           ListField("Power", kPower,
+           ListField("Power", kPower, C::TxPowerIndex(cp.TxPower[c]),
                      [&](int i) { ChannelEffects::GridPowerChange(cp, c, i, kEnglish); }) &&
            ListField("Bandwidth", kSpace,
+                     ChannelRules::IsDigital(cp, c) ? -1 : C::SpaceIndex(cp.ChannelSpace[c]),
                      [&](int i) {
                          if (!ChannelRules::IsDigital(cp, c))
                              cp.ChannelSpace[c] = C::SpaceValue(i);
                      }) &&
-           ListField("Squelch", kSquelch, [&](int i) { cp.SqlLevel[c] = C::SqlLevelValue(i); }) &&
-           ListField("TxAuthority", kAuthority,
+           ListField("Squelch", kSquelch, C::SqlLevelIndex(cp.SqlLevel[c]),
+                     [&](int i) { cp.SqlLevel[c] = C::SqlLevelValue(i); }) &&
+           ListField("TxAuthority", kAuthority, C::TxAuthorityIndex(cp.TxAuthority[c]),
                      [&](int i) { cp.TxAuthority[c] = C::TxAuthorityValue(i); }) &&
-           ListField("TOT", kTot, [&](int i) { cp.ChannelTOT[c] = C::TotValue(i); }) &&
-           ListField("Denoise", kLevel,
+           ListField("TOT", kTot, C::TotIndex(cp.ChannelTOT[c]),
+                     [&](int i) { cp.ChannelTOT[c] = C::TotValue(i); }) &&
+           ListField("Denoise", kLevel, C::DenoiseLevelIndex(cp.DenoiseLevel[c]),
                      [&](int i) { cp.DenoiseLevel[c] = C::DenoiseLevelValue(i); }) &&
-           ListField("Quiet", kLevel, [&](int i) { cp.QuiteLevel[c] = C::QuiteLevelValue(i); }) &&
-           ListField("Scramble", kScramble,
+           ListField("Quiet", kLevel, C::QuiteLevelIndex(cp.QuiteLevel[c]),
+                     [&](int i) { cp.QuiteLevel[c] = C::QuiteLevelValue(i); }) &&
+           ListField("Scramble", kScramble, C::ScrambleIndex(cp.ScrambleType[c]),
                      [&](int i) { cp.ScrambleType[c] = C::ScrambleValue(i); }) &&
-           ListField("Compand", kOnOff, [&](int i) { cp.Compand[c] = C::CheckValue(i == 1); }) &&
-           ListField("RxColor", kColor, [&](int i) { cp.RxColor[c] = C::ColorValue(i); }) &&
-           ListField("TxColor", kColor, [&](int i) { cp.TxColor[c] = C::ColorValue(i); }) &&
+           ListField("Compand", kOnOff, C::CompandChecked(cp.Compand[c]) ? 1 : 0,
+                     [&](int i) { cp.Compand[c] = C::CheckValue(i == 1); }) &&
+           ListField("RxColor", kColor, C::ColorIndex(cp.RxColor[c]),
+                     [&](int i) { cp.RxColor[c] = C::ColorValue(i); }) &&
+           ListField("TxColor", kColor, C::ColorIndex(cp.TxColor[c]),
+                     [&](int i) { cp.TxColor[c] = C::ColorValue(i); }) &&
            RxList() && CallType();
 }
 

@@ -42,6 +42,14 @@ bool CliIo::LoadCodeplug(const QString& path, Codeplug& codeplug) {
     return result.ok();
 }
 
+bool CliIo::LoadExact(const QString& path, Codeplug& codeplug) {
+    const FileResult result =
+        RadioDataFile::ReadFromFile(path, codeplug, RadioDataFile::KeyLengths::AsStored);
+    if (!result.ok())
+        FileError(path, result.Message(true));
+    return result.ok();
+}
+
 bool CliIo::SaveCodeplug(const QString& path, const Codeplug& codeplug) {
     const FileResult result = RadioDataFile::WriteToFile(path, codeplug);
     if (!result.ok())

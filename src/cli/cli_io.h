@@ -24,6 +24,9 @@ public:
 
     // Loads a radio data file; says why on stderr when it cannot.
     static bool LoadCodeplug(const QString& path, Codeplug& codeplug);
+    // Every value exactly as the file stores it (key lengths included), for exports that must
+    // rebuild the same file.
+    static bool LoadExact(const QString& path, Codeplug& codeplug);
     static bool SaveCodeplug(const QString& path, const Codeplug& codeplug);
     static bool ReadText(const QString& path, QByteArray& bytes);
     // Writes beside the target and replaces it when complete; "-" or empty path is stdout.

@@ -2,6 +2,8 @@
 
 #include "cli_io.h"
 
+#include <QCoreApplication>
+
 namespace zr40 {
 
 CommandLine::CommandLine(const QString& command, const QString& description) : command(command) {
@@ -23,7 +25,13 @@ bool CommandLine::Parse(const QStringList& arguments, int minPositional, int max
         return false;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        CliIo::Out() << parser.helpText();
+        // The parser names the program by argv[0]; the reader wants the command to type.
+        QString help = parser.helpText();
+        const QString program = QCoreApplication::arguments().value(0);
+        const qsizetype at = help.indexOf(program);
+        if (!program.isEmpty() && at >= 0)
+            help.replace(0, at + program.size(), QStringLiteral("Usage: zr40 ") + command);
+        CliIo::Out() << help;
         CliIo::Out().flush();
         exitCode = kExitOk;
         return false;

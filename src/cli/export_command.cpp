@@ -27,7 +27,8 @@ int ExportCommand::Run(const QStringList& arguments) {
         return line.Usage(QStringLiteral("--format must be json or csv"));
     const QString path = line.Positional().at(0);
     Codeplug codeplug = CliIo::NewCodeplug();
-    if (!CliIo::LoadCodeplug(path, codeplug))
+    const bool exact = format == QStringLiteral("json");
+    if (!(exact ? CliIo::LoadExact(path, codeplug) : CliIo::LoadCodeplug(path, codeplug)))
         return kExitFailed;
     const QByteArray text = format == QStringLiteral("json") ? CodeplugJson::Export(codeplug)
                                                              : ChannelCsv::Export(codeplug);

@@ -75,7 +75,8 @@ QByteArray RadioDataFile::Serialize(const Codeplug& codeplug) {
     return bytes;
 }
 
-FileResult RadioDataFile::Parse(const QByteArray& bytes, Codeplug& codeplug) {
+FileResult RadioDataFile::Parse(const QByteArray& bytes, Codeplug& codeplug,
+                                KeyLengths keyLengths) {
     if (bytes.size() < kCheckedHeaderSize || !bytes.startsWith(QByteArray(kHeader, 8)))
         return FileResult::Failure(FileResult::FileError::BadHeader);
     // Without a length field a short file would leave the tail of the codeplug from whatever was
@@ -89,13 +90,15 @@ FileResult RadioDataFile::Parse(const QByteArray& bytes, Codeplug& codeplug) {
         offset += 4;
     });
     // The file's own lengths are not trusted: a key's length is how far its digits reach.
-    for (int c = 0; c < Codeplug::kChannels; ++c)
-        loaded.DeriveKeyLengths(c);
+    if (keyLengths == KeyLengths::Recompute)
+        for (int c = 0; c < Codeplug::kChannels; ++c)
+            loaded.DeriveKeyLengths(c);
     codeplug = loaded;
     return FileResult::Success();
 }
 
-FileResult RadioDataFile::ReadFromFile(const QString& path, Codeplug& codeplug) {
+FileResult RadioDataFile::ReadFromFile(const QString& path, Codeplug& codeplug,
+                                       KeyLengths keyLengths) {
     if (path.isEmpty())
         return FileResult::Failure(FileResult::FileError::EmptyPath);
     QFile file(path);
@@ -105,7 +108,7 @@ FileResult RadioDataFile::ReadFromFile(const QString& path, Codeplug& codeplug) 
     const QByteArray bytes = file.read(kFileSize);
     if (file.error() != QFileDevice::NoError)
         return FileResult::Failure(FileResult::FileError::CannotOpen, file.errorString());
-    return Parse(bytes, codeplug);
+    return Parse(bytes, codeplug, keyLengths);
 }
 
 FileResult RadioDataFile::WriteToFile(const QString& path, const Codeplug& codeplug) {

@@ -21,12 +21,18 @@ public:
     static constexpr int kRxListOffset = 4868;
     static const char kHeader[kHeaderSize + 1];
 
+    // How a load treats the stored key lengths: the program recomputes them from the keys (a
+    // length is how far the key's digits reach); an exact copy of the file keeps them.
+    enum class KeyLengths { Recompute, AsStored };
+
     static QByteArray Serialize(const Codeplug& codeplug);
     // Loads every value of the file into the codeplug and recomputes the key lengths from the
     // keys. On failure the codeplug is left exactly as it was.
-    static FileResult Parse(const QByteArray& bytes, Codeplug& codeplug);
+    static FileResult Parse(const QByteArray& bytes, Codeplug& codeplug,
+                            KeyLengths keyLengths = KeyLengths::Recompute);
 
-    static FileResult ReadFromFile(const QString& path, Codeplug& codeplug);
+    static FileResult ReadFromFile(const QString& path, Codeplug& codeplug,
+                                   KeyLengths keyLengths = KeyLengths::Recompute);
     // Writes beside the target and replaces it only when everything was written, so a failed
     // save never leaves a half-written file behind.
     static FileResult WriteToFile(const QString& path, const Codeplug& codeplug);

@@ -1,0 +1,30 @@
+#include "zr40_run_support.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace zr40::test {
+
+Run Zr40(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(ZR40_BINARY_DIR "/zr40"), arguments);
+    Run run;
+    if (!process.waitForFinished(120000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace zr40::test
