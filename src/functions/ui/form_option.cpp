@@ -26,10 +26,6 @@ constexpr int kBatteryRows = 8;
 constexpr int kPageWidth = 6000 / 15;
 constexpr int kPageHeight = 6300 / 15;
 
-bool IsEnterKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 QString Numbered(const char* name, int row) {
     return QString::fromLatin1(name) + QString::number(row);
 }
