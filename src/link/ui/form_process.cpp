@@ -1,0 +1,304 @@
+#include "link/ui/form_process.h"
+
+#include "codeplug/key_filter.h"
+#include "codeplug/model_band.h"
+#include "link/ui/star_password_style.h"
+#include "shell/key_filter_edit.h"
+#include "shell/main_window_texts.h"
+#include "shell/ui_seam.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+namespace zr40 {
+
+namespace {
+
+// Geometry of the controls in pixels, as the window was drawn in twips (15 per pixel).
+constexpr int kWidth = FormProcess::kWidthTwips / FormProcess::kTwipsPerPixel;
+constexpr int kTraceTop = FormProcess::kTraceTopTwips / FormProcess::kTwipsPerPixel;
+constexpr int kTraceHeight = 150;
+constexpr int kMargin = 12;
+constexpr int kBoxLeft = 124;
+constexpr int kButtonLeft = 246;
+constexpr int kProgressSteps = 1000;
+
+int Pixels(int twips) {
+    return twips / FormProcess::kTwipsPerPixel;
+}
+
+} // namespace
+
+FormProcess::FormProcess(Codeplug& codeplug, std::function<void()> afterRead, QWidget* parent)
+    : QDialog(parent), codeplug_(codeplug), afterRead_(std::move(afterRead)),
+      reading_(codeplug.LinkRead), engine_(codeplug, codeplug.IsEnglish), adapter_(engine_) {
+    setObjectName(QStringLiteral("FormProcess"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    codeplug_.ProcessOpen = true;
+    // A caller tests LinkSucceeded after the window closes; it must never see the success of a
+    // transfer from an earlier window.
+    codeplug_.LinkSucceeded = false;
+    adapter_.SetPortName(codeplug_.ComPortName.isEmpty()
+                             ? QStringLiteral("COM%1").arg(codeplug_.ComPortNumber)
+                             : codeplug_.ComPortName);
+    CreateControls();
+    PlaceControls();
+    FillCaptions();
+    ApplyHeight();
+    connect(&adapter_, &SerialAdapter::TraceLine, this, &FormProcess::OnTrace);
+    connect(&adapter_, &SerialAdapter::Progress, this, &FormProcess::OnProgress);
+    connect(&adapter_, &SerialAdapter::RetryQuestion, this, &FormProcess::OnRetryQuestion);
+    connect(&adapter_, &SerialAdapter::Finished, this, &FormProcess::OnFinished);
+}
+
+FormProcess::~FormProcess() {
+    adapter_.disconnect(this);
+    Form_Unload();
+}
+
+void FormProcess::CreateControls() {
+    passwordStyle_ = new StarPasswordStyle();
+    passwordStyle_->setParent(this);
+    auto makeLabel = [this](const char* name) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QLatin1String(name));
+        return label;
+    };
+    auto makePassword = [this](const char* name) {
+        auto* box = new KeyFilterEdit(KeyFilterKind::Number6, this);
+        box->setObjectName(QLatin1String(name));
+        box->setMaxLength(KeyFilterMaxLength(KeyFilterKind::Number6));
+        box->setEchoMode(QLineEdit::Password);
+        box->setStyle(passwordStyle_);
+        return box;
+    };
+    auto makeButton = [this](const char* name) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false); // Enter in a password box must not start a transfer
+        return button;
+    };
+    labelPassword_ = makeLabel("LabelPassword");
+    labelNewPassword_ = makeLabel("LabelNewPassword");
+    labelProcess_ = makeLabel("LabelProcess");
+    textShow_ = makeLabel("TextShow");
+    textShow_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    textShow_->setVisible(false);
+    textPassword_ = makePassword("TextPassword");
+    textNewPassword_ = makePassword("TextNewPassword");
+    checkNewPassword_ = new QCheckBox(this);
+    checkNewPassword_->setObjectName(QStringLiteral("CheckNewPassword"));
+    commandRead_ = makeButton("CommandRead");
+    commandWrite_ = makeButton("CommandWrite");
+    commandCancel_ = makeButton("CommandCancel");
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setRange(0, kProgressSteps);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    listDebug_ = new QListWidget(this);
+    listDebug_->setObjectName(QStringLiteral("ListDebug"));
+    listDebug_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    listDebug_->setFont(QFont(QStringLiteral("Monospace")));
+    showTraceAction_ = new QAction(this);
+    showTraceAction_->setObjectName(QStringLiteral("ShowTrace"));
+    showTraceAction_->setCheckable(true);
+    showTraceAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    showTraceAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(showTraceAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(showTraceAction_, &QAction::toggled, this, &FormProcess::ShowTrace);
+    connect(commandRead_, &QPushButton::clicked, this, &FormProcess::CommandRead_Click);
+    connect(commandWrite_, &QPushButton::clicked, this, &FormProcess::CommandWrite_Click);
+    connect(commandCancel_, &QPushButton::clicked, this, &FormProcess::CommandCancel_Click);
+}
+
+// Fixed places: the new-password row sits below the read window's height and only the taller
+// write window shows it; the trace list sits lower still.
+void FormProcess::PlaceControls() {
+    labelPassword_->setGeometry(kMargin, 16, kBoxLeft - kMargin - 4, 24);
+    textPassword_->setGeometry(kBoxLeft, 16, 100, 24);
+    commandRead_->setGeometry(kButtonLeft, 14, 100, 28);
+    commandWrite_->setGeometry(kButtonLeft, 14, 100, 28);
+    progressBar_->setGeometry(kMargin, 58, kWidth - 2 * kMargin - 2, 20);
+    labelProcess_->setGeometry(kMargin, 88, 150, 22);
+    textShow_->setGeometry(166, 88, kWidth - 166 - kMargin - 2, 22);
+    commandCancel_->setGeometry(kButtonLeft, 120, 100, 28);
+    checkNewPassword_->setGeometry(kMargin, 170, 20, 24);
+    labelNewPassword_->setGeometry(kMargin + 20, 170, kBoxLeft - kMargin - 24, 24);
+    textNewPassword_->setGeometry(kBoxLeft, 170, 100, 24);
+    listDebug_->setGeometry(kMargin, kTraceTop, kWidth - 2 * kMargin, kTraceHeight);
+
+    commandRead_->setVisible(reading_);
+    commandWrite_->setVisible(!reading_);
+    labelNewPassword_->setVisible(!reading_);
+    textNewPassword_->setVisible(!reading_);
+    // The read window cuts the row off; hidden, it cannot take the focus either.
+    checkNewPassword_->setVisible(!reading_);
+}
+
+QString FormProcess::Pick(const char* english, const char* chinese) const {
+    return codeplug_.IsEnglish ? QString::fromUtf8(english) : QString::fromUtf8(chinese);
+}
+
+void FormProcess::FillCaptions() {
+    setWindowTitle(reading_ ? Pick("Read Data From Radio", "从对讲机读取数据")
+                            : Pick("Write Data To Radio", "向对讲机写入数据"));
+    labelPassword_->setText(Pick("Password:", "密码:"));
+    labelNewPassword_->setText(Pick("New Password:", "新密码:"));
+    commandWrite_->setText(Pick("Write", "写入"));
+    commandRead_->setText(Pick("Read", "读取"));
+    commandCancel_->setText(Pick("&Cancel", "取消(&C)"));
+    labelProcess_->setText(Pick("Complete:0%", "完成进度:0%"));
+    showTraceAction_->setText(Pick("Show trace", "显示通信记录"));
+}
+
+void FormProcess::ApplyHeight() {
+    const int height = traceShown_ ? kTraceTop + kTraceHeight + kMargin
+                                   : Pixels(reading_ ? kReadHeightTwips : kWriteHeightTwips);
+    setFixedSize(kWidth, height);
+}
+
+void FormProcess::ShowTrace(bool shown) {
+    traceShown_ = shown;
+    if (showTraceAction_->isChecked() != shown)
+        showTraceAction_->setChecked(shown);
+    ApplyHeight();
+}
+
+void FormProcess::CommandRead_Click() {
+    BeginTransfer();
+    const auto started = adapter_.StartRead(textPassword_->text());
+    if (started == SerialAdapter::StartOutcome::PortFailed)
+        ShowPortFailure(adapter_.openError().Describe(codeplug_.IsEnglish));
+    if (started != SerialAdapter::StartOutcome::Started)
+        EndTransfer();
+}
+
+void FormProcess::CommandWrite_Click() {
+    BeginTransfer();
+    const NewPasswordChoice choice{checkNewPassword_->isChecked(), textNewPassword_->text()};
+    const auto started = adapter_.StartWrite(textPassword_->text(), choice);
+    if (started == SerialAdapter::StartOutcome::PortFailed)
+        ShowPortFailure(adapter_.openError().Describe(codeplug_.IsEnglish));
+    if (started != SerialAdapter::StartOutcome::Started)
+        EndTransfer();
+}
+
+void FormProcess::BeginTransfer() {
+    progressBar_->setValue(0);
+    // The result of the previous transfer must not stand beside a new one that is running.
+    textShow_->setVisible(false);
+    textPassword_->setEnabled(false);
+    commandRead_->setEnabled(false);
+    commandWrite_->setEnabled(false);
+    textNewPassword_->setEnabled(false);
+}
+
+void FormProcess::EndTransfer() {
+    textPassword_->setEnabled(true);
+    commandRead_->setEnabled(true);
+    commandWrite_->setEnabled(true);
+    textNewPassword_->setEnabled(true);
+}
+
+void FormProcess::ShowPortFailure(const QString& cause) {
+    QString text = Pick("Please reselect COM port!", "请重新选择端口！");
+    if (!cause.isEmpty())
+        text += QLatin1Char('\n') + cause;
+    UiSeam::Instance().Message(this, QMessageBox::Critical, MainWindowTexts::AppTitle(), text,
+                               QMessageBox::Ok);
+}
+
+void FormProcess::CommandCancel_Click() {
+    reject();
+}
+
+void FormProcess::done(int result) {
+    // Closing the window in any way (Cancel, Escape, the close box) ends a running transfer
+    // and releases the port.
+    adapter_.Cancel();
+    adapter_.Close();
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void FormProcess::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    codeplug_.LinkRead = false;
+    codeplug_.LinkTune = false;
+    codeplug_.LinkLocalMessage = false;
+    codeplug_.LinkSpecial = false;
+    codeplug_.LinkDtmf = false;
+    codeplug_.PasswordChanged = false;
+    codeplug_.ProcessOpen = false;
+}
+
+void FormProcess::OnTrace(const QString& line) {
+    listDebug_->addItem(line);
+}
+
+void FormProcess::OnProgress(double fraction, const QString& label) {
+    const double clamped = std::isfinite(fraction) ? std::clamp(fraction, 0.0, 1.0) : 0.0;
+    progressBar_->setValue(static_cast<int>(std::lround(clamped * kProgressSteps)));
+    labelProcess_->setText(label);
+}
+
+void FormProcess::OnRetryQuestion(const QString& question) {
+    const auto answer =
+        UiSeam::Instance().Message(this, QMessageBox::Critical, MainWindowTexts::AppTitle(),
+                                   question, QMessageBox::Retry | QMessageBox::Cancel);
+    adapter_.AnswerRetry(answer == QMessageBox::Retry);
+}
+
+void FormProcess::OnFinished(const LinkResult& result) {
+    switch (result.outcome) {
+    case LinkResult::Outcome::Succeeded:
+        ShowSuccess();
+        break;
+    case LinkResult::Outcome::PasswordRejected:
+        ShowPasswordFailure();
+        break;
+    case LinkResult::Outcome::WrongModel:
+        UiSeam::Instance().Message(this, QMessageBox::Critical, MainWindowTexts::AppTitle(),
+                                   TransferEngine::WrongModelMessage(result.reportedVersion),
+                                   QMessageBox::Ok);
+        break;
+    case LinkResult::Outcome::PortLost:
+        if (!unloaded_)
+            ShowPortFailure(result.reason);
+        break;
+    case LinkResult::Outcome::Cancelled:
+        break;
+    }
+    EndTransfer();
+}
+
+void FormProcess::ShowSuccess() {
+    textShow_->setText(reading_ ? Pick("Read Data OK", "读频成功")
+                                : Pick("Write Data OK", "写频成功"));
+    textShow_->setVisible(true);
+    if (!reading_)
+        return;
+    ModelBand::AnalyseModel(codeplug_);
+    if (afterRead_)
+        afterRead_();
+}
+
+void FormProcess::ShowPasswordFailure() {
+    if (!codeplug_.PasswordRejected)
+        return;
+    UiSeam::Instance().Message(this, QMessageBox::NoIcon, MainWindowTexts::AppTitle(),
+                               Pick("Password Failure!", "密码错误!"), QMessageBox::Ok);
+    codeplug_.PasswordRejected = false;
+}
+
+} // namespace zr40
