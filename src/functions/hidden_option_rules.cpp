@@ -131,10 +131,14 @@ int HiddenOptionRules::IdleTimeIndex(Long value) {
 }
 
 void HiddenOptionRules::SetIdleTime(Codeplug& cp, int row, int position) {
+    if (position < 0)
+        return; // nothing selected
     cp.IdleTime.at(row) = IdleTimeValue(position);
 }
 
 void HiddenOptionRules::SetSleepPointSeconds(Codeplug& cp, int position) {
+    if (position < 0)
+        return;
     cp.SleepPoint.at(0) = static_cast<Long>(position) * kTwentyMsPerSecond;
 }
 

@@ -124,11 +124,15 @@ private slots:
         Codeplug cp = NewCodeplug();
         HiddenOptionRules::SetIdleTime(cp, 3, 17);
         QCOMPARE(cp.IdleTime[3], 25);
+        HiddenOptionRules::SetIdleTime(cp, 3, -1); // nothing selected
+        QCOMPARE(cp.IdleTime[3], 25);
     }
 
     void sleepPointList() {
         Codeplug cp = NewCodeplug();
         HiddenOptionRules::SetSleepPointSeconds(cp, 999);
+        QCOMPARE(cp.SleepPoint[0], 49950);
+        HiddenOptionRules::SetSleepPointSeconds(cp, -1);
         QCOMPARE(cp.SleepPoint[0], 49950);
     }
 
