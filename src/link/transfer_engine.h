@@ -30,6 +30,12 @@ struct NewPasswordChoice {
 //                   receive lists.
 // Order of a write: identify, password check, [tune header + commit, (tune point + commit) x n,]
 //                   settings + commit, (channel + commit) x n, (list + commit) x n, end of write.
+// The bracketed tune blocks are visited only by a tune transfer. Counts come from the radio's
+// header; the first block of each kind always travels, and never more than the tables hold.
+//
+// On the codeplug it stores the radio header (also on a write), every block read, clears
+// LinkSucceeded at the start and sets it on success, and sets PasswordRejected when the password
+// fails; clearing PasswordRejected after showing the message is the window's part.
 class TransferEngine {
 public:
     // State codes: high nibble 0x1 read, 0x2 write, 0x3 commit; low nibble the block type.
