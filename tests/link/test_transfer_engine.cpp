@@ -553,6 +553,55 @@ private slots:
         QCOMPARE(h.Run().outcome, kOk);
     }
 
+    void timerIntervals() {
+        Codeplug c;
+        c.ApplyNewDefaults();
+        TransferEngine engine(c, true);
+        auto timers = [&engine]() {
+            QList<int> ms;
+            for (const LinkAction& a : engine.TakeActions())
+                if (a.kind == LinkAction::Kind::StartTimer)
+                    ms << a.ms;
+            return ms;
+        };
+        QVERIFY(engine.StartRead(QString()));
+        QCOMPARE(timers(), QList<int>{1000}); // the wait for a reply
+        const QByteArray reply =
+            FrameCodec::BuildReply(CommandClass::Identify, B::None, 0, {1, 1, 10, 1, 32, 8, 8});
+        engine.BytesReceived(reply.left(10));
+        QCOMPARE(timers(), QList<int>{1000}); // more may come
+        QCOMPARE(engine.RxCount(), 10);
+        QVERIFY(engine.FrameStarted());
+        QVERIFY(!engine.AwaitingReply());
+        engine.BytesReceived(reply.mid(10));
+        QCOMPARE(timers(), QList<int>{1}); // complete: hand over on the next tick
+        QCOMPARE(engine.LinkState(), int(TransferEngine::Identify)); // not judged yet
+        engine.TimerFired();
+        QCOMPARE(engine.LinkState(), int(TransferEngine::CheckPassword));
+        QCOMPARE(timers(), QList<int>{1000});
+    }
+
+    void questionOpenIgnoresLineAndClock() {
+        LinkHarness h;
+        h.radio.Faults().silentRequests = 1000;
+        QVERIFY(h.engine.StartRead(QString()));
+        for (int i = 0; i < 11; ++i) {
+            h.Pump();
+            h.Step();
+        }
+        h.Pump();
+        QCOMPARE(h.RetryQuestions(), 1);
+        QVERIFY(h.engine.RetryQuestionOpen());
+        h.engine.BytesReceived(
+            FrameCodec::BuildReply(CommandClass::Identify, B::None, 0, {1, 1, 10, 1, 32, 8, 8}));
+        h.engine.TimerFired();
+        QVERIFY(h.engine.TakeActions().empty());
+        QCOMPARE(h.engine.LinkState(), int(TransferEngine::Identify));
+        h.engine.AnswerRetry(true);
+        h.Pump();
+        QCOMPARE(h.sent.size(), std::size_t(12));
+    }
+
     void bytewiseDelivery() {
         LinkHarness h;
         fillRadio(h, 99);
