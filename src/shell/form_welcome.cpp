@@ -1,4 +1,5 @@
 #include "shell/form_welcome.h"
+#include "shell/gui_resources.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -10,6 +11,7 @@ namespace zr40 {
 
 FormWelcome::FormWelcome(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), timer1_(new QTimer(this)) {
+    GuiResources::Ensure();
     setObjectName(QStringLiteral("FormWelcome"));
     setAttribute(Qt::WA_DeleteOnClose);
     QSvgRenderer renderer(QStringLiteral(":/icons/splash.svg"));

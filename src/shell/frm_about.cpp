@@ -1,4 +1,5 @@
 #include "shell/frm_about.h"
+#include "shell/gui_resources.h"
 
 #include "shell/main_window_texts.h"
 
@@ -24,6 +25,7 @@ QString Notice(bool english) {
 frmAbout::frmAbout(bool english, QWidget* parent)
     : QDialog(parent), picIcon_(new QLabel), lblTitle_(new QLabel), lblVersion_(new QLabel),
       lblDescription_(new QLabel), lblDisclaimer_(new QLabel), cmdOK_(new QPushButton) {
+    GuiResources::Ensure();
     setObjectName(QStringLiteral("frmAbout"));
     const QString title = MainWindowTexts::AppTitle();
     setWindowTitle((english ? QStringLiteral("About ") : QStringLiteral("关于 ")) + title);

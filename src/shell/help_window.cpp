@@ -1,5 +1,7 @@
 #include "shell/help_window.h"
 
+#include "shell/gui_resources.h"
+
 #include <QFile>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -7,6 +9,7 @@
 namespace zr40 {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
+    GuiResources::Ensure();
     setAttribute(Qt::WA_DeleteOnClose);
     browser_->setOpenExternalLinks(false);
     auto* layout = new QVBoxLayout(this);
@@ -16,6 +19,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
 }
 
 QUrl HelpWindow::TopicUrl(const QString& topic, bool english) {
+    GuiResources::Ensure();
     const QString folder = english ? QStringLiteral(":/help/en/") : QStringLiteral(":/help/zh/");
     // Topics may name a sub-folder ("Scan/Scan.htm"); our pages sit flat in the folder.
     QString name = topic.section(QLatin1Char('/'), -1);

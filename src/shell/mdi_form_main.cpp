@@ -1,4 +1,5 @@
 #include "shell/mdi_form_main.h"
+#include "shell/gui_resources.h"
 
 #include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
@@ -56,6 +57,7 @@ const TreeNode kTreeNodes[] = {
 
 MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidget* parent)
     : QMainWindow(parent), codeplug_(codeplug), portSource_(&FormComPort::SystemPorts) {
+    GuiResources::Ensure();
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/zr40.svg")));
     BuildMenus();
@@ -285,7 +287,7 @@ void MDIFormMain::RefreshStatus() {
     panels_[1]->setText(
         MainWindowTexts::PortPanel(codeplug_.ComPortName, codeplug_.ComPortNumber, english()));
     panels_[2]->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    panels_[3]->setText(locale.toString(now.time(), QLocale::LongFormat));
+    panels_[3]->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
     setWindowTitle(MainWindowTexts::Caption(codeplug_.FileName, IsModified(), english()));
 }
 
@@ -345,7 +347,10 @@ ConfigPage* MDIFormMain::OpenPage(int commandNumber) {
     ConfigPage* page = CreatePage(commandNumber);
     if (!page)
         return nullptr;
+    // A page that chose its own opening size keeps it; the frame comes on top.
+    const QSize wanted = page->testAttribute(Qt::WA_Resized) ? page->size() : page->sizeHint();
     QMdiSubWindow* sub = area_->addSubWindow(page);
+    sub->resize(wanted + (sub->sizeHint() - page->sizeHint()).expandedTo(QSize(0, 0)));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(page->Caption());
     pages_.insert(commandNumber, sub);

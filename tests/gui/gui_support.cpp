@@ -1,8 +1,11 @@
 #include "gui_support.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace zr40::test {
 
@@ -78,6 +81,28 @@ void TemporarySettings::Wipe() {
         else
             QFile::remove(info.filePath());
     }
+}
+
+namespace {
+
+void TryModal(std::function<void(QWidget*)> action, int triesLeft) {
+    QTimer::singleShot(0, [action, triesLeft] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            if (triesLeft > 0) // not shown yet: try again on the next turn
+                TryModal(action, triesLeft - 1);
+            return;
+        }
+        action(modal);
+        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+} // namespace
+
+void OnNextModal(std::function<void(QWidget*)> action) {
+    TryModal(std::move(action), 20);
 }
 
 } // namespace zr40::test

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace zr40::test {
 
@@ -79,5 +80,10 @@ private:
     QByteArray previousXdg_;
     bool hadXdg_ = false;
 };
+
+// Runs `action` on the modal dialog that the next call opens (exec() blocks the caller, so the
+// action is queued first and runs inside the dialog's own event loop). If the action leaves the
+// dialog open it is rejected, so a test never hangs.
+void OnNextModal(std::function<void(QWidget*)> action);
 
 } // namespace zr40::test
