@@ -20,11 +20,11 @@ void AddOptions(QCommandLineParser& parser) {
         {"data-version", "Data version the radio reports (1 is a ZR40).", "N"},
         {"header-counts", "Radio header values, comma separated.", "a,b,c..."},
         {"silent", "Answer nothing to the next N requests.", "N"},
-        {"noise", "Line noise before the next reply."},
-        {"trailing", "A stray byte after the next reply."},
-        {"bad-checksum", "A wrong checksum in the next reply."},
-        {"bad-direction", "The wrong direction byte in the next reply."},
-        {"cut-short", "The next reply stops before its end."},
+        {"noise", "Line noise before the next N replies (N defaults to 1).", "N"},
+        {"trailing", "A stray byte after the next N replies.", "N"},
+        {"bad-checksum", "A wrong checksum in the next N replies.", "N"},
+        {"bad-direction", "The wrong direction byte in the next N replies.", "N"},
+        {"cut-short", "The next N replies stop before their end.", "N"},
         {"delay", "Think this many milliseconds before every reply.", "MS"},
         {"pace", "Move bytes at the speed of a 115200 baud cable (default)."},
         {"no-pace", "Move bytes as fast as the pseudo-terminal does."},
@@ -68,12 +68,42 @@ bool ReadHeader(const QString& text, std::vector<Long>* values, QString* error) 
     return true;
 }
 
+const char* const kCountedFaults[] = {"noise", "trailing", "bad-checksum", "bad-direction",
+                                      "cut-short"};
+
+// The fault switches may stand alone ("--noise") or take a count ("--noise 5", "--noise=5").
+QStringList WithFaultCounts(const QStringList& arguments) {
+    QStringList out;
+    for (int i = 0; i < arguments.size(); ++i) {
+        out << arguments[i];
+        for (const char* name : kCountedFaults) {
+            const bool bare = arguments[i] == QStringLiteral("--") + QLatin1String(name);
+            const bool countFollows = i + 1 < arguments.size() && Number(arguments[i + 1]);
+            if (bare && !countFollows)
+                out << QStringLiteral("1");
+        }
+    }
+    return out;
+}
+
+int FaultCount(const QCommandLineParser& parser, const char* name, QString* error) {
+    if (!parser.isSet(name))
+        return 0;
+    const auto number = Number(parser.value(name));
+    if (!number || *number < 0 || *number > 1000000) {
+        *error = QStringLiteral("--%1: expected a count, got \"%2\"")
+                     .arg(QLatin1String(name), parser.value(name));
+        return -1;
+    }
+    return static_cast<int>(*number);
+}
+
 } // namespace
 
 std::optional<SimOptions> SimOptions::Parse(const QStringList& arguments, QString* error) {
     QCommandLineParser parser;
     AddOptions(parser);
-    if (!parser.parse(QStringList{QStringLiteral("zr40-sim")} + arguments)) {
+    if (!parser.parse(QStringList{QStringLiteral("zr40-sim")} + WithFaultCounts(arguments))) {
         *error = parser.errorText();
         return std::nullopt;
     }
@@ -104,11 +134,14 @@ std::optional<SimOptions> SimOptions::Parse(const QStringList& arguments, QStrin
     options.closeAfterRequests = static_cast<int>(closeAfter);
     options.faults.silentRequests = static_cast<int>(silent);
     options.faults.replyDelayMs = static_cast<int>(delay);
-    options.faults.noisyReplies = parser.isSet("noise") ? 1 : 0;
-    options.faults.trailingReplies = parser.isSet("trailing") ? 1 : 0;
-    options.faults.badChecksumReplies = parser.isSet("bad-checksum") ? 1 : 0;
-    options.faults.wrongDirectionReplies = parser.isSet("bad-direction") ? 1 : 0;
-    options.faults.cutReplies = parser.isSet("cut-short") ? 1 : 0;
+    int* counters[] = {&options.faults.noisyReplies, &options.faults.trailingReplies,
+                       &options.faults.badChecksumReplies, &options.faults.wrongDirectionReplies,
+                       &options.faults.cutReplies};
+    for (int k = 0; k < 5; ++k) {
+        *counters[k] = FaultCount(parser, kCountedFaults[k], error);
+        if (*counters[k] < 0)
+            return std::nullopt;
+    }
     return options;
 }
 

@@ -141,9 +141,10 @@ bool SimServer::HandleInput() {
         Log(QStringLiteral("cable pulled after %1 requests").arg(options_.closeAfterRequests));
         return false;
     }
+    // Like the radio, the memory is safe before the end of the write is acknowledged.
+    SaveAfterWrite();
     for (const RadioReply& reply : replies)
         SendReply(reply, arrived);
-    SaveAfterWrite();
     return true;
 }
 

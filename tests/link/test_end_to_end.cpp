@@ -1,0 +1,165 @@
+// The zr40 command against the virtual radio on a pseudo-terminal: whole reads and writes over a
+// real serial port, and the ways a transfer can fail.
+
+#include "test_serial_sim.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zr40;
+using namespace zr40::test;
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        QVERIFY2(QFileInfo::exists(SimProgram()), "zr40-sim must be built");
+        QVERIFY2(QFileInfo::exists(CliProgram()), "zr40 must be built");
+    }
+
+    void readStoresTheRadiosMemory() {
+        QVERIFY(WriteRdat(Path("radio.rdat"), DistinctCodeplug(3)));
+        SimProcess sim;
+        QVERIFY(sim.Start({"--memory", Path("radio.rdat"), "--password", "123456"}));
+        const CliRun run = RunCli(
+            {"read", "--port", sim.device(), "--password", "123456", "-o", Path("read.rdat")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY(run.err.contains("Read Data OK"));
+        QCOMPARE(FileBytes(Path("read.rdat")), FileBytes(Path("radio.rdat")));
+    }
+
+    void writeReplacesTheRadiosMemory() {
+        QVERIFY(WriteRdat(Path("target.rdat"), DistinctCodeplug(1)));
+        QVERIFY(WriteRdat(Path("new.rdat"), DistinctCodeplug(2)));
+        QVERIFY(FileBytes(Path("target.rdat")) != FileBytes(Path("new.rdat")));
+        SimProcess sim;
+        QVERIFY(sim.Start({"--memory", Path("target.rdat")}));
+        const CliRun run = RunCli({"write", "--port", sim.device(), Path("new.rdat")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY(run.err.contains("Write Data OK"));
+        QCOMPARE(FileBytes(Path("target.rdat")), FileBytes(Path("new.rdat")));
+    }
+
+    void wrongPasswordFailsAndWritesNoFile() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--password", "4321"}));
+        const CliRun run = RunCli(
+            {"read", "--port", sim.device(), "--password", "1234", "-o", Path("never.rdat")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("Password Failure!"), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(Path("never.rdat")));
+    }
+
+    void newPasswordIsNeededAfterwards() {
+        QVERIFY(WriteRdat(Path("pw.rdat"), DistinctCodeplug(4)));
+        SimProcess sim;
+        QVERIFY(sim.Start({"--password", "4321"}));
+        const QString port = sim.device();
+        CliRun run = RunCli({"write", "--port", port, "--password", "4321", "--new-password", "777",
+                             Path("pw.rdat")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        run = RunCli({"read", "--port", port, "--password", "4321", "-o", Path("pw1.rdat")});
+        QCOMPARE(run.exitCode, 1);
+        run = RunCli({"read", "--port", port, "--password", "0777", "-o", Path("pw2.rdat")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        run = RunCli(
+            {"write", "--port", port, "--password", "777", "--no-password", Path("pw.rdat")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        run = RunCli({"read", "--port", port, "-o", Path("pw3.rdat")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    }
+
+    // The radio goes away in the middle of a read: the command ends at once with the port's
+    // failure, not after a round of time-outs and a question nobody can answer.
+    void pulledCableEndsTheTransfer() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--close-after", "5"}));
+        const CliRun run = RunCli({"read", "--port", sim.device(), "-o", Path("cut.rdat")});
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("serial port was lost"), qPrintable(run.err));
+        QVERIFY(!run.err.contains("Retry or cancel"));
+        QVERIFY(!QFileInfo::exists(Path("cut.rdat")));
+    }
+
+    void missingDeviceIsNamed() {
+        const CliRun run =
+            RunCli({"read", "--port", "/dev/zr40-no-such-port", "-o", Path("none.rdat")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("There is no port /dev/zr40-no-such-port"), qPrintable(run.err));
+    }
+
+    void wrongModelReportsTheVersion() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--data-version", "3"}));
+        const CliRun run = RunCli({"read", "--port", sim.device(), "-o", Path("model.rdat")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("data version 3"), qPrintable(run.err));
+        const CliRun chinese =
+            RunCli({"read", "--port", sim.device(), "--lang", "zh", "-o", Path("model.rdat")});
+        QCOMPARE(chinese.exitCode, 1);
+        QVERIFY2(chinese.err.contains(QStringLiteral("当前机型为3")), qPrintable(chinese.err));
+    }
+
+    // Eleven bad replies bring the question; without a terminal the answer is cancel.
+    void retryQuestionWithoutTerminalCancels() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--bad-checksum", "11"}));
+        const CliRun run = RunCli({"read", "--port", sim.device(), "-o", Path("retry.rdat")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("Check connection!Retry or cancel?"), qPrintable(run.err));
+        QVERIFY(run.err.contains("cancelled"));
+        // The radio answers properly again: a new command reads it.
+        const CliRun again = RunCli({"read", "--port", sim.device(), "-o", Path("retry.rdat")});
+        QVERIFY2(again.exitCode == 0, qPrintable(again.err));
+    }
+
+    void traceShowsEveryFrame() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--no-pace"}));
+        const CliRun run =
+            RunCli({"read", "--port", sim.device(), "--trace", "-o", Path("trace.rdat")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY(run.out.startsWith("TX:55 1 1 0 0 2 AA \n"));
+        QVERIFY(run.out.contains("\nRX:55 2 1 0 0 1 0 0 0 "));
+        QVERIFY(run.out.contains("Calculate CheckSum="));
+    }
+
+    void usageErrors_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no port") << QStringList{"read", "-o", "x.rdat"};
+        QTest::newRow("no output") << QStringList{"read", "--port", "ttyS0"};
+        QTest::newRow("letters in password")
+            << QStringList{"read", "--port", "ttyS0", "--password", "12a", "-o", "x.rdat"};
+        QTest::newRow("seven digits")
+            << QStringList{"read", "--port", "ttyS0", "--password", "1234567", "-o", "x.rdat"};
+        QTest::newRow("both password choices") << QStringList{
+            "write", "--port", "ttyS0", "--new-password", "1", "--no-password", "x.rdat"};
+        QTest::newRow("empty new password")
+            << QStringList{"write", "--port", "ttyS0", "--new-password", "", "x.rdat"};
+        QTest::newRow("no file") << QStringList{"write", "--port", "ttyS0"};
+        QTest::newRow("language") << QStringList{"read", "--port", "ttyS0", "--lang",
+                                                 "fr",   "-o",     "x.rdat"};
+    }
+    void usageErrors() {
+        QFETCH(QStringList, arguments);
+        const CliRun run = RunCli(arguments);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFileInfo::exists("x.rdat"));
+    }
+
+    void portsListsWithoutFailing() {
+        const CliRun run = RunCli({"ports"});
+        QCOMPARE(run.exitCode, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEndToEnd)
+#include "test_end_to_end.moc"
