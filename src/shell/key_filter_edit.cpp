@@ -76,7 +76,12 @@ void KeyFilterEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void KeyFilterEdit::TypeCharacter(QChar c) {
-    const int key = KeyFilter(text(), int(selectedText().size()), c.unicode(), kind_, separator_);
+    // The key replaces the selection, so the filter judges the text without it: a separator
+    // typed over a selected frequency is the first separator of the new text.
+    QString remaining = text();
+    if (hasSelectedText())
+        remaining.remove(selectionStart(), selectionLength());
+    const int key = KeyFilter(remaining, selectionLength(), c.unicode(), kind_, separator_);
     if (key != 0)
         insert(QString(QChar(key)));
 }

@@ -62,7 +62,7 @@ public:
     int CurrentColumn() const;
     void SetCurrentCell(int row, int column);
     // The editor in progress: 0 none, else the column it edits.
-    int EditingColumn() const { return editColumn_; }
+    int EditingColumn() const { return editor_ == Editor::None ? 0 : editColumn_; }
 
 signals:
     // Shift+F3 on a filled cell: the channel copy tool for that cell.
