@@ -136,7 +136,7 @@ private slots:
 
     void retryAtTheQuestionGoesOn() {
         SimProcess sim;
-        QVERIFY(sim.Start({"--cut-short", "1", "--trailing", "10", "--noise", "20"}));
+        QVERIFY(sim.Start({"--cut-short", "1", "--trailing", "11", "--noise", "20"}));
         Link link(sim.device());
         link.retryAnswer = true;
         QCOMPARE(link.adapter.StartRead(""), SerialAdapter::StartOutcome::Started);
