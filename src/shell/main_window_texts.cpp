@@ -127,8 +127,6 @@ QString MainWindowTexts::Text(Id id, bool english) {
     case Id::SettingNotSaved:
         return pick("The setting applies now but could not be saved for the next start.",
                     "设置已生效，但无法保存到下次启动。");
-    case Id::LinkMissing:
-        return pick("Radio transfer is not available in this build.", "此版本不支持与对讲机通信。");
     }
     return {};
 }

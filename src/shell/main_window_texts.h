@@ -49,7 +49,6 @@ public:
         SaveFailed,
         SaveChanges,
         SettingNotSaved,
-        LinkMissing,
     };
     static QString Text(Id id, bool english);
 };

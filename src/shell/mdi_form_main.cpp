@@ -8,6 +8,7 @@
 #include "codeplug/radio_data_file.h"
 #include "codeplug/settings_store.h"
 #include "functions/ui/form_option.h"
+#include "link/ui/form_process.h"
 #include "shell/config_page.h"
 #include "shell/form_com_port.h"
 #include "shell/form_language.h"
@@ -653,9 +654,16 @@ void MDIFormMain::WriteToRadio() {
 void MDIFormMain::RunTransfer(bool read) {
     FreshPages();
     codeplug_.LinkRead = read;
-    UiSeam::Instance().Message(this, QMessageBox::Information, MainWindowTexts::AppTitle(),
-                               MainWindowTexts::Text(Id::LinkMissing, english()), QMessageBox::Ok);
-    codeplug_.LinkRead = false;
+    FormProcess dialog(
+        codeplug_, [this] { AfterRead(); }, this);
+    dialog.exec();
+    RefreshStatus();
+}
+
+void MDIFormMain::AfterRead() {
+    ReloadPagesAfterRead();
+    tracker_.MarkUnsaved(); // what came from the radio is in no file yet
+    RefreshStatus();
 }
 
 } // namespace zr40

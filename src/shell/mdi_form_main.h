@@ -63,6 +63,8 @@ public:
     void ReopenChannelPage();
     // Reload the open pages from the codeplug after a read from the radio.
     void ReloadPagesAfterRead();
+    // After a successful read from the radio: pages reloaded, the data marked as in no file.
+    void AfterRead();
 
     // --- Commands ---
     void New();

@@ -2,22 +2,62 @@
 
 #include "link/serial/serial_port_name.h"
 
-#include <QCollator>
 #include <algorithm>
 
 namespace zr40 {
+
+namespace {
+
+bool IsAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Compares a run of digits as a number: leading zeros ignored, then the longer run is the larger,
+// then digit by digit. Advances both positions past their runs.
+int CompareNumberRuns(const QString& a, qsizetype& i, const QString& b, qsizetype& j) {
+    while (i < a.size() && a[i] == QLatin1Char('0'))
+        ++i;
+    while (j < b.size() && b[j] == QLatin1Char('0'))
+        ++j;
+    const qsizetype startA = i;
+    const qsizetype startB = j;
+    while (i < a.size() && IsAsciiDigit(a[i]))
+        ++i;
+    while (j < b.size() && IsAsciiDigit(b[j]))
+        ++j;
+    if (i - startA != j - startB)
+        return i - startA < j - startB ? -1 : 1;
+    return QStringView(a).mid(startA, i - startA).compare(QStringView(b).mid(startB, j - startB));
+}
+
+// "ttyS2" before "ttyS10": digit runs compare as numbers, everything else character by character.
+bool NaturalLess(const QString& a, const QString& b) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (IsAsciiDigit(a[i]) && IsAsciiDigit(b[j])) {
+            const int order = CompareNumberRuns(a, i, b, j);
+            if (order != 0)
+                return order < 0;
+            continue;
+        }
+        if (a[i] != b[j])
+            return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    if (a.size() - i != b.size() - j)
+        return a.size() - i < b.size() - j;
+    return a < b; // equal by value ("COM01", "COM1"): any fixed order
+}
+
+} // namespace
 
 QStringList PortChoice::Sorted(const QStringList& names) {
     QStringList sorted = names;
     sorted.removeDuplicates();
     sorted.removeAll(QString());
-    QCollator collator(QLocale::c());
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseSensitive);
-    std::sort(sorted.begin(), sorted.end(), [&collator](const QString& a, const QString& b) {
-        const int order = collator.compare(a, b);
-        return order != 0 ? order < 0 : a < b;
-    });
+    std::sort(sorted.begin(), sorted.end(), NaturalLess);
     return sorted;
 }
 
