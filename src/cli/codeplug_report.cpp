@@ -94,10 +94,7 @@ QString CodeplugReport::FunctionSettings(const Codeplug& cp, const TextContext& 
 }
 
 QString CodeplugReport::Text(const Codeplug& cp, const TextContext& ctx) {
-    return ChannelTable(cp, ctx) + QLatin1Char('\n') + FunctionSettings(cp, ctx) +
-           ctx.Pick(QStringLiteral("Band: %1-%2 MHz\n"), Zh("频段：%1-%2 MHz\n"))
-               .arg(cp.BandLower)
-               .arg(cp.BandUpper);
+    return ChannelTable(cp, ctx) + QLatin1Char('\n') + FunctionSettings(cp, ctx);
 }
 
 } // namespace zr40

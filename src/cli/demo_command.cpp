@@ -86,8 +86,9 @@ bool Demo::ShowBack() {
     if (!Step(QStringLiteral("read it back; every value as saved"),
               ok && loaded.SameRadioData(codeplug)))
         return false;
-    CliIo::Out() << "\n" << CodeplugReport::Text(loaded, TextContext{true, QLatin1Char('.')});
-    CliIo::Out() << "\n";
+    CliIo::Out() << "\n"
+                 << CodeplugReport::Text(loaded, TextContext{true, QLatin1Char('.')})
+                 << "Band: " << loaded.BandLower << "-" << loaded.BandUpper << " MHz\n\n";
     return Step(QStringLiteral("shown"), true);
 }
 
