@@ -444,6 +444,7 @@ private slots:
         QVERIFY(seam->messages.isEmpty());
         QVERIFY(!cp.ChannelGridChanged);
         QVERIFY(page->grid()->hasFocus());
+        QCOMPARE(page->CurrentColumn(), 1);
         page->FreshData();
         QCOMPARE(cp.RxFreq[0], 435 * kMHz);
 

@@ -389,10 +389,11 @@ void FormChannelInformation::EndEdit() {
     explicitCommit_ = false;
     if (!widget)
         return;
-    const bool hadFocus = widget->hasFocus();
-    widget->hide();
-    if (hadFocus)
+    // The grid takes the focus before the editor goes: hiding a focused child of the grid
+    // would pass the focus on with a Tab and move the current cell.
+    if (widget->hasFocus())
         grid_->setFocus();
+    widget->hide();
 }
 
 void FormChannelInformation::TextCommit() {

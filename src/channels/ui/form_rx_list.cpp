@@ -205,10 +205,11 @@ void FormRxList::Commit() {
 void FormRxList::CloseEditor() {
     editRow_ = 0;
     enterPressed_ = false;
-    const bool hadFocus = text1_->hasFocus();
-    text1_->hide();
-    if (hadFocus)
+    // The grid takes the focus before the editor goes: hiding a focused child of the grid
+    // would pass the focus on with a Tab and move the current entry.
+    if (text1_->hasFocus())
         grid_->setFocus();
+    text1_->hide();
 }
 
 void FormRxList::ShowHelp() {
