@@ -1,0 +1,348 @@
+// The transfer window reading and writing a virtual radio that runs in its own process on a
+// pseudo-terminal, with the message boxes answered by the scripted seam.
+
+#include "gui_support.h"
+#include "link/test_serial_sim.h"
+#include "link/ui/form_process.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zr40;
+using namespace zr40::test;
+
+namespace {
+
+constexpr int kHangGuardMs = 60000;
+
+template <typename T> T* Control(QWidget& form, const char* name) {
+    return form.findChild<T*>(QLatin1String(name));
+}
+
+} // namespace
+
+class TestFormProcess : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    // A codeplug set up as the main window leaves it before opening the window.
+    static Codeplug Prepared(int seed, bool read, bool english, const QString& port) {
+        Codeplug codeplug = DistinctCodeplug(seed);
+        codeplug.LinkRead = read;
+        codeplug.IsEnglish = english;
+        codeplug.ComPortName = port;
+        return codeplug;
+    }
+    static void Click(FormProcess& form, const char* button) {
+        QTest::mouseClick(Control<QPushButton>(form, button), Qt::LeftButton);
+    }
+    static QLabel* Result(FormProcess& form) { return Control<QLabel>(form, "TextShow"); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        QVERIFY2(QFileInfo::exists(SimProgram()), "zr40-sim must be built");
+    }
+
+    void captions_data() {
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("newPassword");
+        QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("process");
+        QTest::addColumn<QString>("trace");
+        QTest::newRow("read en") << true << true << "Read Data From Radio"
+                                 << "Password:"
+                                 << "New Password:"
+                                 << "&Cancel"
+                                 << "Complete:0%"
+                                 << "Show trace";
+        QTest::newRow("read zh") << true << false << "从对讲机读取数据"
+                                 << "密码:"
+                                 << "新密码:"
+                                 << "取消(&C)"
+                                 << "完成进度:0%"
+                                 << "显示通信记录";
+        QTest::newRow("write en") << false << true << "Write Data To Radio"
+                                  << "Password:"
+                                  << "New Password:"
+                                  << "&Cancel"
+                                  << "Complete:0%"
+                                  << "Show trace";
+        QTest::newRow("write zh") << false << false << "向对讲机写入数据"
+                                  << "密码:"
+                                  << "新密码:"
+                                  << "取消(&C)"
+                                  << "完成进度:0%"
+                                  << "显示通信记录";
+    }
+    void captions() {
+        QFETCH(bool, read);
+        QFETCH(bool, english);
+        Codeplug codeplug = Prepared(0, read, english, "ttyS0");
+        FormProcess form(codeplug, {});
+        QTEST(form.windowTitle(), "title");
+        QTEST(Control<QLabel>(form, "LabelPassword")->text(), "password");
+        QTEST(Control<QLabel>(form, "LabelNewPassword")->text(), "newPassword");
+        QTEST(Control<QPushButton>(form, "CommandCancel")->text(), "cancel");
+        QTEST(Control<QLabel>(form, "LabelProcess")->text(), "process");
+        QTEST(Control<QAction>(form, "ShowTrace")->text(), "trace");
+        QCOMPARE(Control<QPushButton>(form, "CommandRead")->text(),
+                 english ? QStringLiteral("Read") : QStringLiteral("读取"));
+        QCOMPARE(Control<QPushButton>(form, "CommandWrite")->text(),
+                 english ? QStringLiteral("Write") : QStringLiteral("写入"));
+    }
+
+    void layoutFollowsTheDirection() {
+        Codeplug reading = Prepared(0, true, true, "ttyS0");
+        FormProcess readForm(reading, {});
+        readForm.show();
+        QCOMPARE(readForm.height(), 2450 / 15);
+        QVERIFY(Control<QPushButton>(readForm, "CommandRead")->isVisible());
+        QVERIFY(!Control<QPushButton>(readForm, "CommandWrite")->isVisible());
+        QVERIFY(!Control<QLineEdit>(readForm, "TextNewPassword")->isVisible());
+        QVERIFY(!Control<QLabel>(readForm, "LabelNewPassword")->isVisible());
+        QVERIFY(!Result(readForm)->isVisible());
+
+        Codeplug writing = Prepared(0, false, true, "ttyS0");
+        FormProcess writeForm(writing, {});
+        writeForm.show();
+        QCOMPARE(writeForm.height(), 3030 / 15);
+        QVERIFY(!Control<QPushButton>(writeForm, "CommandRead")->isVisible());
+        QVERIFY(Control<QPushButton>(writeForm, "CommandWrite")->isVisible());
+        QVERIFY(Control<QLineEdit>(writeForm, "TextNewPassword")->isVisible());
+        QVERIFY(!Control<QCheckBox>(writeForm, "CheckNewPassword")->isChecked());
+        // Every control of the new-password row lies inside the write window.
+        const QRect row = Control<QLineEdit>(writeForm, "TextNewPassword")->geometry();
+        QVERIFY(row.bottom() < writeForm.height());
+        QVERIFY(row.top() >= readForm.height());
+    }
+
+    void passwordBoxesTakeSixDigits() {
+        Codeplug codeplug = Prepared(0, false, true, "ttyS0");
+        FormProcess form(codeplug, {});
+        for (const char* name : {"TextPassword", "TextNewPassword"}) {
+            QLineEdit* box = Control<QLineEdit>(form, name);
+            QCOMPARE(box->echoMode(), QLineEdit::Password);
+            QCOMPARE(box->maxLength(), 6);
+            QCOMPARE(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, box),
+                     int('*'));
+            QTest::keyClicks(box, "12ab-34567");
+            QCOMPARE(box->text(), QStringLiteral("123456"));
+        }
+    }
+
+    void flagsOnOpenAndClose() {
+        Codeplug codeplug = Prepared(0, true, true, "ttyS0");
+        codeplug.LinkSucceeded = true; // from an earlier window
+        codeplug.LinkTune = true;
+        codeplug.PasswordChanged = true;
+        {
+            FormProcess form(codeplug, {});
+            QVERIFY(codeplug.ProcessOpen);
+            QVERIFY(!codeplug.LinkSucceeded);
+            form.show();
+            Click(form, "CommandCancel");
+            QVERIFY(!form.isVisible());
+            QVERIFY(!codeplug.ProcessOpen);
+            QVERIFY(!codeplug.LinkRead);
+            QVERIFY(!codeplug.LinkTune);
+            QVERIFY(!codeplug.PasswordChanged);
+        }
+        QVERIFY(!codeplug.ProcessOpen);
+    }
+
+    void readsTheRadio() {
+        QVERIFY(WriteRdat(Path("radio.rdat"), DistinctCodeplug(7)));
+        SimProcess sim;
+        QVERIFY(sim.Start({"--memory", Path("radio.rdat"), "--password", "2468"}));
+        ScriptedSeam seam;
+        Codeplug codeplug = Prepared(0, true, true, sim.device());
+        int reloads = 0;
+        FormProcess form(codeplug, [&] { ++reloads; });
+        form.show();
+        Control<QLineEdit>(form, "TextPassword")->setText("002468");
+        Click(form, "CommandRead");
+        QVERIFY(!Control<QPushButton>(form, "CommandRead")->isEnabled());
+        QVERIFY(!Control<QLineEdit>(form, "TextPassword")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(Result(form)->isVisible(), kHangGuardMs);
+        QCOMPARE(Result(form)->text(), QStringLiteral("Read Data OK"));
+        QVERIFY(seam.messages.isEmpty());
+        QVERIFY(codeplug.LinkSucceeded);
+        QCOMPARE(reloads, 1);
+        QCOMPARE(RadioDataFile::Serialize(codeplug), FileBytes(Path("radio.rdat")));
+        QProgressBar* bar = Control<QProgressBar>(form, "ProgressBar1");
+        QCOMPARE(bar->value(), bar->maximum());
+        QCOMPARE(Control<QLabel>(form, "LabelProcess")->text(), QStringLiteral("Complete:100%"));
+        QVERIFY(Control<QPushButton>(form, "CommandRead")->isEnabled());
+        QVERIFY(Control<QLineEdit>(form, "TextPassword")->isEnabled());
+        form.reject();
+        QVERIFY(codeplug.LinkSucceeded); // the caller tests it after the window has closed
+        QVERIFY(!codeplug.LinkRead);
+    }
+
+    void writesTheRadioAndItsNewPassword() {
+        QVERIFY(WriteRdat(Path("target.rdat"), DistinctCodeplug(8)));
+        SimProcess sim;
+        QVERIFY(sim.Start({"--memory", Path("target.rdat")}));
+        ScriptedSeam seam;
+        Codeplug codeplug = Prepared(9, false, false, sim.device());
+        {
+            FormProcess form(codeplug, {});
+            form.show();
+            Control<QCheckBox>(form, "CheckNewPassword")->setChecked(true);
+            Control<QLineEdit>(form, "TextNewPassword")->setText("135790");
+            Click(form, "CommandWrite");
+            QVERIFY(!Control<QLineEdit>(form, "TextNewPassword")->isEnabled());
+            QTRY_VERIFY_WITH_TIMEOUT(Result(form)->isVisible(), kHangGuardMs);
+            QCOMPARE(Result(form)->text(), QStringLiteral("写频成功"));
+            QVERIFY(Control<QLineEdit>(form, "TextNewPassword")->isEnabled());
+            QVERIFY(codeplug.LinkSucceeded);
+        }
+        QCOMPARE(FileBytes(Path("target.rdat")), RadioDataFile::Serialize(DistinctCodeplug(9)));
+
+        Codeplug reader = Prepared(0, true, false, sim.device());
+        FormProcess form(reader, {});
+        form.show();
+        Click(form, "CommandRead"); // no password: refused now
+        QTRY_COMPARE_WITH_TIMEOUT(seam.messages.size(), 1, kHangGuardMs);
+        QCOMPARE(seam.messages[0].text, QStringLiteral("密码错误!"));
+        Control<QLineEdit>(form, "TextPassword")->setText("135790");
+        Click(form, "CommandRead");
+        QTRY_VERIFY_WITH_TIMEOUT(Result(form)->isVisible(), kHangGuardMs);
+        QCOMPARE(Result(form)->text(), QStringLiteral("读频成功"));
+    }
+
+    void wrongPasswordIsReported() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--password", "111", "--no-pace"}));
+        ScriptedSeam seam;
+        Codeplug codeplug = Prepared(0, true, true, sim.device());
+        FormProcess form(codeplug, {});
+        form.show();
+        Control<QLineEdit>(form, "TextPassword")->setText("222");
+        Click(form, "CommandRead");
+        QTRY_COMPARE_WITH_TIMEOUT(seam.messages.size(), 1, kHangGuardMs);
+        QCOMPARE(seam.messages[0].text, QStringLiteral("Password Failure!"));
+        QCOMPARE(seam.messages[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(seam.messages[0].title, QStringLiteral("ZR40"));
+        QVERIFY(!codeplug.PasswordRejected);
+        QVERIFY(!codeplug.LinkSucceeded);
+        QVERIFY(!Result(form)->isVisible());
+        QTRY_VERIFY(Control<QPushButton>(form, "CommandRead")->isEnabled());
+    }
+
+    void wrongModelIsReported() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--data-version", "3", "--no-pace"}));
+        ScriptedSeam seam;
+        Codeplug codeplug = Prepared(0, true, true, sim.device());
+        const Long channels = codeplug.ChannelCount;
+        FormProcess form(codeplug, {});
+        form.show();
+        Click(form, "CommandRead");
+        QTRY_COMPARE_WITH_TIMEOUT(seam.messages.size(), 1, kHangGuardMs);
+        QCOMPARE(seam.messages[0].text, QStringLiteral("机型错误,请读取ZR40机器\n当前机型为3"));
+        QCOMPARE(seam.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(codeplug.DataVersion, 1);
+        QCOMPARE(codeplug.ChannelCount, channels);
+        QVERIFY(!codeplug.LinkSucceeded);
+    }
+
+    void cancelAtTheRetryPromptThenReadAgain() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--bad-checksum", "11"}));
+        ScriptedSeam seam;
+        seam.AnswerMessage(QMessageBox::Cancel);
+        Codeplug codeplug = Prepared(0, true, true, sim.device());
+        FormProcess form(codeplug, {});
+        form.show();
+        Click(form, "CommandRead");
+        QTRY_COMPARE_WITH_TIMEOUT(seam.messages.size(), 1, kHangGuardMs);
+        QCOMPARE(seam.messages[0].text, QStringLiteral("Check connection!Retry or cancel?"));
+        QCOMPARE(seam.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(seam.messages[0].buttons, QMessageBox::Retry | QMessageBox::Cancel);
+        QTRY_VERIFY(Control<QPushButton>(form, "CommandRead")->isEnabled());
+        QVERIFY(!codeplug.LinkSucceeded);
+        QVERIFY(!Result(form)->isVisible());
+
+        Click(form, "CommandRead");
+        QTRY_VERIFY_WITH_TIMEOUT(Result(form)->isVisible(), kHangGuardMs);
+        QCOMPARE(Result(form)->text(), QStringLiteral("Read Data OK"));
+        QCOMPARE(seam.messages.size(), 1);
+    }
+
+    void portThatCannotBeOpened_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("en") << true
+                            << "Please reselect COM port!\nThere is no port /dev/zr40-absent.";
+        QTest::newRow("zh") << false << "请重新选择端口！\n端口 /dev/zr40-absent 不存在。";
+    }
+    void portThatCannotBeOpened() {
+        QFETCH(bool, english);
+        ScriptedSeam seam;
+        Codeplug codeplug = Prepared(0, false, english, "/dev/zr40-absent");
+        FormProcess form(codeplug, {});
+        form.show();
+        Click(form, "CommandWrite");
+        QCOMPARE(seam.messages.size(), 1);
+        QTEST(seam.messages[0].text, "text");
+        QCOMPARE(seam.messages[0].icon, QMessageBox::Critical);
+        QVERIFY(Control<QPushButton>(form, "CommandWrite")->isEnabled());
+        QVERIFY(Control<QLineEdit>(form, "TextPassword")->isEnabled());
+        QVERIFY(!codeplug.LinkSucceeded);
+    }
+
+    void traceListComesIntoView() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--no-pace"}));
+        ScriptedSeam seam;
+        Codeplug codeplug = Prepared(0, true, true, sim.device());
+        FormProcess form(codeplug, {});
+        form.show();
+        Click(form, "CommandRead");
+        QTRY_VERIFY_WITH_TIMEOUT(Result(form)->isVisible(), kHangGuardMs);
+        QListWidget* list = Control<QListWidget>(form, "ListDebug");
+        QCOMPARE(list->item(0)->text(), QStringLiteral("TX:55 1 1 0 0 2 AA "));
+        QVERIFY(list->geometry().top() >= form.height()); // below the visible area
+        QAction* show = Control<QAction>(form, "ShowTrace");
+        QCOMPARE(show->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+        show->trigger();
+        QVERIFY(form.TraceShown());
+        QVERIFY(list->geometry().bottom() < form.height());
+        show->trigger();
+        QCOMPARE(form.height(), 2450 / 15);
+    }
+
+    void closingDuringATransferStopsIt() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--silent", "100"}));
+        ScriptedSeam seam;
+        Codeplug codeplug = Prepared(0, true, true, sim.device());
+        FormProcess form(codeplug, {});
+        form.show();
+        Click(form, "CommandRead");
+        Click(form, "CommandCancel");
+        QVERIFY(!form.isVisible());
+        QVERIFY(!codeplug.ProcessOpen);
+        QVERIFY(!codeplug.LinkSucceeded);
+        QTest::qWait(50);
+        QVERIFY(seam.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFormProcess)
+#include "test_form_process.moc"
