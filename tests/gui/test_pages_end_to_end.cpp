@@ -1,0 +1,250 @@
+// A channel plan typed through the pages as a technician would, then saved, reopened, written to
+// the (virtual) radio and read back: every step keeps what was typed.
+
+#include "channels/ui/form_channel_edit.h"
+#include "channels/ui/form_channel_information.h"
+#include "channels/ui/form_rx_list.h"
+#include "codeplug/radio_data_file.h"
+#include "functions/ui/form_option.h"
+#include "gui_support.h"
+#include "link/transfer_engine.h"
+#include "shell/key_filter_edit.h"
+#include "sim/virtual_radio.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <deque>
+#include <memory>
+
+using namespace zr40;
+
+namespace {
+
+// Runs one transfer of the engine against the virtual radio, on a virtual clock.
+LinkResult RunTransfer(TransferEngine& engine, VirtualRadio& radio) {
+    std::deque<std::pair<qint64, QByteArray>> inbox;
+    qint64 now = 0;
+    qint64 timerDue = -1;
+    for (int step = 0; step < 200000; ++step) {
+        for (const LinkAction& action : engine.TakeActions()) {
+            switch (action.kind) {
+            case LinkAction::Kind::Send:
+                inbox.clear();
+                for (const RadioReply& reply : radio.Receive(action.bytes))
+                    inbox.emplace_back(now + reply.delayMs, reply.bytes);
+                break;
+            case LinkAction::Kind::StartTimer:
+                timerDue = now + action.ms;
+                break;
+            case LinkAction::Kind::StopTimer:
+                timerDue = -1;
+                break;
+            case LinkAction::Kind::AskRetry:
+                engine.AnswerRetry(false);
+                break;
+            case LinkAction::Kind::Finished:
+                return action.result;
+            default:
+                break;
+            }
+        }
+        if (!inbox.empty() && (timerDue < 0 || inbox.front().first <= timerDue)) {
+            now = std::max(now, inbox.front().first);
+            engine.BytesReceived(inbox.front().second);
+            inbox.pop_front();
+        } else if (timerDue >= 0) {
+            now = timerDue;
+            timerDue = -1;
+            engine.TimerFired();
+        } else {
+            break;
+        }
+    }
+    return LinkResult{};
+}
+
+} // namespace
+
+class TestPagesEndToEnd : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::ScriptedSeam> seam;
+
+    static void Show(QWidget* page) {
+        page->show();
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page));
+    }
+    static void TypeCell(FormChannelInformation& grid, int row, int column, const QString& text) {
+        grid.SetCurrentCell(row, column);
+        grid.grid()->setFocus();
+        QTest::keyClick(grid.grid(), Qt::Key_Return);
+        QVERIFY(grid.textEditor()->isVisible());
+        if (text.isEmpty())
+            QTest::keyClick(grid.textEditor(), Qt::Key_Backspace);
+        QTest::keyClicks(grid.textEditor(), text);
+        QTest::keyClick(grid.textEditor(), Qt::Key_Return);
+    }
+    static void ChooseInCell(FormChannelInformation& grid, int row, int column,
+                             const QString& item) {
+        grid.SetCurrentCell(row, column);
+        grid.grid()->setFocus();
+        QTest::keyClick(grid.grid(), Qt::Key_Return);
+        QComboBox* list = grid.listEditor(column - 3);
+        QVERIFY(list->isVisible());
+        const int index = list->findText(item);
+        QVERIFY2(index >= 0, qPrintable(item));
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    static void Pick(QWidget* page, const char* name, const QString& item) {
+        auto* combo = page->findChild<QComboBox*>(QString::fromLatin1(name));
+        const int index = combo->findText(item);
+        QVERIFY2(index >= 0, qPrintable(item));
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    static void Enter(QWidget* page, const char* name, const QString& text) {
+        auto* box = page->findChild<KeyFilterEdit*>(QString::fromLatin1(name));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    static QStringList GridRows(Codeplug& cp) {
+        FormChannelInformation grid(cp);
+        QStringList rows;
+        for (int row = 1; row <= 32; ++row) {
+            QStringList cells;
+            for (int column = 1; column <= 6; ++column)
+                cells << grid.CellText(row, column);
+            rows << cells.join(QLatin1Char('|'));
+        }
+        return rows;
+    }
+
+    // Fills a codeplug through the pages only.
+    void TypePlan(Codeplug& cp) {
+        FormChannelInformation grid(cp);
+        Show(&grid);
+        TypeCell(grid, 1, 1, "435.025");
+        TypeCell(grid, 2, 1, "435.5");
+        TypeCell(grid, 2, 2, "440.125");
+        ChooseInCell(grid, 2, 4, "D023N");
+        ChooseInCell(grid, 2, 5, "88.5");
+        ChooseInCell(grid, 2, 6, "Low");
+        TypeCell(grid, 3, 1, "146.52");
+        TypeCell(grid, 3, 2, QString()); // receive only
+        TypeCell(grid, 5, 1, "446.00625");
+        ChooseInCell(grid, 5, 3, "Digital CH");
+        TypeCell(grid, 32, 1, "462.5625");
+        ChooseInCell(grid, 32, 4, "D754I");
+
+        // The digital channel's own fields in the edit dialog.
+        grid.SetCurrentCell(5, 7);
+        grid.grid()->setFocus();
+        QTest::keyClick(grid.grid(), Qt::Key_Return);
+        FormChannelEdit* dialog = grid.channelEdit();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->ShownChannel(), 4);
+        Pick(dialog, "ComboCallType", "Group Call");
+        Enter(dialog, "TextTxID", "1234");
+        Pick(dialog, "ComboRxList", "2");
+        dialog->findChild<QCheckBox*>(QStringLiteral("CheckRxKey"))->click();
+        Enter(dialog, "TextRxKey", "0123456789");
+        Pick(dialog, "ComboSql", "8");
+        Pick(dialog, "ComboDenoise", "4");
+
+        FormRxList lists(cp);
+        Show(&lists);
+        lists.CellClick(1, 1);
+        QTest::keyClicks(lists.textEditor(), "1234");
+        QTest::keyClick(lists.textEditor(), Qt::Key_Return);
+        lists.listSelector()->setCurrentIndex(1);
+        emit lists.listSelector()->activated(1);
+        lists.CellClick(3, 1);
+        QTest::keyClicks(lists.textEditor(), "abcdef");
+        QTest::keyClick(lists.textEditor(), Qt::Key_Return);
+
+        FormOption option(cp);
+        Show(&option);
+        Enter(&option, "TextLocalID", "5a5a");
+        Pick(&option, "ComboVoice", "Chinese");
+        Pick(&option, "ComboTOT", "60");
+        Pick(&option, "ComboVoxLevel", "2");
+        Pick(&option, "ComboKeyDefine2", "Scan");
+    }
+
+private slots:
+    void init() { seam = std::make_unique<test::ScriptedSeam>(); }
+    void cleanup() { seam.reset(); }
+
+    void typedPlanSurvivesFileAndRadio() {
+        Codeplug typed;
+        typed.ApplyStartupDefaults();
+        typed.ResetApplicationState();
+        typed.IsEnglish = true;
+        TypePlan(typed);
+        QVERIFY(seam->messages.isEmpty());
+
+        // What was typed, as the codeplug holds it.
+        QCOMPARE(typed.RxFreq[0], 435025000);
+        QCOMPARE(typed.TxFreq[0], 435025000);
+        QCOMPARE(typed.TxFreq[1], 440125000);
+        QCOMPARE(typed.RxDcs[1], 0x89C7EC);
+        QCOMPARE(typed.TxCtcss[1], 885);
+        QCOMPARE(typed.TxPower[1], 0);
+        QCOMPARE(typed.TxFreq[2], 0);
+        QCOMPARE(typed.ChannelType[4], 2);
+        QCOMPARE(typed.ChannelSpace[4], 12500);
+        QCOMPARE(typed.CallTypeTxID[4], 0x801234);
+        QCOMPARE(typed.ChannelRxList[4], 1);
+        QCOMPARE(typed.RxKeyEnable[4], 1);
+        QCOMPARE(typed.RxKeyLength[4], 10);
+        QCOMPARE(typed.SqlLevel[4], 8);
+        QCOMPARE(typed.DenoiseLevel[4], 24);
+        QCOMPARE(typed.RxListEntry[0], 0x801234);
+        QCOMPARE(typed.RxListEntry[8 + 2], 0xABCDEF);
+        QCOMPARE(typed.LocalID, 0x5A5A);
+        QCOMPARE(typed.OptionTOT, 60);
+        QCOMPARE(typed.KeyDefine[2], 5);
+        const QStringList rows = GridRows(typed);
+
+        // Saved and opened again.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.rdat"));
+        QVERIFY(RadioDataFile::WriteToFile(path, typed).ok());
+        Codeplug reopened;
+        reopened.ApplyStartupDefaults();
+        reopened.IsEnglish = true;
+        QVERIFY(RadioDataFile::ReadFromFile(path, reopened).ok());
+        QVERIFY(reopened.SameRadioData(typed));
+        QCOMPARE(GridRows(reopened), rows);
+
+        // Written to the radio and read back into an empty codeplug.
+        VirtualRadio radio;
+        TransferEngine writer(reopened, true);
+        QVERIFY(writer.StartWrite(QString(), NewPasswordChoice{}));
+        QCOMPARE(RunTransfer(writer, radio).outcome, LinkResult::Outcome::Succeeded);
+        Codeplug read;
+        read.ApplyNewDefaults();
+        read.IsEnglish = true;
+        TransferEngine reader(read, true);
+        QVERIFY(reader.StartRead(QString()));
+        QCOMPARE(RunTransfer(reader, radio).outcome, LinkResult::Outcome::Succeeded);
+        QCOMPARE(GridRows(read), rows);
+        QCOMPARE(read.CallTypeTxID[4], 0x801234);
+        QCOMPARE(read.RxKeyWords(4), typed.RxKeyWords(4));
+        QCOMPARE(read.RxListEntry, typed.RxListEntry);
+        QCOMPARE(read.LocalID, 0x5A5A);
+        QCOMPARE(read.KeyDefine[2], 5);
+    }
+};
+
+QTEST_MAIN(TestPagesEndToEnd)
+#include "test_pages_end_to_end.moc"
