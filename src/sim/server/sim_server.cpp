@@ -47,6 +47,13 @@ void SimServer::RequestStop() {
 }
 
 bool SimServer::Start(QString* error) {
+    // Before the device is announced: whoever reads the path may stop us at once.
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
     if (!LoadMemory(error))
         return false;
     ApplyOptions();
@@ -93,12 +100,6 @@ int SimServer::Serve() {
     // root only; otherwise it runs as it is).
     if (options_.paced)
         setpriority(PRIO_PROCESS, 0, -10);
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
     while (!stopRequested) {
         if (!WaitForInput())
             continue;
