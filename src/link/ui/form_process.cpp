@@ -244,6 +244,7 @@ void FormProcess::Form_Unload() {
 
 void FormProcess::OnTrace(const QString& line) {
     listDebug_->addItem(line);
+    listDebug_->scrollToBottom(); // the newest exchange is the one that matters
 }
 
 void FormProcess::OnProgress(double fraction, const QString& label) {
