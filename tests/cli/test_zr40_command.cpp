@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -282,6 +283,29 @@ private slots:
         const auto zh = Zr40({"show", Path("show.rdat"), "--lang", "zh"});
         QCOMPARE(zh.exitCode, 0);
         QVERIFY(QString::fromUtf8(zh.out).contains(QString::fromUtf8("英文")));
+    }
+
+    // Damaged json and csv files are refused or applied, never crash the command.
+    void damagedImportsNeverCrash() {
+        QCOMPARE(Zr40({"new", "-o", Path("base.rdat")}).exitCode, 0);
+        QCOMPARE(Zr40({"export", Path("base.rdat"), "-o", Path("base.json")}).exitCode, 0);
+        const QByteArray csv = "Channel,RxMHz,TxMHz,Type,Decode,Encode,Power,RxList,CallType,TxID\n"
+                               "1,435.025,440,Digital CH,,,High,2,Group Call,800001\n"
+                               "2,146.5,,Analog CH,D023N,88.5,Low,,,\n";
+        const QByteArray json = ReadFile(Path("base.json"));
+        QRandomGenerator random(99);
+        for (int round = 0; round < 60; ++round) {
+            const bool isCsv = round % 2 == 0;
+            QByteArray bytes = isCsv ? csv : json;
+            for (int f = 0; f < 1 + round % 5; ++f)
+                bytes[random.bounded(bytes.size())] = "0,.\n\"[]{}-9xD"[random.bounded(13)];
+            if (round % 3 == 0)
+                bytes.truncate(random.bounded(bytes.size()));
+            const QString in = Path(isCsv ? "fuzz.csv" : "fuzz.json");
+            QVERIFY(WriteFile(in, bytes));
+            const int code = Zr40({"import", in, "-o", Path("fuzz.rdat")}).exitCode;
+            QVERIFY2(code == 0 || code == 1, bytes.constData());
+        }
     }
 
     void demoSucceeds() {
