@@ -4,12 +4,49 @@
 
 #include <QFileDialog>
 
+#include <QPushButton>
+
 namespace zr40 {
+
+namespace {
+
+bool buttonsEnglish = false;
+
+struct ButtonText {
+    QMessageBox::StandardButton button;
+    const char* english;
+    const char* chinese;
+};
+
+const ButtonText kButtonTexts[] = {
+    {QMessageBox::Ok, "OK", "确定"},
+    {QMessageBox::Cancel, "Cancel", "取消"},
+    {QMessageBox::Save, "&Save", "保存(&S)"},
+    {QMessageBox::Discard, "&Don't Save", "不保存(&D)"},
+    {QMessageBox::Retry, "&Retry", "重试(&R)"},
+    {QMessageBox::Yes, "&Yes", "是(&Y)"},
+    {QMessageBox::No, "&No", "否(&N)"},
+};
+
+// The buttons speak the interface's language, whatever translations the system has installed.
+void CaptionButtons(QMessageBox& box) {
+    for (const ButtonText& entry : kButtonTexts) {
+        if (QAbstractButton* button = box.button(entry.button))
+            button->setText(QString::fromUtf8(buttonsEnglish ? entry.english : entry.chinese));
+    }
+}
+
+} // namespace
+
+void InteractiveSeam::SetEnglish(bool english) {
+    buttonsEnglish = english;
+}
 
 QMessageBox::StandardButton InteractiveSeam::Message(QWidget* parent, QMessageBox::Icon icon,
                                                      const QString& title, const QString& text,
                                                      QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, title, text, buttons, parent);
+    CaptionButtons(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

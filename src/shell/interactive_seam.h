@@ -20,6 +20,10 @@ public:
                        const QString& defaultSuffix) override;
     void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) override;
 
+    // Language of the message boxes' own buttons (OK, Cancel, Save, ...); the main window sets it
+    // with every language change.
+    static void SetEnglish(bool english);
+
 private:
     QPointer<HelpWindow> help_;
 };

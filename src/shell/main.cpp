@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
-#include <memory>
 
 using namespace zr40;
 
@@ -18,7 +17,8 @@ namespace {
 MDIFormMain* OpenMainWindow(Codeplug& codeplug, const StartOptions& options) {
     auto* window = new MDIFormMain(codeplug, options);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(window, &MDIFormMain::closed, qApp, &QApplication::quit);
+    // exit() rather than quit(): quit() would ask every window to close again.
+    QObject::connect(window, &MDIFormMain::closed, qApp, [] { QCoreApplication::exit(0); });
     if (!options.openFile.isEmpty())
         window->LoadFile(options.openFile);
     if (options.tourFolder.isEmpty()) {
@@ -28,7 +28,7 @@ MDIFormMain* OpenMainWindow(Codeplug& codeplug, const StartOptions& options) {
     auto* tour =
         new ScreenTour(*window, options.tourFolder,
                        options.language.isEmpty() ? QString() : options.language + '_', window);
-    QObject::connect(tour, &ScreenTour::done, qApp, &QApplication::quit);
+    QObject::connect(tour, &ScreenTour::done, qApp, [] { QCoreApplication::exit(0); });
     tour->Start();
     return window;
 }
@@ -36,6 +36,8 @@ MDIFormMain* OpenMainWindow(Codeplug& codeplug, const StartOptions& options) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The codeplug outlives every window: pages clear their open flags in it when destroyed.
+    Codeplug codeplug;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZR40"));
     QApplication::setOrganizationName(QStringLiteral("NQ"));
@@ -51,13 +53,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    auto codeplug = std::make_unique<Codeplug>();
     if (!options.splash || !options.tourFolder.isEmpty()) {
-        OpenMainWindow(*codeplug, options);
+        OpenMainWindow(codeplug, options);
     } else {
         auto* splash = new FormWelcome;
         QObject::connect(splash, &FormWelcome::finished,
-                         [&codeplug, options] { OpenMainWindow(*codeplug, options); });
+                         [&codeplug, options] { OpenMainWindow(codeplug, options); });
         splash->show();
     }
     return app.exec();

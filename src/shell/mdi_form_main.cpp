@@ -14,6 +14,7 @@
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"
 #include "shell/frm_about.h"
+#include "shell/interactive_seam.h"
 #include "shell/main_window_texts.h"
 #include "shell/panel_layout.h"
 #include "shell/panel_separator.h"
@@ -230,6 +231,7 @@ void MDIFormMain::StartUp(const StartOptions& options) {
 }
 
 void MDIFormMain::ApplyLanguage() {
+    InteractiveSeam::SetEnglish(english());
     for (const MenuItemText& item : MainWindowTexts::Menu()) {
         if (QAction* action = actions_.value(QString::fromLatin1(item.name)))
             action->setText(QString::fromUtf8(english() ? item.english : item.chinese));

@@ -42,7 +42,8 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_language"), [w] { w->SetLanguage(); }, true},
         {QStringLiteral("dialog_port"), [w] { w->SetCom(); }, true},
         {QStringLiteral("dialog_about"), [w] { w->About(); }, true},
-        {QStringLiteral("dialog_open"), [w] { w->Open(); }, true},
+        {QStringLiteral("question_unsaved"), [w] { w->New(); }, true},
+        {QStringLiteral("dialog_save_as"), [w] { w->SaveAs(); }, true},
         {QStringLiteral("dialog_read"), [w] { w->ReadFromRadio(); }, true},
         {QStringLiteral("dialog_write"), [w] { w->WriteToRadio(); }, true},
     };
@@ -50,6 +51,8 @@ void ScreenTour::BuildSteps() {
 
 void ScreenTour::Start() {
     QDir().mkpath(folder_);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        window_.setGeometry(screen->availableGeometry().adjusted(0, 0, -80, -60));
     window_.show();
     window_.raise();
     QTimer::singleShot(kSettleMilliseconds, this, &ScreenTour::RunNext);
