@@ -16,6 +16,8 @@ namespace {
 
 const TextContext kEnglish{true, QLatin1Char('.')};
 const TextContext kChinese{false, QLatin1Char('.')};
+// A receive-only channel: written in TxMHz, since an empty cell means "follow the receive side".
+const char kNoTx[] = "-";
 
 using Filler = std::function<void(QStringList&, const TextContext&)>;
 
@@ -102,7 +104,7 @@ QStringList ExportRow(const Codeplug& cp, int c) {
         ChannelRules::FrequencyText(cp.RxFreq[c], QLatin1Char('.')),
         ChannelRules::TxFrequencyShown(cp, c)
             ? ChannelRules::FrequencyText(cp.TxFreq[c], QLatin1Char('.'))
-            : QString(),
+            : QString::fromLatin1(kNoTx),
         ChannelRules::TypeText(digital, kEnglish),
         tone(cp.RxCtcss[c], cp.RxDcs[c]),
         tone(cp.TxCtcss[c], cp.TxDcs[c]),
@@ -162,7 +164,7 @@ private:
 bool RowImport::CheckFrequencyText(const char* column) {
     static const QRegularExpression number(QStringLiteral("^\\d{1,4}(\\.\\d{0,6})?$"));
     const QString text = Value(column);
-    if (text.isEmpty() || number.match(text).hasMatch())
+    if (text.isEmpty() || text == QLatin1String(kNoTx) || number.match(text).hasMatch())
         return true;
     return Fail(QLatin1String(column), QStringLiteral("'%1' is not a frequency in MHz").arg(text));
 }
@@ -187,6 +189,10 @@ bool RowImport::Frequencies() {
     if (tx.isEmpty() && cp.TxFreq[channel] != cp.RxFreq[channel])
         Warn(QStringLiteral("TxMHz follows RxMHz but is held to the transmit limit %1 MHz")
                  .arg(cp.BandUpperTx));
+    if (tx == QLatin1String(kNoTx)) {
+        ChannelEffects::GridTransmitEntry(cp, channel, QString(), kEnglish);
+        return true;
+    }
     if (!tx.isEmpty()) {
         const GridEdit txEdit = ChannelEffects::GridTransmitEntry(cp, channel, tx, kEnglish);
         if (txEdit.outOfRange)
@@ -226,6 +232,11 @@ bool RowImport::Tones() {
         }
         const bool decode = qstrcmp(column, "Decode") == 0;
         const ToneEntry entry = ToneRules::ParseToneText(text, kEnglish);
+        const QString shown =
+            decode ? ToneRules::ToneText(cp.RxCtcss[channel], cp.RxDcs[channel], kEnglish)
+                   : ToneRules::ToneText(cp.TxCtcss[channel], cp.TxDcs[channel], kEnglish);
+        if (shown == entry.text)
+            continue; // already shows this tone: the stored coding stays as it is
         if (entry.pair != TonePair{} && ToneRules::ToneListIndexOf(entry.pair) < 0)
             Warn(QStringLiteral("%1 %2 is not on the tone list; stored as %3")
                      .arg(QLatin1String(column), text, entry.text));

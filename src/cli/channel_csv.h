@@ -20,7 +20,8 @@ public:
     static QStringList Columns();
     static QByteArray Export(const Codeplug& codeplug);
     // Applies each listed channel through the same rules as the channel grid: band check with
-    // clamping, new-channel defaults, transmit following receive when TxMHz is empty. Columns
+    // clamping, new-channel defaults, transmit following receive when TxMHz is empty ("-" is a
+    // receive-only channel). Columns
     // other than Channel and RxMHz may be left out; an empty cell keeps the stored value. On an
     // error the codeplug is left as it was.
     static ImportResult Import(const QString& text, Codeplug& codeplug);

@@ -227,7 +227,8 @@ private slots:
         QVERIFY(WriteFile(Path("dig.csv"),
                           "Channel,RxMHz,TxMHz,Type,Power,RxColor,TxColor,RxList,CallType,TxID\n"
                           "7,440.1,445.1,Digital CH,High,3,5,2,Group Call,800010\n"
-                          "8,441,,Analog CH,Low,,,,,\n"));
+                          "8,441,,Analog CH,Low,,,,,\n"
+                          "9,442,-,Analog CH,High,,,,,\n"));
         QCOMPARE(Zr40({"import", Path("dig.csv"), "-o", Path("dig.rdat")}).exitCode, 0);
         const Codeplug cp = Load(Path("dig.rdat"));
         QCOMPARE(cp.ChannelType[6], 2);
@@ -236,6 +237,8 @@ private slots:
         QCOMPARE(cp.TxColor[6], 5);
         QCOMPARE(cp.ChannelRxList[6], 1);
         QCOMPARE(cp.CallTypeTxID[6], 0x800010);
+        QCOMPARE(cp.TxFreq[7], 441000000);
+        QCOMPARE(cp.TxFreq[8], 0); // receive only
         const auto csv = Zr40({"export", Path("dig.rdat"), "--format", "csv"});
         QCOMPARE(csv.exitCode, 0);
         QVERIFY(WriteFile(Path("dig2.csv"), csv.out));
