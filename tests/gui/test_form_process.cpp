@@ -225,6 +225,35 @@ private slots:
         QCOMPARE(Result(form)->text(), QStringLiteral("读频成功"));
     }
 
+    // The tune page opens the window with LinkTune set: its read must bring the tune data.
+    void tunePageReadBringsTheTuneData_data() {
+        QTest::addColumn<bool>("tune");
+        QTest::newRow("tune page") << true;
+        QTest::newRow("main window") << false;
+    }
+    void tunePageReadBringsTheTuneData() {
+        QFETCH(bool, tune);
+        Codeplug radio = DistinctCodeplug(12);
+        radio.MicAmp = 77;
+        radio.TuneFreq[1] = 438500000;
+        QVERIFY(WriteRdat(Path("tune.rdat"), radio));
+        SimProcess sim;
+        QVERIFY(sim.Start({"--memory", Path("tune.rdat"), "--no-pace"}));
+        ScriptedSeam seam;
+        Codeplug codeplug = Prepared(0, true, true, sim.device());
+        codeplug.LinkTune = tune;
+        const Long micAmp = codeplug.MicAmp;
+        FormProcess form(codeplug, {});
+        form.show();
+        Click(form, "CommandRead");
+        QTRY_VERIFY_WITH_TIMEOUT(Result(form)->isVisible(), kHangGuardMs);
+        QCOMPARE(codeplug.MicAmp, tune ? 77 : micAmp);
+        QCOMPARE(codeplug.TuneFreq[1] == 438500000, tune);
+        QCOMPARE(codeplug.RxFreq[0], radio.RxFreq[0]);
+        form.reject();
+        QVERIFY(!codeplug.LinkTune);
+    }
+
     void wrongPasswordIsReported() {
         SimProcess sim;
         QVERIFY(sim.Start({"--password", "111", "--no-pace"}));

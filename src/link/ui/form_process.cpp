@@ -37,7 +37,8 @@ int Pixels(int twips) {
 
 FormProcess::FormProcess(Codeplug& codeplug, std::function<void()> afterRead, QWidget* parent)
     : QDialog(parent), codeplug_(codeplug), afterRead_(std::move(afterRead)),
-      reading_(codeplug.LinkRead), engine_(codeplug, codeplug.IsEnglish), adapter_(engine_) {
+      reading_(codeplug.LinkRead), tune_(codeplug.LinkTune), engine_(codeplug, codeplug.IsEnglish),
+      adapter_(engine_) {
     setObjectName(QStringLiteral("FormProcess"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     codeplug_.ProcessOpen = true;
@@ -174,7 +175,9 @@ void FormProcess::ShowTrace(bool shown) {
 
 void FormProcess::CommandRead_Click() {
     BeginTransfer();
-    const auto started = adapter_.StartRead(textPassword_->text());
+    // A tune page's transfer that left out the tune blocks would report success for data it never
+    // moved, so the window hands the tune request on to the engine.
+    const auto started = adapter_.StartRead(textPassword_->text(), tune_);
     if (started == SerialAdapter::StartOutcome::PortFailed)
         ShowPortFailure(adapter_.openError().Describe(codeplug_.IsEnglish));
     if (started != SerialAdapter::StartOutcome::Started)
@@ -184,7 +187,7 @@ void FormProcess::CommandRead_Click() {
 void FormProcess::CommandWrite_Click() {
     BeginTransfer();
     const NewPasswordChoice choice{checkNewPassword_->isChecked(), textNewPassword_->text()};
-    const auto started = adapter_.StartWrite(textPassword_->text(), choice);
+    const auto started = adapter_.StartWrite(textPassword_->text(), choice, tune_);
     if (started == SerialAdapter::StartOutcome::PortFailed)
         ShowPortFailure(adapter_.openError().Describe(codeplug_.IsEnglish));
     if (started != SerialAdapter::StartOutcome::Started)

@@ -73,6 +73,7 @@ private:
     Codeplug& codeplug_;
     std::function<void()> afterRead_;
     bool reading_;
+    bool tune_; // opened by the tune page: the tune blocks travel too
     bool traceShown_ = false;
     bool unloaded_ = false;
     TransferEngine engine_;
