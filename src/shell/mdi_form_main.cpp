@@ -19,6 +19,7 @@
 #include "shell/panel_layout.h"
 #include "shell/panel_separator.h"
 #include "shell/port_choice.h"
+#include "shell/toolkit_translator.h"
 #include "shell/ui_seam.h"
 
 #include <QCloseEvent>
@@ -232,6 +233,7 @@ void MDIFormMain::StartUp(const StartOptions& options) {
 
 void MDIFormMain::ApplyLanguage() {
     InteractiveSeam::SetEnglish(english());
+    ToolkitTranslator::Apply(english());
     for (const MenuItemText& item : MainWindowTexts::Menu()) {
         if (QAction* action = actions_.value(QString::fromLatin1(item.name)))
             action->setText(QString::fromUtf8(english() ? item.english : item.chinese));
