@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
+
 using namespace zr40;
 using namespace zr40::test;
 
@@ -119,6 +123,37 @@ private slots:
         // The radio answers properly again: a new command reads it.
         const CliRun again = RunCli({"read", "--port", sim.device(), "-o", Path("retry.rdat")});
         QVERIFY2(again.exitCode == 0, qPrintable(again.err));
+    }
+
+    // With a person at the terminal the question is asked there and "r" goes on; the progress
+    // bar is drawn on the terminal too.
+    void retryQuestionOnATerminal() {
+        SimProcess sim;
+        QVERIFY(sim.Start({"--bad-checksum", "11", "--no-pace"}));
+        int master = -1, slave = -1;
+        char name[256] = {};
+        QVERIFY(openpty(&master, &slave, name, nullptr, nullptr) == 0);
+        QVERIFY(::write(master, "r\n", 2) == 2); // typed ahead; read when the question comes
+        QProcess cli;
+        cli.setStandardInputFile(QString::fromLocal8Bit(name));
+        cli.setStandardErrorFile(QString::fromLocal8Bit(name));
+        cli.start(CliProgram(), {"read", "--port", sim.device(), "-o", Path("tty.rdat")});
+        const bool finished = cli.waitForFinished(60000);
+        if (!finished)
+            cli.kill();
+        QByteArray screen;
+        fcntl(master, F_SETFL, O_NONBLOCK);
+        char chunk[4096];
+        for (ssize_t n; (n = ::read(master, chunk, sizeof chunk)) > 0;)
+            screen.append(chunk, n);
+        ::close(master);
+        ::close(slave);
+        QVERIFY(finished);
+        QVERIFY2(cli.exitCode() == 0, screen.constData());
+        QVERIFY(screen.contains("Check connection!Retry or cancel? [r]etry/[c]ancel:"));
+        QVERIFY(screen.contains("] 100%"));
+        QVERIFY(screen.contains("Read Data OK"));
+        QVERIFY(QFileInfo::exists(Path("tty.rdat")));
     }
 
     void traceShowsEveryFrame() {
