@@ -123,6 +123,11 @@ bool SimServer::WaitForInput() {
     if (!stopRequested)
         ready = ppoll(&terminal, 1, nullptr, &previous);
     sigprocmask(SIG_SETMASK, &previous, nullptr);
+    if (ready > 0 && (terminal.revents & (POLLERR | POLLNVAL))) {
+        // The terminal itself failed; waiting on it again would only spin.
+        Log(QStringLiteral("the pseudo-terminal failed; stopping"));
+        RequestStop();
+    }
     return ready > 0 && (terminal.revents & POLLIN);
 }
 
