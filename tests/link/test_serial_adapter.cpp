@@ -36,8 +36,14 @@ struct Link {
             adapter.AnswerRetry(retryAnswer);
         });
     }
+    // Runs a real event loop until the transfer ends (polling would add a pause per exchange).
     bool Finished(int count = 1) {
-        return QTest::qWaitFor([&] { return results.size() >= count; }, kHangGuardMs);
+        QEventLoop loop;
+        QObject::connect(&adapter, &SerialAdapter::Finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(kHangGuardMs, &loop, &QEventLoop::quit);
+        if (results.size() < count)
+            loop.exec();
+        return results.size() >= count;
     }
 };
 
