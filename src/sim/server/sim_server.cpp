@@ -137,7 +137,7 @@ bool SimServer::HandleInput() {
     if (bytes.isEmpty())
         return true;
     const auto arrived = wire_.Arrival(bytes.size(), seen);
-    WireClock::WaitUntil(arrived);
+    WireClock::SleepUntil(arrived);
     const std::vector<RadioReply> replies = radio_.Receive(bytes);
     const auto& requests = radio_.Requests();
     for (; loggedRequests_ < requests.size(); ++loggedRequests_) {
@@ -164,7 +164,7 @@ bool SimServer::HandleInput() {
 
 void SimServer::SendReply(const RadioReply& reply, WireClock::TimePoint requestArrived) {
     const auto start = requestArrived + std::chrono::milliseconds(reply.delayMs);
-    WireClock::WaitUntil(start);
+    WireClock::SleepUntil(start);
     const long long total = reply.bytes.size();
     long long written = 0;
     // A UART hands each byte over when its stop bit is done. Bytes go out in groups of a
@@ -179,10 +179,8 @@ void SimServer::SendReply(const RadioReply& reply, WireClock::TimePoint requestA
                 return;
             written = due;
         }
-        if (written < total && now + kGroupTime < end)
-            WireClock::SleepUntil(now + kGroupTime);
-        else if (written < total)
-            WireClock::WaitUntil(end);
+        if (written < total)
+            WireClock::SleepUntil(std::min(now + kGroupTime, end));
     }
 }
 

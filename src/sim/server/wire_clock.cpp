@@ -33,11 +33,4 @@ void WireClock::SleepUntil(TimePoint when) {
         std::this_thread::sleep_until(when);
 }
 
-void WireClock::WaitUntil(TimePoint when) {
-    constexpr auto kAwake = std::chrono::microseconds(300);
-    SleepUntil(when - kAwake);
-    while (Now() < when)
-        ;
-}
-
 } // namespace zr40

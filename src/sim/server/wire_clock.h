@@ -31,10 +31,6 @@ public:
 
     static TimePoint Now() { return Clock::now(); }
     static void SleepUntil(TimePoint when);
-    // Sleeps until shortly before `when` and waits out the rest awake: a process that has to
-    // be woken up on a busy machine may come back a millisecond late, and the radio's bytes
-    // must not.
-    static void WaitUntil(TimePoint when);
 
 private:
     bool paced_;
