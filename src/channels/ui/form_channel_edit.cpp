@@ -515,6 +515,13 @@ void FormChannelEdit::TextTxID_Commit() {
     Changed(false);
 }
 
+void FormChannelEdit::FreshData() {
+    for (KeyFilterEdit* box : {textRxFreq_, textTxFreq_, textRxKey_, textTxKey_, textTxID_}) {
+        if (box->isModified())
+            CommitText(box, false);
+    }
+}
+
 void FormChannelEdit::Timer1_Timer() {
     if (!codeplug_.ChannelGridChanged)
         return;

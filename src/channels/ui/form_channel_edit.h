@@ -32,6 +32,8 @@ public:
     void AnalyseOneChannel();
     // The 500 ms poll: reloads when the grid changed channel data.
     void Timer1_Timer();
+    // Commits a text box the user typed into and has not left yet.
+    void FreshData();
     void ShowHelp();
     // The channel (0-based) the controls show and the handlers write to.
     int ShownChannel() const { return shownChannel_; }

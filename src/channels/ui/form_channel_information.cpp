@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
@@ -22,6 +23,8 @@
 #include <QStyleOptionHeader>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace zr40 {
 
@@ -86,6 +89,7 @@ bool IsToneColumn(int column) {
 void PaintCorner(QAbstractButton* corner, const QString& text) {
     QStyleOptionHeader option;
     option.initFrom(corner);
+    option.state |= QStyle::State_Enabled; // the button is disabled, its caption is not
     option.rect = corner->rect();
     option.text = text;
     option.textAlignment = Qt::AlignCenter;
@@ -207,6 +211,43 @@ void FormChannelInformation::FillCaptionsAndLists() {
     ComboFill::Replace(*combo1_[1], tones);
     ComboFill::Replace(*combo1_[2], tones);
     ComboFill::Replace(*combo1_[3], powers);
+    FitColumns(types + powers);
+}
+
+// The radio maker's widths suit a 9-point font; a column grows to the widest text it will hold
+// (a header wraps between its words), and the page grows with the grid.
+void FormChannelInformation::FitColumns(const QStringList& listTexts) {
+    const TextContext ctx = TextContext::Of(codeplug());
+    const QFontMetrics cells(grid_->font());
+    const QFontMetrics header(grid_->horizontalHeader()->font());
+    constexpr int kPadding = 14;
+    auto widest = [](const QFontMetrics& metrics, const QStringList& texts) {
+        int width = 0;
+        for (const QString& text : texts)
+            width = qMax(width, metrics.horizontalAdvance(text) + kPadding);
+        return width;
+    };
+    const QStringList frequencies = {QStringLiteral("000.00000")};
+    const QStringList tones = {QStringLiteral("D000N"), QStringLiteral("000.0"),
+                               ChannelRules::NoneText(ctx)};
+    const QStringList samples[kColumns] = {{},    frequencies, frequencies, listTexts,
+                                           tones, tones,       listTexts,   {Text(kTextMore, ctx)}};
+    int total = 0;
+    for (int column = 1; column < kColumns; ++column) {
+        const QString title = grid_->horizontalHeaderItem(column - 1)->text();
+        const int width = std::max({kColumnWidths[column], widest(cells, samples[column]),
+                                    widest(header, title.split(QLatin1Char(' ')))});
+        grid_->setColumnWidth(column - 1, width);
+        total += width;
+    }
+    const int numberWidth = qMax(kColumnWidths[0], widest(header, {Text(kTextHeaderChannel, ctx)}));
+    grid_->verticalHeader()->setFixedWidth(numberWidth);
+    grid_->horizontalHeader()->setFixedHeight(qMax(kHeaderHeight, 2 * header.lineSpacing() + 8));
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
+    const int needed = numberWidth + total + scrollBar + 2 * grid_->frameWidth() + margins.left() +
+                       margins.right();
+    resize(qMax(kPageWidth, needed), kPageHeight);
 }
 
 // --- Showing rows ---
@@ -373,11 +414,21 @@ void FormChannelInformation::OpenChannelEdit() {
 
 // --- Commits ---
 
+void FormChannelInformation::Analyse() {
+    AnalyseChannelInformation();
+    if (channelEdit_)
+        channelEdit_->AnalyseOneChannel();
+}
+
 void FormChannelInformation::FreshData() {
     if (editor_ == Editor::List)
         ListCommit();
     else if (editor_ == Editor::Text)
         TextCommit();
+    // A toolbar button takes no focus, so a box of the dialog still being typed into would be
+    // missed by a save or a write.
+    if (channelEdit_)
+        channelEdit_->FreshData();
 }
 
 void FormChannelInformation::EndEdit() {

@@ -37,8 +37,9 @@ public:
     int CommandNumber() const override { return 1000; }
     QString Caption() const override;
     QString HelpTopic() const override { return QStringLiteral("chinfo.htm"); }
-    void Analyse() override { AnalyseChannelInformation(); }
-    // Commits the in-cell edit in progress, if any.
+    // Reloads the grid and, when it is open, the edit dialog (after a read from the radio).
+    void Analyse() override;
+    // Commits the in-cell edit in progress, and one typed into the edit dialog, if any.
     void FreshData() override;
 
     // Refills every row from the channel tables.
@@ -78,6 +79,7 @@ private:
 
     void BuildControls();
     void FillCaptionsAndLists();
+    void FitColumns(const QStringList& listTexts);
     void ShowRow(int row);
     QTableWidgetItem* Cell(int row, int column) const;
     void SetCell(int row, int column, const QString& text);

@@ -269,6 +269,7 @@ bool FormRxList::eventFilter(QObject* watched, QEvent* event) {
         if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {
             QStyleOptionHeader option;
             option.initFrom(corner);
+            option.state |= QStyle::State_Enabled; // the button is disabled, its caption is not
             option.rect = corner->rect();
             option.text = Text(kTextNumber, TextContext::Of(codeplug()));
             option.textAlignment = Qt::AlignCenter;
