@@ -90,6 +90,7 @@ void PaintCorner(QAbstractButton* corner, const QString& text) {
     QStyleOptionHeader option;
     option.initFrom(corner);
     option.state |= QStyle::State_Enabled; // the button is disabled, its caption is not
+    option.palette.setCurrentColorGroup(QPalette::Active);
     option.rect = corner->rect();
     option.text = text;
     option.textAlignment = Qt::AlignCenter;
@@ -247,7 +248,12 @@ void FormChannelInformation::FitColumns(const QStringList& listTexts) {
     const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
     const int needed = numberWidth + total + scrollBar + 2 * grid_->frameWidth() + margins.left() +
                        margins.right();
-    resize(qMax(kPageWidth, needed), kPageHeight);
+    preferredSize_ = QSize(qMax(kPageWidth, needed), kPageHeight);
+    resize(preferredSize_);
+}
+
+QSize FormChannelInformation::sizeHint() const {
+    return preferredSize_;
 }
 
 // --- Showing rows ---

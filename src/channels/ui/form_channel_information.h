@@ -51,6 +51,9 @@ public:
     void Timer1_Timer();
     void ShowHelp();
 
+    // The size the radio maker's layout gives the page, widened to fit the columns.
+    QSize sizeHint() const override;
+
     QString CellText(int row, int column) const;
     bool CellShaded(int row, int column) const;
     QTableWidget* grid() const { return grid_; }
@@ -111,6 +114,7 @@ private:
     WindowStateRecorder* stateRecorder_ = nullptr;
     QPointer<FormChannelEdit> channelEdit_;
 
+    QSize preferredSize_;
     bool loading_ = false;
     bool committedByEnter_ = false;
     bool reopenOnEnter_ = false;

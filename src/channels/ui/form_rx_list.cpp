@@ -270,6 +270,7 @@ bool FormRxList::eventFilter(QObject* watched, QEvent* event) {
             QStyleOptionHeader option;
             option.initFrom(corner);
             option.state |= QStyle::State_Enabled; // the button is disabled, its caption is not
+            option.palette.setCurrentColorGroup(QPalette::Active);
             option.rect = corner->rect();
             option.text = Text(kTextNumber, TextContext::Of(codeplug()));
             option.textAlignment = Qt::AlignCenter;
