@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -178,6 +179,16 @@ private slots:
         QTest::keyClick(page->textEditor(), Qt::Key_Escape);
         QCOMPARE(Entry(0, 6), -1);
         QVERIFY(!page->textEditor()->isVisible());
+    }
+
+    void onlyARealChangeCountsAsAnEdit() {
+        cp.RxListEntry[0] = 0x800001;
+        Open();
+        QSignalSpy edited(page.get(), &ConfigPage::edited);
+        Type(1, "800001");
+        QCOMPARE(edited.size(), 0);
+        Type(1, "2");
+        QCOMPARE(edited.size(), 1);
     }
 
     void freshDataCommitsAPendingEntry() {

@@ -193,12 +193,15 @@ void FormRxList::Commit() {
     if (editRow_ == 0 || committing_)
         return;
     committing_ = true;
+    const int index = RxListRules::EntryIndex(editList_, editRow_ - 1);
+    const Long before = codeplug().RxListEntry.at(index);
     const RxListEntryEdit edit =
         RxListRules::CommitEntry(codeplug(), editList_, editRow_ - 1, text1_->text());
     if (editList_ == currentList_)
         grid_->item(editRow_ - 1, 0)->setText(edit.text);
     committing_ = false;
-    emit edited();
+    if (edit.value != before)
+        emit edited();
     CloseEditor();
 }
 
