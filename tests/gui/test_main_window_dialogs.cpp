@@ -118,7 +118,7 @@ void TestMainWindowDialogs::modelChangeSetsBandAndImage() {
     QFETCH(int, analysedLower);
     QFETCH(int, analysedUpper);
     Window().OpenPage(MDIFormMain::kOptionPage);
-    ConfigPage* channelsBefore = Window().Page(MDIFormMain::kChannelPage);
+    QPointer<ConfigPage> channelsBefore = Window().Page(MDIFormMain::kChannelPage);
     test::OnNextModal([area](QWidget* modal) {
         auto* dialog = qobject_cast<FormModelInformation*>(modal);
         QVERIFY(dialog);
@@ -143,7 +143,8 @@ void TestMainWindowDialogs::modelChangeSetsBandAndImage() {
     QCOMPARE(int(codeplug_->RadioImage[440]), int('K'));
     // Every page closed, the channel page opened anew.
     QVERIFY(!Window().Page(MDIFormMain::kOptionPage));
-    QVERIFY(Window().Page(MDIFormMain::kChannelPage) != channelsBefore);
+    QVERIFY(!channelsBefore); // the old page is gone
+    QVERIFY(Window().Page(MDIFormMain::kChannelPage));
     QVERIFY(ModelBand::AnalyseModel(*codeplug_));
     QCOMPARE(int(codeplug_->BandLower), analysedLower);
     QCOMPARE(int(codeplug_->BandUpper), analysedUpper);
@@ -168,7 +169,7 @@ void TestMainWindowDialogs::modelAlreadyInTheImageAsksNothing() {
     Window();
     const auto signature = ModelBand::BuildSignature(0, 0);
     std::copy(signature.begin(), signature.end(), codeplug_->RadioImage.begin() + 440);
-    ConfigPage* before = Window().Page(MDIFormMain::kChannelPage);
+    QPointer<ConfigPage> before = Window().Page(MDIFormMain::kChannelPage);
     test::OnNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<FormModelInformation*>(modal);
         dialog->ComboArea()->setCurrentIndex(0);
@@ -177,7 +178,8 @@ void TestMainWindowDialogs::modelAlreadyInTheImageAsksNothing() {
     Window().ModelInformation();
     QVERIFY(seam_->messages.isEmpty());
     QCOMPARE(codeplug_->BandLower, std::int16_t(100));
-    QCOMPARE(Window().Page(MDIFormMain::kChannelPage), before);
+    QVERIFY(before);
+    QCOMPARE(Window().Page(MDIFormMain::kChannelPage), before.data());
 }
 
 void TestMainWindowDialogs::modelDialogShowsVersion() {
@@ -219,7 +221,7 @@ void TestMainWindowDialogs::languageSwitchReopensPagesInTheNewLanguage() {
 }
 
 void TestMainWindowDialogs::sameLanguageWritesNoSetting() {
-    ConfigPage* before = Window().Page(MDIFormMain::kChannelPage);
+    QPointer<ConfigPage> before = Window().Page(MDIFormMain::kChannelPage);
     test::OnNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<FormLanguage*>(modal);
         dialog->ComboLanguage()->setCurrentIndex(1);
@@ -228,7 +230,8 @@ void TestMainWindowDialogs::sameLanguageWritesNoSetting() {
     Window().SetLanguage();
     QVERIFY(!codeplug_->IsEnglish);
     QVERIFY(SettingsStore().ReadText(QStringLiteral("Language")).isEmpty());
-    QCOMPARE(Window().Page(MDIFormMain::kChannelPage), before);
+    QVERIFY(before);
+    QCOMPARE(Window().Page(MDIFormMain::kChannelPage), before.data());
 }
 
 void TestMainWindowDialogs::languageCancelChangesNothing() {
