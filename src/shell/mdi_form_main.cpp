@@ -1,6 +1,7 @@
 #include "shell/mdi_form_main.h"
 #include "shell/gui_resources.h"
 
+// The channel page header uses the edit dialog type in inline code, so it comes first.
 #include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
@@ -191,7 +192,7 @@ void MDIFormMain::ConnectCommands() {
         {QStringLiteral("MenuWrite"), [this] { WriteToRadio(); }},
         {QStringLiteral("MenuCom"), [this] { SetCom(); }},
         {QStringLiteral("MenuLanguage"), [this] { SetLanguage(); }},
-        {QStringLiteral("MenuCeng"), [this] { area_->cascadeSubWindows(); }},
+        {QStringLiteral("MenuCeng"), [this] { CascadePages(); }},
         {QStringLiteral("MenuCloseAll"), [this] { CloseAllPages(); }},
         {QStringLiteral("MenuHelpPage"),
          [this] {
@@ -397,7 +398,24 @@ void MDIFormMain::OpenPageFromTree(int commandNumber) {
         return;
     }
     if (OpenPage(commandNumber))
-        area_->cascadeSubWindows();
+        CascadePages();
+}
+
+void MDIFormMain::CascadePages() {
+    // Each page keeps the size it was laid out for; only the positions step down and right.
+    const int step = fontMetrics().height() + 8;
+    int k = 0;
+    for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::CreationOrder)) {
+        if (sub->isHidden() || sub->isMinimized())
+            continue;
+        if (sub->isMaximized())
+            sub->showNormal();
+        sub->move(k * step, k * step);
+        sub->raise();
+        ++k;
+    }
+    if (QMdiSubWindow* active = area_->activeSubWindow())
+        active->raise();
 }
 
 void MDIFormMain::OnTreeClicked(QTreeWidgetItem* item) {

@@ -59,6 +59,7 @@ public:
     ConfigPage* OpenPage(int commandNumber);
     void OpenPageFromTree(int commandNumber);
     void CloseAllPages();
+    void CascadePages();
     // After New, Open, a model or a language change: only the channel page, freshly loaded.
     void ReopenChannelPage();
     // Reload the open pages from the codeplug after a read from the radio.

@@ -54,6 +54,7 @@ private slots:
     void separatorDragLimits();
     void treeClickBringsAnOpenPageToTheFront();
     void windowMenuListsOpenPages();
+    void cascadeKeepsPageSizes();
     void viewItemsHideAndShowPanels();
     void readOpensTheTransferWindowForReading();
     void afterReadReloadsAndMarksUnsaved();
@@ -402,6 +403,22 @@ void TestMainWindowDialogs::windowMenuListsOpenPages() {
     w.Action(QStringLiteral("MenuCloseAll"))->trigger();
     QVERIFY(w.WindowListActions().isEmpty());
     QVERIFY(!codeplug_->ChannelInfoOpen);
+}
+
+void TestMainWindowDialogs::cascadeKeepsPageSizes() {
+    MDIFormMain& w = Window();
+    w.resize(1200, 800);
+    w.OpenPage(MDIFormMain::kOptionPage);
+    const QList<QMdiSubWindow*> subs = w.PageArea()->subWindowList(QMdiArea::CreationOrder);
+    QCOMPARE(subs.size(), 2);
+    const QSize channelSize = subs[0]->size();
+    const QSize optionSize = subs[1]->size();
+    w.Action(QStringLiteral("MenuCeng"))->trigger();
+    QCOMPARE(subs[0]->size(), channelSize);
+    QCOMPARE(subs[1]->size(), optionSize);
+    QCOMPARE(subs[0]->pos(), QPoint(0, 0));
+    QVERIFY(subs[1]->x() > 0);
+    QCOMPARE(subs[1]->x(), subs[1]->y());
 }
 
 void TestMainWindowDialogs::viewItemsHideAndShowPanels() {
