@@ -348,6 +348,8 @@ ConfigPage* MDIFormMain::OpenPage(int commandNumber) {
         area_->setActiveSubWindow(open);
         return Page(commandNumber);
     }
+    // Taken before the page exists: a new page records its own state as it is laid out.
+    const std::int16_t state = codeplug_.ChildWindowState;
     // A closed page not yet deleted goes now, so its open flag is clear before the new one sets it.
     delete pages_.take(commandNumber);
     ConfigPage* page = CreatePage(commandNumber);
@@ -367,15 +369,15 @@ ConfigPage* MDIFormMain::OpenPage(int commandNumber) {
     });
     connect(page, &ConfigPage::edited, this, &MDIFormMain::RefreshStatus);
     TrackChildState(sub);
-    ShowWithChildState(sub);
+    ShowWithChildState(sub, state);
     area_->setActiveSubWindow(sub);
     RebuildWindowList();
     return page;
 }
 
-void MDIFormMain::ShowWithChildState(QMdiSubWindow* sub) {
+void MDIFormMain::ShowWithChildState(QMdiSubWindow* sub, std::int16_t state) {
     // A page is never opened minimised: state 1 is given as normal.
-    if (codeplug_.ChildWindowState == 2)
+    if (state == 2)
         sub->showMaximized();
     else
         sub->showNormal();
@@ -430,10 +432,13 @@ void MDIFormMain::OnTreeClicked(QTreeWidgetItem* item) {
 
 void MDIFormMain::CloseAllPages() {
     // Deleted at once, so that each page's open flag is clear before a page is opened again.
+    // Closing is no change of window state: the next page opens as the last one was shown.
+    const std::int16_t state = codeplug_.ChildWindowState;
     const auto open = pages_.values();
     pages_.clear();
     for (QMdiSubWindow* sub : open)
         delete sub;
+    codeplug_.ChildWindowState = state;
     RebuildWindowList();
 }
 

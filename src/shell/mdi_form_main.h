@@ -113,7 +113,7 @@ private:
     void ShowPanel(const QString& menuName, bool shown);
     ConfigPage* CreatePage(int commandNumber);
     QMdiSubWindow* SubWindowOf(int commandNumber) const;
-    void ShowWithChildState(QMdiSubWindow* sub);
+    void ShowWithChildState(QMdiSubWindow* sub, std::int16_t state);
     void TrackChildState(QMdiSubWindow* sub);
     void FreshPages();
     bool ConfirmUnsavedChanges();

@@ -55,6 +55,7 @@ private slots:
     void treeClickBringsAnOpenPageToTheFront();
     void windowMenuListsOpenPages();
     void cascadeKeepsPageSizes();
+    void pagesReopenInTheRecordedWindowState();
     void viewItemsHideAndShowPanels();
     void readOpensTheTransferWindowForReading();
     void afterReadReloadsAndMarksUnsaved();
@@ -419,6 +420,19 @@ void TestMainWindowDialogs::cascadeKeepsPageSizes() {
     QCOMPARE(subs[0]->pos(), QPoint(0, 0));
     QVERIFY(subs[1]->x() > 0);
     QCOMPARE(subs[1]->x(), subs[1]->y());
+}
+
+void TestMainWindowDialogs::pagesReopenInTheRecordedWindowState() {
+    MDIFormMain& w = Window();
+    w.show();
+    codeplug_->ChildWindowState = 2;
+    w.New();
+    QVERIFY(w.PageArea()->activeSubWindow()->isMaximized());
+    // A minimised page is never reopened minimised.
+    codeplug_->ChildWindowState = 1;
+    w.New();
+    QMdiSubWindow* sub = w.PageArea()->activeSubWindow();
+    QVERIFY(!sub->isMinimized());
 }
 
 void TestMainWindowDialogs::viewItemsHideAndShowPanels() {
