@@ -116,6 +116,8 @@ void MDIFormMain::BuildToolbar() {
     QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar1"));
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     toolbar->setMovable(false);
+    // The View menu is the one place that shows and hides the bars, so its checks stay true.
+    setContextMenuPolicy(Qt::NoContextMenu);
     toolbar->setIconSize(QSize(24, 24));
     helpAction_ = new QAction(this);
     helpAction_->setObjectName(QStringLiteral("ToolHelp"));
