@@ -1,8 +1,6 @@
 #include "shell/mdi_form_main.h"
 #include "shell/gui_resources.h"
 
-// The channel page header uses the edit dialog type in inline code, so it comes first.
-#include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
 #include "codeplug/model_band.h"

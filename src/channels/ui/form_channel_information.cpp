@@ -666,4 +666,8 @@ void FormChannelInformation::closeEvent(QCloseEvent* event) {
     ConfigPage::closeEvent(event);
 }
 
+FormChannelEdit* FormChannelInformation::channelEdit() const {
+    return channelEdit_;
+}
+
 } // namespace zr40

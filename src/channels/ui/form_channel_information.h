@@ -59,7 +59,7 @@ public:
     QTableWidget* grid() const { return grid_; }
     KeyFilterEdit* textEditor() const { return text1_; }
     QComboBox* listEditor(int index) const { return combo1_.at(index); }
-    FormChannelEdit* channelEdit() const { return channelEdit_; }
+    FormChannelEdit* channelEdit() const;
     QTimer* timer() const { return timer1_; }
     // Row and column (1-based) of the grid's current cell.
     int CurrentRow() const;
