@@ -28,27 +28,22 @@ private slots:
         QVERIFY2(QFileInfo::exists(CliProgram()), "zr40 must be built");
     }
 
-    void readStoresTheRadiosMemory() {
-        QVERIFY(WriteRdat(Path("radio.rdat"), DistinctCodeplug(3)));
+    void readThenWriteTheRadiosMemory() {
+        QVERIFY(WriteRdat(Path("radio.rdat"), DistinctCodeplug(1)));
+        QVERIFY(WriteRdat(Path("new.rdat"), DistinctCodeplug(2)));
+        const QByteArray before = FileBytes(Path("radio.rdat"));
+        QVERIFY(before != FileBytes(Path("new.rdat")));
         SimProcess sim;
         QVERIFY(sim.Start({"--memory", Path("radio.rdat"), "--password", "123456"}));
-        const CliRun run = RunCli(
+        CliRun run = RunCli(
             {"read", "--port", sim.device(), "--password", "123456", "-o", Path("read.rdat")});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVERIFY(run.err.contains("Read Data OK"));
-        QCOMPARE(FileBytes(Path("read.rdat")), FileBytes(Path("radio.rdat")));
-    }
-
-    void writeReplacesTheRadiosMemory() {
-        QVERIFY(WriteRdat(Path("target.rdat"), DistinctCodeplug(1)));
-        QVERIFY(WriteRdat(Path("new.rdat"), DistinctCodeplug(2)));
-        QVERIFY(FileBytes(Path("target.rdat")) != FileBytes(Path("new.rdat")));
-        SimProcess sim;
-        QVERIFY(sim.Start({"--memory", Path("target.rdat")}));
-        const CliRun run = RunCli({"write", "--port", sim.device(), Path("new.rdat")});
+        QCOMPARE(FileBytes(Path("read.rdat")), before);
+        run = RunCli({"write", "--port", sim.device(), "--password", "123456", Path("new.rdat")});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVERIFY(run.err.contains("Write Data OK"));
-        QCOMPARE(FileBytes(Path("target.rdat")), FileBytes(Path("new.rdat")));
+        QCOMPARE(FileBytes(Path("radio.rdat")), FileBytes(Path("new.rdat")));
     }
 
     void wrongPasswordFailsAndWritesNoFile() {
@@ -64,17 +59,16 @@ private slots:
     void newPasswordIsNeededAfterwards() {
         QVERIFY(WriteRdat(Path("pw.rdat"), DistinctCodeplug(4)));
         SimProcess sim;
-        QVERIFY(sim.Start({"--password", "4321"}));
+        QVERIFY(sim.Start({"--password", "4321", "--no-pace"}));
         const QString port = sim.device();
         CliRun run = RunCli({"write", "--port", port, "--password", "4321", "--new-password", "777",
                              Path("pw.rdat")});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        run = RunCli({"read", "--port", port, "--password", "4321", "-o", Path("pw1.rdat")});
-        QCOMPARE(run.exitCode, 1);
-        run = RunCli({"read", "--port", port, "--password", "0777", "-o", Path("pw2.rdat")});
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QCOMPARE(
+            RunCli({"read", "--port", port, "--password", "4321", "-o", Path("pw1.rdat")}).exitCode,
+            1);
         run = RunCli(
-            {"write", "--port", port, "--password", "777", "--no-password", Path("pw.rdat")});
+            {"write", "--port", port, "--password", "0777", "--no-password", Path("pw.rdat")});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         run = RunCli({"read", "--port", port, "-o", Path("pw3.rdat")});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
@@ -98,6 +92,7 @@ private slots:
             RunCli({"read", "--port", "/dev/zr40-no-such-port", "-o", Path("none.rdat")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("There is no port /dev/zr40-no-such-port"), qPrintable(run.err));
+        QCOMPARE(RunCli({"ports"}).exitCode, 0);
     }
 
     void wrongModelReportsTheVersion() {
@@ -106,10 +101,6 @@ private slots:
         const CliRun run = RunCli({"read", "--port", sim.device(), "-o", Path("model.rdat")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("data version 3"), qPrintable(run.err));
-        const CliRun chinese =
-            RunCli({"read", "--port", sim.device(), "--lang", "zh", "-o", Path("model.rdat")});
-        QCOMPARE(chinese.exitCode, 1);
-        QVERIFY2(chinese.err.contains(QStringLiteral("当前机型为3")), qPrintable(chinese.err));
     }
 
     // Eleven bad replies bring the question; without a terminal the answer is cancel.
@@ -170,15 +161,10 @@ private slots:
     void usageErrors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("no port") << QStringList{"read", "-o", "x.rdat"};
-        QTest::newRow("no output") << QStringList{"read", "--port", "ttyS0"};
         QTest::newRow("letters in password")
             << QStringList{"read", "--port", "ttyS0", "--password", "12a", "-o", "x.rdat"};
-        QTest::newRow("seven digits")
-            << QStringList{"read", "--port", "ttyS0", "--password", "1234567", "-o", "x.rdat"};
         QTest::newRow("both password choices") << QStringList{
             "write", "--port", "ttyS0", "--new-password", "1", "--no-password", "x.rdat"};
-        QTest::newRow("empty new password")
-            << QStringList{"write", "--port", "ttyS0", "--new-password", "", "x.rdat"};
         QTest::newRow("no file") << QStringList{"write", "--port", "ttyS0"};
         QTest::newRow("language") << QStringList{"read", "--port", "ttyS0", "--lang",
                                                  "fr",   "-o",     "x.rdat"};
@@ -188,11 +174,6 @@ private slots:
         const CliRun run = RunCli(arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!QFileInfo::exists("x.rdat"));
-    }
-
-    void portsListsWithoutFailing() {
-        const CliRun run = RunCli({"ports"});
-        QCOMPARE(run.exitCode, 0);
     }
 };
 

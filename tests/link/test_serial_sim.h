@@ -24,9 +24,6 @@ inline QString CliProgram() {
 // zr40-sim as a child process. The device path is the first line it prints.
 class SimProcess {
 public:
-    SimProcess() = default;
-    SimProcess(const SimProcess&) = delete;
-    SimProcess& operator=(const SimProcess&) = delete;
     ~SimProcess() { Stop(); }
 
     bool Start(const QStringList& arguments) {
@@ -46,17 +43,16 @@ public:
 
     // SIGTERM, then the exit code (-1 when it had to be killed).
     int Stop() {
-        if (process.state() == QProcess::NotRunning)
-            return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        process.terminate();
-        if (!process.waitForFinished(10000)) {
-            process.kill();
-            process.waitForFinished(10000);
-            return -1;
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            if (!process.waitForFinished(10000)) {
+                process.kill();
+                process.waitForFinished(10000);
+                return -1;
+            }
         }
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
-    QString errorOutput() { return QString::fromLocal8Bit(process.readAllStandardError()); }
 
     QProcess process;
 

@@ -83,9 +83,6 @@ public:
             Carry(a);
     }
 
-    int RetryQuestions() const { return static_cast<int>(questions.size()); }
-    int CountTrace(const QString& line) const { return static_cast<int>(trace.count(line)); }
-
     // (class, type, index) of every request the radio took.
     QStringList RequestCodes() const {
         QStringList codes;
@@ -139,25 +136,21 @@ private:
 };
 
 // A codeplug with every radio value filled with noise that likes 0x11, 0x55 and 0xAA bytes.
-inline Long NoisyLong(QRandomGenerator& random) {
-    static const quint8 nasty[] = {0x11, 0x55, 0xAA, 0x00, 0xFF};
-    quint32 bits = 0;
-    for (int b = 0; b < 4; ++b) {
-        const quint8 byte =
-            random.bounded(3) == 0 ? quint8(random.bounded(256)) : nasty[random.bounded(5)];
-        bits |= quint32(byte) << (8 * b);
-    }
-    return static_cast<Long>(bits);
-}
-
 inline void FillNoisy(Codeplug& c, quint32 seed) {
+    static const quint8 nasty[] = {0x11, 0x55, 0xAA, 0x00, 0xFF};
     QRandomGenerator random(seed);
     for (BlockType block : {BlockType::Settings, BlockType::Channel, BlockType::RxList,
                             BlockType::TuneHeader, BlockType::TunePoint}) {
         for (int index = 0; index < MemoryMap::Instances(block); ++index) {
             std::vector<Long> values(MemoryMap::ValueCount(block));
-            for (Long& v : values)
-                v = NoisyLong(random);
+            for (Long& v : values) {
+                quint32 bits = 0;
+                for (int b = 0; b < 4; ++b)
+                    bits |= quint32(random.bounded(3) == 0 ? quint8(random.bounded(256))
+                                                           : nasty[random.bounded(5)])
+                            << (8 * b);
+                v = static_cast<Long>(bits);
+            }
             MemoryMap::Store(c, block, index, values);
         }
     }
