@@ -6,47 +6,42 @@
 using namespace zr40;
 using namespace zr40::test;
 
+namespace {
+
+struct FrequencyCase {
+    QString typed;
+    FrequencySide side;
+    char separator;
+    QString shown;
+    Long hertz;
+    bool outOfRange;
+};
+
+struct CallCase {
+    Long stored;
+    CallType type;
+    Long value;
+    QString id;
+    QString caption;
+    bool enabled;
+    bool corrected;
+};
+
+} // namespace
+
 class TestChannelRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void frequencyText_data() {
-        QTest::addColumn<int>("hertz");
-        QTest::addColumn<QChar>("separator");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("fraction") << 435025000 << QChar('.') << "435.02500";
-        QTest::newRow("whole MHz") << 146000000 << QChar('.') << "146.00000";
-        QTest::newRow("comma") << 435025000 << QChar(',') << "435,02500";
-        QTest::newRow("single hertz makes ten characters")
-            << 435025001 << QChar('.') << "435.025001";
-        QTest::newRow("6.25 kHz step") << 462006250 << QChar('.') << "462.00625";
-        QTest::newRow("zero") << 0 << QChar('.') << "0.0000000";
-    }
     void frequencyText() {
-        QFETCH(int, hertz);
-        QFETCH(QChar, separator);
-        QFETCH(QString, text);
-        QCOMPARE(ChannelRules::FrequencyText(hertz, separator), text);
-    }
-
-    void padFrequencyText_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("no separator") << "146"
-                                      << "146.00000";
-        QTest::newRow("trailing separator") << "435."
-                                            << "435.00000";
-        QTest::newRow("short fraction") << "435.025"
-                                        << "435.02500";
-        QTest::newRow("already nine") << "435.02512"
-                                      << "435.02512";
-        QTest::newRow("longer stays") << "435.025125"
-                                      << "435.025125";
-    }
-    void padFrequencyText() {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QCOMPARE(ChannelRules::PadFrequencyText(typed, '.'), shown);
+        QCOMPARE(ChannelRules::FrequencyText(435025000, '.'), "435.02500");
+        QCOMPARE(ChannelRules::FrequencyText(435025000, ','), "435,02500");
+        QCOMPARE(ChannelRules::FrequencyText(435025001, '.'), "435.025001"); // ten characters
+        QCOMPARE(ChannelRules::FrequencyText(462006250, '.'), "462.00625");
+        QCOMPARE(ChannelRules::FrequencyText(0, '.'), "0.0000000");
+        QCOMPARE(ChannelRules::PadFrequencyText("146", '.'), "146.00000");
+        QCOMPARE(ChannelRules::PadFrequencyText("435.", '.'), "435.00000");
+        QCOMPARE(ChannelRules::PadFrequencyText("435.025125", '.'), "435.025125");
     }
 
     void shownWindowIsFixed() {
@@ -64,60 +59,41 @@ private slots:
     }
 
     void enterFrequency_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("side");
-        QTest::addColumn<QChar>("separator");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("hertz");
-        QTest::addColumn<bool>("outOfRange");
-        const QChar dot('.');
-        QTest::newRow("in band") << "435.025" << 0 << dot << "435.02500" << 435025000 << false;
-        QTest::newRow("comma") << "435,025" << 0 << QChar(',') << "435,02500" << 435025000 << false;
-        QTest::newRow("lower edge inclusive")
-            << "400" << 0 << dot << "400.00000" << 400000000 << false;
-        QTest::newRow("upper edge inclusive")
-            << "480" << 0 << dot << "480.00000" << 480000000 << false;
-        QTest::newRow("above rx band") << "999" << 0 << dot << "480.00000" << 480000000 << true;
-        QTest::newRow("below band") << "10" << 0 << dot << "400.00000" << 400000000 << true;
-        QTest::newRow("tx uses its own top")
-            << "475" << 1 << dot << "470.00000" << 470000000 << true;
-        QTest::newRow("just above") << "480.00001" << 0 << dot << "480.00000" << 480000000 << true;
-        QTest::newRow("lone separator") << "." << 0 << dot << "400.00000" << 400000000 << true;
-        QTest::newRow("lone comma") << "," << 1 << QChar(',') << "400,00000" << 400000000 << true;
-        QTest::newRow("round up half hertz")
-            << "435.0250005" << 0 << dot << "435.0250005" << 435025001 << false;
-        QTest::newRow("round down")
-            << "435.0250004" << 0 << dot << "435.0250004" << 435025000 << false;
-        QTest::newRow("dot under comma locale is no number")
-            << "435.5" << 0 << QChar(',') << "400,00000" << 400000000 << true;
+        QTest::addColumn<FrequencyCase>("c");
+        const auto rx = FrequencySide::Rx;
+        const auto tx = FrequencySide::Tx;
+        // clang-format off
+        QTest::newRow("in band") << FrequencyCase{"435.025", rx, '.', "435.02500", 435025000, false};
+        QTest::newRow("comma") << FrequencyCase{"435,025", rx, ',', "435,02500", 435025000, false};
+        QTest::newRow("lower edge inclusive") << FrequencyCase{"400", rx, '.', "400.00000", 400000000, false};
+        QTest::newRow("upper edge inclusive") << FrequencyCase{"480", rx, '.', "480.00000", 480000000, false};
+        QTest::newRow("above rx band") << FrequencyCase{"999", rx, '.', "480.00000", 480000000, true};
+        QTest::newRow("below band") << FrequencyCase{"10", rx, '.', "400.00000", 400000000, true};
+        QTest::newRow("tx uses its own top") << FrequencyCase{"475", tx, '.', "470.00000", 470000000, true};
+        QTest::newRow("just above") << FrequencyCase{"480.00001", rx, '.', "480.00000", 480000000, true};
+        QTest::newRow("lone separator") << FrequencyCase{".", rx, '.', "400.00000", 400000000, true};
+        QTest::newRow("lone comma") << FrequencyCase{",", tx, ',', "400,00000", 400000000, true};
+        QTest::newRow("round up half hertz") << FrequencyCase{"435.0250005", rx, '.', "435.0250005", 435025001, false};
+        QTest::newRow("round down") << FrequencyCase{"435.0250004", rx, '.', "435.0250004", 435025000, false};
+        QTest::newRow("dot under comma locale") << FrequencyCase{"435.5", rx, ',', "400,00000", 400000000, true};
+        // clang-format on
     }
+
     void enterFrequency() {
-        QFETCH(QString, typed);
-        QFETCH(int, side);
-        QFETCH(QChar, separator);
-        QFETCH(QString, shown);
-        QFETCH(int, hertz);
-        QFETCH(bool, outOfRange);
-        const Codeplug cp = UhfCodeplug();
-        const FrequencyEntry entry = ChannelRules::EnterFrequency(
-            typed, side == 0 ? FrequencySide::Rx : FrequencySide::Tx, cp, English(separator));
-        QCOMPARE(entry.text, shown);
-        QCOMPARE(entry.hertz, hertz);
-        QCOMPARE(entry.outOfRange, outOfRange);
+        QFETCH(FrequencyCase, c);
+        const FrequencyEntry entry =
+            ChannelRules::EnterFrequency(c.typed, c.side, UhfCodeplug(), English(c.separator));
+        QCOMPARE(entry.text, c.shown);
+        QCOMPARE(entry.hertz, c.hertz);
+        QCOMPARE(entry.outOfRange, c.outOfRange);
         QVERIFY(!entry.cleared);
     }
 
     void enterEmptyFrequencyClears() {
-        const Codeplug cp = UhfCodeplug();
         const FrequencyEntry entry =
-            ChannelRules::EnterFrequency(QString(), FrequencySide::Rx, cp, English());
+            ChannelRules::EnterFrequency(QString(), FrequencySide::Rx, UhfCodeplug(), English());
         QVERIFY(entry.cleared);
         QVERIFY(!entry.outOfRange);
-    }
-
-    void outOfRangeMessage() {
-        QCOMPARE(ChannelRules::OutOfRangeMessage(English()), "Frequency is out of range!");
-        QCOMPARE(ChannelRules::OutOfRangeMessage(Chinese()), QString::fromUtf8("频率超出范围！"));
     }
 
     void colourCode_data() {
@@ -139,60 +115,46 @@ private slots:
     }
 
     void showCallType_data() {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("corrected");
-        QTest::newRow("all") << 0xFFFFFF << 2 << 0xFFFFFF << "FFFFFF"
-                             << "" << false << false;
-        QTest::newRow("group low") << 0x800000 << 1 << 0x800000 << "800000"
-                                   << "(800000~FFFFFE)" << true << false;
-        QTest::newRow("group high") << 0xFFFFFE << 1 << 0xFFFFFE << "FFFFFE"
-                                    << "(800000~FFFFFE)" << true << false;
-        QTest::newRow("single") << 0x1234 << 0 << 0x1234 << "1234"
-                                << "(0~7FFFFF)" << true << false;
-        QTest::newRow("single top") << 0x7FFFFF << 0 << 0x7FFFFF << "7FFFFF"
-                                    << "(0~7FFFFF)" << true << false;
-        QTest::newRow("negative") << -5 << 0 << 0 << "0"
-                                  << "(0~7FFFFF)" << true << true;
-        QTest::newRow("too large") << 0x1000000 << 0 << 0 << "0"
-                                   << "(0~7FFFFF)" << true << true;
-    }
-    void showCallType() {
-        QFETCH(int, stored);
-        QFETCH(int, type);
-        QFETCH(int, value);
-        QFETCH(QString, id);
-        QFETCH(QString, caption);
-        QFETCH(bool, enabled);
-        QFETCH(bool, corrected);
-        const CallTypeView view = ChannelRules::ShowCallType(stored);
-        QCOMPARE(static_cast<int>(view.type), type);
-        QCOMPARE(view.value, value);
-        QCOMPARE(view.idText, id);
-        QCOMPARE(view.rangeCaption, caption);
-        QCOMPARE(view.idEnabled, enabled);
-        QCOMPARE(view.corrected, corrected);
+        QTest::addColumn<CallCase>("c");
+        const auto single = CallType::Single;
+        const auto group = CallType::Group;
+        const QString singleRange = "(0~7FFFFF)";
+        const QString groupRange = "(800000~FFFFFE)";
+        // clang-format off
+        QTest::newRow("all") << CallCase{0xFFFFFF, CallType::All, 0xFFFFFF, "FFFFFF", "", false, false};
+        QTest::newRow("group low") << CallCase{0x800000, group, 0x800000, "800000", groupRange, true, false};
+        QTest::newRow("group high") << CallCase{0xFFFFFE, group, 0xFFFFFE, "FFFFFE", groupRange, true, false};
+        QTest::newRow("single") << CallCase{0x1234, single, 0x1234, "1234", singleRange, true, false};
+        QTest::newRow("single top") << CallCase{0x7FFFFF, single, 0x7FFFFF, "7FFFFF", singleRange, true, false};
+        QTest::newRow("negative") << CallCase{-5, single, 0, "0", singleRange, true, true};
+        QTest::newRow("too large") << CallCase{0x1000000, single, 0, "0", singleRange, true, true};
+        // clang-format on
     }
 
+    void showCallType() {
+        QFETCH(CallCase, c);
+        const CallTypeView view = ChannelRules::ShowCallType(c.stored);
+        QCOMPARE(view.type, c.type);
+        QCOMPARE(view.value, c.value);
+        QCOMPARE(view.idText, c.id);
+        QCOMPARE(view.rangeCaption, c.caption);
+        QCOMPARE(view.idEnabled, c.enabled);
+        QCOMPARE(view.corrected, c.corrected);
+    }
+
+    // Choosing a call type shows what a stored value of that type's default shows.
     void callTypeChange() {
-        const CallTypeView all = ChannelRules::CallTypeChange(CallType::All);
-        QCOMPARE(all.value, 0xFFFFFF);
-        QCOMPARE(all.idText, "FFFFFF");
-        QVERIFY(!all.idEnabled);
-        QVERIFY(all.rangeCaption.isEmpty());
-        const CallTypeView group = ChannelRules::CallTypeChange(CallType::Group);
-        QCOMPARE(group.value, 0x800000);
-        QCOMPARE(group.idText, "800000");
-        QCOMPARE(group.rangeCaption, "(800000~FFFFFE)");
-        QVERIFY(group.idEnabled);
-        const CallTypeView single = ChannelRules::CallTypeChange(CallType::Single);
-        QCOMPARE(single.value, 0);
-        QCOMPARE(single.idText, "0");
-        QCOMPARE(single.rangeCaption, "(0~7FFFFF)");
+        const std::pair<CallType, int> defaults[] = {
+            {CallType::All, 0xFFFFFF}, {CallType::Group, 0x800000}, {CallType::Single, 0}};
+        for (const auto& [type, value] : defaults) {
+            const CallTypeView chosen = ChannelRules::CallTypeChange(type);
+            const CallTypeView shown = ChannelRules::ShowCallType(value);
+            QCOMPARE(chosen.value, value);
+            QCOMPARE(chosen.type, type);
+            QCOMPARE(chosen.idText, shown.idText);
+            QCOMPARE(chosen.rangeCaption, shown.rangeCaption);
+            QCOMPARE(chosen.idEnabled, shown.idEnabled);
+        }
     }
 
     void enterTxId_data() {
@@ -220,51 +182,34 @@ private slots:
         QCOMPARE(entry.text, shown);
     }
 
+    void keyEntry_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<quint32>("first");
+        QTest::addColumn<quint32>("last");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("four") << "1234" << 4 << 0x12340000u << 0u << "1234";
+        QTest::newRow("trailing zeros keep their length")
+            << "1200" << 4 << 0x12000000u << 0u << "1200";
+        QTest::newRow("full") << "98765432109876543210987654321099" << 32 << 0x98765432u
+                              << 0x54321099u << "98765432109876543210987654321099";
+        QTest::newRow("pasted keeps digits only") << "12x34" + QString(40, '5') << 32 << 0x12345555u
+                                                  << 0x55555555u << "1234" + QString(28, '5');
+        QTest::newRow("empty") << "" << 0 << 0u << 0u << "";
+    }
+
     void keyEntry() {
-        const KeyEntry key = ChannelRules::EnterKey(QStringLiteral("1234"));
-        QCOMPARE(key.length, 4);
-        QCOMPARE(key.words[0], 0x12340000);
-        QCOMPARE(key.words[1], 0);
-        QCOMPARE(key.words[2], 0);
-        QCOMPARE(key.words[3], 0);
-        QCOMPARE(ChannelRules::KeyDisplayText(key.words, key.length), "1234");
-    }
-
-    void fullKeyRoundTrip() {
-        const QString digits = QStringLiteral("98765432109876543210987654321099");
-        const KeyEntry key = ChannelRules::EnterKey(digits);
-        QCOMPARE(key.length, 32);
-        QCOMPARE(key.words[0], static_cast<Long>(0x98765432u));
-        QCOMPARE(key.words[3], 0x54321099);
-        QCOMPARE(ChannelRules::KeyDisplayText(key.words, key.length), digits);
-    }
-
-    void keyTrailingZerosKeepTheirLength() {
-        const KeyEntry key = ChannelRules::EnterKey(QStringLiteral("1200"));
-        QCOMPARE(key.length, 4);
-        QCOMPARE(ChannelRules::KeyDisplayText(key.words, key.length), "1200");
-    }
-
-    void keyPastedTextKeepsDigitsOnly() {
-        const KeyEntry key = ChannelRules::EnterKey(QStringLiteral("12x34") + QString(40, '5'));
-        QCOMPARE(key.length, 32);
-        QCOMPARE(key.words[0], 0x12345555);
-    }
-
-    void emptyKeyShowsNothing() {
-        const KeyEntry key = ChannelRules::EnterKey(QString());
-        QCOMPARE(key.length, 0);
-        QVERIFY(ChannelRules::KeyDisplayText(key.words, 0).isEmpty());
-        QVERIFY(ChannelRules::KeyDisplayText({0x12345678, 0, 0, 0}, -3).isEmpty());
-    }
-
-    void typeAndPowerTexts() {
-        QCOMPARE(ChannelRules::TypeText(false, English()), "Analog CH");
-        QCOMPARE(ChannelRules::TypeText(true, Chinese()), QString::fromUtf8("数字频道"));
-        QCOMPARE(ChannelRules::PowerText(0, English()), "Low");
-        QCOMPARE(ChannelRules::PowerText(7, English()), "High");
-        QCOMPARE(ChannelRules::PowerText(1, Chinese()), QString::fromUtf8("高"));
-        QCOMPARE(ChannelRules::NoneText(Chinese()), QString::fromUtf8("无"));
+        QFETCH(QString, typed);
+        QFETCH(int, length);
+        QFETCH(quint32, first);
+        QFETCH(quint32, last);
+        QFETCH(QString, shown);
+        const KeyEntry key = ChannelRules::EnterKey(typed);
+        QCOMPARE(key.length, length);
+        QCOMPARE(quint32(key.words[0]), first);
+        QCOMPARE(quint32(key.words[3]), last);
+        QCOMPARE(ChannelRules::KeyDisplayText(key.words, key.length), shown);
+        QVERIFY(ChannelRules::KeyDisplayText(key.words, -3).isEmpty());
     }
 };
 

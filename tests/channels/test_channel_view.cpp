@@ -6,28 +6,29 @@
 using namespace zr40;
 using namespace zr40::test;
 
+namespace {
+
+Codeplug Used(Long tx, bool digital = false) {
+    Codeplug cp = UhfCodeplug();
+    cp.RxFreq[0] = 435000000;
+    cp.TxFreq[0] = tx;
+    cp.ChannelType[0] = digital ? 2 : 1;
+    return cp;
+}
+
+} // namespace
+
 class TestChannelView : public QObject {
     Q_OBJECT
 
 private slots:
-    void emptyRow() {
-        Codeplug cp = UhfCodeplug();
-        cp.RxFreq[0] = 0;
-        QVERIFY(ChannelView::GridRow(cp, 0, English()).empty);
-        cp.RxFreq[0] = 50000000; // kept from a file, outside what can be shown
-        const GridRowView row = ChannelView::GridRow(cp, 0, English());
-        QVERIFY(row.empty);
-        QVERIFY(row.rx.isEmpty() && row.type.isEmpty() && row.power.isEmpty());
-    }
-
-    void analogRow() {
-        Codeplug cp = UhfCodeplug();
+    void gridRows() {
+        Codeplug cp = Used(440000000);
         cp.RxFreq[0] = 435025000;
-        cp.TxFreq[0] = 440000000;
         cp.RxCtcss[0] = 670;
         cp.TxDcs[0] = 0x89C7EC;
         cp.TxPower[0] = 0;
-        const GridRowView row = ChannelView::GridRow(cp, 0, English(','));
+        GridRowView row = ChannelView::GridRow(cp, 0, English(','));
         QVERIFY(!row.empty && !row.digital);
         QCOMPARE(row.rx, "435,02500");
         QCOMPARE(row.tx, "440,00000");
@@ -35,43 +36,25 @@ private slots:
         QCOMPARE(row.encode, "D023N");
         QCOMPARE(row.type, "Analog CH");
         QCOMPARE(row.power, "Low");
-    }
-
-    void rowWithoutTransmitShowsNoEncode() {
-        Codeplug cp = UhfCodeplug();
-        cp.RxFreq[0] = 435000000;
-        cp.TxFreq[0] = 0;
-        const GridRowView row = ChannelView::GridRow(cp, 0, Chinese());
-        QVERIFY(row.tx.isEmpty());
-        QVERIFY(row.encode.isEmpty());
+        row = ChannelView::GridRow(Used(0), 0, Chinese()); // no transmit side: no encode
+        QVERIFY(row.tx.isEmpty() && row.encode.isEmpty());
         QCOMPARE(row.decode, QString::fromUtf8("无"));
         QCOMPARE(row.type, QString::fromUtf8("模拟频道"));
-    }
-
-    void digitalRowHasNoTones() {
-        Codeplug cp = UhfCodeplug();
-        cp.RxFreq[0] = 435000000;
-        cp.TxFreq[0] = 435000000;
-        cp.ChannelType[0] = 2;
-        const GridRowView row = ChannelView::GridRow(cp, 0, English());
+        row = ChannelView::GridRow(Used(435000000, true), 0, English());
         QVERIFY(row.digital);
         QVERIFY(row.decode.isEmpty() && row.encode.isEmpty());
         QCOMPARE(row.type, "Digital CH");
-    }
-
-    void dialogEmptyChannel() {
-        Codeplug cp = UhfCodeplug();
-        cp.RxFreq[3] = 0;
-        const DialogChannelView view = ChannelView::Dialog(cp, 3, English());
-        QVERIFY(view.empty);
-        QVERIFY(!view.txShown);
+        cp.RxFreq[0] = 50000000; // kept from a file, outside what can be shown
+        row = ChannelView::GridRow(cp, 0, English());
+        QVERIFY(row.empty);
+        QVERIFY(row.rx.isEmpty() && row.type.isEmpty() && row.power.isEmpty());
+        const DialogChannelView view = ChannelView::Dialog(cp, 0, English());
+        QVERIFY(view.empty && !view.txShown);
         QVERIFY(view.rxText.isEmpty() && view.callType.rangeCaption.isEmpty());
     }
 
     void dialogAnalogChannel() {
-        Codeplug cp = UhfCodeplug();
-        cp.RxFreq[0] = 435000000;
-        cp.TxFreq[0] = 435000000;
+        Codeplug cp = Used(435000000);
         cp.RxCtcss[0] = 885;
         cp.TxCtcss[0] = 671; // not a list item
         cp.SqlLevel[0] = 12;
@@ -92,16 +75,13 @@ private slots:
     }
 
     void dialogDigitalChannel() {
-        Codeplug cp = UhfCodeplug();
-        cp.RxFreq[0] = 435000000;
-        cp.TxFreq[0] = 435000000;
-        cp.ChannelType[0] = 2;
+        Codeplug cp = Used(435000000, true);
         cp.ChannelRxList[0] = 9;
         cp.RxKeyEnable[0] = 1;
         cp.RxKey[0] = 0x12340000;
         cp.RxKeyLength[0] = 4;
         cp.CallTypeTxID[0] = 0x800010;
-        const DialogChannelView view = ChannelView::Dialog(cp, 0, English());
+        DialogChannelView view = ChannelView::Dialog(cp, 0, English());
         QVERIFY(view.digital);
         QVERIFY(view.decodeText.isEmpty() && view.encodeText.isEmpty());
         QCOMPARE(view.rxListIndex, 0);
@@ -109,29 +89,17 @@ private slots:
         QCOMPARE(view.rxKeyText, "1234");
         QCOMPARE(view.callType.type, CallType::Group);
         QCOMPARE(view.callType.idText, "800010");
-    }
-
-    void dialogRepairsTheCallTypeValue() {
-        Codeplug cp = UhfCodeplug();
-        cp.RxFreq[0] = 435000000;
-        cp.TxFreq[0] = 435000000;
-        cp.ChannelType[0] = 2;
+        // A bad call type value is repaired when shown, and only when the Tx side is shown.
         cp.CallTypeTxID[0] = -7;
-        const DialogChannelView view = ChannelView::Dialog(cp, 0, English());
+        view = ChannelView::Dialog(cp, 0, English());
         QCOMPARE(view.callType.type, CallType::Single);
         QCOMPARE(cp.CallTypeTxID[0], 0);
-    }
-
-    void dialogWithoutTransmitSide() {
-        Codeplug cp = UhfCodeplug();
-        cp.RxFreq[0] = 435000000;
         cp.TxFreq[0] = 0;
-        cp.ChannelType[0] = 2;
         cp.CallTypeTxID[0] = -7;
-        const DialogChannelView view = ChannelView::Dialog(cp, 0, English());
+        view = ChannelView::Dialog(cp, 0, English());
         QVERIFY(!view.txShown);
         QVERIFY(view.txText.isEmpty());
-        QCOMPARE(cp.CallTypeTxID[0], -7); // not shown, so not loaded
+        QCOMPARE(cp.CallTypeTxID[0], -7);
     }
 };
 

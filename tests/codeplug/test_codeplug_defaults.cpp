@@ -8,8 +8,10 @@ class TestCodeplugDefaults : public QObject {
     Q_OBJECT
 
 private slots:
-    void startupLeavesUpperChannelsZero() {
+    // Start-up fills channels 1-16 only and leaves tune point 11; New fills all of them.
+    void startupVersusNew() {
         Codeplug cp;
+        cp.TuneFreq[10] = 77;
         cp.ApplyStartupDefaults();
         QCOMPARE(cp.ChannelType[16], 0);
         QCOMPARE(cp.RxCtcss[16], 0);
@@ -19,12 +21,10 @@ private slots:
         QCOMPARE(cp.BandLower, 100);
         QCOMPARE(cp.BandUpper, 550);
         QCOMPARE(cp.BandUpperTx, 550);
-    }
-
-    void newFillsEveryChannel() {
-        Codeplug cp;
-        cp.ApplyStartupDefaults();
+        QCOMPARE(cp.TuneFreq[10], 77);
+        QCOMPARE(cp.TunePointCount, 10);
         cp.ApplyNewDefaults();
+        QCOMPARE(cp.TuneFreq[10], 0);
         for (int c = 0; c < Codeplug::kChannels; ++c) {
             QCOMPARE(cp.ChannelType[c], 1);
             QCOMPARE(cp.RxCtcss[c], -1);
@@ -33,47 +33,6 @@ private slots:
             QCOMPARE(cp.SqlLevel[c], 5);
             QCOMPARE(cp.TxAuthority[c], 2);
         }
-    }
-
-    void startupTunePointsAndCount() {
-        Codeplug cp;
-        cp.TuneFreq[10] = 77;
-        cp.ApplyStartupDefaults();
-        QCOMPARE(cp.TuneFreq[10], 77); // point 11 is not touched at start-up
-        QCOMPARE(cp.TunePointCount, 10);
-        cp.ApplyNewDefaults();
-        QCOMPARE(cp.TuneFreq[10], 0);
-    }
-
-    void newLeavesBandImageAndFlags() {
-        Codeplug cp;
-        cp.BandLower = 400;
-        cp.BandUpper = 480;
-        cp.RadioImage[441] = '3';
-        cp.PasswordBlock[0] = '1';
-        cp.FileName = QStringLiteral("x.rdat");
-        cp.IsEnglish = true;
-        cp.ApplyNewDefaults();
-        QCOMPARE(cp.BandLower, 400);
-        QCOMPARE(cp.BandUpper, 480);
-        QCOMPARE(cp.RadioImage[441], '3');
-        QCOMPARE(cp.PasswordBlock[0], '1');
-        QCOMPARE(cp.FileName, QStringLiteral("x.rdat"));
-        QVERIFY(cp.IsEnglish);
-    }
-
-    void headerCount3SurvivesResetHeader() {
-        Codeplug cp;
-        cp.HeaderCount3 = 5;
-        cp.ResetHeader();
-        QCOMPARE(cp.HeaderCount3, 5);
-        QCOMPARE(cp.DataVersion, 1);
-        QCOMPARE(cp.HeaderCount6, 8);
-    }
-
-    void keyDefineAfterNew() {
-        Codeplug cp;
-        cp.ApplyNewDefaults();
         QCOMPARE(cp.KeyDefine[0], 1);
         QCOMPARE(cp.KeyDefine[3], 4);
         for (int i = 4; i < 17; ++i)
@@ -83,38 +42,53 @@ private slots:
         QCOMPARE(cp.OptionReserved9, 0x7FFFFFFF);
     }
 
+    void newAndResetHeaderKeepOtherState() {
+        Codeplug cp;
+        cp.BandLower = 400;
+        cp.BandUpper = 480;
+        cp.RadioImage[441] = '3';
+        cp.PasswordBlock[0] = '1';
+        cp.FileName = QStringLiteral("x.rdat");
+        cp.IsEnglish = true;
+        cp.ApplyNewDefaults();
+        cp.HeaderCount3 = 5;
+        cp.ResetHeader();
+        QCOMPARE(cp.BandLower, 400);
+        QCOMPARE(cp.BandUpper, 480);
+        QCOMPARE(cp.RadioImage[441], '3');
+        QCOMPARE(cp.PasswordBlock[0], '1');
+        QCOMPARE(cp.FileName, QStringLiteral("x.rdat"));
+        QVERIFY(cp.IsEnglish);
+        QCOMPARE(cp.HeaderCount3, 5);
+        QCOMPARE(cp.DataVersion, 1);
+        QCOMPARE(cp.HeaderCount6, 8);
+    }
+
     void packKey_data() {
         QTest::addColumn<QString>("digits");
-        QTest::addColumn<quint32>("w0");
-        QTest::addColumn<quint32>("w1");
-        QTest::addColumn<quint32>("w2");
-        QTest::addColumn<quint32>("w3");
+        QTest::addColumn<QList<quint32>>("words");
         QTest::addColumn<int>("length");
-        QTest::newRow("four") << "1234" << 0x12340000u << 0u << 0u << 0u << 4;
-        QTest::newRow("two") << "12" << 0x12000000u << 0u << 0u << 0u << 2;
-        QTest::newRow("empty") << "" << 0u << 0u << 0u << 0u << 0;
-        QTest::newRow("32") << "12345678901234567890123456789012" << 0x12345678u << 0x90123456u
-                            << 0x78901234u << 0x56789012u << 32;
+        QTest::newRow("four") << "1234" << QList<quint32>{0x12340000u, 0, 0, 0} << 4;
+        QTest::newRow("empty") << "" << QList<quint32>{0, 0, 0, 0} << 0;
+        QTest::newRow("32") << "12345678901234567890123456789012"
+                            << QList<quint32>{0x12345678u, 0x90123456u, 0x78901234u, 0x56789012u}
+                            << 32;
         QTest::newRow("digits17to20")
-            << "00000000000000001234" << 0u << 0u << 0x12340000u << 0u << 20;
-        QTest::newRow("trailing zeros shorten") << "1200" << 0x12000000u << 0u << 0u << 0u << 2;
+            << "00000000000000001234" << QList<quint32>{0, 0, 0x12340000u, 0} << 20;
+        QTest::newRow("trailing zeros shorten")
+            << "1200" << QList<quint32>{0x12000000u, 0, 0, 0} << 2;
         QTest::newRow("last digit")
-            << "00000000000000000000000000000001" << 0u << 0u << 0u << 1u << 32;
+            << "00000000000000000000000000000001" << QList<quint32>{0, 0, 0, 1u} << 32;
     }
 
     void packKey() {
         QFETCH(QString, digits);
-        QFETCH(quint32, w0);
-        QFETCH(quint32, w1);
-        QFETCH(quint32, w2);
-        QFETCH(quint32, w3);
+        QFETCH(QList<quint32>, words);
         QFETCH(int, length);
-        const auto words = Codeplug::PackKey(digits);
-        QCOMPARE(static_cast<quint32>(words[0]), w0);
-        QCOMPARE(static_cast<quint32>(words[1]), w1);
-        QCOMPARE(static_cast<quint32>(words[2]), w2);
-        QCOMPARE(static_cast<quint32>(words[3]), w3);
-        QCOMPARE(Codeplug::KeyLengthOf(words), length);
+        const auto packed = Codeplug::PackKey(digits);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(static_cast<quint32>(packed[i]), words[i]);
+        QCOMPARE(Codeplug::KeyLengthOf(packed), length);
     }
 
     void keyWordsPerChannel() {

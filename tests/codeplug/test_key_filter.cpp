@@ -18,51 +18,38 @@ private slots:
         QTest::addColumn<int>("expected");
         const QChar dot('.');
         const QChar comma(',');
-        // Frequency boxes
         QTest::newRow("1 digit") << 1 << "46" << 0 << dot << int('2') << int('2');
         QTest::newRow("1 separator") << 1 << "462" << 0 << dot << int('.') << int('.');
         QTest::newRow("1 second separator") << 1 << "462.5" << 0 << dot << int('.') << 0;
         QTest::newRow("1 comma locale") << 1 << "462" << 0 << comma << int(',') << int(',');
         QTest::newRow("1 dot in comma locale") << 1 << "462" << 0 << comma << int('.') << 0;
-        QTest::newRow("1 second comma") << 1 << "462,5" << 0 << comma << int(',') << 0;
         QTest::newRow("1 letter") << 1 << "" << 0 << dot << int('a') << 0;
         QTest::newRow("1 tenth char") << 1 << "462.50000" << 0 << dot << int('1') << 0;
         QTest::newRow("1 tenth char selected")
             << 1 << "462.50000" << 2 << dot << int('1') << int('1');
         QTest::newRow("1 backspace full") << 1 << "462.50000" << 0 << dot << 8 << 8;
-        QTest::newRow("1 enter full") << 1 << "462.50000" << 0 << dot << 13 << 13;
-        // Digit boxes of several lengths
         QTest::newRow("4 third") << 4 << "12" << 0 << dot << int('3') << int('3');
         QTest::newRow("4 fourth") << 4 << "123" << 0 << dot << int('4') << 0;
-        QTest::newRow("4 minus") << 4 << "" << 0 << dot << int('-') << 0;
         QTest::newRow("5 third") << 5 << "12" << 0 << dot << int('3') << 0;
         QTest::newRow("5 zero") << 5 << "" << 0 << dot << int('0') << int('0');
         QTest::newRow("6 third") << 6 << "12" << 0 << dot << int('3') << 0;
-        QTest::newRow("6 separator") << 6 << "1" << 0 << dot << int('.') << 0;
         QTest::newRow("7 zero") << 7 << "" << 0 << dot << int('0') << 0;
-        QTest::newRow("7 nine") << 7 << "" << 0 << dot << int('9') << int('9');
         QTest::newRow("7 fourth") << 7 << "123" << 0 << dot << int('4') << 0;
         QTest::newRow("8 eighth") << 8 << "1234567" << 0 << dot << int('0') << int('0');
         QTest::newRow("8 ninth") << 8 << "12345678" << 0 << dot << int('0') << 0;
-        // Signed tune values
         QTest::newRow("9 minus empty") << 9 << "" << 0 << dot << int('-') << int('-');
         QTest::newRow("9 minus with text") << 9 << "12" << 0 << dot << int('-') << 0;
         QTest::newRow("9 minus replacing") << 9 << "12" << 2 << dot << int('-') << int('-');
         QTest::newRow("9 zero") << 9 << "" << 0 << dot << int('0') << 0;
         QTest::newRow("9 five") << 9 << "-" << 0 << dot << int('5') << int('5');
-        // Keys
         QTest::newRow("10 32nd") << 10 << QString(31, '1') << 0 << dot << int('9') << int('9');
         QTest::newRow("10 33rd") << 10 << QString(32, '1') << 0 << dot << int('9') << 0;
         QTest::newRow("10 hex letter") << 10 << "" << 0 << dot << int('A') << 0;
-        // Hexadecimal IDs
         QTest::newRow("11 lower a") << 11 << "" << 0 << dot << int('a') << int('A');
-        QTest::newRow("11 lower f") << 11 << "" << 0 << dot << int('f') << int('F');
         QTest::newRow("11 G") << 11 << "" << 0 << dot << int('G') << 0;
-        QTest::newRow("11 g") << 11 << "" << 0 << dot << int('g') << 0;
         QTest::newRow("11 seventh") << 11 << "ABCDEF" << 0 << dot << int('1') << 0;
         QTest::newRow("12 sixth") << 12 << "12345" << 0 << dot << int('6') << int('6');
         QTest::newRow("12 seventh") << 12 << "123456" << 0 << dot << int('7') << 0;
-        QTest::newRow("12 letter") << 12 << "" << 0 << dot << int('E') << 0;
         QTest::newRow("unknown kind") << 3 << "" << 0 << dot << int('1') << 0;
         QTest::newRow("unknown kind backspace") << 3 << "" << 0 << dot << 8 << 8;
     }
@@ -92,7 +79,6 @@ private slots:
         QTest::newRow("one") << 0xA5 << 1 << 0x4A;
         QTest::newRow("seven") << 0x03 << 7 << 0x80;
         QTest::newRow("eight") << 0xFF << 8 << 0;
-        QTest::newRow("many") << 0xFF << 31 << 0;
     }
 
     void shiftByteLeft() {
@@ -103,10 +89,9 @@ private slots:
     }
 
     void toBcd() {
-        QCOMPARE(int(ToBcd(0)), 0x00);
-        QCOMPARE(int(ToBcd(42)), 0x42);
-        QCOMPARE(int(ToBcd(99)), 0x99);
-        QCOMPARE(int(ToBcd(9)), 0x09);
+        const std::pair<int, int> cases[] = {{0, 0x00}, {9, 0x09}, {42, 0x42}, {99, 0x99}};
+        for (const auto& [value, bcd] : cases)
+            QCOMPARE(int(ToBcd(value)), bcd);
     }
 };
 

@@ -76,37 +76,26 @@ private slots:
         QVERIFY(!written);
     }
 
-    void isEnglish_data() {
+    // What the settings file may hold: only "True" is English; the port is the leading number.
+    void parsing_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("english");
-        QTest::newRow("True") << "True" << true;
-        QTest::newRow("true") << "true" << false;
-        QTest::newRow("False") << "False" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("True ") << "True " << false;
+        QTest::addColumn<int>("port");
+        QTest::newRow("True") << "True" << true << 1;
+        QTest::newRow("true") << "true" << false << 1;
+        QTest::newRow("True ") << "True " << false << 1;
+        QTest::newRow("empty") << "" << false << 1;
+        QTest::newRow("3abc") << "3abc" << false << 3;
+        QTest::newRow("leading blanks") << "  5" << false << 5;
+        QTest::newRow("too big") << "99999999999" << false << 1;
     }
 
-    void isEnglish() {
+    void parsing() {
         QFETCH(QString, text);
         QFETCH(bool, english);
+        QFETCH(int, port);
         QCOMPARE(SettingsStore::IsEnglishFrom(text), english);
-    }
-
-    void comPort_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("number");
-        QTest::newRow("3") << "3" << 3;
-        QTest::newRow("number then letters") << "12abc" << 12;
-        QTest::newRow("leading blanks") << "  5" << 5;
-        QTest::newRow("empty") << "" << 1;
-        QTest::newRow("letters") << "abc" << 1;
-        QTest::newRow("too big") << "99999999999" << 1;
-    }
-
-    void comPort() {
-        QFETCH(QString, text);
-        QFETCH(int, number);
-        QCOMPARE(SettingsStore::ComPortNumberFrom(text), number);
+        QCOMPARE(SettingsStore::ComPortNumberFrom(text), port);
     }
 };
 

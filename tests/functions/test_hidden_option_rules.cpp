@@ -2,187 +2,143 @@
 #include "functions_test_support.h"
 
 #include <QtTest>
+#include <functional>
 
 using namespace zr40;
 using namespace zr40::test;
+
+using H = HiddenOptionRules;
 
 class TestHiddenOptionRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void checkBytes() {
+    // Each control write, applied in order to one codeplug, and the image byte it leaves.
+    void controlWrites() {
+        struct Step {
+            const char* what;
+            std::function<void(Codeplug&)> apply;
+            int offset;
+            int value;
+        };
+        using F = H::FeatureBit;
+        // clang-format off
+        const Step steps[] = {
+            {"alert lock on (stored inverted)", [](Codeplug& cp) { H::SetAlertLock(cp, true); }, 296, 0},
+            {"alert lock off", [](Codeplug& cp) { H::SetAlertLock(cp, false); }, 296, 1},
+            {"reset allow", [](Codeplug& cp) { H::SetResetAllow(cp, true); }, 299, 1},
+            {"tail", [](Codeplug& cp) { H::SetTail(cp, true); }, 287, 1},
+            {"vox cancel on", [](Codeplug& cp) { H::SetVoxCancel(cp, true); }, 279, 1},
+            {"vox cancel off", [](Codeplug& cp) { H::SetVoxCancel(cp, false); }, 279, 0},
+            // Byte 303 starts as 0x0C: bits 2 and 3 belong to no control.
+            {"save", [](Codeplug& cp) { H::SetFeatureBit(cp, F(H::kBitSave), true); }, 303, 0x0D},
+            {"beep", [](Codeplug& cp) { H::SetFeatureBit(cp, F(H::kBitBeep), true); }, 303, 0x0F},
+            {"vox", [](Codeplug& cp) { H::SetFeatureBit(cp, F(H::kBitVox), true); }, 303, 0x1F},
+            {"scramble", [](Codeplug& cp) { H::SetFeatureBit(cp, F(H::kBitScramble), true); }, 303, 0x3F},
+            {"vox tone", [](Codeplug& cp) { H::SetFeatureBit(cp, F(H::kBitVoxTone), true); }, 303, 0x7F},
+            {"inf master", [](Codeplug& cp) { H::SetFeatureBit(cp, F(H::kBitInfMaster), true); }, 303, 0xFF},
+            {"save off", [](Codeplug& cp) { H::SetFeatureBit(cp, F(H::kBitSave), false); }, 303, 0xFE},
+            {"inf master off", [](Codeplug& cp) { H::SetFeatureBit(cp, F(H::kBitInfMaster), false); }, 303, 0x7E},
+            // Byte 310 starts as 0x07: roger is bit 5, the alarm method bits 7..6.
+            {"roger on", [](Codeplug& cp) { H::SetRoger(cp, true); }, 310, 0x27},
+            {"alarm 0", [](Codeplug& cp) { H::SetAlarmMethod(cp, 0); }, 310, 0x67},
+            {"alarm 1", [](Codeplug& cp) { H::SetAlarmMethod(cp, 1); }, 310, 0xA7},
+            {"alarm 2", [](Codeplug& cp) { H::SetAlarmMethod(cp, 2); }, 310, 0xE7},
+            {"alarm none selected", [](Codeplug& cp) { H::SetAlarmMethod(cp, -1); }, 310, 0xE7},
+            {"roger off", [](Codeplug& cp) { H::SetRoger(cp, false); }, 310, 0xC7},
+            {"call response", [](Codeplug& cp) { H::SetCallResponse(cp, 5); }, 275, 5},
+            {"mic reduction", [](Codeplug& cp) { H::SetMicReduction(cp, 2); }, 295, 2},
+            {"tot warning", [](Codeplug& cp) { H::SetTotWarning(cp, 10); }, 305, 10},
+            {"squelch", [](Codeplug& cp) { H::SetSquelch(cp, 9); }, 308, 9},
+            {"squelch none selected", [](Codeplug& cp) { H::SetSquelch(cp, -1); }, 308, 9},
+            {"inf bank 42 in BCD", [](Codeplug& cp) { H::EnterInfBank(cp, "42"); }, 311, 0x42},
+            {"inf bank 7", [](Codeplug& cp) { H::EnterInfBank(cp, "7"); }, 311, 0x07},
+            {"inf model 987 high", [](Codeplug& cp) { H::EnterInfModel(cp, "987"); }, 312, 0x09},
+            {"inf model 987 low", [](Codeplug&) {}, 313, 0x87},
+            {"inf model 15 high", [](Codeplug& cp) { H::EnterInfModel(cp, "15"); }, 312, 0x00},
+            {"inf model 15 low", [](Codeplug&) {}, 313, 0x15},
+            {"inf model empty", [](Codeplug& cp) { H::EnterInfModel(cp, ""); }, 313, 0x00},
+        };
+        // clang-format on
         Codeplug cp = NewCodeplug();
-        HiddenOptionRules::SetAlertLock(cp, true);
-        QCOMPARE(cp.RadioImage[296], 0);
-        HiddenOptionRules::SetAlertLock(cp, false);
-        QCOMPARE(cp.RadioImage[296], 1);
-        HiddenOptionRules::SetResetAllow(cp, true);
-        QCOMPARE(cp.RadioImage[299], 1);
-        HiddenOptionRules::SetTail(cp, true);
-        QCOMPARE(cp.RadioImage[287], 1);
-        HiddenOptionRules::SetVoxCancel(cp, true);
-        QCOMPARE(cp.RadioImage[279], 1);
-        HiddenOptionRules::SetVoxCancel(cp, false);
-        QCOMPARE(cp.RadioImage[279], 0);
+        cp.RadioImage[303] = 0x0C;
+        cp.RadioImage[310] = 0x07;
+        for (const Step& step : steps) {
+            step.apply(cp);
+            QVERIFY2(int(cp.RadioImage[step.offset]) == step.value, step.what);
+        }
+        QCOMPARE(H::EnterInfBank(cp, "42").text, "42");
     }
 
     void extensionMovesTheTxTopOnly400Models() {
         Codeplug cp = NewCodeplug();
-        HiddenOptionRules::SetExtension(cp, true);
+        H::SetExtension(cp, true);
         QCOMPARE(cp.RadioImage[300], 1);
         QCOMPARE(cp.BandUpperTx, 520);
-        HiddenOptionRules::SetExtension(cp, false);
+        H::SetExtension(cp, false);
         QCOMPARE(cp.RadioImage[300], 0);
         QCOMPARE(cp.BandUpperTx, 480);
         cp.BandLower = 136;
         cp.BandUpperTx = 174;
-        HiddenOptionRules::SetExtension(cp, true);
+        H::SetExtension(cp, true);
         QCOMPARE(cp.RadioImage[300], 1);
         QCOMPARE(cp.BandUpperTx, 174);
     }
 
-    void featureBits_data() {
-        QTest::addColumn<int>("bit");
-        QTest::addColumn<int>("mask");
-        QTest::newRow("save") << int(HiddenOptionRules::kBitSave) << 0x01;
-        QTest::newRow("beep") << int(HiddenOptionRules::kBitBeep) << 0x02;
-        QTest::newRow("vox") << int(HiddenOptionRules::kBitVox) << 0x10;
-        QTest::newRow("scramble") << int(HiddenOptionRules::kBitScramble) << 0x20;
-        QTest::newRow("vox tone") << int(HiddenOptionRules::kBitVoxTone) << 0x40;
-        QTest::newRow("inf master") << int(HiddenOptionRules::kBitInfMaster) << 0x80;
-    }
-    void featureBits() {
-        QFETCH(int, bit);
-        QFETCH(int, mask);
+    void idleTimeAndSleepLists() {
+        const Long values[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 20, 25, 30};
+        for (int p = 0; p <= 18; ++p) {
+            QCOMPARE(H::IdleTimeValue(p), values[p]);
+            QCOMPARE(H::IdleTimeIndex(values[p]), p);
+        }
+        QCOMPARE(H::IdleTimeIndex(100), 0);
+        QCOMPARE(H::IdleTimeIndex(-1), 0);
         Codeplug cp = NewCodeplug();
-        cp.RadioImage[303] = 0x0C; // bits 2 and 3 belong to nobody here
-        const auto feature = static_cast<HiddenOptionRules::FeatureBit>(bit);
-        HiddenOptionRules::SetFeatureBit(cp, feature, true);
-        QCOMPARE(int(cp.RadioImage[303]), 0x0C | mask);
-        HiddenOptionRules::SetFeatureBit(cp, feature, false);
-        QCOMPARE(int(cp.RadioImage[303]), 0x0C);
-    }
-
-    void rogerAndAlarmShareByte310() {
-        Codeplug cp = NewCodeplug();
-        cp.RadioImage[310] = 0x07;
-        HiddenOptionRules::SetRoger(cp, true);
-        QCOMPARE(int(cp.RadioImage[310]), 0x27);
-        HiddenOptionRules::SetAlarmMethod(cp, 0);
-        QCOMPARE(int(cp.RadioImage[310]), 0x67);
-        HiddenOptionRules::SetAlarmMethod(cp, 1);
-        QCOMPARE(int(cp.RadioImage[310]), 0xA7);
-        HiddenOptionRules::SetAlarmMethod(cp, 2);
-        QCOMPARE(int(cp.RadioImage[310]), 0xE7);
-        HiddenOptionRules::SetAlarmMethod(cp, -1);
-        QCOMPARE(int(cp.RadioImage[310]), 0xE7);
-        HiddenOptionRules::SetRoger(cp, false);
-        QCOMPARE(int(cp.RadioImage[310]), 0xC7);
-    }
-
-    void listBytes() {
-        Codeplug cp = NewCodeplug();
-        HiddenOptionRules::SetCallResponse(cp, 5);
-        HiddenOptionRules::SetMicReduction(cp, 2);
-        HiddenOptionRules::SetTotWarning(cp, 10);
-        HiddenOptionRules::SetSquelch(cp, 9);
-        QCOMPARE(cp.RadioImage[275], 5);
-        QCOMPARE(cp.RadioImage[295], 2);
-        QCOMPARE(cp.RadioImage[305], 10);
-        QCOMPARE(cp.RadioImage[308], 9);
-        HiddenOptionRules::SetSquelch(cp, -1);
-        QCOMPARE(cp.RadioImage[308], 9);
-    }
-
-    void infraredNumbersInPackedDecimal() {
-        Codeplug cp = NewCodeplug();
-        NumberEntry entry = HiddenOptionRules::EnterInfBank(cp, "42");
-        QCOMPARE(cp.RadioImage[311], 0x42);
-        QCOMPARE(entry.text, "42");
-        HiddenOptionRules::EnterInfBank(cp, "7");
-        QCOMPARE(cp.RadioImage[311], 0x07);
-        entry = HiddenOptionRules::EnterInfModel(cp, "987");
-        QCOMPARE(cp.RadioImage[312], 0x09);
-        QCOMPARE(cp.RadioImage[313], 0x87);
-        HiddenOptionRules::EnterInfModel(cp, "15");
-        QCOMPARE(cp.RadioImage[312], 0x00);
-        QCOMPARE(cp.RadioImage[313], 0x15);
-        HiddenOptionRules::EnterInfModel(cp, "");
-        QCOMPARE(cp.RadioImage[313], 0x00);
-    }
-
-    void idleTimeCoding() {
-        for (int p = 0; p <= 15; ++p)
-            QCOMPARE(HiddenOptionRules::IdleTimeValue(p), p);
-        QCOMPARE(HiddenOptionRules::IdleTimeValue(16), 20);
-        QCOMPARE(HiddenOptionRules::IdleTimeValue(17), 25);
-        QCOMPARE(HiddenOptionRules::IdleTimeValue(18), 30);
-        for (int p = 0; p <= 18; ++p)
-            QCOMPARE(HiddenOptionRules::IdleTimeIndex(HiddenOptionRules::IdleTimeValue(p)), p);
-        QCOMPARE(HiddenOptionRules::IdleTimeIndex(100), 0);
-        QCOMPARE(HiddenOptionRules::IdleTimeIndex(-1), 0);
-        Codeplug cp = NewCodeplug();
-        HiddenOptionRules::SetIdleTime(cp, 3, 17);
+        H::SetIdleTime(cp, 3, 17);
+        H::SetIdleTime(cp, 3, -1); // nothing selected
         QCOMPARE(cp.IdleTime[3], 25);
-        HiddenOptionRules::SetIdleTime(cp, 3, -1); // nothing selected
-        QCOMPARE(cp.IdleTime[3], 25);
-    }
-
-    void sleepPointList() {
-        Codeplug cp = NewCodeplug();
-        HiddenOptionRules::SetSleepPointSeconds(cp, 999);
-        QCOMPARE(cp.SleepPoint[0], 49950);
-        HiddenOptionRules::SetSleepPointSeconds(cp, -1);
+        H::SetSleepPointSeconds(cp, 999);
+        H::SetSleepPointSeconds(cp, -1);
         QCOMPARE(cp.SleepPoint[0], 49950);
     }
 
-    void secondsFields_data() {
+    void numberFields_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("sleepShown");
         QTest::addColumn<QString>("intervalShown");
-        QTest::newRow("10 s") << "10" << 500 << "10"
-                              << "10";
-        QTest::newRow("999 s") << "999" << 49950 << "999"
-                               << "999";
-        QTest::newRow("1000 s") << "1000" << 49950 << "999"
-                                << "999";
+        QTest::addColumn<int>("volts");
+        QTest::newRow("10") << "10" << 500 << "10"
+                            << "10" << 10;
+        QTest::newRow("999") << "999" << 49950 << "999"
+                             << "999" << 999;
+        QTest::newRow("1000") << "1000" << 49950 << "999"
+                              << "999" << 1000;
+        QTest::newRow("10001") << "10001" << 49950 << "999"
+                               << "999" << 10000;
         QTest::newRow("empty") << "" << 0 << "0"
-                               << "";
+                               << "" << 0;
         QTest::newRow("unreadable") << "1x" << 49950 << "999"
-                                    << "999";
-    }
-    void secondsFields() {
-        QFETCH(QString, typed);
-        QFETCH(int, stored);
-        QFETCH(QString, sleepShown);
-        QFETCH(QString, intervalShown);
-        Codeplug cp = NewCodeplug();
-        NumberEntry entry = HiddenOptionRules::EnterSleepPoint(cp, 2, typed);
-        QCOMPARE(cp.SleepPoint[2], stored);
-        QCOMPARE(entry.text, sleepShown);
-        entry = HiddenOptionRules::EnterWarningInterval(cp, 7, typed);
-        QCOMPARE(cp.VoltageWarningInterval[7], stored);
-        QCOMPARE(entry.text, intervalShown);
+                                    << "999" << -1;
     }
 
-    void voltageFields_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("7400") << "7400" << 7400;
-        QTest::newRow("10000") << "10000" << 10000;
-        QTest::newRow("10001") << "10001" << 10000;
-        QTest::newRow("999999") << "999999" << 10000;
-        QTest::newRow("empty") << "" << 0;
-    }
-    void voltageFields() {
+    void numberFields() {
         QFETCH(QString, typed);
-        QFETCH(int, stored);
+        QFETCH(int, seconds);
+        QFETCH(QString, sleepShown);
+        QFETCH(QString, intervalShown);
+        QFETCH(int, volts);
         Codeplug cp = NewCodeplug();
-        HiddenOptionRules::EnterVoltageLower(cp, 0, typed);
-        HiddenOptionRules::EnterVoltageUpper(cp, 7, typed);
-        QCOMPARE(cp.VoltageLower[0], stored);
-        QCOMPARE(cp.VoltageUpper[7], stored);
+        QCOMPARE(H::EnterSleepPoint(cp, 2, typed).text, sleepShown);
+        QCOMPARE(cp.SleepPoint[2], seconds);
+        QCOMPARE(H::EnterWarningInterval(cp, 7, typed).text, intervalShown);
+        QCOMPARE(cp.VoltageWarningInterval[7], seconds);
+        if (volts < 0)
+            return;
+        H::EnterVoltageLower(cp, 0, typed);
+        H::EnterVoltageUpper(cp, 7, typed);
+        QCOMPARE(cp.VoltageLower[0], volts);
+        QCOMPARE(cp.VoltageUpper[7], volts);
     }
 };
 

