@@ -1,6 +1,9 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "shell/ui_seam.h"
+
+#include <QKeyEvent>
 
 #include <QWidget>
 
@@ -30,6 +33,18 @@ public:
     virtual void FreshData() {}
 
     Codeplug& codeplug() const { return codeplug_; }
+
+    // Opens the page's help topic in the current language (F1).
+    void ShowHelp() { UiSeam::Instance().ShowHelpTopic(this, HelpTopic(), codeplug_.IsEnglish); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_F1) {
+            ShowHelp();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
 
 signals:
     // The page changed the codeplug (the main window marks unsaved changes).

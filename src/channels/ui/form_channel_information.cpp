@@ -557,10 +557,6 @@ void FormChannelInformation::Timer1_Timer() {
     cp.ChannelDataChanged = false;
 }
 
-void FormChannelInformation::ShowHelp() {
-    UiSeam::Instance().ShowHelpTopic(this, HelpTopic(), codeplug().IsEnglish);
-}
-
 void FormChannelInformation::ShiftF3() {
     Codeplug& cp = codeplug();
     if (CurrentRow() < 1 || CurrentColumn() < 1)
@@ -619,14 +615,6 @@ bool FormChannelInformation::EditorKeyPress(QKeyEvent* event) {
         return true;
     }
     return false;
-}
-
-void FormChannelInformation::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
-        return;
-    }
-    ConfigPage::keyPressEvent(event);
 }
 
 bool FormChannelInformation::eventFilter(QObject* watched, QEvent* event) {

@@ -49,7 +49,6 @@ public:
     void CellClick(int row, int column);
     // The 500 ms poll: reloads the grid when another editor changed channel data.
     void Timer1_Timer();
-    void ShowHelp();
 
     // The size the radio maker's layout gives the page, widened to fit the columns.
     QSize sizeHint() const override;
@@ -74,7 +73,6 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -215,10 +215,6 @@ void FormRxList::CloseEditor() {
     text1_->hide();
 }
 
-void FormRxList::ShowHelp() {
-    UiSeam::Instance().ShowHelpTopic(this, HelpTopic(), codeplug().IsEnglish);
-}
-
 bool FormRxList::GridKeyPress(QKeyEvent* event) {
     const int row = grid_->currentRow() + 1;
     if (row < 1)
@@ -256,14 +252,6 @@ bool FormRxList::EditorKeyPress(QKeyEvent* event) {
         return true;
     }
     return false;
-}
-
-void FormRxList::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
-        return;
-    }
-    ConfigPage::keyPressEvent(event);
 }
 
 bool FormRxList::eventFilter(QObject* watched, QEvent* event) {

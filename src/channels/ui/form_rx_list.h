@@ -33,7 +33,6 @@ public:
     // A click on entry row 1..8 (column 1 is the ID; column 0 the entry number).
     void CellClick(int row, int column);
     void ComboRxList_Click(int index);
-    void ShowHelp();
 
     int CurrentList() const { return currentList_; }
     QString CellText(int row) const;
@@ -43,7 +42,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -397,18 +397,6 @@ void FormOption::CommitHiddenText(KeyFilterEdit* box) {
     Stored();
 }
 
-void FormOption::ShowHelp() {
-    UiSeam::Instance().ShowHelpTopic(this, HelpTopic(), codeplug().IsEnglish);
-}
-
-void FormOption::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
-        return;
-    }
-    ConfigPage::keyPressEvent(event);
-}
-
 bool FormOption::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == textLocalID_ &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {

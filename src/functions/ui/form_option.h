@@ -42,7 +42,6 @@ public:
 
     // Loads every control from the codeplug, repairing stored values out of range.
     void AnalyseOption();
-    void ShowHelp();
 
     // Handlers, as the controls call them.
     void TextLocalID_Commit();
@@ -55,7 +54,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildVisibleControls();
