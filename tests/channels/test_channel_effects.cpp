@@ -235,22 +235,18 @@ private slots:
         QCOMPARE(edit.cells.value(kGridColumnEncode), "None");
     }
 
-    void gridTypeBackToAnalogShowsKeptTones() {
+    // Channels as loaded from files: tones kept while digital, old analog type code 0.
+    void gridTypeOnLoadedChannels() {
         Codeplug cp = Used(440000000, 0);
         cp.ChannelType[0] = 2;
-        cp.RxCtcss[0] = 885; // from a file
-        const GridEdit edit = ChannelEffects::GridTypeChange(cp, 0, 0, English());
+        cp.RxCtcss[0] = 885;
+        GridEdit edit = ChannelEffects::GridTypeChange(cp, 0, 0, English());
         QCOMPARE(cp.RxCtcss[0], 885);
         QCOMPARE(edit.cells.value(kGridColumnDecode), "88.5");
         QVERIFY(edit.cells.value(kGridColumnEncode, "x").isEmpty()); // no transmit side shown
-    }
-
-    void gridSameTypeChangesNothingElse() {
-        Codeplug cp = Used();
-        cp.ChannelType[0] = 0; // analog as loaded from an old file
+        cp.ChannelType[0] = 0;
         cp.ChannelSpace[0] = 12500;
-        cp.RxCtcss[0] = 885;
-        const GridEdit edit = ChannelEffects::GridTypeChange(cp, 0, 0, English());
+        edit = ChannelEffects::GridTypeChange(cp, 0, 0, English());
         QCOMPARE(cp.ChannelType[0], 1);
         QCOMPARE(cp.ChannelSpace[0], 12500);
         QCOMPARE(cp.RxCtcss[0], 885);

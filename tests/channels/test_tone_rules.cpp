@@ -16,14 +16,11 @@ private slots:
         QTest::addColumn<int>("ctcss");
         QTest::addColumn<int>("dcs");
         QTest::addColumn<QString>("text");
-        QTest::newRow("67.0") << 670 << -1 << "67.0";
-        QTest::newRow("100.0") << 1000 << -1 << "100.0";
         QTest::newRow("254.3 is the top") << 2543 << -1 << "254.3";
         QTest::newRow("2544 is no tone") << 2544 << -1 << "None";
         QTest::newRow("669 is no tone") << 669 << -1 << "None";
         QTest::newRow("ctcss wins over dcs") << 885 << 0x763813 << "88.5";
         QTest::newRow("D023I") << -1 << 0x763813 << "D023I";
-        QTest::newRow("D023N") << -1 << 0x89C7EC << "D023N";
         QTest::newRow("dcs -1") << -1 << -1 << "None";
         QTest::newRow("no marker bits") << -1 << 0x123 << "None";
     }

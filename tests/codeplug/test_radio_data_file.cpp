@@ -99,53 +99,35 @@ private slots:
     void parseGivesBackEveryValue() {
         const Codeplug source = Distinct();
         Codeplug loaded;
-        QVERIFY(RadioDataFile::Parse(RadioDataFile::Serialize(source), loaded).ok());
+        loaded.BandLower = 400; // state outside the file stays as it was
+        loaded.RadioImage[441] = '3';
+        loaded.PasswordBlock[0] = '7';
+        loaded.FileName = QStringLiteral("keep.rdat");
+        // Bytes after the end are ignored.
+        QVERIFY(RadioDataFile::Parse(RadioDataFile::Serialize(source) + "tail", loaded).ok());
         QVERIFY(loaded.SameRadioData(source));
         QCOMPARE(loaded.TunePointCount, source.TunePointCount);
         QCOMPARE(loaded.HeaderCount3, source.HeaderCount3);
-        Codeplug longer; // bytes after the end are ignored
-        QVERIFY(RadioDataFile::Parse(RadioDataFile::Serialize(source) + "tail", longer).ok());
-        QVERIFY(longer.SameRadioData(source));
+        QCOMPARE(loaded.BandLower, 400);
+        QCOMPARE(loaded.RadioImage[441], '3');
+        QCOMPARE(loaded.PasswordBlock[0], '7');
+        QCOMPARE(loaded.FileName, QStringLiteral("keep.rdat"));
     }
 
-    void parseLeavesNonFileStateAlone() {
-        Codeplug cp;
-        cp.BandLower = 400;
-        cp.RadioImage[441] = '3';
-        cp.PasswordBlock[0] = '7';
-        cp.FileName = QStringLiteral("keep.rdat");
-        QVERIFY(RadioDataFile::Parse(RadioDataFile::Serialize(Distinct()), cp).ok());
-        QCOMPARE(cp.BandLower, 400);
-        QCOMPARE(cp.RadioImage[441], '3');
-        QCOMPARE(cp.PasswordBlock[0], '7');
-        QCOMPARE(cp.FileName, QStringLiteral("keep.rdat"));
-    }
-
-    void keyLengthsRecomputed_data() {
-        QTest::addColumn<QList<quint32>>("words");
-        QTest::addColumn<int>("length");
-        QTest::newRow("first two digits") << QList<quint32>{0x12000000u, 0, 0, 0} << 2;
-        QTest::newRow("all zero") << QList<quint32>{0, 0, 0, 0} << 0;
-        QTest::newRow("digits 17-20") << QList<quint32>{0, 0, 0x12340000u, 0} << 20;
-        QTest::newRow("top bit") << QList<quint32>{0x80000000u, 0, 0, 0} << 1;
-        QTest::newRow("last word top") << QList<quint32>{0, 0, 0, 0xF0000000u} << 25;
-    }
-
+    // Key lengths come from the key words, whatever the file holds.
     void keyLengthsRecomputed() {
-        QFETCH(QList<quint32>, words);
-        QFETCH(int, length);
         Codeplug source;
         source.ApplyNewDefaults();
-        const Codeplug::KeyWords key{Long(words[0]), Long(words[1]), Long(words[2]),
-                                     Long(words[3])};
-        source.SetRxKeyWords(5, key);
-        source.SetTxKeyWords(6, key);
-        source.RxKeyLength[5] = 17; // whatever the file holds is replaced
+        source.SetRxKeyWords(5, {0, 0, 0, static_cast<Long>(0xF0000000u)});
+        source.SetTxKeyWords(6, {static_cast<Long>(0x80000000u), 0, 0, 0});
+        source.RxKeyLength[5] = 17;
         source.TxKeyLength[6] = 31;
+        source.RxKeyLength[7] = 9; // all-zero key
         Codeplug loaded;
         QVERIFY(RadioDataFile::Parse(RadioDataFile::Serialize(source), loaded).ok());
-        QCOMPARE(loaded.RxKeyLength[5], length);
-        QCOMPARE(loaded.TxKeyLength[6], length);
+        QCOMPARE(loaded.RxKeyLength[5], 25);
+        QCOMPARE(loaded.TxKeyLength[6], 1);
+        QCOMPARE(loaded.RxKeyLength[7], 0);
     }
 
     // Only "ZR40 Ver" counts: the last eight header bytes may hold anything.

@@ -47,12 +47,8 @@ private slots:
         QVERIFY(cp.IsEnglish);
         QCOMPARE(cp.ComPortNumber, 3);
         QVERIFY(QFile::exists(configHome.filePath(QStringLiteral("NQ/ZR40.ini"))));
-    }
-
-    void deviceNameKept() {
-        SettingsStore store;
+        // A device name is kept as it is; a COM name also gives its number.
         QVERIFY(store.WriteText(QStringLiteral("ComPort"), QStringLiteral("/dev/ttyUSB0")));
-        Codeplug cp;
         store.Load(cp);
         QCOMPARE(cp.ComPortName, QStringLiteral("/dev/ttyUSB0"));
         QCOMPARE(cp.ComPortNumber, 1);

@@ -36,25 +36,6 @@ private slots:
         QVERIFY(cp.SameRadioData(before)); // nothing else is touched
     }
 
-    void localIdRepair_data() {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("after");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("ok") << 0xABC << 0xABC << "ABC";
-        QTest::newRow("top") << 0x7FFFFF << 0x7FFFFF << "7FFFFF";
-        QTest::newRow("too large") << 0x800000 << 0 << "0";
-        QTest::newRow("negative") << -1 << 0 << "0";
-    }
-    void localIdRepair() {
-        QFETCH(int, stored);
-        QFETCH(int, after);
-        QFETCH(QString, shown);
-        Codeplug cp = NewCodeplug();
-        cp.LocalID = stored;
-        QCOMPARE(OptionRules::AnalyseOption(cp).localIdText, shown);
-        QCOMPARE(cp.LocalID, after);
-    }
-
     void enterLocalId_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("value");
@@ -91,39 +72,42 @@ private slots:
         QCOMPARE(OptionRules::TotValue(40), 600);
     }
 
-    void voxLevelRepair() {
-        Codeplug cp = NewCodeplug();
-        cp.VoxLevel = 11;
-        QCOMPARE(OptionRules::AnalyseOption(cp).voxLevel, 0);
-        QCOMPARE(cp.VoxLevel, 0);
-        cp.VoxLevel = 10;
-        QCOMPARE(OptionRules::AnalyseOption(cp).voxLevel, 10);
-        cp.VoxLevel = -1;
-        OptionRules::AnalyseOption(cp);
-        QCOMPARE(cp.VoxLevel, 0);
-    }
-
-    void voxDelay_data() {
+    // A value out of range is repaired when loaded; what is shown stands for what is stored.
+    void repairs_data() {
+        QTest::addColumn<int>("field");
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("after");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("150 shows 3.0") << 150 << 150 << "3.0";
-        QTest::newRow("5 shows 0.1") << 5 << 5 << "0.1";
-        QTest::newRow("52 shows 1.0") << 52 << 52 << "1.0";
-        QTest::newRow("4 is repaired to 1.0") << 4 << 50 << "1.0";
-        QTest::newRow("151 is repaired to 1.0") << 151 << 50 << "1.0";
+        QTest::newRow("local id ok") << 0 << 0xABC << 0xABC << "ABC";
+        QTest::newRow("local id top") << 0 << 0x7FFFFF << 0x7FFFFF << "7FFFFF";
+        QTest::newRow("local id too large") << 0 << 0x800000 << 0 << "0";
+        QTest::newRow("local id negative") << 0 << -1 << 0 << "0";
+        QTest::newRow("vox level 10") << 1 << 10 << 10 << "10";
+        QTest::newRow("vox level 11") << 1 << 11 << 0 << "Off";
+        QTest::newRow("vox level -1") << 1 << -1 << 0 << "Off";
+        QTest::newRow("vox delay 150 shows 3.0") << 2 << 150 << 150 << "3.0";
+        QTest::newRow("vox delay 5 shows 0.1") << 2 << 5 << 5 << "0.1";
+        QTest::newRow("vox delay 52 shows 1.0") << 2 << 52 << 52 << "1.0";
+        QTest::newRow("vox delay 4 repaired to 1.0") << 2 << 4 << 50 << "1.0";
+        QTest::newRow("vox delay 151 repaired to 1.0") << 2 << 151 << 50 << "1.0";
     }
-    void voxDelay() {
+
+    void repairs() {
+        QFETCH(int, field);
         QFETCH(int, stored);
         QFETCH(int, after);
         QFETCH(QString, shown);
         Codeplug cp = NewCodeplug();
-        cp.VoxDelay = stored;
+        Long* const values[] = {&cp.LocalID, &cp.VoxLevel, &cp.VoxDelay};
+        *values[field] = stored;
         const OptionView view = OptionRules::AnalyseOption(cp);
-        QCOMPARE(cp.VoxDelay, after);
-        QCOMPARE(OptionTexts::Items("ComboVoxDelay", English()).value(view.voxDelay), shown);
-        // The item shown stands for the value stored.
-        QCOMPARE(OptionRules::VoxDelayValue(view.voxDelay), after - after % 5);
+        QCOMPARE(*values[field], after);
+        const QString texts[] = {
+            view.localIdText, OptionTexts::Items("ComboVoxLevel", English()).value(view.voxLevel),
+            OptionTexts::Items("ComboVoxDelay", English()).value(view.voxDelay)};
+        QCOMPARE(texts[field], shown);
+        if (field == 2)
+            QCOMPARE(OptionRules::VoxDelayValue(view.voxDelay), after - after % 5);
     }
 
     void voxDelayWrites() {
