@@ -87,12 +87,6 @@ private slots:
         QFETCH(int, expected);
         QCOMPARE(int(ShiftByteLeft(value, count)), expected);
     }
-
-    void toBcd() {
-        const std::pair<int, int> cases[] = {{0, 0x00}, {9, 0x09}, {42, 0x42}, {99, 0x99}};
-        for (const auto& [value, bcd] : cases)
-            QCOMPARE(int(ToBcd(value)), bcd);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestKeyFilter)
