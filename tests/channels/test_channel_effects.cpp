@@ -45,47 +45,51 @@ class TestChannelEffects : public QObject {
     Q_OBJECT
 
 private slots:
-    void gridNewChannelSetsOnlyTheAnalogDefaults() {
-        Codeplug cp = WithUsedEmptyChannel();
-        const GridEdit edit = ChannelEffects::GridReceiveEntry(cp, 2, "435.025", English());
-        QCOMPARE(edit.cellText, "435.02500");
-        QVERIFY(!edit.outOfRange);
-        QCOMPARE(cp.RxFreq[2], 435025000);
-        QCOMPARE(cp.RxColor[2], 4);
-        QCOMPARE(cp.ChannelType[2], 1);
-        QCOMPARE(cp.TxPower[2], 1);
-        QCOMPARE(cp.RxCtcss[2], -1);
-        QCOMPARE(cp.TxDcs[2], -1);
-        // The grid leaves everything else as it was.
-        QCOMPARE(cp.SqlLevel[2], 9);
-        QCOMPARE(cp.TxAuthority[2], 0);
-        QCOMPARE(cp.CallTypeTxID[2], 0x800123);
-        QCOMPARE(edit.cells.value(kGridColumnDecode), "None");
-        QCOMPARE(edit.cells.value(kGridColumnEncode), "None");
-        QCOMPARE(edit.cells.value(kGridColumnPower), "High");
-        QCOMPARE(edit.cells.value(kGridColumnType), "Analog CH");
-        QVERIFY(edit.shadingChanged);
-        QVERIFY(!edit.digital);
-        Codeplug zh = WithUsedEmptyChannel();
-        const GridEdit chinese = ChannelEffects::GridReceiveEntry(zh, 2, "435", Chinese());
-        QCOMPARE(chinese.cells.value(kGridColumnType), QString::fromUtf8("模拟信道"));
-        QCOMPARE(chinese.cells.value(kGridColumnPower), QString::fromUtf8("高"));
-        QCOMPARE(chinese.cells.value(kGridColumnDecode), QString::fromUtf8("无"));
+    // A frequency typed into an empty channel: the grid sets only the analog defaults and leaves
+    // the rest as it was, the dialog resets the whole channel.
+    void newChannel_data() {
+        QTest::addColumn<bool>("dialog");
+        QTest::addColumn<int>("sql");
+        QTest::addColumn<int>("authority");
+        QTest::addColumn<int>("callId");
+        QTest::newRow("grid") << false << 9 << 0 << 0x800123;
+        QTest::newRow("dialog") << true << 5 << 2 << 0;
     }
 
-    void dialogNewChannelResetsEverything() {
+    void newChannel() {
+        QFETCH(bool, dialog);
+        QFETCH(int, sql);
+        QFETCH(int, authority);
+        QFETCH(int, callId);
         Codeplug cp = WithUsedEmptyChannel();
-        const DialogEdit edit = ChannelEffects::DialogReceiveEntry(cp, 2, "435.025", English());
-        QVERIFY(!edit.outOfRange);
+        if (dialog) {
+            QVERIFY(!ChannelEffects::DialogReceiveEntry(cp, 2, "435.025", English()).outOfRange);
+        } else {
+            const GridEdit edit = ChannelEffects::GridReceiveEntry(cp, 2, "435.025", English());
+            QCOMPARE(edit.cellText, "435.02500");
+            QVERIFY(!edit.outOfRange);
+            QCOMPARE(edit.cells.value(kGridColumnDecode), "None");
+            QCOMPARE(edit.cells.value(kGridColumnEncode), "None");
+            QCOMPARE(edit.cells.value(kGridColumnPower), "High");
+            QCOMPARE(edit.cells.value(kGridColumnType), "Analog CH");
+            QVERIFY(edit.shadingChanged && !edit.digital);
+            Codeplug zh = WithUsedEmptyChannel();
+            const GridEdit chinese = ChannelEffects::GridReceiveEntry(zh, 2, "435", Chinese());
+            QCOMPARE(chinese.cells.value(kGridColumnType), QString::fromUtf8("模拟信道"));
+            QCOMPARE(chinese.cells.value(kGridColumnPower), QString::fromUtf8("高"));
+            QCOMPARE(chinese.cells.value(kGridColumnDecode), QString::fromUtf8("无"));
+        }
         QCOMPARE(cp.RxFreq[2], 435025000);
         QCOMPARE(cp.TxFreq[2], 435025000);
         QCOMPARE(cp.RxColor[2], 4);
         QCOMPARE(cp.TxColor[2], 4);
         QCOMPARE(cp.ChannelType[2], 1);
-        QCOMPARE(cp.SqlLevel[2], 5);
-        QCOMPARE(cp.TxAuthority[2], 2);
-        QCOMPARE(cp.CallTypeTxID[2], 0);
+        QCOMPARE(cp.TxPower[2], 1);
         QCOMPARE(cp.RxCtcss[2], -1);
+        QCOMPARE(cp.TxDcs[2], -1);
+        QCOMPARE(cp.SqlLevel[2], sql);
+        QCOMPARE(cp.TxAuthority[2], authority);
+        QCOMPARE(cp.CallTypeTxID[2], callId);
     }
 
     // Receive typed into an empty channel: Tx follows, held to the Tx band (470 here).
