@@ -47,18 +47,21 @@ QStringList order(bool write, int tunePoints, int channels, int lists, bool tune
     return codes;
 }
 
+// The radio's tune blocks equal the codeplug's.
+void compareTune(const LinkHarness& h, int tunePoints) {
+    QCOMPARE(h.radio.Block(B::TuneHeader, 0), MemoryMap::Payload(h.codeplug, B::TuneHeader, 0));
+    for (int i = 0; i < tunePoints; ++i)
+        QCOMPARE(h.radio.Block(B::TunePoint, i), MemoryMap::Payload(h.codeplug, B::TunePoint, i));
+}
+
 // The radio's memory equals what the codeplug sends, block by block, value by value.
-void compareRadioWith(const LinkHarness& h, Long password, int tunePoints) {
+void compareRadioWith(const LinkHarness& h, Long password) {
     QCOMPARE(h.radio.Block(B::Settings, 0),
              MemoryMap::Payload(h.codeplug, B::Settings, 0, password));
     for (int n = 0; n < Codeplug::kChannels; ++n)
         QCOMPARE(h.radio.Block(B::Channel, n), MemoryMap::Payload(h.codeplug, B::Channel, n));
     for (int l = 0; l < Codeplug::kRxLists; ++l)
         QCOMPARE(h.radio.Block(B::RxList, l), MemoryMap::Payload(h.codeplug, B::RxList, l));
-    if (tunePoints > 0)
-        QCOMPARE(h.radio.Block(B::TuneHeader, 0), MemoryMap::Payload(h.codeplug, B::TuneHeader, 0));
-    for (int i = 0; i < tunePoints; ++i)
-        QCOMPARE(h.radio.Block(B::TunePoint, i), MemoryMap::Payload(h.codeplug, B::TunePoint, i));
 }
 } // namespace
 
@@ -117,7 +120,7 @@ private slots:
         QCOMPARE(r.outcome, kOk);
         QCOMPARE(r.message, QStringLiteral("Write Data OK"));
         QCOMPARE(h.RequestCodes(), order(true, 0, 32, 8, false));
-        compareRadioWith(h, 77, 0);
+        compareRadioWith(h, 77);
         QCOMPARE(h.radio.Block(B::Channel, 5)[25], 0); // the quiet level goes out as 0
         QCOMPARE(h.radio.Password(), 77);
         QCOMPARE(h.radio.EndOfWriteCount(), 1);
@@ -319,20 +322,6 @@ private slots:
             QCOMPARE(h.questions.front(), QStringLiteral("Check connection!Retry or cancel?"));
     }
 
-    void cancelAtQuestionThenReadAgain() {
-        LinkHarness h;
-        h.radio.Faults().silentRequests = 11;
-        h.answerRetry = false;
-        QVERIFY(h.engine.StartRead(QString()));
-        QCOMPARE(h.Run().outcome, LinkResult::Outcome::Cancelled);
-        QCOMPARE(h.portCloses, 1);
-        QVERIFY(!h.codeplug.LinkSucceeded);
-        QVERIFY(!h.engine.Running());
-        QVERIFY(h.engine.StartRead(QString()));
-        QCOMPARE(h.Run().outcome, kOk);
-        QVERIFY(h.codeplug.LinkSucceeded);
-    }
-
     void goodReplyDoesNotResetCount() {
         LinkHarness h;
         h.radio.Faults().silentRequests = 5;
@@ -400,80 +389,85 @@ private slots:
         }
     }
 
-    void tuneRead() {
-        LinkHarness h;
-        fillRadio(h, 13);
-        h.radio.SetHeaderCounts(12, 32, 8);
-        QVERIFY(h.engine.StartRead(QString(), true));
-        QCOMPARE(h.Run().outcome, kOk);
-        QCOMPARE(h.RequestCodes(), order(false, 12, 32, 8, true));
-        QCOMPARE(h.codeplug.TunePointCount, 12);
-        for (int i = 0; i < 12; ++i)
-            QCOMPARE(MemoryMap::Payload(h.codeplug, B::TunePoint, i),
-                     h.radio.Block(B::TunePoint, i));
-        QCOMPARE(MemoryMap::Payload(h.codeplug, B::TuneHeader, 0), h.radio.Block(B::TuneHeader, 0));
-        QVERIFY(h.codeplug.TuneFreq[12] != h.radio.Block(B::TunePoint, 12)[0]);
-        // 1 + 12 more blocks than a plain read; after the start, tune header, points 0 and 1.
-        QCOMPARE(h.progress[3].first, 2.0 / 53.0);
-        QCOMPARE(h.progress.back().second, QStringLiteral("Complete:100%"));
-    }
-
-    void tuneWrite_data() {
+    void tuneTransfers_data() {
+        QTest::addColumn<bool>("write");
         QTest::addColumn<int>("reported");
         QTest::addColumn<int>("points");
-        QTest::newRow("10") << 10 << 10;
-        QTest::newRow("40") << 40 << 16;
-        QTest::newRow("0") << 0 << 1;
+        QTest::newRow("read 12") << false << 12 << 12;
+        QTest::newRow("write 10") << true << 10 << 10;
+        QTest::newRow("write 40") << true << 40 << 16;
+        QTest::newRow("write 0") << true << 0 << 1;
     }
-    void tuneWrite() {
+    void tuneTransfers() {
+        QFETCH(bool, write);
         QFETCH(int, reported);
         QFETCH(int, points);
         LinkHarness h;
+        fillRadio(h, 13);
         FillNoisy(h.codeplug, 17);
         h.radio.SetHeaderCounts(reported, 32, 8);
-        QVERIFY(h.engine.StartWrite(QString(), {}, true));
+        QVERIFY(write ? h.engine.StartWrite(QString(), {}, true)
+                      : h.engine.StartRead(QString(), true));
         QCOMPARE(h.Run().outcome, kOk);
-        QCOMPARE(h.RequestCodes(), order(true, points, 32, 8, true));
-        compareRadioWith(h, -1, points);
+        QCOMPARE(h.RequestCodes(), order(write, points, 32, 8, true));
+        compareTune(h, points);
+        if (write)
+            compareRadioWith(h, -1);
+        else
+            QCOMPARE(h.codeplug.TunePointCount, reported);
         QCOMPARE(h.progress.back().first, 1.0);
+        if (!write) { // after the start, tune header, points 0 and 1
+            QCOMPARE(h.progress[3].first, 2.0 / 53.0);
+            QVERIFY(h.codeplug.TuneFreq[12] != h.radio.Block(B::TunePoint, 12)[0]);
+        }
     }
 
-    void cancelMidTransferThenAgain() {
+    // Cancel at the retry question, Cancel in the middle, a pulled cable: the transfer ends
+    // at once, late events do nothing, and the next transfer runs normally.
+    void endedEarlyThenAgain_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("cancel at the question") << 0;
+        QTest::newRow("cancel mid-write") << 1;
+        QTest::newRow("port lost") << 2;
+    }
+    void endedEarlyThenAgain() {
+        QFETCH(int, how);
         LinkHarness h;
-        QVERIFY(h.engine.StartWrite(QString(), {}));
-        for (int i = 0; i < 12; ++i) {
-            h.Step();
+        if (how == 0) {
+            h.radio.Faults().silentRequests = 11;
+            h.answerRetry = false;
+            QVERIFY(h.engine.StartRead(QString()));
+            h.Run();
+        } else {
+            QVERIFY(h.engine.StartWrite(QString(), {}));
+            for (int i = 0; i < 12; ++i) {
+                h.Pump();
+                h.Step();
+            }
+            QVERIFY(h.engine.Running());
+            if (how == 1)
+                h.engine.Cancel();
+            else
+                h.engine.PortLost(QStringLiteral("device unplugged"));
             h.Pump();
         }
-        QVERIFY(h.engine.Running());
-        h.engine.Cancel();
-        h.Pump();
         QVERIFY(h.result.has_value());
-        QCOMPARE(h.result->outcome, LinkResult::Outcome::Cancelled);
-        QCOMPARE(h.portCloses, 1);
-        QVERIFY(h.timerStops >= 1);
+        if (how == 2) {
+            QCOMPARE(h.result->outcome, LinkResult::Outcome::PortLost);
+            QCOMPARE(h.result->reason, QStringLiteral("device unplugged"));
+        } else {
+            QCOMPARE(h.result->outcome, LinkResult::Outcome::Cancelled);
+            QCOMPARE(h.portCloses, 1);
+            QVERIFY(how == 0 || h.timerStops >= 1);
+        }
+        QVERIFY(!h.codeplug.LinkSucceeded);
         QVERIFY(!h.engine.Running());
-        // A late tick or late bytes do nothing.
         h.engine.TimerFired();
         h.engine.BytesReceived(QByteArray::fromHex("5502010000AA"));
         QVERIFY(h.engine.TakeActions().empty());
-        QVERIFY(h.engine.StartWrite(QString(), {}));
-        QCOMPARE(h.Run().outcome, kOk);
-    }
-
-    void portLost() {
-        LinkHarness h;
-        QVERIFY(h.engine.StartRead(QString()));
-        h.Pump();
-        h.Step();
-        h.engine.PortLost(QStringLiteral("device unplugged"));
-        h.Pump();
-        QVERIFY(h.result.has_value());
-        QCOMPARE(h.result->outcome, LinkResult::Outcome::PortLost);
-        QCOMPARE(h.result->reason, QStringLiteral("device unplugged"));
-        QVERIFY(!h.codeplug.LinkSucceeded);
         QVERIFY(h.engine.StartRead(QString()));
         QCOMPARE(h.Run().outcome, kOk);
+        QVERIFY(h.codeplug.LinkSucceeded);
     }
 
     void questionOpenIgnoresLineAndClock() {
