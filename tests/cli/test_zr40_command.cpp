@@ -1,9 +1,6 @@
 #include "codeplug/radio_data_file.h"
 #include "zr40_run_support.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -111,9 +108,6 @@ private slots:
         QCOMPARE(edited.ScrambleType[2], 2900);
         QCOMPARE(edited.SqlLevel[0], 5); // not named: kept from the base
         QCOMPARE(Zr40({"export", Path("edited.rdat"), "-o", Path("edited.json")}).exitCode, 0);
-        const QJsonObject json = QJsonDocument::fromJson(ReadFile(Path("edited.json"))).object();
-        QCOMPARE(json.value("Channels").toArray().size(), 32);
-        QCOMPARE(json.value("RxListEntry").toArray().size(), 8);
         QCOMPARE(Zr40({"import", Path("edited.json"), "-o", Path("again.rdat")}).exitCode, 0);
         QCOMPARE(ReadFile(Path("again.rdat")), ReadFile(Path("edited.rdat")));
     }

@@ -98,12 +98,6 @@ private slots:
         QCOMPARE(replies, 1);
         QCOMPARE(int(radio.Receive(frame + frame).size()), 2); // two in one group get two
     }
-
-    void wirePacing() {
-        QCOMPARE(VirtualRadio::WireMicroseconds(11520), qint64(1000000));
-        QCOMPARE(VirtualRadio::WireMicroseconds(7), qint64(607));
-        QCOMPARE(VirtualRadio::WireMicroseconds(10, 0), qint64(0));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestVirtualRadio)
