@@ -2,6 +2,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
+# Release keeps the CI build lean; use BUILD_TYPE=RelWithDebInfo or Debug when debugging.
+BUILD_TYPE ?= Release
 
 .PHONY: all deps configure build test run sanitize clean
 
@@ -11,7 +13,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
