@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
 namespace zr40::test {
@@ -15,15 +16,6 @@ ScriptedSeam::ScriptedSeam() {
 
 ScriptedSeam::~ScriptedSeam() {
     UiSeam::Install(nullptr);
-}
-
-void ScriptedSeam::Clear() {
-    messageAnswers.clear();
-    fileAnswers.clear();
-    messages.clear();
-    fileDialogs.clear();
-    helpTopics.clear();
-    helpEnglish.clear();
 }
 
 QMessageBox::StandardButton ScriptedSeam::Message(QWidget*, QMessageBox::Icon icon,
@@ -103,6 +95,30 @@ void TryModal(std::function<void(QWidget*)> action, int triesLeft) {
 
 void OnNextModal(std::function<void(QWidget*)> action) {
     TryModal(std::move(action), 20);
+}
+
+Codeplug PageCodeplug() {
+    Codeplug cp;
+    cp.ApplyStartupDefaults();
+    cp.ResetApplicationState();
+    cp.IsEnglish = true;
+    return cp;
+}
+
+bool ShowActive(QWidget* page) {
+    page->show();
+    page->activateWindow();
+    return QTest::qWaitForWindowActive(page);
+}
+
+void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital) {
+    cp.ResetChannel(channel);
+    cp.RxFreq[channel] = rxHz;
+    cp.TxFreq[channel] = txHz;
+    if (digital) {
+        cp.ChannelType[channel] = 2;
+        cp.ChannelSpace[channel] = 12500;
+    }
 }
 
 } // namespace zr40::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codeplug/codeplug.h"
 #include "shell/ui_seam.h"
 
 #include <QByteArray>
@@ -42,7 +43,6 @@ public:
 
     void AnswerMessage(QMessageBox::StandardButton answer) { messageAnswers.append(answer); }
     void AnswerFile(const QString& path) { fileAnswers.append(path); }
-    void Clear();
 
     QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
                                         const QString& title, const QString& text,
@@ -85,5 +85,13 @@ private:
 // action is queued first and runs inside the dialog's own event loop). If the action leaves the
 // dialog open it is rejected, so a test never hangs.
 void OnNextModal(std::function<void(QWidget*)> action);
+
+// A codeplug as the pages find it after start-up, with the English interface.
+Codeplug PageCodeplug();
+// Shows a page and waits until it is the active window.
+bool ShowActive(QWidget* page);
+// Puts a channel with these frequencies and every other field at its default; a digital channel
+// gets the 12.5 kHz spacing.
+void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital = false);
 
 } // namespace zr40::test

@@ -16,18 +16,6 @@ namespace {
 
 constexpr Long kMHz = 1000000;
 
-void PutAnalog(Codeplug& cp, int channel, Long rxHz, Long txHz) {
-    cp.ResetChannel(channel);
-    cp.RxFreq[channel] = rxHz;
-    cp.TxFreq[channel] = txHz;
-}
-
-void PutDigital(Codeplug& cp, int channel, Long rxHz, Long txHz) {
-    PutAnalog(cp, channel, rxHz, txHz);
-    cp.ChannelType[channel] = 2;
-    cp.ChannelSpace[channel] = 12500;
-}
-
 } // namespace
 
 class TestChannelEdit : public QObject {
@@ -40,9 +28,7 @@ class TestChannelEdit : public QObject {
     void Open(int row) {
         cp.GridEditRow = std::int16_t(row);
         dialog = std::make_unique<FormChannelEdit>(cp);
-        dialog->show();
-        dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QVERIFY(test::ShowActive(dialog.get()));
     }
     QComboBox* Combo(const char* name) const {
         return dialog->findChild<QComboBox*>(QString::fromLatin1(name));
@@ -73,8 +59,12 @@ class TestChannelEdit : public QObject {
         combo->setCurrentIndex(index);
         emit combo->activated(index);
     }
+    void ShowChannel(int index) {
+        Combo("ComboChannel")->setCurrentIndex(index);
+        emit Combo("ComboChannel")->activated(index);
+    }
     // Which of the dialog's editing controls are usable.
-    QStringList Usable() const {
+    QString Usable() const {
         QStringList names;
         for (const char* name :
              {"TextRxFreq", "TextTxFreq", "ComboDecode", "ComboEncode", "ComboTxPower",
@@ -83,15 +73,12 @@ class TestChannelEdit : public QObject {
             if (dialog->findChild<QWidget*>(QString::fromLatin1(name))->isEnabled())
                 names << QString::fromLatin1(name);
         }
-        return names;
+        return names.join(QLatin1Char(' '));
     }
 
 private slots:
     void init() {
-        cp = Codeplug();
-        cp.ApplyStartupDefaults();
-        cp.ResetApplicationState();
-        cp.IsEnglish = true;
+        cp = test::PageCodeplug();
         seam = std::make_unique<test::ScriptedSeam>();
     }
     void cleanup() {
@@ -101,95 +88,56 @@ private slots:
 
     void captions_data() {
         QTest::addColumn<bool>("english");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("decodeLabel");
-        QTest::addColumn<QString>("close");
-        QTest::newRow("english") << true << "Channel Edit"
-                                 << "CTCSS/DCS Decode"
-                                 << "&Close";
-        QTest::newRow("chinese") << false << "信道信息"
-                                 << "CTCSS/DCS解码"
-                                 << "关闭(&C)";
+        QTest::addColumn<QStringList>("texts"); // caption, decode label, close button
+        QTest::newRow("english") << true
+                                 << QStringList{"Channel Edit", "CTCSS/DCS Decode", "&Close"};
+        QTest::newRow("chinese") << false << QStringList{"信道信息", "CTCSS/DCS解码", "关闭(&C)"};
     }
     void captions() {
         QFETCH(bool, english);
-        QFETCH(QString, caption);
-        QFETCH(QString, decodeLabel);
-        QFETCH(QString, close);
+        QFETCH(QStringList, texts);
         cp.IsEnglish = english;
         Open(1);
-        QCOMPARE(dialog->windowTitle(), caption);
-        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("LabelDecode"))->text(), decodeLabel);
-        QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("CommandClose"))->text(), close);
+        QCOMPARE(dialog->windowTitle(), texts[0]);
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("LabelDecode"))->text(), texts[1]);
+        QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("CommandClose"))->text(), texts[2]);
         QCOMPARE(Combo("ComboChannel")->count(), 32);
-        QCOMPARE(Text("TextRxKey")->toolTip(), english ? QStringLiteral("Only Input Numbers")
-                                                       : QString::fromUtf8("只能输入数字"));
         QVERIFY(cp.ChannelEditOpen);
-        QCOMPARE(dialog->HelpTopic(), QStringLiteral("chEdit.htm"));
-    }
-
-    void emptyChannelOffersOnlyTheReceiveBox() {
-        Open(20);
-        QCOMPARE(Usable(), QStringList({"TextRxFreq"}));
-        QCOMPARE(Combo("ComboChannel")->currentIndex(), 19);
-        QCOMPARE(Combo("ComboDecode")->count(), 0);
-        QCOMPARE(Combo("ComboCallType")->count(), 0);
-        QCOMPARE(Text("TextRxFreq")->text(), QString());
-        QCOMPARE(Range(), QString());
-    }
-
-    void receiveTypedIntoAnEmptyChannel() {
-        cp.SqlLevel[19] = 9; // left over, not a channel
-        Open(20);
-        Enter("TextRxFreq", "435.025");
-        QCOMPARE(cp.RxFreq[19], 435025000);
-        QCOMPARE(cp.RxColor[19], 4);
-        QCOMPARE(cp.TxFreq[19], 435025000); // the transmit side follows
-        QCOMPARE(cp.SqlLevel[19], 5);       // the channel was reset first
-        QVERIFY(cp.ChannelDataChanged);
-        QCOMPARE(Text("TextRxFreq")->text(), QStringLiteral("435.02500"));
-        QCOMPARE(Text("TextTxFreq")->text(), QStringLiteral("435.02500"));
-        QCOMPARE(Combo("ComboDecode")->count(), 279);
-        QCOMPARE(Combo("ComboDecode")->currentText(), QStringLiteral("None"));
-        QCOMPARE(Combo("ComboSql")->currentText(), QStringLiteral("5"));
-        QCOMPARE(Combo("ComboTxPower")->currentText(), QStringLiteral("High"));
-        QCOMPARE(Combo("ComboTxAuthority")->currentText(), QStringLiteral("No Limited"));
-        QCOMPARE(Combo("ComboRxList")->count(), 8);
+        QTest::keyClick(Text("TextRxFreq"), Qt::Key_F1);
+        QCOMPARE(seam->helpTopics, QStringList({"chEdit.htm"}));
     }
 
     void enablingByChannelKind_data() {
-        QTest::addColumn<bool>("digital");
+        QTest::addColumn<int>("kind"); // 0 empty, 1 analog, 2 digital
         QTest::addColumn<Long>("txHz");
-        QTest::addColumn<QStringList>("usable");
-        QTest::newRow("analog") << false << 440 * kMHz
-                                << QStringList({"TextRxFreq", "TextTxFreq", "ComboDecode",
-                                                "ComboEncode", "ComboTxPower", "ComboSpace",
-                                                "ComboSql", "ComboDenoise", "ComboTxAuthority"});
-        QTest::newRow("digital") << true << 440 * kMHz
-                                 << QStringList({"TextRxFreq", "TextTxFreq", "ComboTxPower",
-                                                 "ComboSql", "ComboDenoise", "ComboTxAuthority",
-                                                 "ComboRxList", "CheckRxKey", "TextRxKey",
-                                                 "CheckTxKey", "TextTxKey", "ComboCallType",
-                                                 "TextTxID"});
-        QTest::newRow("analog no tx") << false << 0
-                                      << QStringList({"TextRxFreq", "TextTxFreq", "ComboDecode",
-                                                      "ComboSpace", "ComboSql", "ComboDenoise"});
-        QTest::newRow("digital no tx")
-            << true << 0
-            << QStringList({"TextRxFreq", "TextTxFreq", "ComboSql", "ComboDenoise", "ComboRxList",
-                            "CheckRxKey", "TextRxKey"});
+        QTest::addColumn<QString>("usable");
+        const QString rx = "TextRxFreq TextTxFreq ";
+        const QString analogRx = rx + "ComboDecode ";
+        const QString digitalRx = rx + "ComboSql ComboDenoise ComboRxList CheckRxKey TextRxKey";
+        QTest::newRow("empty") << 0 << Long(0) << "TextRxFreq";
+        QTest::newRow("analog") << 1 << 440 * kMHz
+                                << analogRx + "ComboEncode ComboTxPower ComboSpace ComboSql "
+                                              "ComboDenoise ComboTxAuthority";
+        QTest::newRow("digital") << 2 << 440 * kMHz
+                                 << rx + "ComboTxPower ComboSql ComboDenoise ComboTxAuthority "
+                                         "ComboRxList CheckRxKey TextRxKey CheckTxKey TextTxKey "
+                                         "ComboCallType TextTxID";
+        QTest::newRow("analog no tx")
+            << 1 << Long(0) << analogRx + "ComboSpace ComboSql ComboDenoise";
+        QTest::newRow("digital no tx") << 2 << Long(0) << digitalRx;
     }
     void enablingByChannelKind() {
-        QFETCH(bool, digital);
+        QFETCH(int, kind);
         QFETCH(Long, txHz);
-        QFETCH(QStringList, usable);
-        if (digital)
-            PutDigital(cp, 2, 440 * kMHz, txHz);
-        else
-            PutAnalog(cp, 2, 440 * kMHz, txHz);
+        QFETCH(QString, usable);
+        if (kind == 2)
+            test::PutChannel(cp, 2, 440 * kMHz, txHz, true);
+        else if (kind == 1)
+            test::PutChannel(cp, 2, 440 * kMHz, txHz);
         Open(3);
         QCOMPARE(Usable(), usable);
-        if (digital) {
+        QCOMPARE(Combo("ComboChannel")->currentIndex(), 2);
+        if (kind == 2) {
             QCOMPARE(Combo("ComboDecode")->currentIndex(), -1);
             QCOMPARE(Combo("ComboSpace")->currentText(), QStringLiteral("12.5K(Narrow)"));
         }
@@ -200,13 +148,30 @@ private slots:
         }
     }
 
+    void receiveTypedIntoAnEmptyChannel() {
+        cp.SqlLevel[19] = 9; // left over, not a channel
+        Open(20);
+        Enter("TextRxFreq", "435.025");
+        QCOMPARE(cp.RxFreq[19], 435025000);
+        QCOMPARE(cp.TxFreq[19], 435025000); // the transmit side follows
+        QCOMPARE(cp.SqlLevel[19], 5);       // the channel was reset first
+        QVERIFY(cp.ChannelDataChanged);
+        QCOMPARE(Text("TextTxFreq")->text(), QStringLiteral("435.02500"));
+        QCOMPARE(Combo("ComboDecode")->count(), 279);
+        QCOMPARE(Combo("ComboDecode")->currentText(), QStringLiteral("None"));
+        QCOMPARE(Combo("ComboTxPower")->currentText(), QStringLiteral("High"));
+        QCOMPARE(Combo("ComboTxAuthority")->currentText(), QStringLiteral("No Limited"));
+    }
+
     void digitalChannelShowsItsFields() {
-        PutDigital(cp, 0, 440 * kMHz, 440 * kMHz);
+        test::PutChannel(cp, 0, 440 * kMHz, 440 * kMHz, true);
         cp.CallTypeTxID[0] = 0x812345;
         cp.ChannelRxList[0] = 3;
         cp.RxKeyEnable[0] = 1;
         cp.SetRxKeyWords(0, Codeplug::PackKey(QStringLiteral("1234")));
         cp.RxKeyLength[0] = 4;
+        test::PutChannel(cp, 1, 440 * kMHz, 440 * kMHz, true);
+        cp.CallTypeTxID[1] = 0x1000000;
         Open(1);
         QCOMPARE(Combo("ComboCallType")->currentText(), QStringLiteral("Group Call"));
         QCOMPARE(Text("TextTxID")->text(), QStringLiteral("812345"));
@@ -214,27 +179,21 @@ private slots:
         QCOMPARE(Combo("ComboRxList")->currentText(), QStringLiteral("4"));
         QVERIFY(Check("CheckRxKey")->isChecked());
         QCOMPARE(Text("TextRxKey")->text(), QStringLiteral("1234"));
-    }
-
-    void callTypeOutOfRangeLoadsAsSingleZero() {
-        PutDigital(cp, 0, 440 * kMHz, 440 * kMHz);
-        cp.CallTypeTxID[0] = 0x1000000;
-        Open(1);
+        // A call type out of range loads as a single call to 0.
+        ShowChannel(1);
         QCOMPARE(Combo("ComboCallType")->currentText(), QStringLiteral("Single Call"));
         QCOMPARE(Text("TextTxID")->text(), QStringLiteral("0"));
-        QCOMPARE(cp.CallTypeTxID[0], 0);
+        QCOMPARE(cp.CallTypeTxID[1], 0);
     }
 
     void callTypesAndIds() {
-        PutDigital(cp, 0, 440 * kMHz, 440 * kMHz);
+        test::PutChannel(cp, 0, 440 * kMHz, 440 * kMHz, true);
         Open(1);
         Pick("ComboCallType", "Group Call");
         QCOMPARE(cp.CallTypeTxID[0], 0x800000);
-        QCOMPARE(Text("TextTxID")->text(), QStringLiteral("800000"));
         QCOMPARE(Range(), QStringLiteral("(800000~FFFFFE)"));
         Enter("TextTxID", "FFFFFF");
         QCOMPARE(cp.CallTypeTxID[0], 0x800000);
-        QCOMPARE(Text("TextTxID")->text(), QStringLiteral("800000"));
         QCOMPARE(Text("TextTxID")->selectedText(), QStringLiteral("800000"));
         Enter("TextTxID", "12ab");
         QCOMPARE(cp.CallTypeTxID[0], 0x8012AB);
@@ -248,24 +207,17 @@ private slots:
 
         Pick("ComboCallType", "Single Call");
         QCOMPARE(cp.CallTypeTxID[0], 0);
-        QCOMPARE(Text("TextTxID")->text(), QStringLiteral("0"));
         QCOMPARE(Range(), QStringLiteral("(0~7FFFFF)"));
         Enter("TextTxID", "800001");
         QCOMPARE(cp.CallTypeTxID[0], 1);
         QCOMPARE(Text("TextTxID")->text(), QStringLiteral("1"));
     }
 
-    void idBoxTakesHexOnly() {
-        PutDigital(cp, 0, 440 * kMHz, 440 * kMHz);
-        Open(1);
-        KeyFilterEdit* id = Text("TextTxID");
-        id->clear();
-        QTest::keyClicks(id, "a1g2-b3c4");
-        QCOMPARE(id->text(), QStringLiteral("A12B3C")); // at most six
-    }
-
-    void keys() {
-        PutDigital(cp, 0, 440 * kMHz, 440 * kMHz);
+    void keysAndReceiveList() {
+        test::PutChannel(cp, 0, 440 * kMHz, 440 * kMHz, true);
+        test::PutChannel(cp, 1, 440 * kMHz, 440 * kMHz, true);
+        cp.SetTxKeyWords(1, Codeplug::PackKey(QStringLiteral("ABCDEF")));
+        cp.TxKeyLength[1] = 6;
         Open(1);
         Check("CheckRxKey")->click();
         QCOMPARE(cp.RxKeyEnable[0], 1);
@@ -279,23 +231,25 @@ private slots:
         Text("TextTxKey")->clear();
         QTest::keyClicks(Text("TextTxKey"), "12ab34");
         QCOMPARE(Text("TextTxKey")->text(), QStringLiteral("1234"));
-    }
+        Pick("ComboRxList", "6");
+        QCOMPARE(cp.ChannelRxList[0], 5);
 
-    void keyWithHexDigitsFromTheRadioSurvivesATabThrough() {
-        PutDigital(cp, 0, 440 * kMHz, 440 * kMHz);
-        cp.SetTxKeyWords(0, Codeplug::PackKey(QStringLiteral("ABCDEF")));
-        cp.TxKeyLength[0] = 6;
-        Open(1);
+        // A key with hex digits from the radio survives a tab through its box.
+        ShowChannel(1);
         QCOMPARE(Text("TextTxKey")->text(), QStringLiteral("ABCDEF"));
         Text("TextTxKey")->setFocus();
         Text("TextRxKey")->setFocus();
-        QCOMPARE(cp.TxKeyWords(0), Codeplug::PackKey(QStringLiteral("ABCDEF")));
-        QCOMPARE(cp.TxKeyLength[0], 6);
+        QCOMPARE(cp.TxKeyWords(1), Codeplug::PackKey(QStringLiteral("ABCDEF")));
+        QCOMPARE(cp.TxKeyLength[1], 6);
     }
 
     void tonesPickedInTheLists() {
-        PutAnalog(cp, 0, 440 * kMHz, 440 * kMHz);
+        test::PutChannel(cp, 0, 440 * kMHz, 440 * kMHz);
+        cp.TxCtcss[0] = 1500; // a radio tone off the list is shown, not changed
         Open(1);
+        QCOMPARE(Combo("ComboEncode")->currentIndex(), -1);
+        QCOMPARE(Combo("ComboEncode")->placeholderText(), QStringLiteral("150.0"));
+        QCOMPARE(cp.TxCtcss[0], 1500);
         Pick("ComboDecode", "D023N");
         QCOMPARE(cp.RxCtcss[0], -1);
         QCOMPARE(cp.RxDcs[0], 0x89C7EC);
@@ -307,62 +261,32 @@ private slots:
         QCOMPARE(cp.TxDcs[0], -1);
     }
 
-    void toneOffTheListIsShownNotChanged() {
-        PutAnalog(cp, 0, 440 * kMHz, 440 * kMHz);
-        cp.RxCtcss[0] = 1500;
-        Open(1);
-        QCOMPARE(Combo("ComboDecode")->currentIndex(), -1);
-        QCOMPARE(Combo("ComboDecode")->placeholderText(), QStringLiteral("150.0"));
-        QCOMPARE(cp.RxCtcss[0], 1500);
-    }
-
-    void listFields_data() {
-        QTest::addColumn<QString>("combo");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<int>("field");
-        QTest::addColumn<Long>("stored");
-        // field: 0 power, 1 squelch, 2 permission, 3 denoise, 4 spacing
-        QTest::newRow("power low") << "ComboTxPower"
-                                   << "Low" << 0 << Long(0);
-        QTest::newRow("squelch 0") << "ComboSql"
-                                   << "0" << 1 << Long(0);
-        QTest::newRow("squelch 10") << "ComboSql"
-                                    << "10" << 1 << Long(10);
-        QTest::newRow("inhibit") << "ComboTxAuthority"
-                                 << "Tx Inhibit" << 2 << Long(0);
-        QTest::newRow("busy lock") << "ComboTxAuthority"
-                                   << "Busy Lock" << 2 << Long(1);
-        QTest::newRow("denoise 3") << "ComboDenoise"
-                                   << "3" << 3 << Long(18);
-        QTest::newRow("denoise off") << "ComboDenoise"
-                                     << "Off" << 3 << Long(0);
-        QTest::newRow("narrow") << "ComboSpace"
-                                << "12.5K(Narrow)" << 4 << Long(12500);
-    }
     void listFields() {
-        QFETCH(QString, combo);
-        QFETCH(QString, item);
-        QFETCH(int, field);
-        QFETCH(Long, stored);
-        PutAnalog(cp, 4, 440 * kMHz, 440 * kMHz);
-        cp.DenoiseLevel[4] = 30;
+        const struct {
+            const char* combo;
+            const char* item;
+            int field; // 0 power, 1 squelch, 2 permission, 3 denoise, 4 spacing
+            Long stored;
+        } picks[] = {
+            {"ComboTxPower", "Low", 0, 0},           {"ComboSql", "10", 1, 10},
+            {"ComboTxAuthority", "Busy Lock", 2, 1}, {"ComboDenoise", "3", 3, 18},
+            {"ComboDenoise", "Off", 3, 0},           {"ComboSpace", "12.5K(Narrow)", 4, 12500}};
+        test::PutChannel(cp, 4, 440 * kMHz, 440 * kMHz);
         Open(5);
-        Pick(qPrintable(combo), item);
-        const Codeplug::ChannelTable* tables[] = {&cp.TxPower, &cp.SqlLevel, &cp.TxAuthority,
-                                                  &cp.DenoiseLevel, &cp.ChannelSpace};
-        QCOMPARE((*tables[field])[4], stored);
-        QVERIFY(cp.ChannelDataChanged);
+        for (const auto& pick : picks) {
+            cp.ChannelDataChanged = false;
+            Pick(pick.combo, QString::fromLatin1(pick.item));
+            const Long values[] = {cp.TxPower[4], cp.SqlLevel[4], cp.TxAuthority[4],
+                                   cp.DenoiseLevel[4], cp.ChannelSpace[4]};
+            QVERIFY2(values[pick.field] == pick.stored, pick.item);
+            QVERIFY(cp.ChannelDataChanged);
+        }
     }
 
-    void receiveListOfADigitalChannel() {
-        PutDigital(cp, 0, 440 * kMHz, 440 * kMHz);
-        Open(1);
-        Pick("ComboRxList", "6");
-        QCOMPARE(cp.ChannelRxList[0], 5);
-    }
-
-    void clearingTransmitKeepsTheReceiveSide() {
-        PutAnalog(cp, 0, 440 * kMHz, 441 * kMHz);
+    void clearingAndRetypingFrequencies() {
+        cp.BandLower = 400;
+        cp.BandUpper = 480;
+        test::PutChannel(cp, 0, 440 * kMHz, 441 * kMHz);
         cp.TxPower[0] = 0;
         cp.TxAuthority[0] = 0;
         Open(1);
@@ -370,41 +294,35 @@ private slots:
         QCOMPARE(cp.TxFreq[0], 0);
         QCOMPARE(cp.TxPower[0], 1);
         QCOMPARE(cp.TxAuthority[0], 2);
-        QCOMPARE(Usable(), QStringList({"TextRxFreq", "TextTxFreq", "ComboDecode", "ComboSpace",
-                                        "ComboSql", "ComboDenoise"}));
+        QCOMPARE(Usable(), QStringLiteral("TextRxFreq TextTxFreq ComboDecode ComboSpace ComboSql "
+                                          "ComboDenoise"));
         Enter("TextTxFreq", "442");
         QCOMPARE(cp.TxFreq[0], 442 * kMHz);
         QVERIFY(Combo("ComboEncode")->isEnabled());
-    }
 
-    void outOfRangeFrequency() {
-        cp.BandLower = 400;
-        cp.BandUpper = 480;
-        PutAnalog(cp, 0, 440 * kMHz, 440 * kMHz);
-        Open(1);
         Enter("TextRxFreq", "999");
         QCOMPARE(seam->messages.size(), 1);
         QCOMPARE(seam->messages[0].text, QStringLiteral("Frequency is out of range!"));
-        QCOMPARE(seam->messages[0].title, QStringLiteral("ZR40"));
         QCOMPARE(cp.RxFreq[0], 480 * kMHz);
         QCOMPARE(Text("TextRxFreq")->text(), QStringLiteral("480.00000"));
-    }
 
-    void clearingReceiveEmptiesTheChannel() {
-        PutAnalog(cp, 0, 440 * kMHz, 440 * kMHz);
-        Open(1);
         Enter("TextRxFreq", QString());
         QCOMPARE(cp.RxFreq[0], 0);
-        QCOMPARE(Usable(), QStringList({"TextRxFreq"}));
+        QCOMPARE(Usable(), QStringLiteral("TextRxFreq"));
     }
 
-    void tabbingThroughChangesNothing() {
-        PutAnalog(cp, 0, 440 * kMHz, 0);
+    void tabbingThroughChangesNothingAndEscapeRestores() {
+        test::PutChannel(cp, 0, 440 * kMHz, 0);
         Open(1);
         Text("TextRxFreq")->setFocus();
         Combo("ComboSql")->setFocus();
         QCOMPARE(cp.TxFreq[0], 0);
         QVERIFY(!cp.ChannelDataChanged);
+        Text("TextRxFreq")->selectAll();
+        QTest::keyClicks(Text("TextRxFreq"), "450");
+        QTest::keyClick(Text("TextRxFreq"), Qt::Key_Escape);
+        QCOMPARE(Text("TextRxFreq")->text(), QStringLiteral("440.00000"));
+        QVERIFY(dialog->isVisible());
         // Typing and leaving commits.
         Text("TextRxFreq")->setFocus();
         Text("TextRxFreq")->selectAll();
@@ -412,62 +330,24 @@ private slots:
         Combo("ComboSql")->setFocus();
         QCOMPARE(cp.RxFreq[0], 441 * kMHz);
         QCOMPARE(cp.TxFreq[0], 441 * kMHz);
-    }
-
-    void escapeRestoresTheBox() {
-        PutAnalog(cp, 0, 440 * kMHz, 440 * kMHz);
-        Open(1);
-        Text("TextRxFreq")->selectAll();
-        QTest::keyClicks(Text("TextRxFreq"), "450");
-        QTest::keyClick(Text("TextRxFreq"), Qt::Key_Escape);
-        QCOMPARE(Text("TextRxFreq")->text(), QStringLiteral("440.00000"));
-        QCOMPARE(cp.RxFreq[0], 440 * kMHz);
+        // Enter in a list stays in the dialog.
+        QTest::keyClick(Combo("ComboDecode"), Qt::Key_Return);
         QVERIFY(dialog->isVisible());
     }
 
-    void channelSelector() {
-        PutAnalog(cp, 6, 447 * kMHz, 447 * kMHz);
-        Open(1);
-        QComboBox* channel = Combo("ComboChannel");
-        channel->setCurrentIndex(6);
-        emit channel->activated(6);
-        QCOMPARE(cp.GridEditRow, std::int16_t(7));
-        QCOMPARE(dialog->ShownChannel(), 6);
-        QCOMPARE(Text("TextRxFreq")->text(), QStringLiteral("447.00000"));
-    }
-
     void editsStayOnTheShownChannel() {
-        PutAnalog(cp, 1, 440 * kMHz, 440 * kMHz);
-        PutAnalog(cp, 4, 445 * kMHz, 445 * kMHz);
+        test::PutChannel(cp, 1, 440 * kMHz, 440 * kMHz);
+        test::PutChannel(cp, 4, 445 * kMHz, 445 * kMHz);
+        test::PutChannel(cp, 6, 447 * kMHz, 447 * kMHz);
         Open(2);
         cp.GridEditRow = 5; // a click in the grid, no change there
         Pick("ComboSql", "9");
         QCOMPARE(cp.SqlLevel[1], 9);
         QCOMPARE(cp.SqlLevel[4], 5);
-    }
-
-    void timerReloadsAfterGridEdits() {
-        PutAnalog(cp, 0, 440 * kMHz, 440 * kMHz);
-        Open(1);
-        cp.RxFreq[0] = 450 * kMHz;
-        dialog->Timer1_Timer();
-        QCOMPARE(Text("TextRxFreq")->text(), QStringLiteral("440.00000"));
-        cp.ChannelGridChanged = true;
-        cp.GridEditRow = 1;
-        dialog->Timer1_Timer();
-        QCOMPARE(Text("TextRxFreq")->text(), QStringLiteral("450.00000"));
-        QVERIFY(!cp.ChannelGridChanged);
-        cp.RxFreq[0] = 451 * kMHz;
-        cp.ChannelGridChanged = true;
-        QTRY_COMPARE(Text("TextRxFreq")->text(), QStringLiteral("451.00000"));
-    }
-
-    void enterInAListStaysInTheDialog() {
-        PutAnalog(cp, 0, 440 * kMHz, 440 * kMHz);
-        Open(1);
-        QTest::keyClick(Combo("ComboDecode"), Qt::Key_Return);
-        QVERIFY(dialog->isVisible());
-        QVERIFY(cp.ChannelDataChanged);
+        ShowChannel(6);
+        QCOMPARE(cp.GridEditRow, std::int16_t(7));
+        QCOMPARE(dialog->ShownChannel(), 6);
+        QCOMPARE(Text("TextRxFreq")->text(), QStringLiteral("447.00000"));
     }
 
     void closeClearsTheOpenFlag() {
@@ -476,12 +356,6 @@ private slots:
         guard->findChild<QPushButton*>(QStringLiteral("CommandClose"))->click();
         QVERIFY(!cp.ChannelEditOpen);
         QTRY_VERIFY(guard.isNull());
-    }
-
-    void f1OpensTheHelpTopic() {
-        Open(1);
-        QTest::keyClick(Text("TextRxFreq"), Qt::Key_F1);
-        QCOMPARE(seam->helpTopics, QStringList({"chEdit.htm"}));
     }
 };
 

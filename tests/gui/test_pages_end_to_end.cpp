@@ -7,9 +7,8 @@
 #include "codeplug/radio_data_file.h"
 #include "functions/ui/form_option.h"
 #include "gui_support.h"
-#include "link/transfer_engine.h"
+#include "link/test_transfer_engine_harness.h"
 #include "shell/key_filter_edit.h"
-#include "sim/virtual_radio.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,68 +16,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <deque>
 #include <memory>
 
 using namespace zr40;
-
-namespace {
-
-// Runs one transfer of the engine against the virtual radio, on a virtual clock.
-LinkResult RunTransfer(TransferEngine& engine, VirtualRadio& radio) {
-    std::deque<std::pair<qint64, QByteArray>> inbox;
-    qint64 now = 0;
-    qint64 timerDue = -1;
-    for (int step = 0; step < 200000; ++step) {
-        for (const LinkAction& action : engine.TakeActions()) {
-            switch (action.kind) {
-            case LinkAction::Kind::Send:
-                inbox.clear();
-                for (const RadioReply& reply : radio.Receive(action.bytes))
-                    inbox.emplace_back(now + reply.delayMs, reply.bytes);
-                break;
-            case LinkAction::Kind::StartTimer:
-                timerDue = now + action.ms;
-                break;
-            case LinkAction::Kind::StopTimer:
-                timerDue = -1;
-                break;
-            case LinkAction::Kind::AskRetry:
-                engine.AnswerRetry(false);
-                break;
-            case LinkAction::Kind::Finished:
-                return action.result;
-            default:
-                break;
-            }
-        }
-        if (!inbox.empty() && (timerDue < 0 || inbox.front().first <= timerDue)) {
-            now = std::max(now, inbox.front().first);
-            engine.BytesReceived(inbox.front().second);
-            inbox.pop_front();
-        } else if (timerDue >= 0) {
-            now = timerDue;
-            timerDue = -1;
-            engine.TimerFired();
-        } else {
-            break;
-        }
-    }
-    return LinkResult{};
-}
-
-} // namespace
 
 class TestPagesEndToEnd : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::ScriptedSeam> seam;
 
-    static void Show(QWidget* page) {
-        page->show();
-        page->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(page));
-    }
     static void TypeCell(FormChannelInformation& grid, int row, int column, const QString& text) {
         grid.SetCurrentCell(row, column);
         grid.grid()->setFocus();
@@ -131,7 +77,7 @@ class TestPagesEndToEnd : public QObject {
     // Fills a codeplug through the pages only.
     void TypePlan(Codeplug& cp) {
         FormChannelInformation grid(cp);
-        Show(&grid);
+        QVERIFY(test::ShowActive(&grid));
         TypeCell(grid, 1, 1, "435.025");
         TypeCell(grid, 2, 1, "435.5");
         TypeCell(grid, 2, 2, "440.125");
@@ -161,7 +107,7 @@ class TestPagesEndToEnd : public QObject {
         Pick(dialog, "ComboDenoise", "4");
 
         FormRxList lists(cp);
-        Show(&lists);
+        QVERIFY(test::ShowActive(&lists));
         lists.CellClick(1, 1);
         QTest::keyClicks(lists.textEditor(), "1234");
         QTest::keyClick(lists.textEditor(), Qt::Key_Return);
@@ -172,7 +118,7 @@ class TestPagesEndToEnd : public QObject {
         QTest::keyClick(lists.textEditor(), Qt::Key_Return);
 
         FormOption option(cp);
-        Show(&option);
+        QVERIFY(test::ShowActive(&option));
         Enter(&option, "TextLocalID", "5a5a");
         Pick(&option, "ComboVoice", "Chinese");
         Pick(&option, "ComboTOT", "60");
@@ -185,33 +131,20 @@ private slots:
     void cleanup() { seam.reset(); }
 
     void typedPlanSurvivesFileAndRadio() {
-        Codeplug typed;
-        typed.ApplyStartupDefaults();
-        typed.ResetApplicationState();
-        typed.IsEnglish = true;
+        Codeplug typed = test::PageCodeplug();
         TypePlan(typed);
         QVERIFY(seam->messages.isEmpty());
 
-        // What was typed, as the codeplug holds it.
-        QCOMPARE(typed.RxFreq[0], 435025000);
-        QCOMPARE(typed.TxFreq[0], 435025000);
+        // What was typed, as the codeplug holds it (the grid rows are compared below).
         QCOMPARE(typed.TxFreq[1], 440125000);
         QCOMPARE(typed.RxDcs[1], 0x89C7EC);
-        QCOMPARE(typed.TxCtcss[1], 885);
-        QCOMPARE(typed.TxPower[1], 0);
         QCOMPARE(typed.TxFreq[2], 0);
-        QCOMPARE(typed.ChannelType[4], 2);
-        QCOMPARE(typed.ChannelSpace[4], 12500);
         QCOMPARE(typed.CallTypeTxID[4], 0x801234);
         QCOMPARE(typed.ChannelRxList[4], 1);
-        QCOMPARE(typed.RxKeyEnable[4], 1);
         QCOMPARE(typed.RxKeyLength[4], 10);
-        QCOMPARE(typed.SqlLevel[4], 8);
         QCOMPARE(typed.DenoiseLevel[4], 24);
-        QCOMPARE(typed.RxListEntry[0], 0x801234);
         QCOMPARE(typed.RxListEntry[8 + 2], 0xABCDEF);
         QCOMPARE(typed.LocalID, 0x5A5A);
-        QCOMPARE(typed.OptionTOT, 60);
         QCOMPARE(typed.KeyDefine[2], 5);
         const QStringList rows = GridRows(typed);
 
@@ -227,16 +160,16 @@ private slots:
         QCOMPARE(GridRows(reopened), rows);
 
         // Written to the radio and read back into an empty codeplug.
-        VirtualRadio radio;
-        TransferEngine writer(reopened, true);
-        QVERIFY(writer.StartWrite(QString(), NewPasswordChoice{}));
-        QCOMPARE(RunTransfer(writer, radio).outcome, LinkResult::Outcome::Succeeded);
-        Codeplug read;
+        LinkHarness link;
+        link.codeplug = reopened;
+        QVERIFY(link.engine.StartWrite(QString(), NewPasswordChoice{}));
+        QCOMPARE(link.Run().outcome, LinkResult::Outcome::Succeeded);
+        Codeplug& read = link.codeplug;
+        read = Codeplug();
         read.ApplyNewDefaults();
         read.IsEnglish = true;
-        TransferEngine reader(read, true);
-        QVERIFY(reader.StartRead(QString()));
-        QCOMPARE(RunTransfer(reader, radio).outcome, LinkResult::Outcome::Succeeded);
+        QVERIFY(link.engine.StartRead(QString()));
+        QCOMPARE(link.Run().outcome, LinkResult::Outcome::Succeeded);
         QCOMPARE(GridRows(read), rows);
         QCOMPARE(read.CallTypeTxID[4], 0x801234);
         QCOMPARE(read.RxKeyWords(4), typed.RxKeyWords(4));

@@ -1,18 +1,14 @@
 // The small pieces every page is built from: the filtered text box and the window-state record.
 
 #include "channels/ui/form_rx_list.h"
-#include "channels/ui/window_state_recorder.h"
 #include "codeplug/key_filter.h"
 #include "gui_support.h"
-#include "shell/combo_fill.h"
 #include "shell/key_filter_edit.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace zr40;
@@ -72,57 +68,11 @@ private slots:
         QCOMPARE(box.text(), QStringLiteral("446.0062"));
     }
 
-    void programTextIsShownAsItIs() {
-        KeyFilterEdit box(KeyFilterKind::Key);
-        box.setText(QStringLiteral("ABCDEF0123"));
-        QCOMPARE(box.text(), QStringLiteral("ABCDEF0123"));
-    }
-
     void pasteIsFiltered() {
         KeyFilterEdit box(KeyFilterKind::Hex);
         QGuiApplication::clipboard()->setText(QStringLiteral("12-ab cd,ef99"));
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box.text(), QStringLiteral("12ABCD"));
-    }
-
-    void enterEscapeAndFocusAreReported() {
-        QWidget window;
-        auto* box = new KeyFilterEdit(KeyFilterKind::Frequency, &window);
-        auto* other = new KeyFilterEdit(KeyFilterKind::Frequency, &window);
-        other->move(0, 40);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QSignalSpy enter(box, &KeyFilterEdit::enterPressed);
-        QSignalSpy escape(box, &KeyFilterEdit::escapePressed);
-        QSignalSpy lost(box, &KeyFilterEdit::focusLost);
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Return);
-        QTest::keyClick(box, Qt::Key_Enter);
-        QTest::keyClick(box, Qt::Key_Escape);
-        QCOMPARE(enter.size(), 2);
-        QCOMPARE(escape.size(), 1);
-        other->setFocus();
-        QCOMPARE(lost.size(), 1);
-    }
-
-    void comboFill() {
-        QComboBox combo;
-        ComboFill::Append(combo, {"a", "b"});
-        ComboFill::Append(combo, {"c"});
-        QCOMPARE(combo.count(), 3);
-        combo.setCurrentIndex(2);
-        ComboFill::Replace(combo, {"x", "y"});
-        QCOMPARE(combo.count(), 2);
-        QCOMPARE(combo.currentIndex(), -1);
-    }
-
-    void stateCodes() {
-        QCOMPARE(WindowStateRecorder::StateCode(Qt::WindowNoState), std::int16_t(0));
-        QCOMPARE(WindowStateRecorder::StateCode(Qt::WindowMinimized), std::int16_t(1));
-        QCOMPARE(WindowStateRecorder::StateCode(Qt::WindowMaximized), std::int16_t(2));
-        QCOMPARE(WindowStateRecorder::WindowStatesOf(2), Qt::WindowStates(Qt::WindowMaximized));
-        QCOMPARE(WindowStateRecorder::WindowStatesOf(7), Qt::WindowStates(Qt::WindowNoState));
     }
 
     void pageInAnMdiWindowRecordsThatWindowsState() {
