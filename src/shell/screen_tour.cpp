@@ -1,5 +1,6 @@
 #include "shell/screen_tour.h"
 
+#include "channels/ui/form_channel_information.h"
 #include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
 
@@ -36,6 +37,14 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("page_option"), [w] { w->OpenPageFromTree(MDIFormMain::kOptionPage); },
          false},
         {QStringLiteral("page_rxlist"), [w] { w->OpenPageFromTree(MDIFormMain::kRxListPage); },
+         false},
+        {QStringLiteral("dialog_channel_edit"),
+         [w] {
+             // Row 5 of the sample plan is a digital channel with a group call.
+             if (auto* grid =
+                     qobject_cast<FormChannelInformation*>(w->OpenPage(MDIFormMain::kChannelPage)))
+                 grid->CellClick(5, 7);
+         },
          false},
         {QStringLiteral("help"), [w] { w->ShowHelp(); }, false},
         {QStringLiteral("dialog_model"), [w] { w->ModelInformation(); }, true},
