@@ -23,6 +23,8 @@ test: build
 
 # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize:
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	$(MAKE) test BUILD=build-asan CMAKE_FLAGS=-DZR40_SANITIZE=ON
 
 run: build

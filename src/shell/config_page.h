@@ -19,7 +19,13 @@ public:
         : QWidget(parent), codeplug_(codeplug), openFlag_(openFlag) {
         codeplug_.*openFlag_ = true;
     }
-    ~ConfigPage() override { codeplug_.*openFlag_ = false; }
+    ~ConfigPage() override {
+        // QWidget tears the children down after the page's own part is gone, and a text box
+        // losing the focus then still signals; none of that may reach the page any more.
+        for (QObject* child : findChildren<QObject*>())
+            QObject::disconnect(child, nullptr, this, nullptr);
+        codeplug_.*openFlag_ = false;
+    }
 
     // Window-menu command number: 1000 channels, 1001 function setup, ..., 1006 receive lists.
     virtual int CommandNumber() const = 0;

@@ -109,6 +109,9 @@ FormChannelEdit::FormChannelEdit(Codeplug& codeplug, QWidget* parent)
 }
 
 FormChannelEdit::~FormChannelEdit() {
+    // QDialog deletes the boxes after this part is gone; a box losing the focus must not call in.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
     codeplug_.ChannelEditOpen = false;
 }
 
