@@ -6,6 +6,12 @@
 
 namespace zr40 {
 
+// One text the interface shows, in English and in Chinese.
+struct TextPair {
+    const char* english;
+    const char* chinese;
+};
+
 // What every text-producing rule needs to know: the interface language and the decimal
 // separator chosen from the user's locale at start-up.
 struct TextContext {
@@ -20,6 +26,9 @@ struct TextContext {
     // English or Chinese text of a pair.
     QString Pick(const QString& english, const QString& chinese) const {
         return IsEnglish ? english : chinese;
+    }
+    QString Pick(const TextPair& pair) const {
+        return QString::fromUtf8(IsEnglish ? pair.english : pair.chinese);
     }
 };
 

@@ -8,14 +8,14 @@ namespace zr40 {
 
 namespace {
 
-struct TextPair {
+struct CaptionPair {
     const char* control;
     const char* english;
     const char* chinese;
 };
 
 // Captions of the function setup page, visible and never-shown controls alike.
-constexpr TextPair kCaptions[] = {
+constexpr CaptionPair kCaptions[] = {
     {"window", "Function Setup", "功能设定"},
     {"CommandClose", "&Close", "关闭(&C)"},
     {"CommandHelp", "&Help", "帮助(&H)"},
@@ -155,7 +155,7 @@ QStringList GeneratedItems(const QString& control, const TextContext& ctx) {
 } // namespace
 
 QString OptionTexts::Caption(const QString& control, const TextContext& ctx) {
-    for (const TextPair& pair : kCaptions) {
+    for (const CaptionPair& pair : kCaptions) {
         if (control == QLatin1String(pair.control))
             return ctx.Pick(QString::fromUtf8(pair.english), QString::fromUtf8(pair.chinese));
     }
@@ -176,7 +176,7 @@ QStringList OptionTexts::BatteryLevelLabels(const TextContext& ctx) {
 
 QStringList OptionTexts::CaptionedControls() {
     QStringList names;
-    for (const TextPair& pair : kCaptions)
+    for (const CaptionPair& pair : kCaptions)
         names << QLatin1String(pair.control);
     return names;
 }

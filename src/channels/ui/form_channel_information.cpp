@@ -44,11 +44,6 @@ enum TextId {
     kTextMore,
 };
 
-struct TextPair {
-    const char* english;
-    const char* chinese;
-};
-
 // Every text the page shows, in both languages.
 constexpr TextPair kTexts[] = {
     {"Channel Information", "信道信息"},
@@ -65,10 +60,10 @@ constexpr TextPair kTexts[] = {
 };
 
 QString Text(TextId id, const TextContext& ctx) {
-    return ctx.Pick(QString::fromUtf8(kTexts[id].english), QString::fromUtf8(kTexts[id].chinese));
+    return ctx.Pick(kTexts[id]);
 }
 
-// Column widths in pixels (the radio maker's layout in twips, 15 twips a pixel), column 0 first.
+// Column widths in pixels (the page's layout in twips, 15 twips a pixel), column 0 first.
 constexpr std::array<int, FormChannelInformation::kColumns> kColumnWidths = {
     500 / 15, 1000 / 15, 1000 / 15, 1000 / 15, 1000 / 15, 1000 / 15, 1200 / 15, 1200 / 15};
 constexpr int kHeaderHeight = 500 / 15;
@@ -215,7 +210,7 @@ void FormChannelInformation::FillCaptionsAndLists() {
     FitColumns(types + powers);
 }
 
-// The radio maker's widths suit a 9-point font; a column grows to the widest text it will hold
+// The layout's widths suit a 9-point font; a column grows to the widest text it will hold
 // (a header wraps between its words), and the page grows with the grid.
 void FormChannelInformation::FitColumns(const QStringList& listTexts) {
     const TextContext ctx = TextContext::Of(codeplug());

@@ -50,7 +50,7 @@ public:
     // The 500 ms poll: reloads the grid when another editor changed channel data.
     void Timer1_Timer();
 
-    // The size the radio maker's layout gives the page, widened to fit the columns.
+    // The size the page's layout gives it, widened to fit the columns.
     QSize sizeHint() const override;
 
     QString CellText(int row, int column) const;

@@ -24,11 +24,6 @@ namespace {
 
 enum TextId { kTextCaption, kTextListLabel, kTextNumber, kTextId, kTextWarning };
 
-struct TextPair {
-    const char* english;
-    const char* chinese;
-};
-
 // Every text the page shows, in both languages.
 constexpr TextPair kTexts[] = {
     {"Rx List", "接收列表"},
@@ -39,7 +34,7 @@ constexpr TextPair kTexts[] = {
 };
 
 QString Text(TextId id, const TextContext& ctx) {
-    return ctx.Pick(QString::fromUtf8(kTexts[id].english), QString::fromUtf8(kTexts[id].chinese));
+    return ctx.Pick(kTexts[id]);
 }
 
 constexpr int kNumberWidth = 1000 / 15;
