@@ -1,4 +1,5 @@
 #include "channels/ui/form_channel_information.h"
+#include "shell/grid_corner.h"
 
 #include "channels/channel_rules.h"
 #include "channels/channel_view.h"
@@ -81,19 +82,6 @@ bool IsToneColumn(int column) {
 
 // The table's corner button draws nothing of its own; the channel-number column keeps its
 // caption there.
-void PaintCorner(QAbstractButton* corner, const QString& text) {
-    QStyleOptionHeader option;
-    option.initFrom(corner);
-    option.state |= QStyle::State_Enabled; // the button is disabled, its caption is not
-    option.palette.setCurrentColorGroup(QPalette::Active);
-    option.rect = corner->rect();
-    option.text = text;
-    option.textAlignment = Qt::AlignCenter;
-    option.position = QStyleOptionHeader::OnlyOneSection;
-    QPainter painter(corner);
-    corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
-}
-
 } // namespace
 
 FormChannelInformation::FormChannelInformation(Codeplug& codeplug, QWidget* parent)
@@ -618,7 +606,7 @@ bool FormChannelInformation::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::Paint:
         if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {
-            PaintCorner(corner, Text(kTextHeaderChannel, TextContext::Of(codeplug())));
+            PaintGridCorner(corner, Text(kTextHeaderChannel, TextContext::Of(codeplug())));
             return true;
         }
         break;

@@ -1,4 +1,5 @@
 #include "channels/ui/form_rx_list.h"
+#include "shell/grid_corner.h"
 
 #include "channels/rx_list_rules.h"
 #include "channels/ui/window_state_recorder.h"
@@ -253,16 +254,7 @@ bool FormRxList::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::Paint:
         if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {
-            QStyleOptionHeader option;
-            option.initFrom(corner);
-            option.state |= QStyle::State_Enabled; // the button is disabled, its caption is not
-            option.palette.setCurrentColorGroup(QPalette::Active);
-            option.rect = corner->rect();
-            option.text = Text(kTextNumber, TextContext::Of(codeplug()));
-            option.textAlignment = Qt::AlignCenter;
-            option.position = QStyleOptionHeader::OnlyOneSection;
-            QPainter painter(corner);
-            corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+            PaintGridCorner(corner, Text(kTextNumber, TextContext::Of(codeplug())));
             return true;
         }
         break;
