@@ -1,11 +1,11 @@
 #include "demo_command.h"
 
-#include "channel_csv.h"
+#include "exchange/channel_csv.h"
 #include "cli_io.h"
 #include "codeplug/model_band.h"
 #include "codeplug/radio_data_file.h"
-#include "codeplug_json.h"
-#include "codeplug_report.h"
+#include "exchange/codeplug_json.h"
+#include "exchange/codeplug_report.h"
 #include "command_line.h"
 
 #include <QFile>

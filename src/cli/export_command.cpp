@@ -1,8 +1,8 @@
 #include "export_command.h"
 
-#include "channel_csv.h"
+#include "exchange/channel_csv.h"
 #include "cli_io.h"
-#include "codeplug_json.h"
+#include "exchange/codeplug_json.h"
 #include "command_line.h"
 
 namespace zr40 {

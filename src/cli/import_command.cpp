@@ -1,9 +1,9 @@
 #include "import_command.h"
 
-#include "channel_csv.h"
+#include "exchange/channel_csv.h"
 #include "cli_io.h"
 #include "codeplug/model_band.h"
-#include "codeplug_json.h"
+#include "exchange/codeplug_json.h"
 #include "command_line.h"
 
 namespace zr40 {

@@ -1,7 +1,7 @@
 #include "show_command.h"
 
 #include "cli_io.h"
-#include "codeplug_report.h"
+#include "exchange/codeplug_report.h"
 #include "command_line.h"
 
 namespace zr40 {

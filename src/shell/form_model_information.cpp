@@ -3,7 +3,7 @@
 #include "codeplug/model_band.h"
 #include "codeplug/text_context.h"
 #include "shell/main_window_texts.h"
-#include "shell/ui_seam.h"
+#include "widgets/ui_seam.h"
 
 #include <QComboBox>
 #include <QGridLayout>

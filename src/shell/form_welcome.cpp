@@ -1,5 +1,5 @@
 #include "shell/form_welcome.h"
-#include "shell/gui_resources.h"
+#include "widgets/gui_resources.h"
 
 #include <QGuiApplication>
 #include <QPainter>

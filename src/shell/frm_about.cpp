@@ -1,5 +1,5 @@
 #include "shell/frm_about.h"
-#include "shell/gui_resources.h"
+#include "widgets/gui_resources.h"
 
 #include "shell/main_window_texts.h"
 

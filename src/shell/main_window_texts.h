@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ui_seam.h"
+
 #include <QString>
 #include <vector>
 
@@ -30,7 +32,7 @@ public:
     static const std::vector<MenuItemText>& Menu();
     static const std::vector<ToolButtonText>& Toolbar();
 
-    static QString AppTitle() { return QStringLiteral("ZR40"); }
+    static QString AppTitle() { return UiSeam::AppTitle(); }
     static QString Caption(const QString& fileName, bool modified, bool english);
     static QString PortPanel(const QString& portName, int portNumber, bool english);
 

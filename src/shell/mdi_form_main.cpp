@@ -1,5 +1,5 @@
 #include "shell/mdi_form_main.h"
-#include "shell/gui_resources.h"
+#include "widgets/gui_resources.h"
 
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
@@ -8,18 +8,18 @@
 #include "codeplug/settings_store.h"
 #include "functions/ui/form_option.h"
 #include "link/ui/form_process.h"
-#include "shell/config_page.h"
+#include "widgets/config_page.h"
 #include "shell/form_com_port.h"
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"
 #include "shell/frm_about.h"
-#include "shell/interactive_seam.h"
+#include "widgets/interactive_seam.h"
 #include "shell/main_window_texts.h"
 #include "shell/panel_layout.h"
 #include "shell/panel_separator.h"
 #include "shell/port_choice.h"
 #include "shell/toolkit_translator.h"
-#include "shell/ui_seam.h"
+#include "widgets/ui_seam.h"
 
 #include <QCloseEvent>
 #include <QDateTime>

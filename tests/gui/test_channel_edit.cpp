@@ -1,6 +1,6 @@
 #include "channels/ui/form_channel_edit.h"
 #include "gui_support.h"
-#include "shell/key_filter_edit.h"
+#include "widgets/key_filter_edit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

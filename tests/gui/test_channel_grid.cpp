@@ -1,7 +1,7 @@
 #include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "gui_support.h"
-#include "shell/key_filter_edit.h"
+#include "widgets/key_filter_edit.h"
 
 #include <QComboBox>
 #include <QHeaderView>

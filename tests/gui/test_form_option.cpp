@@ -1,6 +1,6 @@
 #include "functions/ui/form_option.h"
 #include "gui_support.h"
-#include "shell/key_filter_edit.h"
+#include "widgets/key_filter_edit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

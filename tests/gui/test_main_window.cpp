@@ -2,7 +2,7 @@
 
 #include "codeplug/radio_data_file.h"
 #include "codeplug/settings_store.h"
-#include "shell/config_page.h"
+#include "widgets/config_page.h"
 #include "shell/mdi_form_main.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "codeplug/model_band.h"
 #include "codeplug/settings_store.h"
 #include "link/ui/form_process.h"
-#include "shell/config_page.h"
+#include "widgets/config_page.h"
 #include "shell/form_com_port.h"
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"

@@ -8,7 +8,7 @@
 #include "functions/ui/form_option.h"
 #include "gui_support.h"
 #include "link/test_transfer_engine_harness.h"
-#include "shell/key_filter_edit.h"
+#include "widgets/key_filter_edit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

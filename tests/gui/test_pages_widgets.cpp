@@ -3,7 +3,7 @@
 #include "channels/ui/form_rx_list.h"
 #include "codeplug/key_filter.h"
 #include "gui_support.h"
-#include "shell/key_filter_edit.h"
+#include "widgets/key_filter_edit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

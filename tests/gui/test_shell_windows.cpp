@@ -1,8 +1,8 @@
 #include "gui_support.h"
 
 #include "shell/form_welcome.h"
-#include "shell/help_window.h"
-#include "shell/interactive_seam.h"
+#include "widgets/help_window.h"
+#include "widgets/interactive_seam.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,12 +3,12 @@
 #include "channels/channel_effects.h"
 #include "channels/channel_list_coding.h"
 #include "channels/channel_view.h"
-#include "channels/ui/window_state_recorder.h"
+#include "widgets/window_state_recorder.h"
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
-#include "shell/combo_fill.h"
-#include "shell/key_filter_edit.h"
-#include "shell/ui_seam.h"
+#include "widgets/combo_fill.h"
+#include "widgets/key_filter_edit.h"
+#include "widgets/ui_seam.h"
 
 #include <QCheckBox>
 #include <QComboBox>

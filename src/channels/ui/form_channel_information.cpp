@@ -1,15 +1,15 @@
 #include "channels/ui/form_channel_information.h"
-#include "shell/grid_corner.h"
+#include "widgets/grid_corner.h"
 
 #include "channels/channel_rules.h"
 #include "channels/channel_view.h"
 #include "channels/ui/form_channel_edit.h"
-#include "channels/ui/window_state_recorder.h"
+#include "widgets/window_state_recorder.h"
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
-#include "shell/combo_fill.h"
-#include "shell/key_filter_edit.h"
-#include "shell/ui_seam.h"
+#include "widgets/combo_fill.h"
+#include "widgets/key_filter_edit.h"
+#include "widgets/ui_seam.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "channels/channel_effects.h"
-#include "shell/config_page.h"
+#include "widgets/config_page.h"
 
 #include <QPointer>
 #include <array>

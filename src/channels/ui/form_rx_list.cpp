@@ -1,13 +1,13 @@
 #include "channels/ui/form_rx_list.h"
-#include "shell/grid_corner.h"
+#include "widgets/grid_corner.h"
 
 #include "channels/rx_list_rules.h"
-#include "channels/ui/window_state_recorder.h"
+#include "widgets/window_state_recorder.h"
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
-#include "shell/combo_fill.h"
-#include "shell/key_filter_edit.h"
-#include "shell/ui_seam.h"
+#include "widgets/combo_fill.h"
+#include "widgets/key_filter_edit.h"
+#include "widgets/ui_seam.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/config_page.h"
+#include "widgets/config_page.h"
 
 class QComboBox;
 class QLabel;

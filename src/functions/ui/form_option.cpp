@@ -1,13 +1,13 @@
 #include "functions/ui/form_option.h"
 
-#include "channels/ui/window_state_recorder.h"
+#include "widgets/window_state_recorder.h"
 #include "codeplug/key_filter.h"
 #include "functions/key_define_rules.h"
 #include "functions/option_rules.h"
 #include "functions/option_texts.h"
-#include "shell/combo_fill.h"
-#include "shell/key_filter_edit.h"
-#include "shell/ui_seam.h"
+#include "widgets/combo_fill.h"
+#include "widgets/key_filter_edit.h"
+#include "widgets/ui_seam.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "functions/hidden_option_rules.h"
 #include "functions/option_rules.h"
-#include "shell/config_page.h"
+#include "widgets/config_page.h"
 
 #include <QHash>
 #include <QList>

@@ -3,9 +3,8 @@
 #include "codeplug/key_filter.h"
 #include "codeplug/model_band.h"
 #include "link/ui/star_password_style.h"
-#include "shell/key_filter_edit.h"
-#include "shell/main_window_texts.h"
-#include "shell/ui_seam.h"
+#include "widgets/key_filter_edit.h"
+#include "widgets/ui_seam.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -215,7 +214,7 @@ void FormProcess::ShowPortFailure(const QString& cause) {
     QString text = Pick("Please reselect COM port!", "请重新选择端口！");
     if (!cause.isEmpty())
         text += QLatin1Char('\n') + cause;
-    UiSeam::Instance().Message(this, QMessageBox::Critical, MainWindowTexts::AppTitle(), text,
+    UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(), text,
                                QMessageBox::Ok);
 }
 
@@ -258,7 +257,7 @@ void FormProcess::OnProgress(double fraction, const QString& label) {
 
 void FormProcess::OnRetryQuestion(const QString& question) {
     const auto answer =
-        UiSeam::Instance().Message(this, QMessageBox::Critical, MainWindowTexts::AppTitle(),
+        UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(),
                                    question, QMessageBox::Retry | QMessageBox::Cancel);
     adapter_.AnswerRetry(answer == QMessageBox::Retry);
 }
@@ -272,7 +271,7 @@ void FormProcess::OnFinished(const LinkResult& result) {
         ShowPasswordFailure();
         break;
     case LinkResult::Outcome::WrongModel:
-        UiSeam::Instance().Message(this, QMessageBox::Critical, MainWindowTexts::AppTitle(),
+        UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(),
                                    TransferEngine::WrongModelMessage(result.reportedVersion),
                                    QMessageBox::Ok);
         break;
@@ -300,7 +299,7 @@ void FormProcess::ShowSuccess() {
 void FormProcess::ShowPasswordFailure() {
     if (!codeplug_.PasswordRejected)
         return;
-    UiSeam::Instance().Message(this, QMessageBox::NoIcon, MainWindowTexts::AppTitle(),
+    UiSeam::Instance().Message(this, QMessageBox::NoIcon, UiSeam::AppTitle(),
                                Pick("Password Failure!", "密码错误!"), QMessageBox::Ok);
     codeplug_.PasswordRejected = false;
 }

@@ -1,4 +1,4 @@
-#include "shell/key_filter_edit.h"
+#include "widgets/key_filter_edit.h"
 
 #include "codeplug/key_filter.h"
 

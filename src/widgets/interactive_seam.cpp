@@ -1,6 +1,6 @@
-#include "shell/interactive_seam.h"
+#include "widgets/interactive_seam.h"
 
-#include "shell/help_window.h"
+#include "widgets/help_window.h"
 
 #include <QFileDialog>
 

@@ -1,4 +1,4 @@
-#include "shell/grid_corner.h"
+#include "widgets/grid_corner.h"
 
 #include <QAbstractButton>
 #include <QPainter>

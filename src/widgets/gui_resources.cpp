@@ -1,4 +1,4 @@
-#include "shell/gui_resources.h"
+#include "widgets/gui_resources.h"
 
 #include <QtGlobal>
 

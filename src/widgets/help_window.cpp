@@ -1,6 +1,6 @@
-#include "shell/help_window.h"
+#include "widgets/help_window.h"
 
-#include "shell/gui_resources.h"
+#include "widgets/gui_resources.h"
 
 #include <QFile>
 #include <QTextBrowser>

@@ -1,4 +1,4 @@
-#include "shell/combo_fill.h"
+#include "widgets/combo_fill.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -1,4 +1,4 @@
-#include "codeplug_report.h"
+#include "exchange/codeplug_report.h"
 
 #include "channels/channel_view.h"
 #include "codeplug/value_lists.h"

@@ -28,6 +28,9 @@ public:
     // Shows the help topic ("chinfo.htm") in the current language.
     virtual void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) = 0;
 
+    // The title every message box of the application carries.
+    static QString AppTitle() { return QStringLiteral("ZR40"); }
+
     static UiSeam& Instance();
     // Replaces the seam (tests); pass nullptr to restore the interactive one.
     static void Install(UiSeam* seam);

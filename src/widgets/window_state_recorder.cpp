@@ -1,4 +1,4 @@
-#include "channels/ui/window_state_recorder.h"
+#include "widgets/window_state_recorder.h"
 
 #include <QEvent>
 #include <QMdiSubWindow>

@@ -1,4 +1,4 @@
-#include "codeplug_json.h"
+#include "exchange/codeplug_json.h"
 
 #include "codeplug/codeplug_fields.h"
 

@@ -1,4 +1,4 @@
-#include "channel_csv.h"
+#include "exchange/channel_csv.h"
 
 #include "channels/channel_effects.h"
 #include "channels/channel_list_coding.h"

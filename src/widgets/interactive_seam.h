@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui_seam.h"
+#include "widgets/ui_seam.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
-#include "shell/ui_seam.h"
+#include "widgets/ui_seam.h"
 
-#include "shell/interactive_seam.h"
+#include "widgets/interactive_seam.h"
 
 namespace zr40 {
 

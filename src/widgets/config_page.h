@@ -1,7 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
-#include "shell/ui_seam.h"
+#include "widgets/ui_seam.h"
 
 #include <QKeyEvent>
 
