@@ -1,0 +1,123 @@
+#include "channels/image_channel_layout.h"
+
+#include "codeplug/tone_tables.h"
+
+namespace zr40 {
+
+namespace {
+
+constexpr std::uint8_t kNoTone = 255;
+
+struct ToneBlock {
+    std::uint8_t kind;
+    int firstPosition;
+    int size;
+};
+
+constexpr ToneBlock kToneBlocks[] = {
+    {1, kToneListFirstCtcss, kToneListFirstNormalDcs - kToneListFirstCtcss},
+    {2, kToneListFirstNormalDcs, kToneListFirstInvertedDcs - kToneListFirstNormalDcs},
+    {3, kToneListFirstInvertedDcs, kToneListSize - kToneListFirstInvertedDcs},
+};
+
+} // namespace
+
+int ImageChannelLayout::RecordOffset(int ch) {
+    return 16 + kRecordSize * ch + 32 * (ch / 30);
+}
+
+bool ImageChannelLayout::Bit(const Image& image, int base, int ch) {
+    return (image[base + ch / 8] >> (ch % 8)) & 1;
+}
+
+void ImageChannelLayout::SetBit(Image& image, int base, int ch, bool on) {
+    const auto mask = static_cast<std::uint8_t>(1u << (ch % 8));
+    std::uint8_t& byte = image[base + ch / 8];
+    byte = on ? (byte | mask) : (byte & ~mask);
+}
+
+bool ImageChannelLayout::Present(const Image& image, int ch) {
+    return Bit(image, kPresentBase, ch);
+}
+
+void ImageChannelLayout::SetPresent(Image& image, int ch, bool on) {
+    SetBit(image, kPresentBase, ch, on);
+}
+
+bool ImageChannelLayout::InScan(const Image& image, int ch) {
+    return Bit(image, kScanBase, ch);
+}
+
+void ImageChannelLayout::SetInScan(Image& image, int ch, bool on) {
+    SetBit(image, kScanBase, ch, on);
+}
+
+std::uint32_t ImageChannelLayout::Frequency(const Image& image, int ch, int field) {
+    const int at = RecordOffset(ch) + field;
+    std::uint32_t hertz = 0;
+    for (int i = 0; i < 4; ++i)
+        hertz = (hertz << 8) | image[at + i];
+    return hertz;
+}
+
+void ImageChannelLayout::SetFrequency(Image& image, int ch, int field, std::uint32_t hertz) {
+    const int at = RecordOffset(ch) + field;
+    for (int i = 3; i >= 0; --i, hertz >>= 8)
+        image[at + i] = static_cast<std::uint8_t>(hertz & 0xFF);
+}
+
+ImageTone ImageChannelLayout::Tone(const Image& image, int ch, int kindField) {
+    const int at = RecordOffset(ch) + kindField;
+    return {image[at], image[at + 1]};
+}
+
+void ImageChannelLayout::SetTone(Image& image, int ch, int kindField, ImageTone tone) {
+    const int at = RecordOffset(ch) + kindField;
+    image[at] = tone.kind;
+    image[at + 1] = tone.number;
+}
+
+bool ImageChannelLayout::Flag(const Image& image, int ch, std::uint8_t mask) {
+    return image[RecordOffset(ch) + kFlags] & mask;
+}
+
+void ImageChannelLayout::SetFlag(Image& image, int ch, std::uint8_t mask, bool on) {
+    std::uint8_t& flags = image[RecordOffset(ch) + kFlags];
+    flags = on ? (flags | mask) : (flags & ~mask);
+}
+
+int ImageChannelLayout::BusyLock(const Image& image, int ch) {
+    return image[RecordOffset(ch) + kFlags] & kBusyLockMask;
+}
+
+void ImageChannelLayout::SetBusyLock(Image& image, int ch, int mode) {
+    std::uint8_t& flags = image[RecordOffset(ch) + kFlags];
+    flags = static_cast<std::uint8_t>((flags & ~kBusyLockMask) | (mode & kBusyLockMask));
+}
+
+ImageTone ImageChannelLayout::ToneOfPosition(int position) {
+    for (const ToneBlock& block : kToneBlocks) {
+        const int number = position - block.firstPosition;
+        if (number >= 0 && number < block.size)
+            return {block.kind, static_cast<std::uint8_t>(number)};
+    }
+    return {kNoTone, kNoTone};
+}
+
+int ImageChannelLayout::PositionOfTone(ImageTone tone) {
+    for (const ToneBlock& block : kToneBlocks) {
+        if (tone.kind == block.kind && tone.number < block.size)
+            return block.firstPosition + tone.number;
+    }
+    return 0;
+}
+
+int ImageChannelLayout::WrapTonePosition(int position) {
+    if (position < 0)
+        return kTonePositions - 1;
+    if (position >= kTonePositions)
+        return 0;
+    return position;
+}
+
+} // namespace zr40
