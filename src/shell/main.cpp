@@ -36,6 +36,21 @@ MDIFormMain* OpenMainWindow(Codeplug& codeplug, const StartOptions& options) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Read before QApplication exists: --help, --version and a bad option need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const StartOptions options = StartOptions::Parse(arguments);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "zr40cps: %s\nTry 'zr40cps --help' for the options.\n",
+                     qPrintable(options.error));
+        return 2;
+    }
+    if (!options.printAndExit.isEmpty()) {
+        std::fputs(qPrintable(options.printAndExit), stdout);
+        return 0;
+    }
+
     // The codeplug outlives every window: pages clear their open flags in it when destroyed.
     Codeplug codeplug;
     QApplication app(argc, argv);
@@ -44,14 +59,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(ZR40_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zr40.svg")));
     QApplication::setQuitOnLastWindowClosed(false);
-
-    const StartOptions options = StartOptions::Parse(QApplication::arguments());
-    if (!options.error.isEmpty()) {
-        std::fprintf(stderr,
-                     "zr40cps: %s\nusage: zr40cps [--no-splash] [--port DEVICE] [--open FILE]\n",
-                     qPrintable(options.error));
-        return 2;
-    }
 
     if (!options.splash || !options.tourFolder.isEmpty()) {
         OpenMainWindow(codeplug, options);

@@ -5,14 +5,18 @@
 
 namespace zr40 {
 
-// What the command line asks of this run of the application.
+// What the command line asks of this run of the application. It is read before any window
+// exists, so --help and --version work without a display.
 struct StartOptions {
-    QString port;       // --port DEVICE: the serial port for this run (not saved)
-    bool splash = true; // --no-splash skips the start-up picture
-    QString openFile;   // --open FILE: load a radio data file after start-up
-    QString tourFolder; // --tour FOLDER: save a picture of every window there, then quit
-    QString language;   // --lang en|zh: interface language for this run (not saved)
-    QString error;      // a command line that could not be understood
+    QString port;         // --port DEVICE: the serial port for this run (not saved)
+    bool splash = true;   // --no-splash skips the start-up picture
+    QString openFile;     // --open FILE: load a radio data file after start-up
+    QString tourFolder;   // --tour FOLDER: save a picture of every window there, then quit
+    QString language;     // --lang en|zh: interface language for this run (not saved)
+    bool service = false; // --service: show the service pages
+    QString error;        // a command line that could not be understood
+    // --help or --version: the text to print on stdout before the program ends with success.
+    QString printAndExit;
 
     static StartOptions Parse(const QStringList& arguments);
 };

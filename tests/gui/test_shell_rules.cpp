@@ -4,6 +4,7 @@
 #include "shell/port_choice.h"
 #include "shell/start_options.h"
 
+#include <QProcess>
 #include <QTest>
 
 using namespace zr40;
@@ -73,6 +74,7 @@ private slots:
         QTest::newRow("port without value")
             << QStringList{"zr40cps", "--port"} << "" << true << true;
         QTest::newRow("unknown") << QStringList{"zr40cps", "--fast"} << "" << true << true;
+        QTest::newRow("stray argument") << QStringList{"zr40cps", "a.rdat"} << "" << true << true;
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
@@ -81,6 +83,33 @@ private slots:
         QTEST(options.port, "port");
         QTEST(options.splash, "splash");
         QCOMPARE(!options.error.isEmpty(), failed);
+    }
+
+    // Without any display, as on a server or in a package check: the options are read before
+    // the GUI starts.
+    void helpAndVersionNeedNoDisplay_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("help") << "--help" << 0 << "--service";
+        QTest::newRow("version") << "--version" << 0 << "zr40cps " ZR40_VERSION;
+        QTest::newRow("unknown option") << "--fast" << 2 << "Unknown option 'fast'";
+    }
+    void helpAndVersionNeedNoDisplay() {
+        QFETCH(QString, option);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(ZR40_BINARY_DIR "/zr40cps"), {option});
+        QVERIFY(process.waitForFinished(10000));
+        QTEST(process.exitCode(), "exitCode");
+        const QString printed =
+            QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+        QFETCH(QString, output);
+        QVERIFY2(printed.contains(output), qPrintable(printed));
     }
 
     void trackerSeesEveryFileValue() {
