@@ -1,12 +1,13 @@
 #include "demo_command.h"
 
-#include "exchange/channel_csv.h"
 #include "cli_io.h"
 #include "codeplug/model_band.h"
 #include "codeplug/radio_data_file.h"
+#include "command_line.h"
+#include "exchange/channel_csv.h"
 #include "exchange/codeplug_json.h"
 #include "exchange/codeplug_report.h"
-#include "command_line.h"
+#include "exchange/sample_plan.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,20 +15,6 @@
 namespace zr40 {
 
 namespace {
-
-// A small UHF plan: simplex and repeater pairs with CTCSS and DCS, then digital channels on
-// colour codes with group, private and all calls.
-const char kSamplePlan[] =
-    "Channel,RxMHz,TxMHz,Type,Decode,Encode,Power,Bandwidth,Squelch,RxColor,TxColor,RxList,"
-    "CallType,TxID\n"
-    "1,409.75,,Analog CH,67.0,67.0,High,25K(Wide),5,,,,,\n"
-    "2,433.5,438.5,Analog CH,D023N,D023N,High,25K(Wide),5,,,,,\n"
-    "3,446.00625,,Analog CH,88.5,None,Low,12.5K(Narrow),3,,,,,\n"
-    "4,462.5625,467.5625,Analog CH,D754I,D754I,High,12.5K(Narrow),5,,,,,\n"
-    "5,440.1,445.1,Digital CH,,,High,,5,1,1,1,Group Call,800001\n"
-    "6,441.2,,Digital CH,,,High,,5,2,2,2,Group Call,800010\n"
-    "7,442.3,,Digital CH,,,Low,,5,3,3,1,Single Call,1234\n"
-    "8,470,,Digital CH,,,High,,5,1,1,1,All Call,\n";
 
 class Demo {
 public:
@@ -52,21 +39,12 @@ private:
 };
 
 bool Demo::BuildPlan() {
-    codeplug.BandLower = 400;
-    codeplug.BandUpper = codeplug.BandUpperTx = 480;
-    ModelBand::ApplyModelChange(codeplug, ModelBand::LoadModelData());
+    const ChannelCsv::ImportResult result = SamplePlan::Apply(codeplug);
     if (!Step(QStringLiteral("new codeplug, model band 400-480 MHz"),
               ModelBand::AnalyseModel(codeplug) && codeplug.BandUpper == 480))
         return false;
-    const ChannelCsv::ImportResult result =
-        ChannelCsv::Import(QString::fromLatin1(kSamplePlan), codeplug);
     for (const QString& warning : result.warnings)
         CliIo::Warning(warning);
-    const Long groups[][3] = {{0x800001, 0x800002, 0x800003}, {0x800010, 0x800011, 0xFFFFFF}};
-    for (int l = 0; l < 2; ++l)
-        for (int e = 0; e < 3; ++e)
-            codeplug.RxListEntry[l * Codeplug::kRxListEntries + e] = groups[l][e];
-    codeplug.LocalID = 0x1234;
     return Step(QStringLiteral("8 channels (4 analog, 4 digital) and 2 receive lists applied"),
                 result.ok || !CliIo::FileError(QStringLiteral("sample plan"), result.error));
 }
