@@ -1,0 +1,83 @@
+#include "review/review_text.h"
+
+#include "review/codeplug_check.h"
+
+#include <QList>
+
+namespace zr40 {
+
+namespace {
+
+// Terminal columns of a character: the wide East Asian ranges take two.
+int Width(QChar ch) {
+    const ushort u = ch.unicode();
+    const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                      (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                      (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                      (u >= 0xFFE0 && u <= 0xFFE6);
+    return wide ? 2 : 1;
+}
+
+int Width(const QString& text) {
+    int columns = 0;
+    for (const QChar ch : text)
+        columns += Width(ch);
+    return columns;
+}
+
+} // namespace
+
+QString ReviewText::Columns(const QList<QStringList>& rows) {
+    QList<int> widths;
+    for (const QStringList& row : rows) {
+        for (int i = 0; i < row.size(); ++i) {
+            if (widths.size() <= i)
+                widths.append(0);
+            widths[i] = qMax(widths[i], Width(row[i]));
+        }
+    }
+    QString text;
+    for (const QStringList& row : rows) {
+        QString line;
+        for (int i = 0; i < row.size(); ++i) {
+            line += row[i];
+            if (i + 1 < row.size())
+                line += QString(widths[i] - Width(row[i]) + 2, QLatin1Char(' '));
+        }
+        text += line + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString ReviewText::ProblemCount(const PlanProblems& problems, const TextContext& ctx) {
+    if (problems.isEmpty())
+        return ctx.Pick({"No problems found.", "没有发现问题。"});
+    const int errors = CodeplugCheck::Count(problems, PlanProblem::Severity::Error);
+    const int warnings = CodeplugCheck::Count(problems, PlanProblem::Severity::Warning);
+    if (!ctx.IsEnglish)
+        return QString::fromUtf8("%1个错误，%2个警告").arg(errors).arg(warnings);
+    return QStringLiteral("%1 error%2, %3 warning%4")
+        .arg(errors)
+        .arg(errors == 1 ? "" : "s")
+        .arg(warnings)
+        .arg(warnings == 1 ? "" : "s");
+}
+
+QString ReviewText::Problems(const PlanProblems& problems, const TextContext& ctx) {
+    QList<QStringList> rows;
+    for (const PlanProblem& problem : problems)
+        rows.append({problem.SeverityText(ctx), problem.location.Text(ctx), problem.Text(ctx)});
+    return Columns(rows) + ProblemCount(problems, ctx) + QLatin1Char('\n');
+}
+
+QString ReviewText::Differences(const PlanDifferences& differences, const TextContext& ctx) {
+    QList<QStringList> rows;
+    for (const PlanDifference& d : differences)
+        rows.append({d.location.Text(ctx), d.field, d.before, QStringLiteral("->"), d.after});
+    const QString count = differences.isEmpty()
+                              ? ctx.Pick({"No differences.", "没有不同。"})
+                              : ctx.Pick({"%1 difference(s)", "%1处不同"}).arg(differences.size());
+    return Columns(rows) + count + QLatin1Char('\n');
+}
+
+} // namespace zr40

@@ -1,0 +1,345 @@
+#include "codeplug/codeplug_fields.h"
+#include "review/codeplug_diff.h"
+#include "review/review_text.h"
+#include "review_test_support.h"
+
+#include <QtTest>
+
+using namespace zr40;
+using namespace zr40::test;
+
+using Area = PlanLocation::Area;
+
+class TestCodeplugDiff : public QObject {
+    Q_OBJECT
+
+private slots:
+    void samePlanHasNoDifference() {
+        QVERIFY(CodeplugDiff::Compare(SampleCodeplug(), SampleCodeplug(), English()).isEmpty());
+    }
+
+    // One change of each kind of field; channels, lists and tune points are 0-based.
+    void oneChangeOneRow_data() {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<int>("area");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        const int C = int(Area::Channel);
+        const int S = int(Area::Settings);
+        QTest::newRow("frequency")
+            << Edit([](Codeplug& c) { c.RxFreq[0] = 410000000; }) << C << 0 << "RxFreq"
+            << "Rx Frequency"
+            << "409.75000"
+            << "410.00000";
+        QTest::newRow("no transmit")
+            << Edit([](Codeplug& c) { c.TxFreq[1] = 0; }) << C << 1 << "TxFreq"
+            << "Tx Frequency"
+            << "438.50000"
+            << "—";
+        QTest::newRow("type") << Edit([](Codeplug& c) { c.ChannelType[0] = 2; }) << C << 0
+                              << "ChannelType"
+                              << "Channel Type"
+                              << "Analog CH"
+                              << "Digital CH";
+        QTest::newRow("decode ctcss")
+            << Edit([](Codeplug& c) { c.RxCtcss[0] = 885; }) << C << 0 << "RxCtcss"
+            << "CTCSS/DCS Decode"
+            << "67.0"
+            << "88.5";
+        QTest::newRow("encode ctcss to dcs") << Edit([](Codeplug& c) {
+            c.TxCtcss[0] = -1;
+            c.TxDcs[0] = 0x89C7EC;
+        }) << C << 0 << "TxCtcss"
+                                             << "CTCSS/DCS Encode"
+                                             << "67.0"
+                                             << "D023N";
+        QTest::newRow("power") << Edit([](Codeplug& c) { c.TxPower[1] = 0; }) << C << 1 << "TxPower"
+                               << "Tx Power"
+                               << "High"
+                               << "Low";
+        QTest::newRow("same word, other value")
+            << Edit([](Codeplug& c) { c.TxPower[1] = 5; }) << C << 1 << "TxPower"
+            << "Tx Power"
+            << "High [1]"
+            << "High [5]";
+        QTest::newRow("spacing") << Edit([](Codeplug& c) { c.ChannelSpace[0] = 12500; }) << C << 0
+                                 << "ChannelSpace"
+                                 << "Channel Spacing"
+                                 << "25K(Wide)"
+                                 << "12.5K(Narrow)";
+        QTest::newRow("squelch") << Edit([](Codeplug& c) { c.SqlLevel[2] = 9; }) << C << 2
+                                 << "SqlLevel"
+                                 << "Sq Level"
+                                 << "3"
+                                 << "9";
+        QTest::newRow("denoise") << Edit([](Codeplug& c) { c.DenoiseLevel[2] = 12; }) << C << 2
+                                 << "DenoiseLevel"
+                                 << "Denoise Level"
+                                 << "Off"
+                                 << "2";
+        QTest::newRow("tx setting")
+            << Edit([](Codeplug& c) { c.TxAuthority[2] = 1; }) << C << 2 << "TxAuthority"
+            << "Tx Setting"
+            << "No Limited"
+            << "Busy Lock";
+        QTest::newRow("rx list") << Edit([](Codeplug& c) { c.ChannelRxList[4] = 1; }) << C << 4
+                                 << "ChannelRxList"
+                                 << "Rx List"
+                                 << "1"
+                                 << "2";
+        QTest::newRow("key enable")
+            << Edit([](Codeplug& c) { c.RxKeyEnable[4] = 1; }) << C << 4 << "RxKeyEnable"
+            << "Rx Encrypt Enable"
+            << "Off"
+            << "On";
+        QTest::newRow("key") << Edit([](Codeplug& c) {
+            c.SetTxKeyWords(5, Codeplug::PackKey("1234"));
+            c.DeriveKeyLengths(5);
+        }) << C << 5 << "TxKey"
+                             << "Tx Password"
+                             << "—"
+                             << "1234";
+        QTest::newRow("call type")
+            << Edit([](Codeplug& c) { c.CallTypeTxID[4] = 0x1234; }) << C << 4 << "CallTypeTxID"
+            << "Call Type"
+            << "Group Call 800001"
+            << "Single Call 1234";
+        QTest::newRow("colour") << Edit([](Codeplug& c) { c.TxColor[4] = 11; }) << C << 4
+                                << "TxColor"
+                                << "Tx Color Code"
+                                << "1"
+                                << "B";
+        QTest::newRow("time-out") << Edit([](Codeplug& c) { c.ChannelTOT[0] = 60; }) << C << 0
+                                  << "ChannelTOT"
+                                  << "Tx Time-out"
+                                  << "Off"
+                                  << "60";
+        QTest::newRow("quiet") << Edit([](Codeplug& c) { c.QuiteLevel[0] = 4; }) << C << 0
+                               << "QuiteLevel"
+                               << "Quiet Level"
+                               << "Off"
+                               << "4";
+        QTest::newRow("compander")
+            << Edit([](Codeplug& c) { c.Compand[0] = 1; }) << C << 0 << "Compand"
+            << "Compander"
+            << "Off"
+            << "On";
+        QTest::newRow("scrambler")
+            << Edit([](Codeplug& c) { c.ScrambleType[0] = 3000; }) << C << 0 << "ScrambleType"
+            << "Scrambler"
+            << "Off"
+            << "3000HZ";
+        QTest::newRow("channel comes into use")
+            << Edit([](Codeplug& c) { c.RxFreq[10] = c.TxFreq[10] = 420000000; }) << C << 10
+            << "RxFreq"
+            << "Channel"
+            << "(not in use)"
+            << "420.00000 420.00000 Analog CH None None High";
+        QTest::newRow("channel goes out of use")
+            << Edit([](Codeplug& c) { c.RxFreq[2] = 0; }) << C << 2 << "RxFreq"
+            << "Channel"
+            << "446.00625 446.00625 Analog CH 88.5 None Low"
+            << "(not in use)";
+        QTest::newRow("channel not in use")
+            << Edit([](Codeplug& c) { c.SqlLevel[20] = 9; }) << C << 20 << "RxFreq"
+            << "Stored values"
+            << "(not in use)"
+            << "(not in use)";
+        QTest::newRow("local id") << Edit([](Codeplug& c) { c.LocalID = 0xABC; }) << S << -1
+                                  << "LocalID"
+                                  << "Local ID (0~7FFFFF)"
+                                  << "1234"
+                                  << "ABC";
+        QTest::newRow("vox level")
+            << Edit([](Codeplug& c) { c.VoxLevel = 3; }) << S << -1 << "VoxLevel"
+            << "VOX Level"
+            << "Off"
+            << "3";
+        QTest::newRow("save mode")
+            << Edit([](Codeplug& c) { c.IdleTime[0] = 15; }) << S << -1 << "IdleTime"
+            << "Save Mode"
+            << "Normal"
+            << "Special";
+        QTest::newRow("save mode, same word")
+            << Edit([](Codeplug& c) { c.IdleTime[0] = 5; }) << S << -1 << "IdleTime"
+            << "Save Mode"
+            << "Normal [100]"
+            << "Normal [5]";
+        QTest::newRow("side key") << Edit([](Codeplug& c) { c.KeyDefine[0] = 5; }) << S << -1
+                                  << "KeyDefine"
+                                  << "PF1 Short"
+                                  << "Monitor"
+                                  << "Scan";
+        QTest::newRow("hidden sleep ratio")
+            << Edit([](Codeplug& c) { c.IdleTime[2] = 7; }) << S << -1 << "IdleTime"
+            << "IdleTime[2]"
+            << "100"
+            << "7";
+        QTest::newRow("reserved") << Edit([](Codeplug& c) { c.OptionReserved3 = 7; }) << S << -1
+                                  << "OptionReserved3"
+                                  << "OptionReserved3"
+                                  << "0"
+                                  << "7";
+        QTest::newRow("rx list entry") << Edit([](Codeplug& c) { c.RxListEntry[10] = 0x800123; })
+                                       << int(Area::RxList) << 1 << "RxListEntry"
+                                       << "Entry 3"
+                                       << "—"
+                                       << "800123";
+        QTest::newRow("header") << Edit([](Codeplug& c) { c.ChannelCount = 16; })
+                                << int(Area::Header) << -1 << "ChannelCount"
+                                << "Channel count"
+                                << "32"
+                                << "16";
+        QTest::newRow("header stored only") << Edit([](Codeplug& c) { c.HeaderCount6 = 3; })
+                                            << int(Area::Header) << -1 << "HeaderCount6"
+                                            << "HeaderCount6"
+                                            << "8"
+                                            << "3";
+        QTest::newRow("speaker gain")
+            << Edit([](Codeplug& c) { c.SpeakAmp = -30; }) << int(Area::Tune) << -1 << "SpeakAmp"
+            << "Speaker Amp"
+            << "20"
+            << "30";
+        QTest::newRow("tune point") << Edit([](Codeplug& c) { c.TuneFreq[2] = 435000000; })
+                                    << int(Area::Tune) << 2 << "TuneFreq"
+                                    << "Tune Freq"
+                                    << "0.0000000"
+                                    << "435.00000";
+    }
+    void oneChangeOneRow() {
+        QFETCH(Edit, edit);
+        QFETCH(int, area);
+        QFETCH(int, index);
+        QFETCH(QString, field);
+        const Codeplug before = SampleCodeplug();
+        const PlanDifferences rows = CodeplugDiff::Compare(before, Edited(before, edit), English());
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(int(rows[0].location.area), area);
+        QCOMPARE(rows[0].location.index, index);
+        QCOMPARE(rows[0].location.field, field);
+        QTEST(rows[0].field, "caption");
+        QTEST(rows[0].before, "before");
+        QTEST(rows[0].after, "after");
+    }
+
+    void chineseWords() {
+        const Codeplug before = SampleCodeplug();
+        const PlanDifferences rows = CodeplugDiff::Compare(
+            before, Edited(before, [](Codeplug& c) { c.TxPower[4] = 0; }), Chinese());
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].location.Text(Chinese()), QStringLiteral("信道5"));
+        QCOMPARE(rows[0].field, QStringLiteral("发射功率"));
+        QCOMPARE(rows[0].after, QStringLiteral("低"));
+    }
+
+    // Every value the file holds is compared, once: one changed value, one row.
+    void everyStoredValueIsCompared() {
+        const Codeplug base = SampleCodeplug();
+        int checked = 0;
+        const auto changeEach = [&](auto fieldsOf) {
+            Codeplug probe = base;
+            for (const CodeplugField& field : fieldsOf(probe)) {
+                for (int e = 0; e < field.count; ++e) {
+                    Codeplug changed = base;
+                    for (const CodeplugField& f : fieldsOf(changed))
+                        if (qstrcmp(f.name, field.name) == 0)
+                            f.data[e] += 1;
+                    const PlanDifferences rows = CodeplugDiff::Compare(base, changed, English());
+                    QVERIFY2(rows.size() == 1, field.name);
+                    ++checked;
+                }
+            }
+        };
+        changeEach([](Codeplug& c) { return CodeplugFields::Settings(c); });
+        changeEach([](Codeplug& c) { return CodeplugFields::Channel(c, 4); });
+        changeEach([](Codeplug& c) { return std::vector{CodeplugFields::RxList(c, 3)}; });
+        QVERIFY(checked > 200);
+    }
+
+    // What a write changes is what the radio holds afterwards: the blocks the radio's counts
+    // ask for, quiet levels as the write sends them, header and tune data left alone.
+    void writeChangesOnlyWhatTheWriteSends() {
+        Codeplug radio = SampleCodeplug();
+        radio.HeaderCount3 = 1;
+        radio.ChannelCount = 16;
+        radio.QuiteLevel[3] = 5;
+        Codeplug plan = radio;
+        plan.HeaderCount3 = 0;
+        plan.MicAmp = 3;
+        plan.RxFreq[2] = 447000000;
+        plan.TxPower[5] = 0;
+        plan.RxFreq[20] = 420000000; // beyond the radio's channel count
+        plan.QuiteLevel[0] = 4;      // sent as 0, as the radio already has it
+        const PlanDifferences rows = CodeplugDiff::WriteChanges(radio, plan, English());
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0].location, PlanLocation::Channel(2, "RxFreq"));
+        QCOMPARE(rows[1].location, PlanLocation::Channel(3, "QuiteLevel"));
+        QCOMPARE(rows[1].after, QStringLiteral("Off"));
+        QCOMPARE(rows[2].location, PlanLocation::Channel(5, "TxPower"));
+        const Codeplug same = SampleCodeplug();
+        QVERIFY(CodeplugDiff::WriteChanges(same, same, English()).isEmpty());
+    }
+
+    // The password travels outside the plan; a change of it is a change of the radio.
+    void passwordChange_data() {
+        QTest::addColumn<int>("radioPassword");
+        QTest::addColumn<bool>("change");
+        QTest::addColumn<QString>("newPassword");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("kept") << 1234 << false << ""
+                              << ""
+                              << "";
+        QTest::newRow("removed") << 1234 << true << ""
+                                 << "Set"
+                                 << "None";
+        QTest::newRow("given") << -1 << true << "777"
+                               << "None"
+                               << "New password";
+        QTest::newRow("replaced") << 1234 << true << "777"
+                                  << "Set"
+                                  << "New password";
+        QTest::newRow("the same again") << 777 << true << "0777"
+                                        << ""
+                                        << "";
+        QTest::newRow("none stays none") << -1 << true << ""
+                                         << ""
+                                         << "";
+    }
+    void passwordChange() {
+        QFETCH(int, radioPassword);
+        QFETCH(bool, change);
+        QFETCH(QString, newPassword);
+        QFETCH(QString, before);
+        const PlanDifferences rows = CodeplugDiff::PasswordChange(
+            radioPassword, NewPasswordChoice{change, newPassword}, English());
+        QCOMPARE(rows.size(), before.isEmpty() ? 0 : 1);
+        if (rows.isEmpty())
+            return;
+        QCOMPARE(rows[0].field, QStringLiteral("Password"));
+        QTEST(rows[0].before, "before");
+        QTEST(rows[0].after, "after");
+    }
+
+    void terminalText() {
+        const Codeplug before = SampleCodeplug();
+        const QString text =
+            ReviewText::Differences(CodeplugDiff::Compare(before,
+                                                          Edited(before,
+                                                                 [](Codeplug& c) {
+                                                                     c.TxPower[1] = 0;
+                                                                     c.RxListEntry[10] = 0x800123;
+                                                                 }),
+                                                          Chinese()),
+                                    Chinese());
+        QCOMPARE(text, QString::fromUtf8("信道2      发射功率  高  ->  低\n"
+                                         "接收列表2  第3项     —   ->  800123\n"
+                                         "2处不同\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCodeplugDiff)
+#include "test_codeplug_diff.moc"
