@@ -1,5 +1,6 @@
 #include "cli_io.h"
 
+#include "codeplug/model_band.h"
 #include "codeplug/radio_data_file.h"
 
 #include <QFile>
@@ -91,6 +92,15 @@ Codeplug CliIo::NewCodeplug() {
     codeplug.ResetApplicationState();
     codeplug.ApplyNewDefaults();
     return codeplug;
+}
+
+bool CliIo::ApplyBand(const QString& band, Codeplug& codeplug) {
+    const auto limits = ModelBand::LimitsFromAreaText(band);
+    if (!limits || limits->lower >= limits->upper)
+        return false;
+    codeplug.BandLower = static_cast<std::int16_t>(limits->lower);
+    codeplug.BandUpper = codeplug.BandUpperTx = static_cast<std::int16_t>(limits->upper);
+    return true;
 }
 
 } // namespace zr40

@@ -34,6 +34,9 @@ public:
 
     // The codeplug of the New command: start-up defaults, then the New defaults.
     static Codeplug NewCodeplug();
+    // "400-480": the band limits in whole MHz for the frequency checks; false when the text does
+    // not read like that.
+    static bool ApplyBand(const QString& band, Codeplug& codeplug);
 };
 
 } // namespace zr40

@@ -1,10 +1,9 @@
 #include "import_command.h"
 
-#include "exchange/channel_csv.h"
 #include "cli_io.h"
-#include "codeplug/model_band.h"
-#include "exchange/codeplug_json.h"
 #include "command_line.h"
+#include "exchange/channel_csv.h"
+#include "exchange/codeplug_json.h"
 
 namespace zr40 {
 
@@ -19,15 +18,6 @@ QString FormatOf(const CommandLine& line, const QString& input) {
     if (input.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
         return QStringLiteral("json");
     return {};
-}
-
-bool ApplyBand(const QString& band, Codeplug& codeplug) {
-    const auto limits = ModelBand::LimitsFromAreaText(band);
-    if (!limits || limits->lower >= limits->upper)
-        return false;
-    codeplug.BandLower = static_cast<std::int16_t>(limits->lower);
-    codeplug.BandUpper = codeplug.BandUpperTx = static_cast<std::int16_t>(limits->upper);
-    return true;
 }
 
 bool ImportCsv(const QString& input, const QByteArray& text, Codeplug& codeplug) {
@@ -75,7 +65,7 @@ int ImportCommand::Run(const QStringList& arguments) {
         return line.Usage(QStringLiteral("give --format json or csv (IN has neither extension)"));
     Codeplug codeplug = CliIo::NewCodeplug();
     if (line.IsSet(QStringLiteral("band")) &&
-        !ApplyBand(line.Value(QStringLiteral("band")), codeplug))
+        !CliIo::ApplyBand(line.Value(QStringLiteral("band")), codeplug))
         return line.Usage(QStringLiteral("--band must read like 400-480"));
     const QString base = line.Value(QStringLiteral("base"));
     if (!base.isEmpty() && !CliIo::LoadCodeplug(base, codeplug))

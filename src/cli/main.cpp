@@ -5,6 +5,7 @@
 #include "import_command.h"
 #include "new_command.h"
 #include "radio_commands.h"
+#include "review_commands.h"
 #include "show_command.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,10 @@ const CliCommand kCommands[] = {
     {"read", "read the radio's configuration into a file", &RadioCommands::Read},
     {"write", "write a file into the radio", &RadioCommands::Write},
     {"ports", "list the serial ports", &RadioCommands::Ports},
+    {"check", "check a file for what the radio would refuse or misuse", &ReviewCommands::Check},
+    {"diff", "print the differences between two files, or a radio and a file",
+     &ReviewCommands::Diff},
+    {"backups", "list the backups of radios read and written", &ReviewCommands::Backups},
 };
 
 int Overview(QTextStream& out) {

@@ -3,6 +3,10 @@
 #include "cli_io.h"
 #include "command_line.h"
 #include "radio_session.h"
+#include "review/backup_store.h"
+#include "review/codeplug_check.h"
+#include "review/codeplug_diff.h"
+#include "review/review_text.h"
 
 #include <QCollator>
 #include <QRegularExpression>
@@ -44,6 +48,71 @@ bool English(const CommandLine& line) {
     return line.Value(QStringLiteral("lang")) == QStringLiteral("en");
 }
 
+TextContext Words(const CommandLine& line) {
+    return {English(line), QLatin1Char('.')};
+}
+
+// Keeps a copy of the radio in the backups folder; says where, or why it could not.
+BackupResult SaveBackup(const Codeplug& radio, BackupKind kind, const TextContext& ctx) {
+    const BackupStore store = BackupStore::Default();
+    store.Prune();
+    const BackupResult saved = store.Save(radio, kind);
+    if (saved.ok())
+        CliIo::Err() << ctx.Pick({"Backup: ", "备份："}) << saved.path << "\n";
+    CliIo::Err().flush();
+    return saved;
+}
+
+// The check before a write: prints what it finds; false when errors stop the write.
+bool CheckBeforeWrite(const Codeplug& plan, bool force, const TextContext& ctx) {
+    const PlanProblems problems = CodeplugCheck::Run(plan);
+    if (!problems.isEmpty())
+        CliIo::Err() << ReviewText::Problems(problems, ctx);
+    CliIo::Err().flush();
+    if (!CodeplugCheck::HasErrors(problems) || force)
+        return true;
+    CliIo::Err() << "zr40: the plan has errors; nothing was written (--force writes it anyway)\n";
+    CliIo::Err().flush();
+    return false;
+}
+
+// Reads the radio as it is, keeps it as the before-write backup and prints what the write will
+// change. Returns the exit code to end with, or -1 when the write is to go on.
+int BackupBeforeWrite(const CommandLine& line, const Codeplug& plan,
+                      const NewPasswordChoice& choice) {
+    const TextContext ctx = Words(line);
+    Codeplug radio = CliIo::NewCodeplug();
+    radio.IsEnglish = ctx.IsEnglish;
+    RadioSession reading(radio, line.Value(QStringLiteral("port")), ctx.IsEnglish,
+                         line.IsSet(QStringLiteral("trace")));
+    // The tune data go into the backup too: it is the radio's whole configuration.
+    if (reading.Read(line.Value(QStringLiteral("password")), true) != kExitOk) {
+        CliIo::Err() << "zr40: the radio could not be read for its backup; nothing was written\n";
+        CliIo::Err().flush();
+        return kExitFailed;
+    }
+    const BackupResult saved = SaveBackup(radio, BackupKind::BeforeWrite, ctx);
+    if (!saved.ok()) {
+        CliIo::Err() << "zr40: " << saved.Message(ctx) << " "
+                     << ctx.Pick({"Nothing was written.", "没有写入任何数据。"}) << "\n";
+        CliIo::Err().flush();
+        return kExitFailed;
+    }
+    const PlanDifferences changes =
+        CodeplugDiff::WriteChanges(radio, plan, ctx) +
+        CodeplugDiff::PasswordChange(reading.RadioPassword(), choice, ctx);
+    if (changes.isEmpty()) {
+        CliIo::Err() << ctx.Pick({"The radio already holds this plan; nothing was written.",
+                                  "对讲机中已是这些数据，没有写入。"})
+                     << "\n";
+        CliIo::Err().flush();
+        return kExitOk;
+    }
+    CliIo::Out() << ReviewText::Differences(changes, ctx);
+    CliIo::Out().flush();
+    return -1;
+}
+
 } // namespace
 
 bool RadioCommands::IsPasswordText(const QString& text, bool allowEmpty) {
@@ -57,6 +126,8 @@ int RadioCommands::Read(const QStringList& arguments) {
                                     "file. The file is written only after a complete read."));
     AddLinkOptions(line);
     line.AddOption({{"o", "output"}, "The radio data file to write (.rdat).", "FILE"});
+    line.AddOption({"no-backup", "Keep no copy of what was read in the backups folder (see "
+                                 "'zr40 backups')."});
     if (!line.Parse(arguments, 0, 0))
         return line.exitCode;
     if (!CheckLinkOptions(line))
@@ -71,15 +142,32 @@ int RadioCommands::Read(const QStringList& arguments) {
     const int code = session.Read(line.Value(QStringLiteral("password")));
     if (code != kExitOk)
         return code;
-    return CliIo::SaveCodeplug(output, codeplug) ? kExitOk : kExitFailed;
+    if (!CliIo::SaveCodeplug(output, codeplug))
+        return kExitFailed;
+    // The file asked for is there; a backup that fails is said, not a failed read.
+    if (!line.IsSet(QStringLiteral("no-backup"))) {
+        const BackupResult saved = SaveBackup(codeplug, BackupKind::Read, Words(line));
+        if (!saved.ok())
+            CliIo::Warning(saved.Message(Words(line)));
+    }
+    return kExitOk;
 }
 
 int RadioCommands::Write(const QStringList& arguments) {
     CommandLine line(QStringLiteral("write"),
-                     QStringLiteral("Writes a radio data file into the radio."));
+                     QStringLiteral("Checks a radio data file, reads the radio and keeps it as a "
+                                    "before-write backup, prints what will change and writes "
+                                    "the file into the radio."));
     AddLinkOptions(line);
     line.AddOption({"new-password", "Give the radio this password (up to 6 digits).", "N"});
     line.AddOption({"no-password", "Remove the radio's password."});
+    line.AddOption({"band",
+                    "Band limits the plan's frequencies are checked against, e.g. 400-480 "
+                    "(default: the program's start-up band 100-550).",
+                    "LOW-HIGH"});
+    line.AddOption({"force", "Write even when the check finds errors in the plan."});
+    line.AddOption({"no-backup", "Do not read the radio first: no before-write backup and no "
+                                 "list of changes."});
     line.AddPositional(QStringLiteral("FILE"), QStringLiteral("The radio data file (.rdat)."),
                        QStringLiteral("FILE"));
     if (!line.Parse(arguments, 1, 1))
@@ -97,9 +185,19 @@ int RadioCommands::Write(const QStringList& arguments) {
         choice = {true, QString()};
     }
     Codeplug codeplug = CliIo::NewCodeplug();
+    if (line.IsSet(QStringLiteral("band")) &&
+        !CliIo::ApplyBand(line.Value(QStringLiteral("band")), codeplug))
+        return line.Usage(QStringLiteral("--band must read like 400-480"));
     if (!CliIo::LoadCodeplug(line.Positional().at(0), codeplug))
         return kExitFailed;
     codeplug.IsEnglish = English(line);
+    if (!CheckBeforeWrite(codeplug, line.IsSet(QStringLiteral("force")), Words(line)))
+        return kExitFailed;
+    if (!line.IsSet(QStringLiteral("no-backup"))) {
+        const int code = BackupBeforeWrite(line, codeplug, choice);
+        if (code >= 0)
+            return code;
+    }
     RadioSession session(codeplug, line.Value(QStringLiteral("port")), English(line),
                          line.IsSet(QStringLiteral("trace")));
     return session.Write(line.Value(QStringLiteral("password")), choice);

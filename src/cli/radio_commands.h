@@ -5,8 +5,9 @@
 namespace zr40 {
 
 // The subcommands that talk to a radio over a serial port:
-//   zr40 read  --port DEV [--password P] [--trace] [--lang en|zh] -o FILE
-//   zr40 write --port DEV [--password P] [--new-password N | --no-password] [--trace] FILE
+//   zr40 read  --port DEV [--password P] [--trace] [--lang en|zh] [--no-backup] -o FILE
+//   zr40 write --port DEV [--password P] [--new-password N | --no-password] [--trace]
+//              [--band LO-HI] [--force] [--no-backup] FILE
 //   zr40 ports
 class RadioCommands {
 public:

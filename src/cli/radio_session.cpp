@@ -19,8 +19,8 @@ RadioSession::RadioSession(Codeplug& codeplug, const QString& port, bool english
     connect(&adapter_, &SerialAdapter::Finished, this, &RadioSession::OnFinished);
 }
 
-int RadioSession::Read(const QString& password) {
-    return Run(adapter_.StartRead(password));
+int RadioSession::Read(const QString& password, bool tune) {
+    return Run(adapter_.StartRead(password, tune));
 }
 
 int RadioSession::Write(const QString& password, const NewPasswordChoice& newPassword) {

@@ -19,11 +19,14 @@ class RadioSession : public QObject {
 public:
     RadioSession(Codeplug& codeplug, const QString& port, bool english, bool trace);
 
-    // Runs a transfer; returns the exit code after reporting the outcome on stderr.
-    int Read(const QString& password);
+    // Runs a transfer; returns the exit code after reporting the outcome on stderr. A read with
+    // `tune` brings the tune data too.
+    int Read(const QString& password, bool tune = false);
     int Write(const QString& password, const NewPasswordChoice& newPassword);
 
     const LinkResult& result() const { return result_; }
+    // The password the radio's settings held, as the last transfer found it.
+    Long RadioPassword() const { return engine_.RadioPassword(); }
 
 private:
     int Run(SerialAdapter::StartOutcome started);

@@ -94,8 +94,11 @@ QList<BackupEntry> BackupStore::List() const {
         entry.channelsInUse = ChannelsInUse(entry.path);
         entries.append(entry);
     }
+    // Backups of one second (a read straight after a write) follow the order they were made in.
     std::sort(entries.begin(), entries.end(), [](const BackupEntry& a, const BackupEntry& b) {
-        return a.taken != b.taken ? a.taken > b.taken : a.path > b.path;
+        if (a.taken != b.taken)
+            return a.taken > b.taken;
+        return QFileInfo(a.path).lastModified() > QFileInfo(b.path).lastModified();
     });
     return entries;
 }

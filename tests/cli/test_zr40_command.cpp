@@ -39,7 +39,12 @@ private slots:
         QTest::newRow("show two files") << QStringList{"show", "a", "b"} << 2;
         QTest::newRow("import bad band")
             << QStringList{"import", "a.csv", "--band", "high", "-o", "b.rdat"} << 2;
-        for (const char* command : {"new", "show", "export", "import", "demo"})
+        QTest::newRow("check without a file") << QStringList{"check"} << 2;
+        QTest::newRow("diff, usage") << QStringList{"diff", "a", "b", "c"} << 2;
+        QTest::newRow("write bad band")
+            << QStringList{"write", "--port", "ttyS0", "--band", "x", "a.rdat"} << 2;
+        for (const char* command : {"new", "show", "export", "import", "demo", "check", "diff",
+                                    "backups"})
             QTest::newRow(command) << QStringList{command, "--help"} << 0;
     }
     void exitCodes() {

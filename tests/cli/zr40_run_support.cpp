@@ -2,11 +2,18 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 namespace zr40::test {
 
 Run Zr40(const QStringList& arguments) {
+    // Backups go to a data folder of the test's own, never the user's.
+    static QTemporaryDir dataHome;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(ZR40_BINARY_DIR "/zr40"), arguments);
     Run run;
     if (!process.waitForFinished(120000))

@@ -9,8 +9,10 @@
 #include <QByteArray>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace zr40::test {
 
@@ -60,6 +62,16 @@ private:
     QString device_;
 };
 
+// The zr40 command keeps its backups below XDG_DATA_HOME; every run of a test gets a data folder
+// of its own, never the user's.
+inline QString CliDataHome() {
+    static QTemporaryDir dir;
+    return dir.path();
+}
+inline QString CliBackupFolder() {
+    return CliDataHome() + QStringLiteral("/NQ/ZR40/backups");
+}
+
 // One run of the zr40 command.
 struct CliRun {
     int exitCode = -1;
@@ -71,6 +83,9 @@ struct CliRun {
 inline CliRun RunCli(const QStringList& arguments, int timeoutMs = 60000) {
     QProcess cli;
     cli.setStandardInputFile(QProcess::nullDevice()); // no terminal: questions answer themselves
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), CliDataHome());
+    cli.setProcessEnvironment(environment);
     cli.start(CliProgram(), arguments);
     CliRun run;
     run.finished = cli.waitForStarted(10000) && cli.waitForFinished(timeoutMs);
@@ -100,7 +115,7 @@ inline Codeplug DistinctCodeplug(int seed) {
         c.RxFreq[n] = 400012500 + 25000 * n + 1000 * seed;
         c.TxFreq[n] = 410012500 + 25000 * n + 1000 * seed;
         c.RxCtcss[n] = n % 2 ? 885 : -1;
-        c.ChannelType[n] = (n + seed) % 2;
+        c.ChannelType[n] = 1 + (n + seed) % 2;
         c.QuiteLevel[n] = 0;
         c.CallTypeTxID[n] = 0x55AA11 + n;
         c.SetRxKeyWords(n, Codeplug::PackKey(QStringLiteral("1234567890ABCDEF%1").arg(n + 1)));
