@@ -136,6 +136,9 @@ public:
     // their ports COMn keep ComPortNumber in step with it.
     QString ComPortName;
     std::int16_t ChildWindowState = 0; // 0 normal, 1 minimised, 2 maximised
+    // A write from the main window first backs the radio up and shows what will change; the
+    // technician's choice, kept in the settings.
+    bool BackupBeforeWrite = true;
 
     bool ChannelInfoOpen = false;
     bool OptionOpen = false;

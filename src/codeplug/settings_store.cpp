@@ -59,6 +59,8 @@ bool SettingsStore::IsDeviceName(const QString& text) {
 
 void SettingsStore::Load(Codeplug& codeplug) const {
     codeplug.IsEnglish = IsEnglishFrom(ReadText(QString::fromLatin1(kLanguage)));
+    codeplug.BackupBeforeWrite =
+        ReadText(QString::fromLatin1(kBackupBeforeWrite)) != QStringLiteral("False");
     const QString port = ReadText(QString::fromLatin1(kComPort));
     if (IsDeviceName(port)) {
         codeplug.ComPortName = port.trimmed();

@@ -13,6 +13,7 @@ class SettingsStore {
 public:
     static constexpr const char* kLanguage = "Language";
     static constexpr const char* kComPort = "ComPort";
+    static constexpr const char* kBackupBeforeWrite = "BackupBeforeWrite"; // "True" / "False"
 
     // Missing value -> empty text.
     QString ReadText(const QString& name) const;
@@ -25,7 +26,8 @@ public:
     // A device name ("ttyUSB0", "/dev/ttyACM0", "COM3") rather than a plain number.
     static bool IsDeviceName(const QString& text);
 
-    // IsEnglish, ComPortNumber and ComPortName as the main window sets them at start-up.
+    // IsEnglish, ComPortNumber, ComPortName and BackupBeforeWrite (on unless "False") as the
+    // main window sets them at start-up.
     void Load(Codeplug& codeplug) const;
 };
 

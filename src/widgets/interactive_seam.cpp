@@ -2,7 +2,9 @@
 
 #include "widgets/help_window.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 
 #include <QPushButton>
 
@@ -76,6 +78,10 @@ void InteractiveSeam::ShowHelpTopic(QWidget* parent, const QString& topic, bool 
     if (!help_)
         help_ = new HelpWindow(parent ? parent->window() : nullptr);
     help_->ShowTopic(topic, english);
+}
+
+void InteractiveSeam::ShowFolder(QWidget*, const QString& folder) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 } // namespace zr40

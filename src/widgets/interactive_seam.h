@@ -19,6 +19,7 @@ public:
                        const QString& proposedName, const QStringList& filters,
                        const QString& defaultSuffix) override;
     void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) override;
+    void ShowFolder(QWidget* parent, const QString& folder) override;
 
     // Language of the message boxes' own buttons (OK, Cancel, Save, ...); the main window sets it
     // with every language change.

@@ -28,6 +28,12 @@ public:
     // Shows the help topic ("chinfo.htm") in the current language.
     virtual void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) = 0;
 
+    // Opens a folder in the system's file manager (the backups folder).
+    virtual void ShowFolder(QWidget* parent, const QString& folder) {
+        Q_UNUSED(parent);
+        Q_UNUSED(folder);
+    }
+
     // The title every message box of the application carries.
     static QString AppTitle() { return QStringLiteral("ZR40"); }
 

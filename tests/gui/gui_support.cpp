@@ -1,6 +1,7 @@
 #include "gui_support.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QSettings>
@@ -44,6 +45,10 @@ QString ScriptedSeam::FileDialog(QWidget*, bool isOpen, const QString& title,
 void ScriptedSeam::ShowHelpTopic(QWidget*, const QString& topic, bool english) {
     helpTopics.append(topic);
     helpEnglish.append(english);
+}
+
+void ScriptedSeam::ShowFolder(QWidget*, const QString& folder) {
+    shownFolders.append(folder);
 }
 
 TemporarySettings::TemporarySettings() {
@@ -95,6 +100,28 @@ void TryModal(std::function<void(QWidget*)> action, int triesLeft) {
 
 void OnNextModal(std::function<void(QWidget*)> action) {
     TryModal(std::move(action), 20);
+}
+
+std::shared_ptr<bool> WatchModal(std::function<bool(QWidget*)> take) {
+    auto came = std::make_shared<bool>(false);
+    auto* timer = new QTimer;
+    const QDeadlineTimer deadline(60000);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && !*came) {
+            // Stopped first: the action may open a loop of its own in which this timer runs on.
+            timer->stop();
+            *came = take(modal);
+            if (!*came)
+                timer->start();
+        }
+        if (*came || deadline.hasExpired()) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(20);
+    return came;
 }
 
 Codeplug PageCodeplug() {

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
 
 namespace zr40::test {
 
@@ -51,6 +52,7 @@ public:
                        const QString& proposedName, const QStringList& filters,
                        const QString& defaultSuffix) override;
     void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) override;
+    void ShowFolder(QWidget* parent, const QString& folder) override;
 
     QList<QMessageBox::StandardButton> messageAnswers;
     QStringList fileAnswers;
@@ -59,6 +61,7 @@ public:
     QList<ShownFileDialog> fileDialogs;
     QStringList helpTopics;
     QList<bool> helpEnglish;
+    QStringList shownFolders;
 };
 
 // A private settings folder for one test: points the user's configuration folder
@@ -85,6 +88,20 @@ private:
 // action is queued first and runs inside the dialog's own event loop). If the action leaves the
 // dialog open it is rejected, so a test never hangs.
 void OnNextModal(std::function<void(QWidget*)> action);
+
+// Polls for a modal dialog for up to a minute and runs `take` on it; `take` returns false when
+// the dialog is not the one waited for. Timers run inside other dialogs' loops too, so this
+// finds a dialog that opens inside another one or at the end of a transfer. The flag tells
+// whether the dialog came.
+std::shared_ptr<bool> WatchModal(std::function<bool(QWidget*)> take);
+template <typename T> std::shared_ptr<bool> WhenModal(std::function<void(T*)> action) {
+    return WatchModal([action](QWidget* modal) {
+        auto* dialog = qobject_cast<T*>(modal);
+        if (dialog)
+            action(dialog);
+        return dialog != nullptr;
+    });
+}
 
 // A codeplug as the pages find it after start-up, with the English interface.
 Codeplug PageCodeplug();

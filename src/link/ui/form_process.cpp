@@ -2,6 +2,7 @@
 
 #include "codeplug/key_filter.h"
 #include "codeplug/model_band.h"
+#include "link/ui/safe_write.h"
 #include "link/ui/star_password_style.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/ui_seam.h"
@@ -27,6 +28,9 @@ constexpr int kMargin = 12;
 constexpr int kBoxLeft = 124;
 constexpr int kButtonLeft = 246;
 constexpr int kProgressSteps = 1000;
+// The row of the backup check box below the new-password row of a reviewed write.
+constexpr int kReviewRowTop = 200;
+constexpr int kReviewRowHeight = 30;
 
 int Pixels(int twips) {
     return twips / FormProcess::kTwipsPerPixel;
@@ -48,6 +52,7 @@ FormProcess::FormProcess(Codeplug& codeplug, std::function<void()> afterRead, QW
                              ? QStringLiteral("COM%1").arg(codeplug_.ComPortNumber)
                              : codeplug_.ComPortName);
     CreateControls();
+    CreateReviewControls();
     PlaceControls();
     FillCaptions();
     ApplyHeight();
@@ -161,7 +166,8 @@ void FormProcess::FillCaptions() {
 
 void FormProcess::ApplyHeight() {
     const int height = traceShown_ ? kTraceTop + kTraceHeight + kMargin
-                                   : Pixels(reading_ ? kReadHeightTwips : kWriteHeightTwips);
+                                   : Pixels(reading_ ? kReadHeightTwips : kWriteHeightTwips) +
+                                         (safeWrite_ ? kReviewRowHeight : 0);
     setFixedSize(kWidth, height);
 }
 
@@ -184,6 +190,13 @@ void FormProcess::CommandRead_Click() {
 }
 
 void FormProcess::CommandWrite_Click() {
+    if (safeWrite_)
+        ReviewWrite();
+    else
+        StartWrite();
+}
+
+void FormProcess::StartWrite() {
     BeginTransfer();
     const NewPasswordChoice choice{checkNewPassword_->isChecked(), textNewPassword_->text()};
     const auto started = adapter_.StartWrite(textPassword_->text(), choice, tune_);
@@ -228,6 +241,8 @@ void FormProcess::done(int result) {
     adapter_.Cancel();
     adapter_.Close();
     Form_Unload();
+    if (safeWrite_)
+        safeWrite_->Cancel(); // a backup read in progress ends without a word
     QDialog::done(result);
 }
 
@@ -302,6 +317,105 @@ void FormProcess::ShowPasswordFailure() {
     UiSeam::Instance().Message(this, QMessageBox::NoIcon, UiSeam::AppTitle(),
                                Pick("Password Failure!", "密码错误!"), QMessageBox::Ok);
     codeplug_.PasswordRejected = false;
+}
+
+// --- The steps before a write ---------------------------------------------------------------
+
+void FormProcess::CreateReviewControls() {
+    // The tune page and the password change write for reasons of their own; only the main
+    // window's plain write is reviewed.
+    if (reading_ || tune_ || codeplug_.PasswordChanged)
+        return;
+    safeWrite_ = new SafeWrite(codeplug_, this);
+    connect(safeWrite_, &SafeWrite::traceLine, this, &FormProcess::OnTrace);
+    connect(safeWrite_, &SafeWrite::progress, this, &FormProcess::OnProgress);
+    connect(safeWrite_, &SafeWrite::readFailed, this, &FormProcess::OnBackupReadFailed);
+    connect(safeWrite_, &SafeWrite::finished, this, &FormProcess::OnReviewFinished);
+    checkBackupFirst_ = new QCheckBox(this);
+    checkBackupFirst_->setObjectName(QStringLiteral("CheckBackupFirst"));
+    checkBackupFirst_->setText(
+        Pick("Back up the radio and show changes first", "先备份对讲机并显示更改"));
+    checkBackupFirst_->setChecked(codeplug_.BackupBeforeWrite);
+    checkBackupFirst_->setGeometry(kMargin, kReviewRowTop, kWidth - 2 * kMargin, 24);
+    connect(checkBackupFirst_, &QCheckBox::toggled, this,
+            [this](bool on) { codeplug_.BackupBeforeWrite = on; });
+}
+
+void FormProcess::SetBackupStore(const BackupStore& store) {
+    if (safeWrite_)
+        safeWrite_->SetBackupStore(store);
+}
+
+std::optional<PlanLocation> FormProcess::ChosenLocation() const {
+    return safeWrite_ ? safeWrite_->ChosenLocation() : std::nullopt;
+}
+
+void FormProcess::ReviewWrite() {
+    BeginTransfer();
+    checkBackupFirst_->setEnabled(false);
+    if (!safeWrite_->Check()) {
+        EndReview();
+        return;
+    }
+    if (!checkBackupFirst_->isChecked()) {
+        checkBackupFirst_->setEnabled(true);
+        StartWrite();
+        return;
+    }
+    adapter_.Close(); // the backup read has the port to itself
+    textShow_->setText(Pick("Backing up the radio...", "正在备份对讲机..."));
+    textShow_->setVisible(true);
+    const NewPasswordChoice choice{checkNewPassword_->isChecked(), textNewPassword_->text()};
+    const auto started =
+        safeWrite_->StartBackupRead(adapter_.PortName(), textPassword_->text(), choice);
+    if (started == SerialAdapter::StartOutcome::Started)
+        return;
+    if (started == SerialAdapter::StartOutcome::PortFailed)
+        ShowPortFailure(safeWrite_->OpenError().Describe(codeplug_.IsEnglish));
+    EndReview();
+}
+
+void FormProcess::OnBackupReadFailed(const LinkResult& result) {
+    if (unloaded_)
+        return;
+    switch (result.outcome) {
+    case LinkResult::Outcome::PasswordRejected:
+        UiSeam::Instance().Message(this, QMessageBox::NoIcon, UiSeam::AppTitle(), result.message,
+                                   QMessageBox::Ok);
+        break;
+    case LinkResult::Outcome::WrongModel:
+        UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(), result.message,
+                                   QMessageBox::Ok);
+        break;
+    case LinkResult::Outcome::PortLost:
+        ShowPortFailure(result.reason);
+        break;
+    case LinkResult::Outcome::Succeeded:
+    case LinkResult::Outcome::Cancelled:
+        break;
+    }
+    EndReview();
+}
+
+void FormProcess::OnReviewFinished(bool writeNow) {
+    if (unloaded_)
+        return;
+    textShow_->setVisible(false);
+    if (writeNow) {
+        checkBackupFirst_->setEnabled(true);
+        StartWrite();
+        return;
+    }
+    EndReview();
+}
+
+void FormProcess::EndReview() {
+    textShow_->setVisible(false);
+    checkBackupFirst_->setEnabled(true);
+    EndTransfer();
+    // A line double-clicked asks for its channel or page: the main window opens it.
+    if (safeWrite_->ChosenLocation())
+        reject();
 }
 
 } // namespace zr40

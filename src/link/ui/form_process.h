@@ -4,9 +4,11 @@
 #include "link/link_result.h"
 #include "link/serial/serial_adapter.h"
 #include "link/transfer_engine.h"
+#include "review/plan_location.h"
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -17,7 +19,9 @@ class QPushButton;
 
 namespace zr40 {
 
+class BackupStore;
 class KeyFilterEdit;
+class SafeWrite;
 class StarPasswordStyle;
 
 // The transfer window: reads the radio into the codeplug or writes the codeplug into the radio,
@@ -47,6 +51,17 @@ public:
 
     void done(int result) override;
 
+    // --- The steps before a write from the main window ---
+    // A write of the main window's plan (not a tune or password write) is checked first and,
+    // unless the technician turns it off (BackupBeforeWrite), the radio is read and backed up
+    // and the changes are shown before anything is written.
+    bool ReviewsWrite() const { return safeWrite_ != nullptr; }
+    // Where the before-write backups go; without one such a write stops at the backup.
+    void SetBackupStore(const BackupStore& store);
+    // A line of the problem or change list was double-clicked: the window closed so that the
+    // caller can open that channel or page.
+    std::optional<PlanLocation> ChosenLocation() const;
+
 private:
     void CreateControls();
     void PlaceControls();
@@ -69,6 +84,13 @@ private:
     void ShowPasswordFailure();
 
     void Form_Unload();
+
+    void CreateReviewControls();
+    void StartWrite();
+    void ReviewWrite();
+    void OnReviewFinished(bool writeNow);
+    void OnBackupReadFailed(const LinkResult& result);
+    void EndReview();
 
     Codeplug& codeplug_;
     std::function<void()> afterRead_;
@@ -93,6 +115,8 @@ private:
     QLabel* textShow_ = nullptr;
     QListWidget* listDebug_ = nullptr;
     QAction* showTraceAction_ = nullptr;
+    SafeWrite* safeWrite_ = nullptr;
+    QCheckBox* checkBackupFirst_ = nullptr;
 };
 
 } // namespace zr40
