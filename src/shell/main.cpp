@@ -1,4 +1,5 @@
 #include "codeplug/codeplug.h"
+#include "review/backup_store.h"
 #include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
 #include "shell/screen_tour.h"
@@ -59,6 +60,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(ZR40_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zr40.svg")));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Backups are kept for a year; the tour only pictures windows and leaves them alone.
+    if (options.tourFolder.isEmpty())
+        BackupStore::Default().Prune();
 
     if (!options.splash || !options.tourFolder.isEmpty()) {
         OpenMainWindow(codeplug, options);

@@ -11,6 +11,7 @@ const std::vector<MenuItemText>& MainWindowTexts::Menu() {
         {"MenuOpen", "MenuFile", "&Open", "打开(&O)", true, "Ctrl+O", false},
         {"MenuSave", "MenuFile", "&Save", "保存(&S)", true, "Ctrl+S", false},
         {"MenuSaveAs", "MenuFile", "Save &As", "另存为(&A)", true, nullptr, false},
+        {"MenuBackups", "MenuFile", "&Backups…", "备份(&B)…", true, nullptr, false},
         {"-", "MenuFile", "", "", false, nullptr, false},
         {"MenuPrint", "MenuFile", "", "", false, "Ctrl+P", false},
         {"MenuPrintView", "MenuFile", "", "", false, nullptr, false},

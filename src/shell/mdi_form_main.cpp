@@ -1,6 +1,7 @@
 #include "shell/mdi_form_main.h"
 #include "widgets/gui_resources.h"
 
+#include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
 #include "codeplug/model_band.h"
@@ -9,6 +10,7 @@
 #include "functions/ui/form_option.h"
 #include "link/ui/form_process.h"
 #include "widgets/config_page.h"
+#include "shell/backups_dialog.h"
 #include "shell/form_com_port.h"
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"
@@ -22,6 +24,7 @@
 #include "widgets/ui_seam.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QIcon>
@@ -180,6 +183,7 @@ void MDIFormMain::ConnectCommands() {
         {QStringLiteral("MenuOpen"), [this] { Open(); }},
         {QStringLiteral("MenuSave"), [this] { Save(); }},
         {QStringLiteral("MenuSaveAs"), [this] { SaveAs(); }},
+        {QStringLiteral("MenuBackups"), [this] { ShowBackups(); }},
         {QStringLiteral("MenuExit"), [this] { close(); }},
         {QStringLiteral("MenuModelInformation"), [this] { ModelInformation(); }},
         {QStringLiteral("MenuChannel"), [this] { OpenPage(kChannelPage); }},
@@ -681,16 +685,102 @@ void MDIFormMain::WriteToRadio() {
 void MDIFormMain::RunTransfer(bool read) {
     FreshPages();
     codeplug_.LinkRead = read;
+    const bool backupFirst = codeplug_.BackupBeforeWrite;
     FormProcess dialog(
-        codeplug_, [this] { AfterRead(); }, this);
+        codeplug_,
+        [this] {
+            SaveReadBackup();
+            AfterRead();
+        },
+        this);
+    dialog.SetBackupStore(backups_);
     dialog.exec();
+    if (codeplug_.BackupBeforeWrite != backupFirst)
+        SaveBackupChoice();
     RefreshStatus();
+    if (const auto location = dialog.ChosenLocation())
+        ShowPlanLocation(*location);
 }
 
 void MDIFormMain::AfterRead() {
     ReloadPagesAfterRead();
     tracker_.MarkUnsaved(); // what came from the radio is in no file yet
     RefreshStatus();
+}
+
+// --- Backups and the places of the plan -------------------------------------------------------
+
+void MDIFormMain::SaveReadBackup() {
+    const BackupResult saved = backups_.Save(codeplug_, BackupKind::Read);
+    if (saved.ok())
+        return;
+    const TextContext ctx = TextContext::Of(codeplug_);
+    UiSeam::Instance().Message(
+        this, QMessageBox::Warning, MainWindowTexts::AppTitle(),
+        ctx.Pick({"What was read could not be backed up.", "无法备份读取的数据。"}) +
+            QLatin1Char('\n') + saved.Message(ctx),
+        QMessageBox::Ok);
+}
+
+void MDIFormMain::SaveBackupChoice() {
+    const bool saved = SettingsStore().WriteText(
+        QString::fromLatin1(SettingsStore::kBackupBeforeWrite),
+        codeplug_.BackupBeforeWrite ? QStringLiteral("True") : QStringLiteral("False"));
+    if (!saved)
+        ShowSettingNotSaved();
+}
+
+void MDIFormMain::ShowBackups() {
+    BackupsDialog dialog(backups_, TextContext::Of(codeplug_), this);
+    dialog.exec();
+    if (!dialog.ChosenPath().isEmpty())
+        OpenBackup(dialog.ChosenPath());
+}
+
+bool MDIFormMain::OpenBackup(const QString& path) {
+    if (!ConfirmUnsavedChanges())
+        return false;
+    const auto answer = UiSeam::Instance().Message(
+        this, QMessageBox::Warning, MainWindowTexts::AppTitle(),
+        MainWindowTexts::Text(Id::CoverData, english()), QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer != QMessageBox::Ok || !LoadFile(path))
+        return false;
+    path_.clear();
+    tracker_.MarkUnsaved();
+    RefreshStatus();
+    return true;
+}
+
+void MDIFormMain::ShowPlanLocation(const PlanLocation& location) {
+    using Area = PlanLocation::Area;
+    switch (location.area) {
+    case Area::Channel: {
+        auto* grid = qobject_cast<FormChannelInformation*>(OpenPage(kChannelPage));
+        if (!grid || location.index < 0 || location.index >= Codeplug::kChannels)
+            return;
+        const int row = location.index + 1;
+        grid->SetCurrentCell(row, 1);
+        grid->CellClick(row, FormChannelInformation::kColumnMore);
+        // An edit dialog already open only comes to the front; it is turned to the channel.
+        if (FormChannelEdit* edit = grid->channelEdit())
+            edit->ComboChannel_Click(location.index);
+        return;
+    }
+    case Area::Settings:
+        OpenPage(kOptionPage);
+        return;
+    case Area::RxList: {
+        auto* lists = qobject_cast<FormRxList*>(OpenPage(kRxListPage));
+        if (!lists || location.index < 0 || location.index >= Codeplug::kRxLists)
+            return;
+        lists->listSelector()->setCurrentIndex(location.index);
+        lists->ComboRxList_Click(location.index);
+        return;
+    }
+    case Area::Header:
+    case Area::Tune:
+        return; // no page of the main window edits them
+    }
 }
 
 } // namespace zr40

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "review/backup_store.h"
+#include "review/plan_location.h"
 #include "shell/change_tracker.h"
 #include "shell/start_options.h"
 
@@ -77,6 +79,14 @@ public:
     void SetLanguage();
     void ReadFromRadio();
     void WriteToRadio();
+    // File > Backups: the list of backups; one chosen there is opened as File > Open would.
+    void ShowBackups();
+    // Opens a backup after the unsaved-changes and cover questions; the backup itself is never
+    // saved over (Save asks for a name).
+    bool OpenBackup(const QString& path);
+    // Opens the window that edits a place of the plan: a channel in the channel edit dialog, the
+    // function setup page, a receive list.
+    void ShowPlanLocation(const PlanLocation& location);
     void ShowHelp();
     void About();
 
@@ -90,6 +100,9 @@ public:
     QString StatusText(int panel) const;
     // Where the serial port dialog gets the ports present (tests give a fixed list).
     void SetPortSource(std::function<QStringList()> source) { portSource_ = std::move(source); }
+    // Where radio reads and writes keep their backups (tests give a folder of their own).
+    void SetBackupStore(const BackupStore& store) { backups_ = store; }
+    const BackupStore& Backups() const { return backups_; }
     Codeplug& codeplug() const { return codeplug_; }
 
 signals:
@@ -120,6 +133,8 @@ private:
     QString AskFileName(bool isOpen, const QString& title, const QString& proposedName);
     void RunTransfer(bool read);
     void ShowSettingNotSaved();
+    void SaveReadBackup();
+    void SaveBackupChoice();
     bool english() const { return codeplug_.IsEnglish; }
 
     Codeplug& codeplug_;
@@ -137,6 +152,7 @@ private:
     QLabel* panels_[4] = {};
     QTimer* timer_ = nullptr;
     std::function<QStringList()> portSource_;
+    BackupStore backups_ = BackupStore::Default();
 };
 
 } // namespace zr40

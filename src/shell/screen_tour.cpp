@@ -1,6 +1,11 @@
 #include "shell/screen_tour.h"
 
 #include "channels/ui/form_channel_information.h"
+#include "link/ui/check_list_dialog.h"
+#include "link/ui/write_changes_dialog.h"
+#include "review/codeplug_check.h"
+#include "review/codeplug_diff.h"
+#include "shell/backups_dialog.h"
 #include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
 
@@ -8,6 +13,7 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace zr40 {
@@ -15,6 +21,59 @@ namespace zr40 {
 namespace {
 // Time for a window to appear and paint before it is pictured.
 constexpr int kSettleMilliseconds = 600;
+
+// The plan with a fault of each kind the check looks for, to picture its list.
+Codeplug FaultyPlan(const Codeplug& plan) {
+    Codeplug faulty = plan;
+    faulty.RxFreq[0] = 146000000;
+    faulty.ChannelType[1] = 0;
+    faulty.RxCtcss[2] = 2543;
+    faulty.ChannelRxList[4] = 3;
+    faulty.RxListEntry[2] = faulty.RxListEntry[0];
+    faulty.RxKeyEnable[5] = 1;
+    return faulty;
+}
+
+// The plan as a radio might hold it before the technician's edits, to picture the changes.
+Codeplug EarlierPlan(const Codeplug& plan) {
+    Codeplug earlier = plan;
+    earlier.RxFreq[1] = 433000000;
+    earlier.TxPower[3] = 0;
+    earlier.RxCtcss[0] = 885;
+    earlier.CallTypeTxID[4] = 0x800005;
+    earlier.RxFreq[8] = earlier.TxFreq[8] = 0;
+    earlier.RxListEntry[1] = -1;
+    earlier.VoxLevel = 3;
+    return earlier;
+}
+
+void ShowCheckList(MDIFormMain* w) {
+    const Codeplug& plan = w->codeplug();
+    CheckListDialog(CodeplugCheck::Run(FaultyPlan(plan)), TextContext::Of(plan), w).exec();
+}
+
+void ShowWriteChanges(MDIFormMain* w) {
+    Codeplug plan = w->codeplug();
+    plan.RxFreq[8] = plan.TxFreq[8] = 450000000; // a channel more than the radio has
+    const Codeplug radio = EarlierPlan(w->codeplug());
+    WriteChangesDialog(CodeplugDiff::WriteChanges(radio, plan, TextContext::Of(plan)),
+                       BackupStore::FileName(QDateTime::currentDateTime(), BackupKind::BeforeWrite),
+                       TextContext::Of(plan), w)
+        .exec();
+}
+
+// Backups of our own making in a folder of the tour's, never the user's.
+void ShowBackups(MDIFormMain* w) {
+    QTemporaryDir dir;
+    const BackupStore store(dir.path());
+    const QDateTime now = QDateTime::currentDateTime();
+    const Codeplug& plan = w->codeplug();
+    store.Save(EarlierPlan(plan), BackupKind::Read, now.addDays(-12).addSecs(-3600));
+    store.Save(EarlierPlan(plan), BackupKind::BeforeWrite, now.addDays(-2));
+    store.Save(plan, BackupKind::Read, now.addSecs(-300));
+    BackupsDialog(store, TextContext::Of(plan), w).exec();
+}
+
 } // namespace
 
 ScreenTour::ScreenTour(MDIFormMain& window, const QString& folder, const QString& prefix,
@@ -55,6 +114,9 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_save_as"), [w] { w->SaveAs(); }, true},
         {QStringLiteral("dialog_read"), [w] { w->ReadFromRadio(); }, true},
         {QStringLiteral("dialog_write"), [w] { w->WriteToRadio(); }, true},
+        {QStringLiteral("dialog_check_list"), [w] { ShowCheckList(w); }, true},
+        {QStringLiteral("dialog_write_changes"), [w] { ShowWriteChanges(w); }, true},
+        {QStringLiteral("dialog_backups"), [w] { ShowBackups(w); }, true},
     };
 }
 

@@ -1,0 +1,191 @@
+// The main window's part in safe writes: the backups window, the backup of a read, the choice
+// of the backup step kept in the settings, and opening the place a problem names.
+
+#include "channels/ui/form_channel_edit.h"
+#include "channels/ui/form_channel_information.h"
+#include "channels/ui/form_rx_list.h"
+#include "codeplug/settings_store.h"
+#include "exchange/sample_plan.h"
+#include "gui_support.h"
+#include "link/test_serial_sim.h"
+#include "link/ui/check_list_dialog.h"
+#include "link/ui/form_process.h"
+#include "shell/backups_dialog.h"
+#include "shell/mdi_form_main.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+using namespace zr40;
+using namespace zr40::test;
+
+class TestBackupsWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TemporarySettings> settings_;
+    std::unique_ptr<ScriptedSeam> seam_;
+    std::unique_ptr<Codeplug> codeplug_;
+    std::unique_ptr<MDIFormMain> window_;
+    std::unique_ptr<QTemporaryDir> files_;
+
+    QString Path(const QString& name) const { return files_->filePath(name); }
+    BackupStore Store() const { return BackupStore(Path("backups")); }
+    MDIFormMain& Window() {
+        if (!window_) {
+            window_ = std::make_unique<MDIFormMain>(*codeplug_);
+            window_->SetBackupStore(Store());
+        }
+        return *window_;
+    }
+    static QPushButton* Button(QWidget* dialog, const char* name) {
+        return dialog->findChild<QPushButton*>(QLatin1String(name));
+    }
+
+private slots:
+    void initTestCase() { settings_ = std::make_unique<TemporarySettings>(); }
+    void init() {
+        settings_->Wipe();
+        seam_ = std::make_unique<ScriptedSeam>();
+        codeplug_ = std::make_unique<Codeplug>();
+        files_ = std::make_unique<QTemporaryDir>();
+    }
+    void cleanup() {
+        window_.reset();
+        codeplug_.reset();
+        seam_.reset();
+    }
+
+    void readLeavesABackup() {
+        QVERIFY(WriteRdat(Path("radio.rdat"), DistinctCodeplug(3)));
+        SimProcess sim;
+        QVERIFY(sim.Start({"--memory", Path("radio.rdat"), "--no-pace"}));
+        Window();
+        codeplug_->ComPortName = sim.device();
+        const auto came = WhenModal<FormProcess>([](FormProcess* form) {
+            Button(form, "CommandRead")->click();
+            auto* label = form->findChild<QLabel*>(QStringLiteral("TextShow"));
+            QTRY_VERIFY_WITH_TIMEOUT(label->isVisible(), 60000);
+            form->reject();
+        });
+        Window().ReadFromRadio();
+        QVERIFY(*came);
+        const QList<BackupEntry> backups = Store().List();
+        QCOMPARE(backups.size(), 1);
+        QCOMPARE(backups[0].kind, BackupKind::Read);
+        QCOMPARE(FileBytes(backups[0].path), RadioDataFile::Serialize(*codeplug_));
+        QCOMPARE(codeplug_->RxFreq[0], DistinctCodeplug(3).RxFreq[0]);
+    }
+
+    void backupChoiceIsKeptInTheSettings() {
+        Window();
+        QVERIFY(codeplug_->BackupBeforeWrite);
+        const auto came = WhenModal<FormProcess>([](FormProcess* form) {
+            form->findChild<QCheckBox*>(QStringLiteral("CheckBackupFirst"))->setChecked(false);
+            form->reject();
+        });
+        Window().WriteToRadio();
+        QVERIFY(*came);
+        QCOMPARE(SettingsStore().ReadText(SettingsStore::kBackupBeforeWrite),
+                 QStringLiteral("False"));
+        Codeplug next;
+        SettingsStore().Load(next);
+        QVERIFY(!next.BackupBeforeWrite);
+    }
+
+    // A double-click on a problem before a write opens the channel in the edit dialog.
+    void problemOpensItsChannel() {
+        Window();
+        codeplug_->ApplyNewDefaults();
+        PutChannel(*codeplug_, 5, 440000000, 440000000);
+        codeplug_->ChannelType[5] = 7;
+        codeplug_->ComPortName = QStringLiteral("/dev/zr40-absent");
+        const auto opened = WhenModal<FormProcess>(
+            [](FormProcess* form) { Button(form, "CommandWrite")->click(); });
+        const auto listed = WhenModal<CheckListDialog>([](CheckListDialog* list) {
+            emit list->list()->itemActivated(list->list()->topLevelItem(0), 0);
+        });
+        Window().WriteToRadio();
+        QVERIFY(*opened && *listed);
+        auto* grid =
+            qobject_cast<FormChannelInformation*>(Window().Page(MDIFormMain::kChannelPage));
+        QVERIFY(grid && grid->channelEdit());
+        QTRY_VERIFY(grid->channelEdit()->isVisible());
+        QCOMPARE(grid->channelEdit()->ShownChannel(), 5);
+    }
+
+    void placesOpenTheirPage() {
+        MDIFormMain& w = Window();
+        w.ShowPlanLocation(PlanLocation::RxList(2));
+        auto* lists = qobject_cast<FormRxList*>(w.Page(MDIFormMain::kRxListPage));
+        QVERIFY(lists);
+        QCOMPARE(lists->CurrentList(), 2);
+        QCOMPARE(lists->listSelector()->currentIndex(), 2);
+        w.ShowPlanLocation(PlanLocation::Settings("VoxLevel"));
+        QVERIFY(w.Page(MDIFormMain::kOptionPage));
+        // A channel already shown in the edit dialog turns to the one asked for.
+        w.ShowPlanLocation(PlanLocation::Channel(3, "RxFreq"));
+        w.ShowPlanLocation(PlanLocation::Channel(9, "TxPower"));
+        auto* grid = qobject_cast<FormChannelInformation*>(w.Page(MDIFormMain::kChannelPage));
+        QCOMPARE(grid->channelEdit()->ShownChannel(), 9);
+    }
+
+    // A backup opens like a file, but Save never writes over it.
+    void backupsWindowOpensABackup() {
+        Codeplug sample;
+        sample.ApplyStartupDefaults();
+        sample.ApplyNewDefaults();
+        SamplePlan::Apply(sample);
+        const BackupStore store = Store();
+        const BackupResult older =
+            store.Save(sample, BackupKind::Read, QDateTime::currentDateTime().addDays(-3));
+        store.Save(DistinctCodeplug(1), BackupKind::BeforeWrite);
+        QVERIFY(older.ok());
+        QStringList kinds;
+        const auto came = WhenModal<BackupsDialog>([&](BackupsDialog* dialog) {
+            for (int row = 0; row < dialog->list()->topLevelItemCount(); ++row)
+                kinds << dialog->list()->topLevelItem(row)->text(1) + ' ' +
+                             dialog->list()->topLevelItem(row)->text(2);
+            dialog->CommandShowFolder()->click();
+            dialog->list()->setCurrentItem(dialog->list()->topLevelItem(1));
+            dialog->CommandOpen()->click();
+        });
+        Window().Action(QStringLiteral("MenuBackups"))->trigger();
+        QVERIFY(*came);
+        QCOMPARE(kinds, QStringList({"写入前 32", "读取 8"})); // the start-up language is Chinese
+        QCOMPARE(seam_->shownFolders, QStringList{store.Folder()});
+        QCOMPARE(seam_->messages.size(), 1); // "cover current data?"
+        QCOMPARE(codeplug_->RxFreq[0], sample.RxFreq[0]);
+        QCOMPARE(codeplug_->FileName, QFileInfo(older.path).fileName());
+        QVERIFY(Window().CurrentPath().isEmpty());
+        QVERIFY(Window().IsModified());
+        // Save asks for a name instead of writing over the backup.
+        seam_->AnswerFile(QString());
+        QVERIFY(!Window().Save());
+        QCOMPARE(seam_->fileDialogs.size(), 1);
+        QCOMPARE(FileBytes(older.path), RadioDataFile::Serialize(sample));
+    }
+
+    void unsavedChangesAreAskedFirst() {
+        Store().Save(DistinctCodeplug(1), BackupKind::Read);
+        const QString path = Store().List().value(0).path;
+        Window();
+        codeplug_->RxFreq[0] = 435012500;
+        seam_->AnswerMessage(QMessageBox::Cancel);
+        QVERIFY(!Window().OpenBackup(path));
+        QCOMPARE(codeplug_->RxFreq[0], 435012500);
+        QCOMPARE(seam_->messages.size(), 1);
+        QCOMPARE(seam_->messages[0].buttons,
+                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    }
+};
+
+QTEST_MAIN(TestBackupsWindow)
+#include "test_backups_window.moc"
