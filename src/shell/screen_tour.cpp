@@ -25,7 +25,7 @@ constexpr int kSettleMilliseconds = 600;
 // The plan with a fault of each kind the check looks for, to picture its list.
 Codeplug FaultyPlan(const Codeplug& plan) {
     Codeplug faulty = plan;
-    faulty.RxFreq[0] = 146000000;
+    faulty.TxFreq[0] = 560000000; // above any band of the model
     faulty.ChannelType[1] = 0;
     faulty.RxCtcss[2] = 2543;
     faulty.ChannelRxList[4] = 3;
