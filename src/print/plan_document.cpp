@@ -20,6 +20,7 @@ constexpr qreal kCellPaddingMm = 1.0;
 constexpr qreal kSectionGapMm = 5.0;
 constexpr qreal kTableGapMm = 3.0;
 constexpr qreal kRuleMm = 0.2;
+constexpr int kKeepTogetherRows = 10;
 constexpr int kTextFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignVCenter;
 
 qreal Mm(QPaintDevice* device, qreal mm) {
@@ -101,8 +102,11 @@ private:
         const qreal header = table.headers.isEmpty()
                                  ? 0
                                  : RowHeight(PlanDocument::Style::HeaderCell, edges, table.headers);
-        const qreal first =
-            table.rows.isEmpty() ? 0 : RowHeight(PlanDocument::Style::Cell, edges, table.rows[0]);
+        // A short table goes whole onto the next page rather than leave a few rows behind.
+        const int together = table.rows.size() <= kKeepTogetherRows ? table.rows.size() : 1;
+        qreal first = 0;
+        for (int r = 0; r < together; ++r)
+            first += RowHeight(PlanDocument::Style::Cell, edges, table.rows[r]);
         // A title or a header row never stands alone at the foot of a page.
         if (!PageEmpty() && y_ + gap + title + caption + header + first > bottom_)
             NewPage();
@@ -120,7 +124,8 @@ private:
             const qreal height = RowHeight(PlanDocument::Style::Cell, edges, table.rows[r]);
             if (y_ + height > bottom_ && y_ > fresh) {
                 NewPage();
-                const QString more = document_.ContinuedTitle(section.title);
+                const QString more = document_.ContinuedTitle(
+                    table.caption.isEmpty() ? section.title : table.caption);
                 Place({PlanLine::Kind::Caption, s, t, -1, {}, {more}, {}},
                       Height(PlanDocument::Style::Caption, more));
                 Place(headerLine, header);
