@@ -19,7 +19,13 @@ PrintCommands::PrintCommands(Codeplug& codeplug, QWidget* window)
 
 void PrintCommands::SetPrinterSource(std::function<QList<PrinterEntry>()> source) {
     printers_ = std::move(source);
-    target_ = FormPrinterSetting::DefaultTarget(printers_());
+    target_.reset();
+}
+
+const PrintTarget& PrintCommands::Target() {
+    if (!target_)
+        target_ = FormPrinterSetting::DefaultTarget(printers_());
+    return *target_;
 }
 
 void PrintCommands::Print() {
@@ -33,7 +39,7 @@ void PrintCommands::Print() {
 }
 
 void PrintCommands::PrinterSetup(QWidget* parent) {
-    FormPrinterSetting dialog(TextContext::Of(codeplug_), printers_(), target_, parent);
+    FormPrinterSetting dialog(TextContext::Of(codeplug_), printers_(), Target(), parent);
     if (dialog.exec() == QDialog::Accepted)
         target_ = dialog.Target();
 }
@@ -41,13 +47,13 @@ void PrintCommands::PrinterSetup(QWidget* parent) {
 bool PrintCommands::PrintPlan(const PrintSections& sections, QWidget* parent) {
     const PlanDocument document(codeplug_, sections, TextContext::Of(codeplug_));
     bool printed = false;
-    if (target_.ToPdf()) {
+    if (Target().ToPdf()) {
         printed = PrintToPdf(document, parent);
         if (!printed)
             return false;
     } else {
         QPrinter printer(QPrinter::HighResolution);
-        target_.Apply(printer);
+        Target().Apply(printer);
         printed = printer.isValid() && document.Print(&printer);
         if (!printed) {
             ShowFailure(parent);
@@ -71,7 +77,7 @@ bool PrintCommands::PrintToPdf(const PlanDocument& document, QWidget* parent) {
     if (path.isEmpty())
         return false;
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && document.WritePdf(&file, target_.Layout()) &&
+    if (file.open(QIODevice::WriteOnly) && document.WritePdf(&file, Target().Layout()) &&
         file.commit())
         return true;
     ShowFailure(parent);
@@ -88,7 +94,7 @@ void PrintCommands::ShowFailure(QWidget* parent) {
 void PrintCommands::Preview() {
     const PlanDocument document(codeplug_, last_, TextContext::Of(codeplug_));
     QPrinter printer(QPrinter::HighResolution);
-    target_.Apply(printer);
+    Target().Apply(printer);
     QPrintPreviewDialog dialog(&printer, window_);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
     dialog.setWindowTitle(english() ? QStringLiteral("Print Preview") : QStringLiteral("打印预览"));

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -27,8 +28,8 @@ public:
     // was printed (the file dialog cancelled, or the printer refused, after a message).
     bool PrintPlan(const PrintSections& sections, QWidget* parent);
 
-    const PrintTarget& Target() const { return target_; }
-    void SetTarget(const PrintTarget& target) { target_ = target; }
+    // The printer chosen in the printer setup, at first the system's default printer.
+    const PrintTarget& Target();
     const PrintSections& LastSections() const { return last_; }
     // Where the printer setup gets the installed printers (tests give a fixed list).
     void SetPrinterSource(std::function<QList<PrinterEntry>()> source);
@@ -41,7 +42,8 @@ private:
     Codeplug& codeplug_;
     QWidget* window_;
     std::function<QList<PrinterEntry>()> printers_;
-    PrintTarget target_;
+    // Asked for when first needed: listing the printers can take a while.
+    std::optional<PrintTarget> target_;
     PrintSections last_ = PrintSections::All();
 };
 

@@ -108,28 +108,6 @@ private slots:
         QVERIFY(!dialog.CommandOK()->isEnabled());
     }
 
-    // OK hands over the ticked parts; a print that did not happen keeps the dialog open.
-    void okPrintsTheTickedParts_data() {
-        QTest::addColumn<bool>("printed");
-        QTest::newRow("printed") << true;
-        QTest::newRow("not printed") << false;
-    }
-    void okPrintsTheTickedParts() {
-        QFETCH(bool, printed);
-        PrintSections asked;
-        FormPrint dialog({false, '.'}, {{}, [&](const PrintSections& sections, QWidget*) {
-                                            asked = sections;
-                                            return printed;
-                                        }});
-        dialog.show();
-        dialog.Check(PlanPart::Channels)->click();
-        dialog.Check(PlanPart::RxLists)->click();
-        dialog.CommandOK()->click();
-        QVERIFY(asked.Has(PlanPart::Channels) && asked.Has(PlanPart::RxLists));
-        QVERIFY(!asked.Has(PlanPart::Options));
-        QCOMPARE(dialog.isVisible(), !printed);
-    }
-
     void helpAndPrinterSetupButtons() {
         int setups = 0;
         FormPrint dialog({false, '.'}, {[&setups](QWidget*) { ++setups; }, {}});
