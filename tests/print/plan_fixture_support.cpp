@@ -58,15 +58,13 @@ Codeplug FullPlan() {
     return cp;
 }
 
-QStringList KeyDigits() {
-    return {QString::fromLatin1(kRxKey), QString::fromLatin1(kTxKey)};
-}
-
 QStringList KeyDigitRuns() {
     QStringList runs;
-    for (const QString& key : KeyDigits())
+    for (const char* digits : {kRxKey, kTxKey}) {
+        const QString key = QString::fromLatin1(digits);
         for (int i = 0; i + 6 <= key.size(); ++i)
             runs << key.mid(i, 6);
+    }
     return runs;
 }
 

@@ -11,9 +11,7 @@ namespace zr40::test {
 // A full plan: 32 channels, odd numbers analog, even numbers digital with both keys stored and
 // enabled, receive lists, a message and side keys.
 Codeplug FullPlan();
-// The digits of the keys FullPlan stores (they must never be printed).
-QStringList KeyDigits();
-// Every run of six digits of the keys: none of them may appear in a printout.
+// Every run of six digits of the keys FullPlan stores: none of them may appear in a printout.
 QStringList KeyDigitRuns();
 // The receive frequency text of channel c (0-based) of FullPlan.
 QString RxText(int channel);

@@ -129,21 +129,6 @@ private slots:
         QCOMPARE(plan[0].title, "Channel Information");
         QCOMPARE(plan[1].title, "Rx List");
     }
-
-    void sectionNames_data() {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("all") << "channels,options,keys,message,rxlists" << true;
-        QTest::newRow("one") << "message" << true;
-        QTest::newRow("unknown") << "channels,tones" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("commas only") << ",," << false;
-    }
-    void sectionNames() {
-        QFETCH(QString, list);
-        QFETCH(bool, valid);
-        QCOMPARE(PrintSections::Parse(list).has_value(), valid);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPlanContent)
