@@ -21,6 +21,7 @@ namespace zr40 {
 
 class ConfigPage;
 class PanelSeparator;
+class PrintCommands;
 
 // The application's main window: menus, toolbar, the tree of pages with its separator, the status
 // bar and the page area. It runs the start-up, the file commands, the model, port and language
@@ -89,6 +90,9 @@ public:
     void ShowPlanLocation(const PlanLocation& location);
     void ShowHelp();
     void About();
+    void Print();        // the print dialog
+    void PrintPreview(); // the preview of the plan last printed (every part at first)
+    PrintCommands& Printing() const { return *print_; }
 
     // --- Access for the tests and the screen tour ---
     QAction* Action(const QString& name) const { return actions_.value(name); }
@@ -153,6 +157,7 @@ private:
     QTimer* timer_ = nullptr;
     std::function<QStringList()> portSource_;
     BackupStore backups_ = BackupStore::Default();
+    PrintCommands* print_ = nullptr;
 };
 
 } // namespace zr40
