@@ -246,7 +246,7 @@ private slots:
                     Codeplug changed = base;
                     for (const CodeplugField& f : fieldsOf(changed))
                         if (qstrcmp(f.name, field.name) == 0)
-                            f.data[e] += 1;
+                            f.data[e] ^= 1; // a change of any value, INT_MAX included
                     const PlanDifferences rows = CodeplugDiff::Compare(base, changed, English());
                     QVERIFY2(rows.size() == 1, field.name);
                     ++checked;
