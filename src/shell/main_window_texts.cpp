@@ -11,6 +11,9 @@ const std::vector<MenuItemText>& MainWindowTexts::Menu() {
         {"MenuOpen", "MenuFile", "&Open", "打开(&O)", true, "Ctrl+O", false},
         {"MenuSave", "MenuFile", "&Save", "保存(&S)", true, "Ctrl+S", false},
         {"MenuSaveAs", "MenuFile", "Save &As", "另存为(&A)", true, nullptr, false},
+        {"-", "MenuFile", "", "", true, nullptr, false},
+        {"MenuImport", "MenuFile", "&Import…", "导入(&I)…", true, nullptr, false},
+        {"MenuExport", "MenuFile", "E&xport…", "导出(&X)…", true, nullptr, false},
         {"-", "MenuFile", "", "", false, nullptr, false},
         {"MenuPrint", "MenuFile", "", "", false, "Ctrl+P", false},
         {"MenuPrintView", "MenuFile", "", "", false, nullptr, false},
@@ -20,6 +23,9 @@ const std::vector<MenuItemText>& MainWindowTexts::Menu() {
         {"MenuModelInformation", "MenuMachine", "&Model Information", "机型信息(&M)", true, nullptr,
          false},
         {"MenuEdit", nullptr, "&Edit", "编辑(&E)", true, nullptr, false},
+        {"MenuUndo", "MenuEdit", "&Undo", "撤销(&U)", true, "Ctrl+Z", false},
+        {"MenuRedo", "MenuEdit", "&Redo", "重做(&R)", true, "Ctrl+Y", false},
+        {"-", "MenuEdit", "", "", true, nullptr, false},
         {"MenuChannel", "MenuEdit", "&Channel Information", "信道信息(&C)", true, nullptr, false},
         {"-", "MenuEdit", "", "", true, nullptr, false},
         {"MenuOption", "MenuEdit", "&Function Setup", "功能设定(&F)", true, nullptr, false},
@@ -93,6 +99,17 @@ QString MainWindowTexts::PortPanel(const QString& portName, int portNumber, bool
     return number > 0 ? prefix + QString::number(number) : prefix + QLatin1Char(' ') + name;
 }
 
+QString MainWindowTexts::StepCaption(bool redo, const QString& step, bool english) {
+    const QString name = QString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (name.isEmpty())
+        return english ? (redo ? QStringLiteral("&Redo") : QStringLiteral("&Undo"))
+                       : (redo ? QStringLiteral("重做(&R)") : QStringLiteral("撤销(&U)"));
+    if (english)
+        return (redo ? QStringLiteral("&Redo ") : QStringLiteral("&Undo ")) + name;
+    return (redo ? QStringLiteral("重做 ") : QStringLiteral("撤销 ")) + name +
+           (redo ? QStringLiteral("(&R)") : QStringLiteral("(&U)"));
+}
+
 QString MainWindowTexts::Text(Id id, bool english) {
     auto pick = [english](const char* en, const char* zh) {
         return QString::fromUtf8(english ? en : zh);
@@ -127,6 +144,36 @@ QString MainWindowTexts::Text(Id id, bool english) {
     case Id::SettingNotSaved:
         return pick("The setting applies now but could not be saved for the next start.",
                     "设置已生效，但无法保存到下次启动。");
+    case Id::ImportTitle:
+        return pick("Import", "导入");
+    case Id::ExportTitle:
+        return pick("Export", "导出");
+    case Id::FilterExchange:
+        return pick("Channel lists(*.json *.csv)", "信道表(*.json *.csv)");
+    case Id::FilterJson:
+        return pick("Every value as json(*.json)", "全部数值 json(*.json)");
+    case Id::FilterChannelCsv:
+        return pick("Channel plan csv(*.csv)", "信道表 csv(*.csv)");
+    case Id::FilterCommonCsv:
+        return pick("Common radio csv(*.csv)", "通用对讲机 csv(*.csv)");
+    case Id::ReadStep:
+        return pick("Read From Radio", "从对讲机读出数据");
+    case Id::ImportStep:
+        return pick("Import %1", "导入 %1");
+    case Id::ImportedValues:
+        return pick("%1: every value it holds is in the plan now.", "%1：其中的数值已全部导入。");
+    case Id::ImportedChannels:
+        return pick("%1: %2 rows went into channels %3.", "%1：%2 行已导入信道 %3。");
+    case Id::NotImported:
+        return pick("%1 was not imported; the plan is as it was.", "%1 没有导入，数据未改变。");
+    case Id::Exported:
+        return pick("%1: %2 channels written.", "%1：已写入 %2 个信道。");
+    case Id::ExportFailed:
+        return pick("The file was not written.", "文件没有写入。");
+    case Id::CannotRead:
+        return pick("The file cannot be read.", "无法读取文件。");
+    case Id::Close:
+        return pick("OK", "确定");
     }
     return {};
 }

@@ -35,6 +35,8 @@ public:
     static QString AppTitle() { return UiSeam::AppTitle(); }
     static QString Caption(const QString& fileName, bool modified, bool english);
     static QString PortPanel(const QString& portName, int portNumber, bool english);
+    // "&Undo Rx Frequency of channel 3" / "撤销 信道3 接收频率(&U)" (redo alike).
+    static QString StepCaption(bool redo, const QString& step, bool english);
 
     enum class Id {
         TreeChannel,
@@ -51,6 +53,21 @@ public:
         SaveFailed,
         SaveChanges,
         SettingNotSaved,
+        ImportTitle,
+        ExportTitle,
+        FilterExchange,
+        FilterJson,
+        FilterChannelCsv,
+        FilterCommonCsv,
+        ReadStep,
+        ImportStep,
+        ImportedValues,
+        ImportedChannels,
+        NotImported,
+        Exported,
+        ExportFailed,
+        CannotRead,
+        Close,
     };
     static QString Text(Id id, bool english);
 };
