@@ -64,6 +64,7 @@ private slots:
         Codeplug cp = Startup();
         EditHistory history;
         history.Reset(cp);
+        QVERIFY(!history.Record(cp, {})); // nothing changed: no step
         const QStringList names = {"one", "two", "three"};
         for (int i = 0; i < names.size(); ++i) {
             cp.RxFreq[0] = 400000000 + i;
@@ -93,33 +94,6 @@ private slots:
         QCOMPARE(cp.LocalID, 5);
     }
 
-    void anEditThatChangedNothingIsNoStep() {
-        Codeplug cp = Startup();
-        EditHistory history;
-        history.Reset(cp);
-        QVERIFY(!history.Record(cp, EditStep(QStringLiteral("none"), QString())));
-        cp.VoxLevel = 3;
-        cp.VoxLevel = 0; // back as it was: the start-up value
-        QVERIFY(!history.Record(cp, {}));
-        QVERIFY(!history.CanUndo());
-    }
-
-    void stateOutsideTheFileIsLeftAlone() {
-        Codeplug cp = Startup();
-        EditHistory history;
-        history.Reset(cp);
-        cp.RxFreq[1] = 146500000;
-        history.Record(cp, {});
-        cp.IsEnglish = true;
-        cp.FileName = QStringLiteral("plan.rdat");
-        cp.BandLower = 400;
-        history.Undo(cp);
-        QCOMPARE(cp.RxFreq[1], 0);
-        QVERIFY(cp.IsEnglish);
-        QCOMPARE(cp.FileName, QStringLiteral("plan.rdat"));
-        QCOMPARE(cp.BandLower, std::int16_t(400));
-    }
-
     void theOldestStepsGoPastTheCap() {
         Codeplug cp = Startup();
         EditHistory history(5);
@@ -134,8 +108,6 @@ private slots:
         QCOMPARE(cp.LocalID, 3); // steps 1 to 3 are gone; the state after step 3 is the oldest
         QCOMPARE(history.RedoCount(), 5);
         QCOMPARE(history.RedoStep().english, QStringLiteral("4"));
-        QCOMPARE(EditHistory().UndoCount(), 0);
-        QVERIFY(EditHistory::kDefaultMaxSteps >= 100);
     }
 
     // New and Open start over: nothing from before is offered any more.

@@ -90,14 +90,6 @@ private slots:
         QVERIFY(cp.TxFreq[4] != 0); // transmit follows receive when its cell is empty
     }
 
-    void rowsPastChannel32AreLeftOver() {
-        Codeplug cp = Plan();
-        const ExchangeResult result = ChannelClipboard::Paste("440\n441\n442\n", cp, 30, kEnglish);
-        QCOMPARE(result.channels, (QList<int>{30, 31}));
-        QCOMPARE(result.leftOver, QList<int>{3});
-        QCOMPARE(cp.RxFreq[31], 441000000);
-    }
-
     void aCellThatCannotBeReadPastesNothing() {
         Codeplug cp = TwoChannels();
         const Codeplug before = cp;

@@ -11,6 +11,7 @@
 #include "link/test_serial_sim.h"
 #include "link/ui/form_process.h"
 #include "shell/form_exchange_report.h"
+#include "shell/form_model_information.h"
 #include "shell/mdi_form_main.h"
 #include "widgets/key_filter_edit.h"
 
@@ -244,7 +245,7 @@ private slots:
         QCOMPARE(Window().Action(QStringLiteral("MenuImport"))->text(), QStringLiteral("&Import…"));
     }
 
-    void newAndOpenStartAFreshHistory() {
+    void newOpenAndModelChangeStartAFreshHistory() {
         FormChannelInformation* grid = Grid();
         TypeCell(*grid, 1, 1, QStringLiteral("440"));
         seam_->AnswerMessage(QMessageBox::Discard);
@@ -256,10 +257,21 @@ private slots:
         Codeplug file;
         file.ApplyNewDefaults();
         QVERIFY(RadioDataFile::WriteToFile(Path("plan.rdat"), file).ok());
-        seam_->AnswerMessage(QMessageBox::Discard);
-        QVERIFY(Window().LoadFile(Path("plan.rdat")));
+        QVERIFY(Window().LoadFile(Path("plan.rdat"))); // Open's questions answered
         QVERIFY(!UndoAction()->isEnabled());
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo"));
+        // A model change too: the band the steps were made in is gone.
+        TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
+        QVERIFY(UndoAction()->isEnabled());
+        test::OnNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<FormModelInformation*>(modal);
+            QVERIFY(dialog);
+            dialog->ComboArea()->setCurrentIndex(2);
+            dialog->CommandOk()->click();
+        });
+        Window().ModelInformation();
+        QCOMPARE(codeplug_->BandLower, std::int16_t(400));
+        QVERIFY(!UndoAction()->isEnabled());
     }
 
     void importIsOneStepAndReportsWhatItLeftOut() {
