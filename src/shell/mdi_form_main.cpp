@@ -17,6 +17,7 @@
 #include "shell/panel_layout.h"
 #include "shell/panel_separator.h"
 #include "shell/port_choice.h"
+#include "shell/print_commands.h"
 #include "shell/toolkit_translator.h"
 #include "widgets/config_page.h"
 #include "widgets/interactive_seam.h"
@@ -69,6 +70,7 @@ MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidge
     BuildToolbar();
     BuildPanels();
     BuildStatusBar();
+    print_ = new PrintCommands(codeplug_, this);
     ConnectCommands();
     StartUp(options);
     resize(1100, 720);
@@ -183,6 +185,8 @@ void MDIFormMain::ConnectCommands() {
         {QStringLiteral("MenuOpen"), [this] { Open(); }},
         {QStringLiteral("MenuSave"), [this] { Save(); }},
         {QStringLiteral("MenuSaveAs"), [this] { SaveAs(); }},
+        {QStringLiteral("MenuPrint"), [this] { Print(); }},
+        {QStringLiteral("MenuPrintView"), [this] { PrintPreview(); }},
         {QStringLiteral("MenuExit"), [this] { close(); }},
         {QStringLiteral("MenuModelInformation"), [this] { ModelInformation(); }},
         {QStringLiteral("MenuChannel"), [this] { OpenPage(kChannelPage); }},
@@ -684,6 +688,16 @@ void MDIFormMain::ShowHelp() {
 void MDIFormMain::About() {
     frmAbout dialog(english(), this);
     dialog.exec();
+}
+
+void MDIFormMain::Print() {
+    FreshPages(); // an edit still open in the grid is part of the plan
+    print_->Print();
+}
+
+void MDIFormMain::PrintPreview() {
+    FreshPages();
+    print_->Preview();
 }
 
 // --- Radio ------------------------------------------------------------------------------------

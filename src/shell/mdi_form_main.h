@@ -21,6 +21,7 @@ namespace zr40 {
 
 class ConfigPage;
 class PanelSeparator;
+class PrintCommands;
 
 // The application's main window: menus, toolbar, the tree of pages with its separator, the status
 // bar and the page area. It runs the start-up, the file commands, the model, port and language
@@ -81,6 +82,9 @@ public:
     void WriteToRadio();
     void ShowHelp();
     void About();
+    void Print();        // the print dialog
+    void PrintPreview(); // the preview of the plan last printed (every part at first)
+    PrintCommands& Printing() const { return *print_; }
 
     // --- Edit history ---
     // The edit a page just made is one undo step (every page's edited signal comes here).
@@ -159,6 +163,7 @@ private:
     QLabel* panels_[4] = {};
     QTimer* timer_ = nullptr;
     std::function<QStringList()> portSource_;
+    PrintCommands* print_ = nullptr;
 };
 
 } // namespace zr40
