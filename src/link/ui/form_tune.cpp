@@ -68,6 +68,7 @@ constexpr BoxText kBoxTexts[TuneRules::kBoxes] = {
 };
 
 constexpr int kColumnWidth = 1200 / 15;
+constexpr int kNumberWidth = 700 / 15;
 
 bool IsEnterKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -85,6 +86,7 @@ FormTune::FormTune(Codeplug& codeplug, TransferRunner runTransfer, QWidget* pare
     BuildControls();
     FillCaptions();
     AnalyseTuneData();
+    resize(kNumberWidth + kValueColumns * kColumnWidth + 40, sizeHint().height());
     new WindowStateRecorder(codeplug, this);
 }
 
@@ -109,8 +111,11 @@ void FormTune::BuildControls() {
     grid_->horizontalHeader()->setSectionsClickable(false);
     grid_->verticalHeader()->setSectionsClickable(false);
     grid_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    grid_->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
-    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->verticalHeader()->setFixedWidth(kNumberWidth);
+    grid_->horizontalHeader()->setMinimumSectionSize(kColumnWidth);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->installEventFilter(this);
     if (auto* corner = grid_->findChild<QAbstractButton*>())
         corner->installEventFilter(this);
@@ -139,10 +144,10 @@ void FormTune::BuildControls() {
     buttons->addWidget(commandWrite_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(labelWarning_);
-    layout->addWidget(grid_, 1);
+    layout->addWidget(grid_);
     layout->addLayout(form);
+    layout->addStretch();
     layout->addLayout(buttons);
-    resize(kColumnWidth * 7, 640);
 }
 
 void FormTune::BuildBoxes(QFormLayout* form) {
@@ -185,6 +190,10 @@ void FormTune::AnalyseTuneData() {
     const QChar separator = TextContext::Of(codeplug()).DecimalSeparator;
     const int rows = TuneRules::PointRows(codeplug());
     grid_->setRowCount(rows);
+    // Every tune point in view: there are at most 16.
+    grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() +
+                          rows * grid_->verticalHeader()->defaultSectionSize() +
+                          2 * grid_->frameWidth());
     for (int point = 0; point < rows; ++point) {
         grid_->setVerticalHeaderItem(point, new QTableWidgetItem(QString::number(point + 1)));
         const auto texts = TuneRules::RowTexts(codeplug(), point, separator);
