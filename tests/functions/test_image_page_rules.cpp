@@ -128,42 +128,6 @@ private slots:
         QCOMPARE(Scan::TimeItems(English(QLatin1Char(','))).at(1), QStringLiteral("1,5"));
     }
 
-    void scanModes_data() {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("revertByte");
-        QTest::addColumn<int>("priority");
-        QTest::addColumn<bool>("lookBack");
-        QTest::addColumn<bool>("channels");
-        QTest::addColumn<int>("revertItems");
-        QTest::addColumn<int>("revert");
-        QTest::newRow("mode 5 is none") << 5 << 0 << 0 << false << false << 2 << 0;
-        QTest::newRow("none, revert 3") << 0 << 3 << 0 << false << false << 2 << 1;
-        QTest::newRow("none, revert 1") << 0 << 1 << 0 << false << false << 2 << 1;
-        QTest::newRow("fixed, revert 3") << 1 << 3 << 1 << true << true << 4 << 3;
-        QTest::newRow("selected, revert 2") << 2 << 2 << 2 << true << false << 4 << 2;
-        QTest::newRow("selected, revert 9") << 2 << 9 << 2 << true << false << 4 << 1;
-    }
-    void scanModes() {
-        QFETCH(int, stored);
-        QFETCH(int, revertByte);
-        QFETCH(int, priority);
-        QFETCH(bool, lookBack);
-        QFETCH(bool, channels);
-        QFETCH(int, revertItems);
-        QFETCH(int, revert);
-        Image image = Blank();
-        image[288] = static_cast<std::uint8_t>(stored);
-        image[292] = static_cast<std::uint8_t>(revertByte);
-        const ScanView view = Scan::AnalyseScanInformation(image);
-        QCOMPARE(view.mode.priority, priority);
-        QCOMPARE(view.mode.lookBackEnabled, lookBack);
-        QCOMPARE(view.mode.priorityChannelsEnabled, channels);
-        QCOMPARE(view.mode.revertItems, revertItems);
-        QCOMPARE(view.revert, revert);
-        QCOMPARE(int(image[288]), stored);
-        QCOMPARE(int(image[292]), revertByte);
-    }
-
     void modeChangeKeepsOrDropsTheRevertSelection_data() {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");

@@ -8,7 +8,6 @@
 #include "link/ui/form_process.h"
 
 #include <QCheckBox>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,19 +30,6 @@ void Fill(FormPasswordChange& dialog, const QString& old, const QString& first,
     Control<QLineEdit>(dialog, "TextOldPassword")->setText(old);
     Control<QLineEdit>(dialog, "TextNewPassword0")->setText(first);
     Control<QLineEdit>(dialog, "TextNewPassword1")->setText(second);
-}
-
-// Types text as a user does: ASCII from the keyboard, anything else through the input method.
-void TypeText(QWidget* box, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 128) {
-            QTest::keyClick(box, c.toLatin1());
-            continue;
-        }
-        QInputMethodEvent composed;
-        composed.setCommitString(QString(c));
-        QApplication::sendEvent(box, &composed);
-    }
 }
 
 QByteArray ImagePassword(const Codeplug& cp) {

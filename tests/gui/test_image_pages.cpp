@@ -9,7 +9,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,19 +31,6 @@ QStringList Items(const QComboBox* combo) {
     for (int i = 0; i < combo->count(); ++i)
         items << combo->itemText(i);
     return items;
-}
-
-// Types text as a user does: ASCII from the keyboard, anything else through the input method.
-void TypeText(QWidget* box, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 128) {
-            QTest::keyClick(box, c.toLatin1());
-            continue;
-        }
-        QInputMethodEvent composed;
-        composed.setCommitString(QString(c));
-        QApplication::sendEvent(box, &composed);
-    }
 }
 
 QByteArray MessageBytes(const Codeplug& cp) {
@@ -188,27 +174,6 @@ private slots:
     }
 
     // --- Embedded message ---
-
-    void messageLoads_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("line1");
-        QTest::addColumn<QString>("line2");
-        QTest::newRow("all 255") << QByteArray(64, char(0xFF)) << ""
-                                 << "";
-        QTest::newRow("line feed")
-            << QByteArray("AB\nC") + QByteArray(28, char(0xFF)) + QByteArray(32, 'z') << "ABC"
-            << QString(32, 'z');
-    }
-    void messageLoads() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, line1);
-        QFETCH(QString, line2);
-        Codeplug cp = PageCodeplug();
-        std::copy(bytes.begin(), bytes.end(), cp.RadioImage.begin() + 768);
-        FormEmbedMessage page(cp);
-        QCOMPARE(page.line(0)->text(), line1);
-        QCOMPARE(page.line(1)->text(), line2);
-    }
 
     void messageTypedStoresBothLines_data() {
         QTest::addColumn<QString>("typed");
