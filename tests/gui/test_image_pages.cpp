@@ -175,6 +175,27 @@ private slots:
 
     // --- Embedded message ---
 
+    void messageLoads_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("line1");
+        QTest::addColumn<QString>("line2");
+        QTest::newRow("all 255") << QByteArray(64, char(0xFF)) << ""
+                                 << "";
+        QTest::newRow("line feed")
+            << QByteArray("AB\nC") + QByteArray(28, char(0xFF)) + QByteArray(32, 'z') << "ABC"
+            << QString(32, 'z');
+    }
+    void messageLoads() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, line1);
+        QFETCH(QString, line2);
+        Codeplug cp = PageCodeplug();
+        std::copy(bytes.begin(), bytes.end(), cp.RadioImage.begin() + 768);
+        FormEmbedMessage page(cp);
+        QCOMPARE(page.line(0)->text(), line1);
+        QCOMPARE(page.line(1)->text(), line2);
+    }
+
     void messageTypedStoresBothLines_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
