@@ -18,6 +18,7 @@
 #include "shell/panel_layout.h"
 #include "shell/panel_separator.h"
 #include "shell/port_choice.h"
+#include "shell/print_commands.h"
 #include "shell/toolkit_translator.h"
 #include "widgets/ui_seam.h"
 // The service pages.
@@ -79,6 +80,7 @@ MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidge
     BuildToolbar();
     BuildPanels();
     BuildStatusBar();
+    print_ = new PrintCommands(codeplug_, this);
     ConnectCommands();
     StartUp(options);
     resize(1100, 720);
@@ -198,6 +200,8 @@ void MDIFormMain::ConnectCommands() {
         {QStringLiteral("MenuOpen"), [this] { Open(); }},
         {QStringLiteral("MenuSave"), [this] { Save(); }},
         {QStringLiteral("MenuSaveAs"), [this] { SaveAs(); }},
+        {QStringLiteral("MenuPrint"), [this] { Print(); }},
+        {QStringLiteral("MenuPrintView"), [this] { PrintPreview(); }},
         {QStringLiteral("MenuExit"), [this] { close(); }},
         {QStringLiteral("MenuModelInformation"), [this] { ModelInformation(); }},
         {QStringLiteral("MenuChannel"), [this] { OpenPage(kChannelPage); }},
@@ -718,6 +722,16 @@ void MDIFormMain::ProgramPassword() {
     FormPassword dialog(codeplug_, this);
     dialog.exec();
     RefreshStatus();
+}
+
+void MDIFormMain::Print() {
+    FreshPages(); // an edit still open in the grid is part of the plan
+    print_->Print();
+}
+
+void MDIFormMain::PrintPreview() {
+    FreshPages();
+    print_->Preview();
 }
 
 // --- Radio ------------------------------------------------------------------------------------
