@@ -4,6 +4,7 @@
 #include "codeplug/edit_history.h"
 #include "exchange/plan_exchange.h"
 #include "shell/change_tracker.h"
+#include "shell/main_window_texts.h"
 #include "shell/start_options.h"
 
 #include <QMainWindow>
@@ -32,6 +33,9 @@ public:
     // Command numbers of the pages (the Window menu lists open pages under them).
     static constexpr int kChannelPage = 1000;
     static constexpr int kOptionPage = 1001;
+    static constexpr int kKeyPage = 1002;
+    static constexpr int kScanPage = 1003;
+    static constexpr int kMessagePage = 1004;
     static constexpr int kTunePage = 1005;
     static constexpr int kRxListPage = 1006;
 
@@ -82,6 +86,10 @@ public:
     void WriteToRadio();
     void ShowHelp();
     void About();
+    // The programming password dialog (service mode).
+    void ProgramPassword();
+    // The service pages are offered (--service or the ServiceMode setting).
+    bool ServiceMode() const { return service_; }
     void Print();        // the print dialog
     void PrintPreview(); // the preview of the plan last printed (every part at first)
     PrintCommands& Printing() const { return *print_; }
@@ -133,6 +141,10 @@ private:
     void RebuildWindowList();
     void ShowPanel(const QString& menuName, bool shown);
     ConfigPage* CreatePage(int commandNumber);
+    // Shows a page, creating it when it is not open, without closing the tune page first.
+    ConfigPage* ShowPage(int commandNumber);
+    void CloseTunePageFor(int commandNumber);
+    bool Offered(const MenuItemText& item) const;
     QMdiSubWindow* SubWindowOf(int commandNumber) const;
     void ShowWithChildState(QMdiSubWindow* sub, std::int16_t state);
     void TrackChildState(QMdiSubWindow* sub);
@@ -148,6 +160,7 @@ private:
     bool english() const { return codeplug_.IsEnglish; }
 
     Codeplug& codeplug_;
+    bool service_ = false;
     ChangeTracker tracker_;
     EditHistory history_;
     QString path_;

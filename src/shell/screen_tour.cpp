@@ -1,6 +1,7 @@
 #include "shell/screen_tour.h"
 
 #include "channels/ui/form_channel_information.h"
+#include "link/ui/form_tune.h"
 #include "shell/form_welcome.h"
 #include "shell/form_print.h"
 #include "shell/mdi_form_main.h"
@@ -9,11 +10,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -25,6 +30,48 @@ namespace zr40 {
 namespace {
 // Time for a window to appear and paint before it is pictured.
 constexpr int kSettleMilliseconds = 600;
+// Steps inside a chain of dialogs, well before the picture is taken.
+constexpr int kChainStepMilliseconds = 120;
+
+// Drops a menu of the menu bar down, as a click on its title would.
+void DropMenu(MDIFormMain* w, const char* name) {
+    QMenu* menu = w->Menu(QString::fromLatin1(name));
+    w->menuBar()->setActiveAction(menu->menuAction());
+}
+
+// Does `action` on the modal dialog in front once it is there.
+void OnModal(int delay, std::function<void(QWidget*)> action) {
+    QTimer::singleShot(delay, [action] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            action(modal);
+    });
+}
+
+void Click(QWidget* dialog, const char* button) {
+    if (auto* b = dialog->findChild<QPushButton*>(QLatin1String(button)))
+        b->click();
+}
+
+// The password dialog, its change dialog with the passwords typed, the question answered, and
+// the write window it opens with them filled in.
+void OpenPasswordChain(MDIFormMain* w, int depth) {
+    if (depth >= 1)
+        OnModal(kChainStepMilliseconds, [](QWidget* d) { Click(d, "CommandChange"); });
+    if (depth >= 2) {
+        OnModal(2 * kChainStepMilliseconds, [](QWidget* d) {
+            for (const char* name : {"TextOldPassword", "TextNewPassword0", "TextNewPassword1"})
+                if (auto* box = d->findChild<QLineEdit*>(QLatin1String(name)))
+                    box->setText(QStringLiteral("123456"));
+            Click(d, "CommandOK");
+        });
+        OnModal(3 * kChainStepMilliseconds, [](QWidget* d) {
+            if (auto* box = qobject_cast<QMessageBox*>(d))
+                box->button(QMessageBox::Ok)->click();
+        });
+    }
+    w->ProgramPassword();
+}
+
 
 // Two edits, one of them undone, so that both Undo and Redo name a step; then the Edit menu.
 void ShowEditMenu(MDIFormMain& w) {
@@ -38,9 +85,7 @@ void ShowEditMenu(MDIFormMain& w) {
         grid->FreshData();
     }
     w.Undo();
-    QMenuBar* bar = w.menuBar();
-    QMenu* edit = w.Menu(QStringLiteral("MenuEdit"));
-    bar->setActiveAction(edit->menuAction());
+    DropMenu(&w, "MenuEdit");
 }
 
 // A list in the common radio csv as another program might have saved it, with rows this radio
@@ -74,6 +119,10 @@ ScreenTour::ScreenTour(MDIFormMain& window, const QString& folder, const QString
 }
 
 void ScreenTour::BuildSteps() {
+    if (window_.ServiceMode()) {
+        BuildServiceSteps();
+        return;
+    }
     MDIFormMain* w = &window_;
     steps_ = {
         {QStringLiteral("splash"),
@@ -130,6 +179,38 @@ void ScreenTour::BuildSteps() {
          },
          false},
         {QStringLiteral("dialog_import_report"), [w] { ImportSample(*w); }, true},
+    };
+}
+
+void ScreenTour::BuildServiceSteps() {
+    MDIFormMain* w = &window_;
+    steps_ = {
+        {QStringLiteral("service_menu_edit"), [w] { DropMenu(w, "MenuEdit"); }, false},
+        {QStringLiteral("service_menu_program"), [w] { DropMenu(w, "MenuProgram"); }, false},
+        {QStringLiteral("service_page_key"), [w] { w->OpenPageFromTree(MDIFormMain::kKeyPage); },
+         false},
+        {QStringLiteral("service_page_scan"), [w] { w->OpenPageFromTree(MDIFormMain::kScanPage); },
+         false},
+        {QStringLiteral("service_page_message"),
+         [w] { w->OpenPageFromTree(MDIFormMain::kMessagePage); }, false},
+        {QStringLiteral("service_page_tune"),
+         [w] {
+             w->CloseAllPages();
+             w->OpenPageFromTree(MDIFormMain::kTunePage);
+             if (auto* tune = qobject_cast<FormTune*>(w->Page(MDIFormMain::kTunePage)))
+                 tune->CellClick(1, 1);
+         },
+         false},
+        {QStringLiteral("service_help_tune"), [w] { w->ShowHelp(); }, false},
+        {QStringLiteral("service_question_tune_read"),
+         [w] {
+             if (auto* tune = qobject_cast<FormTune*>(w->OpenPage(MDIFormMain::kTunePage)))
+                 tune->CommandRead_Click();
+         },
+         true},
+        {QStringLiteral("service_dialog_password"), [w] { OpenPasswordChain(w, 0); }, true},
+        {QStringLiteral("service_dialog_password_change"), [w] { OpenPasswordChain(w, 1); }, true},
+        {QStringLiteral("service_dialog_password_write"), [w] { OpenPasswordChain(w, 2); }, true},
     };
 }
 

@@ -174,6 +174,22 @@ private slots:
         QCOMPARE(voice->currentIndex(), other);
     }
 
+    // A service page edits the model image: its edits are steps as well.
+    void servicePageEditComesBack() {
+        StartOptions options;
+        options.language = QStringLiteral("en");
+        options.service = true;
+        window_ = std::make_unique<MDIFormMain>(*codeplug_, options);
+        ConfigPage* page = Window().OpenPage(MDIFormMain::kKeyPage);
+        QVERIFY(page);
+        auto* key = page->findChild<QComboBox*>(QStringLiteral("ComboKeySet0"));
+        const int before = key->currentIndex();
+        Pick(page, "ComboKeySet0", before == 1 ? 2 : 1);
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Key Setting PF1"));
+        UndoAction()->trigger();
+        QCOMPARE(key->currentIndex(), before);
+    }
+
     void receiveListEntryComesBackInItsCell() {
         auto* page = qobject_cast<FormRxList*>(Window().OpenPage(MDIFormMain::kRxListPage));
         QVERIFY(page);
