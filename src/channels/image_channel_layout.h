@@ -45,6 +45,11 @@ public:
 
     // First byte of channel ch's record.
     static int RecordOffset(int ch);
+    // The records of channels 23 and 24 (ch 22 and 23) run over the scan bitmap. The bitmap
+    // keeps those bytes: record writes skip them, so that filling one channel never changes
+    // which other channels are scanned.
+    static void CopyRecord(Image& image, int from, int to);
+    static void FillRecord(Image& image, int ch, std::uint8_t value);
 
     static bool Present(const Image& image, int ch);
     static void SetPresent(Image& image, int ch, bool on);
@@ -74,6 +79,9 @@ public:
     static int WrapTonePosition(int position);
 
 private:
+    static constexpr int kScanBytes = kChannelCount / 8;
+    // Writes a record byte unless it belongs to the scan bitmap.
+    static void PutRecordByte(Image& image, int at, std::uint8_t value);
     static bool Bit(const Image& image, int base, int ch);
     static void SetBit(Image& image, int base, int ch, bool on);
 };

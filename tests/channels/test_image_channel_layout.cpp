@@ -52,6 +52,27 @@ private slots:
         QCOMPARE(L::Frequency(image, 2, L::kTxFreq), 400012500u);
     }
 
+    // Channels 23 and 24 have records over the scan bitmap (bytes 382..397); writing them keeps
+    // the bitmap and writes only the record's own bytes.
+    void recordWritesLeaveTheScanBitmap() {
+        L::Image image{};
+        for (int at = 382; at < 398; ++at)
+            image[at] = std::uint8_t(at);
+        image[16 + 14] = 0xC3;
+        const L::Image bitmap = image;
+        L::SetFrequency(image, 23, L::kRxFreq, 0x12345678);
+        L::SetTone(image, 23, L::kEncodeKind, {1, 2});
+        L::SetFlag(image, 23, L::kWide, true);
+        L::FillRecord(image, 22, 0xEE);
+        L::CopyRecord(image, 0, 23);
+        for (int at = 382; at < 398; ++at)
+            QCOMPARE(image[at], bitmap[at]);
+        QCOMPARE(image[368], std::uint8_t(0xEE)); // channel 23's own bytes 0..13
+        QCOMPARE(image[381], std::uint8_t(0xEE));
+        QCOMPARE(image[398], std::uint8_t(0xC3)); // channel 24's own bytes 14 and 15
+        QCOMPARE(image[399], std::uint8_t(0));
+    }
+
     void tonePositions_data() {
         QTest::addColumn<int>("position");
         QTest::addColumn<int>("kind");
