@@ -79,6 +79,7 @@ public:
     void WriteToRadio();
     void ShowHelp();
     void About();
+    void BatchEdit();
 
     // --- Access for the tests and the screen tour ---
     QAction* Action(const QString& name) const { return actions_.value(name); }
