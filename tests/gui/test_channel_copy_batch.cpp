@@ -231,6 +231,24 @@ private slots:
             QVERIFY2(!dialog.findChild<QWidget*>(name)->isEnabled(), qPrintable(name));
     }
 
+    // Buttons act only when pressed: Enter in a list or on a box presses none of them.
+    void batchEnterPressesNoButton() {
+        FormBatchChannelEdit dialog(cp);
+        QSignalSpy edited(&dialog, &FormBatchChannelEdit::edited);
+        QVERIFY(test::ShowActive(&dialog));
+        auto* combo = Find<QComboBox>(&dialog, "ComboTxPower");
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Return);
+        Find<QPushButton>(&dialog, "CommandEdit")->click();
+        auto* box = Find<QCheckBox>(&dialog, "CheckSetRxFreq");
+        box->setFocus();
+        box->click();
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(!box->isChecked());
+        QVERIFY(dialog.isVisible() && dialog.SettingPanelShown());
+        QCOMPARE(edited.count(), 0);
+    }
+
     // The texts the dialog starts with and the choice they make.
     void batchOpensOnTheWholeBand() {
         cp.BandLower = 400;

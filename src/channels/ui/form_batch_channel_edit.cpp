@@ -156,6 +156,9 @@ FormBatchChannelEdit::FormBatchChannelEdit(Codeplug& codeplug, QWidget* parent)
     FillCaptionsAndLists();
     ConnectRules();
     Opening();
+    // Enter in a list or a check box must not press a button: Apply rewrites whole ranges.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
 }
 
 // --- Building ---------------------------------------------------------------------------------
