@@ -101,13 +101,6 @@ private slots:
         QCOMPARE(entered, shown);
         QCOMPARE(F::MilliHertzOfKilohertz(entered, QLatin1Char('.')), milliHertz);
     }
-
-    void megahertzTexts() {
-        QCOMPARE(F::MilliHertzOfMegahertz(QStringLiteral("400,0125"), QLatin1Char(',')),
-                 qint64(400012500000));
-        QCOMPARE(F::MilliHertzOfMegahertz(QStringLiteral("0.00000"), QLatin1Char('.')), qint64(0));
-        QCOMPARE(F::EnterZeroDefault(QString()), QStringLiteral("0"));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestBatchEditFields)
