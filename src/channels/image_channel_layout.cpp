@@ -29,8 +29,27 @@ int ImageChannelLayout::RecordOffset(int ch) {
     return 16 + kRecordSize * ch + 32 * (ch / 30);
 }
 
+bool ImageChannelLayout::HeldByOtherSetting(int at) {
+    struct Span {
+        int first;
+        int end; // one past the last byte
+    };
+    static constexpr Span kHeld[] = {
+        {275, 320},                          // option, key and scan page bytes
+        {kScanBase, kScanBase + kScanBytes}, // scan bitmap
+        {440, 448},                          // model signature: band digit 441, band code 445
+        {752, 758},                          // new programming password
+        {768, 832},                          // embedded message
+    };
+    for (const Span& span : kHeld) {
+        if (at >= span.first && at < span.end)
+            return true;
+    }
+    return false;
+}
+
 void ImageChannelLayout::PutRecordByte(Image& image, int at, std::uint8_t value) {
-    if (at < kScanBase || at >= kScanBase + kScanBytes)
+    if (!HeldByOtherSetting(at))
         image[at] = value;
 }
 
