@@ -19,6 +19,7 @@
 #include "shell/panel_layout.h"
 #include "shell/panel_separator.h"
 #include "shell/port_choice.h"
+#include "shell/print_commands.h"
 #include "shell/toolkit_translator.h"
 #include "widgets/ui_seam.h"
 
@@ -67,6 +68,7 @@ MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidge
     BuildToolbar();
     BuildPanels();
     BuildStatusBar();
+    print_ = new PrintCommands(codeplug_, this);
     ConnectCommands();
     StartUp(options);
     resize(1100, 720);
@@ -181,6 +183,8 @@ void MDIFormMain::ConnectCommands() {
         {QStringLiteral("MenuOpen"), [this] { Open(); }},
         {QStringLiteral("MenuSave"), [this] { Save(); }},
         {QStringLiteral("MenuSaveAs"), [this] { SaveAs(); }},
+        {QStringLiteral("MenuPrint"), [this] { Print(); }},
+        {QStringLiteral("MenuPrintView"), [this] { PrintPreview(); }},
         {QStringLiteral("MenuExit"), [this] { close(); }},
         {QStringLiteral("MenuModelInformation"), [this] { ModelInformation(); }},
         {QStringLiteral("MenuChannel"), [this] { OpenPage(kChannelPage); }},
@@ -680,6 +684,16 @@ void MDIFormMain::BatchEdit() {
         RefreshStatus();
     });
     dialog.exec();
+}
+
+void MDIFormMain::Print() {
+    FreshPages(); // an edit still open in the grid is part of the plan
+    print_->Print();
+}
+
+void MDIFormMain::PrintPreview() {
+    FreshPages();
+    print_->Preview();
 }
 
 // --- Radio ------------------------------------------------------------------------------------

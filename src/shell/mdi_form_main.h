@@ -19,6 +19,7 @@ namespace zr40 {
 
 class ConfigPage;
 class PanelSeparator;
+class PrintCommands;
 
 // The application's main window: menus, toolbar, the tree of pages with its separator, the status
 // bar and the page area. It runs the start-up, the file commands, the model, port and language
@@ -80,6 +81,9 @@ public:
     void ShowHelp();
     void About();
     void BatchEdit();
+    void Print();        // the print dialog
+    void PrintPreview(); // the preview of the plan last printed (every part at first)
+    PrintCommands& Printing() const { return *print_; }
 
     // --- Access for the tests and the screen tour ---
     QAction* Action(const QString& name) const { return actions_.value(name); }
@@ -138,6 +142,7 @@ private:
     QLabel* panels_[4] = {};
     QTimer* timer_ = nullptr;
     std::function<QStringList()> portSource_;
+    PrintCommands* print_ = nullptr;
 };
 
 } // namespace zr40

@@ -3,9 +3,12 @@
 #include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "shell/form_welcome.h"
+#include "shell/form_print.h"
 #include "shell/mdi_form_main.h"
+#include "shell/print_commands.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QMdiArea>
 #include <QScreen>
@@ -52,6 +55,19 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_language"), [w] { w->SetLanguage(); }, true},
         {QStringLiteral("dialog_port"), [w] { w->SetCom(); }, true},
         {QStringLiteral("dialog_about"), [w] { w->About(); }, true},
+        {QStringLiteral("dialog_print"),
+         [w] {
+             QTimer::singleShot(kSettleMilliseconds / 3, [] {
+                 if (auto* print = qobject_cast<FormPrint*>(QApplication::activeModalWidget())) {
+                     print->Check(PlanPart::Channels)->click();
+                     print->Check(PlanPart::RxLists)->click();
+                 }
+             });
+             w->Print();
+         },
+         true},
+        {QStringLiteral("dialog_printer_setting"), [w] { w->Printing().PrinterSetup(w); }, true},
+        {QStringLiteral("print_preview"), [w] { w->PrintPreview(); }, true},
         {QStringLiteral("question_unsaved"), [w] { w->New(); }, true},
         {QStringLiteral("dialog_save_as"), [w] { w->SaveAs(); }, true},
         {QStringLiteral("dialog_read"), [w] { w->ReadFromRadio(); }, true},
