@@ -1,6 +1,7 @@
 #include "shell/mdi_form_main.h"
 #include "widgets/gui_resources.h"
 
+#include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
 #include "codeplug/model_band.h"
@@ -230,6 +231,7 @@ void MDIFormMain::ConnectCommands() {
         {QStringLiteral("MenuRedo"), [this] { Redo(); }},
         {QStringLiteral("MenuImport"), [this] { Import(); }},
         {QStringLiteral("MenuExport"), [this] { Export(); }},
+        {QStringLiteral("MenuBank"), [this] { BatchEdit(); }},
     };
     for (auto it = commands.begin(); it != commands.end(); ++it)
         connect(actions_.value(it.key()), &QAction::triggered, this, it.value());
@@ -741,6 +743,18 @@ void MDIFormMain::ProgramPassword() {
     dialog.exec();
     // A changed password is kept in the model image: one step, like any other edit of it.
     RecordStep({QStringLiteral("Change Password"), QStringLiteral("修改密码")});
+}
+
+void MDIFormMain::BatchEdit() {
+    FreshPages();
+    FormBatchChannelEdit dialog(codeplug_, this);
+    connect(&dialog, &FormBatchChannelEdit::edited, this, [this] {
+        // The grid and an open channel edit dialog show the new channels at once.
+        if (ConfigPage* channels = Page(kChannelPage))
+            channels->Analyse();
+        RecordStep({QStringLiteral("Batch Channel Edit"), QStringLiteral("批信道编辑")});
+    });
+    dialog.exec();
 }
 
 void MDIFormMain::Print() {

@@ -1,9 +1,10 @@
 #include "shell/screen_tour.h"
 
+#include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "link/ui/form_tune.h"
-#include "shell/form_welcome.h"
 #include "shell/form_print.h"
+#include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
 #include "shell/print_commands.h"
 #include "widgets/key_filter_edit.h"
@@ -71,7 +72,6 @@ void OpenPasswordChain(MDIFormMain* w, int depth) {
     }
     w->ProgramPassword();
 }
-
 
 // Two edits, one of them undone, so that both Undo and Redo name a step; then the Edit menu.
 void ShowEditMenu(MDIFormMain& w) {
@@ -174,11 +174,30 @@ void ScreenTour::BuildSteps() {
                      w->OpenPage(MDIFormMain::kChannelPage))) {
                  grid->SelectRows(2, 4);
                  const QRect row = grid->grid()->visualItemRect(grid->grid()->item(2, 0));
-                 grid->ShowRowMenu(grid->grid()->viewport()->mapToGlobal(row.center()));
+                 grid->ShowRowMenu(3, grid->grid()->viewport()->mapToGlobal(row.center()));
              }
          },
          false},
         {QStringLiteral("dialog_import_report"), [w] { ImportSample(*w); }, true},
+        {QStringLiteral("dialog_channel_copy"),
+         [w] {
+             if (auto* grid =
+                     qobject_cast<FormChannelInformation*>(w->OpenPage(MDIFormMain::kChannelPage)))
+                 grid->OpenChannelCopy(2);
+         },
+         true},
+        {QStringLiteral("dialog_batch_edit"), [w] { w->BatchEdit(); }, true},
+        {QStringLiteral("dialog_batch_settings"),
+         [w] {
+             // The second panel: the boxes that choose what Apply writes.
+             QTimer::singleShot(kSettleMilliseconds / 2, w, [] {
+                 if (auto* batch =
+                         qobject_cast<FormBatchChannelEdit*>(QApplication::activeModalWidget()))
+                     batch->CommandEdit_Click();
+             });
+             w->BatchEdit();
+         },
+         true},
     };
 }
 

@@ -3,6 +3,7 @@
 
 #include "channels/channel_rules.h"
 #include "channels/channel_view.h"
+#include "channels/ui/form_channel_copy.h"
 #include "channels/ui/form_channel_edit.h"
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
@@ -55,6 +56,7 @@ enum TextId {
     kTextClearStep,
     kTextPasteFailed,
     kTextLeftOver,
+    kTextCopyChannel,
 };
 
 // Every text the page shows, in both languages.
@@ -77,6 +79,7 @@ constexpr TextPair kTexts[] = {
     {"Clear", "清除"},
     {"The rows cannot be pasted:", "无法粘贴这些行："},
     {"Rows %1 were not pasted: channel 32 is the last.", "第%1行没有粘贴：信道32是最后一个。"},
+    {"Copy Channel…", "信道复制…"},
 };
 
 QString Text(TextId id, const TextContext& ctx) {
@@ -110,6 +113,8 @@ FormChannelInformation::FormChannelInformation(Codeplug& codeplug, QWidget* pare
     codeplug.GridEditRow = 1;
     codeplug.GridGroup = 0;
     AnalyseChannelInformation();
+    connect(this, &FormChannelInformation::channelCopyRequested, this,
+            [this](int row) { OpenChannelCopy(row); });
     stateRecorder_ = new WindowStateRecorder(codeplug, this);
     timer1_->start();
 }
@@ -190,6 +195,8 @@ void FormChannelInformation::BuildControls() {
     layout->addLayout(buttons);
     resize(kPageWidth, kPageHeight);
 
+    BuildRowMenuActions();
+
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(kTimerMs);
@@ -224,7 +231,10 @@ void FormChannelInformation::BuildRowActions() {
 }
 
 // Every entry of the row context menu; the actions carry their shortcuts, which the menu shows.
-void FormChannelInformation::FillRowMenu(QMenu& menu) const {
+void FormChannelInformation::FillRowMenu(QMenu& menu, int row) {
+    copyChannelAction_->setEnabled(!CellText(row, kGridColumnRx).isEmpty());
+    menu.addAction(copyChannelAction_);
+    menu.addSeparator();
     menu.addAction(copyRows_);
     menu.addAction(pasteRows_);
     menu.addSeparator();
@@ -238,6 +248,7 @@ void FormChannelInformation::FillCaptionsAndLists() {
     copyRows_->setText(Text(kTextCopyRows, ctx));
     pasteRows_->setText(Text(kTextPasteRows, ctx));
     clearRows_->setText(Text(kTextClearRows, ctx));
+    copyChannelAction_->setText(Text(kTextCopyChannel, ctx));
     QStringList headers;
     for (int id = kTextHeaderRx; id <= kTextHeaderMore; ++id)
         headers << Text(TextId(id), ctx);
@@ -610,6 +621,33 @@ void FormChannelInformation::ShiftF3() {
         emit channelCopyRequested(cp.GridEditRow, cp.GridEditColumn);
 }
 
+// --- Row header menu and channel copy ---
+
+// The row menu's entries are shared actions, so that a menu is only a list of them.
+void FormChannelInformation::BuildRowMenuActions() {
+    copyChannelAction_ = new QAction(this);
+    copyChannelAction_->setObjectName(QStringLiteral("ActionCopyChannel"));
+    // Shown in the menu only; the grid itself takes Shift+F3 as a key press.
+    copyChannelAction_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    copyChannelAction_->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyChannelAction_, &QAction::triggered, this, [this] { ShiftF3(); });
+}
+
+void FormChannelInformation::OpenChannelCopy(int row) {
+    FreshData();
+    FormChannelCopy dialog(codeplug(), row, this);
+    connect(&dialog, &FormChannelCopy::copied, this, &FormChannelInformation::ChannelCopied);
+    dialog.exec();
+}
+
+void FormChannelInformation::ChannelCopied(int source, int target) {
+    Timer1_Timer(); // the copy set ChannelDataChanged: the grid shows it now, not at the next tick
+    if (channelEdit_)
+        channelEdit_->AnalyseOneChannel();
+    emit edited(EditStep(QStringLiteral("Copy of channel %1 to channel %2").arg(source).arg(target),
+                         QStringLiteral("复制信道%1到信道%2").arg(source).arg(target)));
+}
+
 bool FormChannelInformation::GridKeyPress(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_F3 && event->modifiers() == Qt::ShiftModifier) {
@@ -783,17 +821,22 @@ void FormChannelInformation::RowMenuRequested(int row, const QPoint& globalPos) 
     if (row < 1 || row > kRows)
         return;
     FreshData();
-    // A right click outside the selection picks that row, as a click on its header does.
+    // A right click outside the selection picks that row, as a click on its header does; the
+    // row clicked is the current one, which Copy Channel… copies.
     if (!SelectedChannels().contains(row - 1) || grid_->selectionModel()->selectedRows().isEmpty())
         SelectRows(row, row);
-    ShowRowMenu(globalPos);
+    grid_->selectionModel()->setCurrentIndex(grid_->model()->index(row - 1, 0),
+                                             QItemSelectionModel::NoUpdate);
+    QMenu menu(this);
+    FillRowMenu(menu, row);
+    menu.exec(globalPos);
 }
 
-QMenu* FormChannelInformation::ShowRowMenu(const QPoint& globalPos) {
+QMenu* FormChannelInformation::ShowRowMenu(int row, const QPoint& globalPos) {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("RowMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    FillRowMenu(*menu);
+    FillRowMenu(*menu, row);
     menu->popup(globalPos);
     return menu;
 }

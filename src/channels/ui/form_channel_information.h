@@ -84,8 +84,14 @@ public:
     QAction* copyRowsAction() const { return copyRows_; }
     QAction* pasteRowsAction() const { return pasteRows_; }
     QAction* clearRowsAction() const { return clearRows_; }
-    // The row context menu at a screen position; it deletes itself when closed.
-    QMenu* ShowRowMenu(const QPoint& globalPos);
+    // The row context menu of row `row` popped up at a screen position (not waiting for a
+    // choice); it deletes itself when closed.
+    QMenu* ShowRowMenu(int row, const QPoint& globalPos);
+    // The entries of the row context menu for channel row `row`, from the page's shared actions.
+    void FillRowMenu(QMenu& menu, int row);
+    QAction* copyChannelAction() const { return copyChannelAction_; }
+    // The channel copy dialog for channel `row`, modal.
+    void OpenChannelCopy(int row);
 
 signals:
     // Shift+F3 on a filled cell: the channel copy tool for that cell.
@@ -100,7 +106,6 @@ private:
 
     void BuildControls();
     void BuildRowActions();
-    void FillRowMenu(QMenu& menu) const;
     void RowMenuRequested(int row, const QPoint& globalPos);
     EditStep CellStep(int row, int column) const;
     void FillCaptionsAndLists();
@@ -127,6 +132,8 @@ private:
     bool GridKeyPress(QKeyEvent* event);
     bool EditorKeyPress(QKeyEvent* event);
     void ShiftF3();
+    void BuildRowMenuActions();
+    void ChannelCopied(int source, int target);
 
     QTableWidget* grid_ = nullptr;
     KeyFilterEdit* text1_ = nullptr;
@@ -135,6 +142,7 @@ private:
     QAction* copyRows_ = nullptr;
     QAction* pasteRows_ = nullptr;
     QAction* clearRows_ = nullptr;
+    QAction* copyChannelAction_ = nullptr;
     QTimer* timer1_ = nullptr;
     WindowStateRecorder* stateRecorder_ = nullptr;
     QPointer<FormChannelEdit> channelEdit_;
