@@ -5,8 +5,9 @@
 #include "channels/rx_list_rules.h"
 #include "codeplug/value_lists.h"
 #include "exchange/codeplug_report.h"
+#include "functions/embedded_message_rules.h"
+#include "functions/key_setting_rules.h"
 #include "functions/option_texts.h"
-#include "print/model_image_texts.h"
 
 namespace zr40 {
 
@@ -156,18 +157,27 @@ QList<PlanTable> OptionTables(const Codeplug& cp, const TextContext& ctx) {
                          {{"Setting", "设定项"}, {"Value", "设定值"}})};
 }
 
+// PF1 and PF2 of the key setting page, as that page shows them.
+Rows KeySettingRows(const Codeplug& cp, const TextContext& ctx) {
+    Rows rows;
+    for (int row = 0; row < KeySettingRules::kShownRows; ++row)
+        rows.append(
+            {KeySettingRules::RowName(row), KeySettingRules::KeyText(cp.RadioImage, row, ctx)});
+    return rows;
+}
+
 QList<PlanTable> KeyTables(const Codeplug& cp, const TextContext& ctx) {
     const std::initializer_list<TextPair> headers = {{"Key", "按键"}, {"Function", "功能"}};
     return {SettingTable(OptionTexts::Caption(QStringLiteral("FrameKeeyDefine"), ctx),
                          CodeplugReport::KeyDefineRows(cp, ctx), ctx, headers),
             SettingTable(ctx.Pick(QStringLiteral("Key Setting"), Zh("键设置")),
-                         ModelImageTexts::KeySettingRows(cp, ctx), ctx, headers)};
+                         KeySettingRows(cp, ctx), ctx, headers)};
 }
 
 QList<PlanTable> MessageTables(const Codeplug& cp, const TextContext& ctx) {
-    const QStringList lines = ModelImageTexts::MessageLines(cp);
+    const EmbeddedMessageRules::Lines lines = EmbeddedMessageRules::MessageLines(cp.RadioImage);
     Rows rows;
-    for (int i = 0; i < lines.size(); ++i)
+    for (std::size_t i = 0; i < lines.size(); ++i)
         rows.append({QString::number(i + 1), lines[i]});
     PlanTable table = SettingTable({}, rows, ctx, {{"Line", "行"}, {"Text", "内容"}});
     table.widths = {1, 8};

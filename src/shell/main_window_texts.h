@@ -7,13 +7,17 @@
 
 namespace zr40 {
 
+// Who sees a menu item: everyone, a technician in service mode only, or nobody (the item exists
+// with its caption and action, but nothing shows it).
+enum class MenuVisibility { Shown, ServiceOnly, Hidden };
+
 // One item of the main window's menu bar. Top-level menus have no parent; "-" is a rule.
 struct MenuItemText {
     const char* name;
     const char* parent;
     const char* english;
     const char* chinese;
-    bool shown;
+    MenuVisibility shown;
     const char* shortcut;
     bool checked; // a check item that starts checked (the View toggles)
 };
@@ -35,6 +39,8 @@ public:
     static QString AppTitle() { return UiSeam::AppTitle(); }
     static QString Caption(const QString& fileName, bool modified, bool english);
     static QString PortPanel(const QString& portName, int portNumber, bool english);
+    // "&Undo Rx Frequency of channel 3" / "撤销 信道3 接收频率(&U)" (redo alike).
+    static QString StepCaption(bool redo, const QString& step, bool english);
 
     enum class Id {
         TreeChannel,
@@ -51,6 +57,25 @@ public:
         SaveFailed,
         SaveChanges,
         SettingNotSaved,
+        TreeKey,
+        TreeScan,
+        TreeMessage,
+        TreeTune,
+        ImportTitle,
+        ExportTitle,
+        FilterExchange,
+        FilterJson,
+        FilterChannelCsv,
+        FilterCommonCsv,
+        ReadStep,
+        ImportStep,
+        ImportedValues,
+        ImportedChannels,
+        NotImported,
+        Exported,
+        ExportFailed,
+        CannotRead,
+        Close,
     };
     static QString Text(Id id, bool english);
 };

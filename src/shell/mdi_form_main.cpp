@@ -1,6 +1,7 @@
 #include "shell/mdi_form_main.h"
 #include "widgets/gui_resources.h"
 
+#include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
@@ -9,30 +10,39 @@
 #include "codeplug/settings_store.h"
 #include "functions/ui/form_option.h"
 #include "link/ui/form_process.h"
-#include "widgets/config_page.h"
 #include "shell/backups_dialog.h"
 #include "shell/form_com_port.h"
+#include "shell/form_exchange_report.h"
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"
 #include "shell/frm_about.h"
-#include "widgets/interactive_seam.h"
 #include "shell/main_window_texts.h"
 #include "shell/panel_layout.h"
 #include "shell/panel_separator.h"
 #include "shell/port_choice.h"
 #include "shell/print_commands.h"
 #include "shell/toolkit_translator.h"
+#include "widgets/config_page.h"
+#include "widgets/interactive_seam.h"
 #include "widgets/ui_seam.h"
+// The service pages.
+#include "functions/ui/form_embed_message.h"
+#include "functions/ui/form_key_setting.h"
+#include "functions/ui/form_scan_information.h"
+#include "link/ui/form_password.h"
+#include "link/ui/form_tune.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QSaveFile>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -51,18 +61,25 @@ struct TreeNode {
     const char* key;
     Id text;
     int page;
+    bool serviceOnly = false;
 };
 
 const TreeNode kTreeNodes[] = {
     {"TreeChannelInforamtion", Id::TreeChannel, MDIFormMain::kChannelPage},
     {"TreeOption", Id::TreeOption, MDIFormMain::kOptionPage},
     {"TreeRxList", Id::TreeRxList, MDIFormMain::kRxListPage},
+    {"TreeKeySetting", Id::TreeKey, MDIFormMain::kKeyPage, true},
+    {"TreeScanInformation", Id::TreeScan, MDIFormMain::kScanPage, true},
+    {"TreeEmbeddedMessage", Id::TreeMessage, MDIFormMain::kMessagePage, true},
+    {"TreeTuneData", Id::TreeTune, MDIFormMain::kTunePage, true},
 };
 
 } // namespace
 
 MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidget* parent)
-    : QMainWindow(parent), codeplug_(codeplug), portSource_(&FormComPort::SystemPorts) {
+    : QMainWindow(parent), codeplug_(codeplug),
+      service_(options.service || SettingsStore().ServiceMode()),
+      portSource_(&FormComPort::SystemPorts) {
     GuiResources::Ensure();
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/zr40.svg")));
@@ -92,7 +109,7 @@ void MDIFormMain::BuildMenus() {
             QMenu* menu = menuBar()->addMenu(QString());
             menu->setObjectName(QString::fromLatin1(item.name));
             menu->menuAction()->setObjectName(QString::fromLatin1(item.name));
-            menu->menuAction()->setVisible(item.shown);
+            menu->menuAction()->setVisible(Offered(item));
             menus_.insert(menu->objectName(), menu);
             actions_.insert(menu->objectName(), menu->menuAction());
             continue;
@@ -101,7 +118,7 @@ void MDIFormMain::BuildMenus() {
         QAction* action = QString::fromLatin1(item.name) == QLatin1String("-")
                               ? menu->addSeparator()
                               : menu->addAction(QString());
-        action->setVisible(item.shown);
+        action->setVisible(Offered(item));
         if (action->isSeparator())
             continue;
         action->setObjectName(QString::fromLatin1(item.name));
@@ -113,6 +130,11 @@ void MDIFormMain::BuildMenus() {
         }
         actions_.insert(action->objectName(), action);
     }
+}
+
+bool MDIFormMain::Offered(const MenuItemText& item) const {
+    return item.shown == MenuVisibility::Shown ||
+           (item.shown == MenuVisibility::ServiceOnly && service_);
 }
 
 void MDIFormMain::BuildToolbar() {
@@ -193,9 +215,11 @@ void MDIFormMain::ConnectCommands() {
         {QStringLiteral("MenuChannel"), [this] { OpenPage(kChannelPage); }},
         {QStringLiteral("MenuOption"), [this] { OpenPage(kOptionPage); }},
         {QStringLiteral("MenuRxList"), [this] { OpenPage(kRxListPage); }},
-        {QStringLiteral("MenuKey"), [this] { OpenPage(1002); }},
-        {QStringLiteral("MenuScan"), [this] { OpenPage(1003); }},
-        {QStringLiteral("MenuMessage"), [this] { OpenPage(1004); }},
+        {QStringLiteral("MenuKey"), [this] { OpenPage(kKeyPage); }},
+        {QStringLiteral("MenuScan"), [this] { OpenPage(kScanPage); }},
+        {QStringLiteral("MenuMessage"), [this] { OpenPage(kMessagePage); }},
+        {QStringLiteral("MenuPassword"), [this] { ProgramPassword(); }},
+        {QStringLiteral("MenuTune"), [this] { OpenPage(kTunePage); }},
         {QStringLiteral("MenuRead"), [this] { ReadFromRadio(); }},
         {QStringLiteral("MenuWrite"), [this] { WriteToRadio(); }},
         {QStringLiteral("MenuCom"), [this] { SetCom(); }},
@@ -207,6 +231,11 @@ void MDIFormMain::ConnectCommands() {
              UiSeam::Instance().ShowHelpTopic(this, QStringLiteral("general.htm"), english());
          }},
         {QStringLiteral("MenuAbout"), [this] { About(); }},
+        {QStringLiteral("MenuUndo"), [this] { Undo(); }},
+        {QStringLiteral("MenuRedo"), [this] { Redo(); }},
+        {QStringLiteral("MenuImport"), [this] { Import(); }},
+        {QStringLiteral("MenuExport"), [this] { Export(); }},
+        {QStringLiteral("MenuBank"), [this] { BatchEdit(); }},
     };
     for (auto it = commands.begin(); it != commands.end(); ++it)
         connect(actions_.value(it.key()), &QAction::triggered, this, it.value());
@@ -216,6 +245,9 @@ void MDIFormMain::ConnectCommands() {
                 [this, key](bool shown) { ShowPanel(key, shown); });
     }
     connect(helpAction_, &QAction::triggered, this, &MDIFormMain::ShowHelp);
+    actions_.value(QStringLiteral("MenuRedo"))
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 }
 
 // --- Start-up ---------------------------------------------------------------------------------
@@ -231,6 +263,7 @@ void MDIFormMain::StartUp(const StartOptions& options) {
     path_.clear();
     codeplug_.ApplyStartupDefaults();
     tracker_.MarkSaved(codeplug_); // the start-up plan is nothing worth asking about
+    history_.Reset(codeplug_);
     ApplyLanguage();
     LayoutPanels(PanelLayout::kStartTreeWidthTwips);
     if (tree_->topLevelItemCount() > 0)
@@ -256,6 +289,7 @@ void MDIFormMain::ApplyLanguage() {
     }
     helpAction_->setText(helpAction_->toolTip());
     RebuildTree();
+    UpdateEditActions();
     RefreshStatus();
 }
 
@@ -264,6 +298,8 @@ void MDIFormMain::RebuildTree() {
     auto* root = new QTreeWidgetItem(tree_, {QStringLiteral("ZR40")});
     root->setData(0, kKeyRole, QStringLiteral("ZR40"));
     for (const TreeNode& node : kTreeNodes) {
+        if (node.serviceOnly && !service_)
+            continue;
         auto* item = new QTreeWidgetItem(root, {MainWindowTexts::Text(node.text, english())});
         item->setData(0, kKeyRole, QString::fromLatin1(node.key));
         item->setData(0, kNumberRole, node.page);
@@ -333,6 +369,14 @@ ConfigPage* MDIFormMain::CreatePage(int commandNumber) {
         return new FormOption(codeplug_);
     case kRxListPage:
         return new FormRxList(codeplug_);
+    case kKeyPage:
+        return new FormKeySetting(codeplug_);
+    case kScanPage:
+        return new FormScanInformation(codeplug_);
+    case kMessagePage:
+        return new FormEmbedMessage(codeplug_);
+    case kTunePage:
+        return new FormTune(codeplug_, [this](bool read) { RunTransfer(read); });
     default:
         return nullptr; // pages this window does not offer
     }
@@ -349,9 +393,19 @@ ConfigPage* MDIFormMain::Page(int commandNumber) const {
     return sub ? qobject_cast<ConfigPage*>(sub->widget()) : nullptr;
 }
 
-ConfigPage* MDIFormMain::OpenPage(int commandNumber) {
+void MDIFormMain::CloseTunePageFor(int commandNumber) {
+    if (commandNumber == kTunePage)
+        return;
     if (QMdiSubWindow* tune = SubWindowOf(kTunePage))
         tune->close();
+}
+
+ConfigPage* MDIFormMain::OpenPage(int commandNumber) {
+    CloseTunePageFor(commandNumber);
+    return ShowPage(commandNumber);
+}
+
+ConfigPage* MDIFormMain::ShowPage(int commandNumber) {
     if (QMdiSubWindow* open = SubWindowOf(commandNumber)) {
         area_->setActiveSubWindow(open);
         return Page(commandNumber);
@@ -375,7 +429,7 @@ ConfigPage* MDIFormMain::OpenPage(int commandNumber) {
             pages_.remove(commandNumber);
         RebuildWindowList();
     });
-    connect(page, &ConfigPage::edited, this, &MDIFormMain::RefreshStatus);
+    connect(page, &ConfigPage::edited, this, &MDIFormMain::RecordStep);
     TrackChildState(sub);
     ShowWithChildState(sub, state);
     area_->setActiveSubWindow(sub);
@@ -401,8 +455,7 @@ void MDIFormMain::TrackChildState(QMdiSubWindow* sub) {
 }
 
 void MDIFormMain::OpenPageFromTree(int commandNumber) {
-    if (QMdiSubWindow* tune = SubWindowOf(kTunePage))
-        tune->close();
+    CloseTunePageFor(commandNumber);
     if (QMdiSubWindow* open = SubWindowOf(commandNumber)) {
         area_->setActiveSubWindow(open); // already open: to the front, not reloaded
         return;
@@ -458,9 +511,15 @@ void MDIFormMain::ReopenChannelPage() {
 
 void MDIFormMain::ReloadPagesAfterRead() {
     AnalyseModel();
-    if (ConfigPage* channels = OpenPage(kChannelPage))
+    // A read started from the tune page leaves that page open and in front.
+    QMdiSubWindow* tune = SubWindowOf(kTunePage);
+    const bool fromTune = tune && area_->activeSubWindow() == tune;
+    if (ConfigPage* channels = ShowPage(kChannelPage))
         channels->Analyse();
-    for (int number : {kOptionPage, kRxListPage}) {
+    if (fromTune)
+        area_->setActiveSubWindow(tune);
+    // The scan and embedded message pages keep what they showed.
+    for (int number : {kOptionPage, kKeyPage, kRxListPage, kTunePage}) {
         if (ConfigPage* page = Page(number))
             page->Analyse();
     }
@@ -568,6 +627,8 @@ void MDIFormMain::New() {
         return;
     codeplug_.ApplyNewDefaults();
     tracker_.MarkUnsaved();
+    history_.Reset(codeplug_);
+    UpdateEditActions();
     ReopenChannelPage();
 }
 
@@ -593,6 +654,8 @@ bool MDIFormMain::LoadFile(const QString& path) {
     path_ = path;
     codeplug_.FileName = QFileInfo(path).fileName();
     tracker_.MarkSaved(codeplug_);
+    history_.Reset(codeplug_);
+    UpdateEditActions();
     ReopenChannelPage();
     return true;
 }
@@ -633,6 +696,8 @@ void MDIFormMain::ModelInformation() {
     if (!codeplug_.ModelChanged)
         return;
     ModelBand::ApplyModelChange(codeplug_, ModelBand::LoadModelData());
+    history_.Reset(codeplug_);
+    UpdateEditActions();
     ReopenChannelPage();
     codeplug_.ModelChanged = false;
 }
@@ -676,6 +741,26 @@ void MDIFormMain::About() {
     dialog.exec();
 }
 
+void MDIFormMain::ProgramPassword() {
+    FreshPages(); // a change of password writes the whole plan
+    FormPassword dialog(codeplug_, this);
+    dialog.exec();
+    // A changed password is kept in the model image: one step, like any other edit of it.
+    RecordStep({QStringLiteral("Change Password"), QStringLiteral("修改密码")});
+}
+
+void MDIFormMain::BatchEdit() {
+    FreshPages();
+    FormBatchChannelEdit dialog(codeplug_, this);
+    connect(&dialog, &FormBatchChannelEdit::edited, this, [this] {
+        // The grid and an open channel edit dialog show the new channels at once.
+        if (ConfigPage* channels = Page(kChannelPage))
+            channels->Analyse();
+        RecordStep({QStringLiteral("Batch Channel Edit"), QStringLiteral("批信道编辑")});
+    });
+    dialog.exec();
+}
+
 void MDIFormMain::Print() {
     FreshPages(); // an edit still open in the grid is part of the plan
     print_->Print();
@@ -711,6 +796,10 @@ void MDIFormMain::RunTransfer(bool read) {
     dialog.exec();
     if (codeplug_.BackupBeforeWrite != backupFirst)
         SaveBackupChoice();
+    // A read is one step, also one that failed part way: what it overwrote can be taken back.
+    if (read)
+        RecordStep({MainWindowTexts::Text(Id::ReadStep, true),
+                    MainWindowTexts::Text(Id::ReadStep, false)});
     RefreshStatus();
     if (const auto location = dialog.ChosenLocation())
         ShowPlanLocation(*location);
@@ -718,7 +807,7 @@ void MDIFormMain::RunTransfer(bool read) {
 
 void MDIFormMain::AfterRead() {
     ReloadPagesAfterRead();
-    tracker_.MarkUnsaved(); // what came from the radio is in no file yet
+    // The star follows a comparison with the file: undoing the read brings the saved plan back.
     RefreshStatus();
 }
 
@@ -795,6 +884,152 @@ void MDIFormMain::ShowPlanLocation(const PlanLocation& location) {
     case Area::Tune:
         return; // no page of the main window edits them
     }
+}
+
+// --- Edit history -----------------------------------------------------------------------------
+
+void MDIFormMain::RecordStep(const EditStep& step) {
+    history_.Record(codeplug_, step);
+    UpdateEditActions();
+    RefreshStatus();
+}
+
+void MDIFormMain::Undo() {
+    MoveInHistory(false);
+}
+
+void MDIFormMain::Redo() {
+    MoveInHistory(true);
+}
+
+void MDIFormMain::MoveInHistory(bool redo) {
+    // An edit still in an editor is the latest step: it is committed, then taken back.
+    FreshPages();
+    if (!(redo ? history_.Redo(codeplug_) : history_.Undo(codeplug_)))
+        return;
+    AnalyseModel();
+    ReloadOpenPages();
+    UpdateEditActions();
+    RefreshStatus();
+}
+
+void MDIFormMain::UpdateEditActions() {
+    QAction* undo = actions_.value(QStringLiteral("MenuUndo"));
+    QAction* redo = actions_.value(QStringLiteral("MenuRedo"));
+    undo->setEnabled(history_.CanUndo());
+    redo->setEnabled(history_.CanRedo());
+    undo->setText(MainWindowTexts::StepCaption(
+        false, history_.CanUndo() ? history_.UndoStep().Name(english()) : QString(), english()));
+    redo->setText(MainWindowTexts::StepCaption(
+        true, history_.CanRedo() ? history_.RedoStep().Name(english()) : QString(), english()));
+}
+
+void MDIFormMain::ReloadOpenPages() {
+    for (QMdiSubWindow* sub : pages_) {
+        if (auto* page = qobject_cast<ConfigPage*>(sub->widget()); page && !sub->isHidden())
+            page->Analyse();
+    }
+}
+
+// --- Other tools' files -----------------------------------------------------------------------
+
+void MDIFormMain::Import() {
+    FreshPages();
+    const QStringList filters = {MainWindowTexts::Text(Id::FilterExchange, english()),
+                                 MainWindowTexts::Text(Id::FilterAll, english())};
+    const QString path =
+        UiSeam::Instance().FileDialog(this, true, MainWindowTexts::Text(Id::ImportTitle, english()),
+                                      QString(), filters, QString());
+    if (!path.isEmpty())
+        ImportFile(path);
+}
+
+bool MDIFormMain::ImportFile(const QString& path) {
+    QFile file(path);
+    // A channel list is a few kilobytes; a huge file is no list and is not read whole.
+    constexpr qint64 kLargest = 4 * 1024 * 1024;
+    if (!file.open(QIODevice::ReadOnly)) {
+        UiSeam::Instance().Message(this, QMessageBox::Critical,
+                                   MainWindowTexts::Text(Id::ErrorCaption, english()),
+                                   MainWindowTexts::Text(Id::CannotRead, english()) +
+                                       QLatin1Char('\n') + file.errorString(),
+                                   QMessageBox::Ok);
+        return false;
+    }
+    const QByteArray bytes = file.read(kLargest);
+    PlanExchange::Format format = PlanExchange::FromContent(bytes);
+    if (format == PlanExchange::Format::Unknown)
+        format = PlanExchange::FromPath(path);
+    const QString name = QFileInfo(path).fileName();
+    const ExchangeResult result =
+        PlanExchange::Import(format, bytes, codeplug_, 0, TextContext::Of(codeplug_));
+    QString summary = MainWindowTexts::Text(Id::NotImported, english()).arg(name);
+    QStringList lines = result.warnings;
+    if (result.ok) {
+        ReloadOpenPages();
+        const QString step = MainWindowTexts::Text(Id::ImportStep, true).arg(name);
+        RecordStep({step, MainWindowTexts::Text(Id::ImportStep, false).arg(name)});
+        QList<int> numbers;
+        for (int channel : result.channels)
+            numbers << channel + 1;
+        summary = format == PlanExchange::Format::Json
+                      ? MainWindowTexts::Text(Id::ImportedValues, english()).arg(name)
+                      : MainWindowTexts::Text(Id::ImportedChannels, english())
+                            .arg(name)
+                            .arg(result.channels.size())
+                            .arg(EditStep::NumberRuns(numbers));
+    } else {
+        lines.prepend(result.error);
+    }
+    ShowReport(MainWindowTexts::Text(Id::ImportTitle, english()), summary, lines);
+    return result.ok;
+}
+
+void MDIFormMain::Export() {
+    using Format = PlanExchange::Format;
+    FreshPages();
+    const QStringList filters = {MainWindowTexts::Text(Id::FilterJson, english()),
+                                 MainWindowTexts::Text(Id::FilterChannelCsv, english()),
+                                 MainWindowTexts::Text(Id::FilterCommonCsv, english())};
+    int chosen = -1;
+    const QString path = UiSeam::Instance().SaveFileDialog(
+        this, MainWindowTexts::Text(Id::ExportTitle, english()),
+        QFileInfo(codeplug_.FileName).completeBaseName(), filters, chosen);
+    if (path.isEmpty())
+        return;
+    const Format byFilter[] = {Format::Json, Format::ChannelCsv, Format::CommonCsv};
+    Format format = chosen >= 0 && chosen < 3 ? byFilter[chosen] : PlanExchange::FromPath(path);
+    ExportFile(path, format == Format::Unknown ? Format::Json : format);
+}
+
+bool MDIFormMain::ExportFile(const QString& path, PlanExchange::Format format) {
+    ExchangeResult report;
+    const QByteArray bytes =
+        PlanExchange::Export(format, codeplug_, &report, TextContext::Of(codeplug_));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        UiSeam::Instance().Message(this, QMessageBox::Critical,
+                                   MainWindowTexts::Text(Id::ErrorCaption, english()),
+                                   MainWindowTexts::Text(Id::ExportFailed, english()) +
+                                       QLatin1Char('\n') + file.errorString(),
+                                   QMessageBox::Ok);
+        return false;
+    }
+    // Only an export that left something out has anything to report.
+    if (!report.warnings.isEmpty())
+        ShowReport(MainWindowTexts::Text(Id::ExportTitle, english()),
+                   MainWindowTexts::Text(Id::Exported, english())
+                       .arg(QFileInfo(path).fileName())
+                       .arg(report.channels.size()),
+                   report.warnings);
+    return true;
+}
+
+void MDIFormMain::ShowReport(const QString& title, const QString& summary,
+                             const QStringList& warnings) {
+    FormExchangeReport dialog(title, summary, warnings, MainWindowTexts::Text(Id::Close, english()),
+                              this);
+    dialog.exec();
 }
 
 } // namespace zr40

@@ -3,7 +3,10 @@
 #include "codeplug/codeplug.h"
 #include "review/backup_store.h"
 #include "review/plan_location.h"
+#include "codeplug/edit_history.h"
+#include "exchange/plan_exchange.h"
 #include "shell/change_tracker.h"
+#include "shell/main_window_texts.h"
 #include "shell/start_options.h"
 
 #include <QMainWindow>
@@ -32,6 +35,9 @@ public:
     // Command numbers of the pages (the Window menu lists open pages under them).
     static constexpr int kChannelPage = 1000;
     static constexpr int kOptionPage = 1001;
+    static constexpr int kKeyPage = 1002;
+    static constexpr int kScanPage = 1003;
+    static constexpr int kMessagePage = 1004;
     static constexpr int kTunePage = 1005;
     static constexpr int kRxListPage = 1006;
 
@@ -90,9 +96,29 @@ public:
     void ShowPlanLocation(const PlanLocation& location);
     void ShowHelp();
     void About();
+    // The programming password dialog (service mode).
+    void ProgramPassword();
+    // The service pages are offered (--service or the ServiceMode setting).
+    bool ServiceMode() const { return service_; }
+    void BatchEdit();
     void Print();        // the print dialog
     void PrintPreview(); // the preview of the plan last printed (every part at first)
     PrintCommands& Printing() const { return *print_; }
+
+    // --- Edit history ---
+    // The edit a page just made is one undo step (every page's edited signal comes here).
+    void RecordStep(const EditStep& step);
+    void Undo();
+    void Redo();
+    const EditHistory& History() const { return history_; }
+
+    // --- Plans from and for other tools (json, channel csv, common radio csv) ---
+    void Import();
+    // Applies the file to the plan as Import does once it is chosen, then shows the report; false
+    // when nothing was imported.
+    bool ImportFile(const QString& path);
+    void Export();
+    bool ExportFile(const QString& path, PlanExchange::Format format);
 
     // --- Access for the tests and the screen tour ---
     QAction* Action(const QString& name) const { return actions_.value(name); }
@@ -129,6 +155,10 @@ private:
     void RebuildWindowList();
     void ShowPanel(const QString& menuName, bool shown);
     ConfigPage* CreatePage(int commandNumber);
+    // Shows a page, creating it when it is not open, without closing the tune page first.
+    ConfigPage* ShowPage(int commandNumber);
+    void CloseTunePageFor(int commandNumber);
+    bool Offered(const MenuItemText& item) const;
     QMdiSubWindow* SubWindowOf(int commandNumber) const;
     void ShowWithChildState(QMdiSubWindow* sub, std::int16_t state);
     void TrackChildState(QMdiSubWindow* sub);
@@ -139,10 +169,16 @@ private:
     void ShowSettingNotSaved();
     void SaveReadBackup();
     void SaveBackupChoice();
+    void MoveInHistory(bool redo);
+    void UpdateEditActions();
+    void ReloadOpenPages();
+    void ShowReport(const QString& title, const QString& summary, const QStringList& warnings);
     bool english() const { return codeplug_.IsEnglish; }
 
     Codeplug& codeplug_;
+    bool service_ = false;
     ChangeTracker tracker_;
+    EditHistory history_;
     QString path_;
     int treeWidthTwips_ = 2500;
     QMap<QString, QAction*> actions_;

@@ -1,5 +1,6 @@
 #include "shell/screen_tour.h"
 
+#include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "link/ui/check_list_dialog.h"
 #include "link/ui/write_changes_dialog.h"
@@ -7,17 +8,29 @@
 #include "review/codeplug_diff.h"
 #include "shell/backups_dialog.h"
 #include "shell/form_welcome.h"
+#include "link/ui/form_tune.h"
 #include "shell/form_print.h"
+#include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
 #include "shell/print_commands.h"
+#include "widgets/key_filter_edit.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <utility>
 
 namespace zr40 {
 
@@ -77,6 +90,85 @@ void ShowBackups(MDIFormMain* w) {
     BackupsDialog(store, TextContext::Of(plan), w).exec();
 }
 
+// Steps inside a chain of dialogs, well before the picture is taken.
+constexpr int kChainStepMilliseconds = 120;
+
+// Drops a menu of the menu bar down, as a click on its title would.
+void DropMenu(MDIFormMain* w, const char* name) {
+    QMenu* menu = w->Menu(QString::fromLatin1(name));
+    w->menuBar()->setActiveAction(menu->menuAction());
+}
+
+// Does `action` on the modal dialog in front once it is there.
+void OnModal(int delay, std::function<void(QWidget*)> action) {
+    QTimer::singleShot(delay, [action] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            action(modal);
+    });
+}
+
+void Click(QWidget* dialog, const char* button) {
+    if (auto* b = dialog->findChild<QPushButton*>(QLatin1String(button)))
+        b->click();
+}
+
+// The password dialog, its change dialog with the passwords typed, the question answered, and
+// the write window it opens with them filled in.
+void OpenPasswordChain(MDIFormMain* w, int depth) {
+    if (depth >= 1)
+        OnModal(kChainStepMilliseconds, [](QWidget* d) { Click(d, "CommandChange"); });
+    if (depth >= 2) {
+        OnModal(2 * kChainStepMilliseconds, [](QWidget* d) {
+            for (const char* name : {"TextOldPassword", "TextNewPassword0", "TextNewPassword1"})
+                if (auto* box = d->findChild<QLineEdit*>(QLatin1String(name)))
+                    box->setText(QStringLiteral("123456"));
+            Click(d, "CommandOK");
+        });
+        OnModal(3 * kChainStepMilliseconds, [](QWidget* d) {
+            if (auto* box = qobject_cast<QMessageBox*>(d))
+                box->button(QMessageBox::Ok)->click();
+        });
+    }
+    w->ProgramPassword();
+}
+
+// Two edits, one of them undone, so that both Undo and Redo name a step; then the Edit menu.
+void ShowEditMenu(MDIFormMain& w) {
+    auto* grid = qobject_cast<FormChannelInformation*>(w.OpenPage(MDIFormMain::kChannelPage));
+    if (!grid)
+        return;
+    for (const auto& [row, text] : {std::pair{9, "446.00625"}, std::pair{10, "446.01875"}}) {
+        grid->CellClick(row, 1);
+        grid->textEditor()->setText(QString::fromLatin1(text));
+        grid->textEditor()->setModified(true);
+        grid->FreshData();
+    }
+    w.Undo();
+    DropMenu(&w, "MenuEdit");
+}
+
+// A list in the common radio csv as another program might have saved it, with rows this radio
+// cannot use, imported into the plan: the report says what went where and what was left out.
+void ImportSample(MDIFormMain& w) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("club-memories.csv"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+               "DtcsPolarity,CrossMode,Mode,TStep,Skip,Power,Comment\n"
+               "0,Club RPT,438.500000,+,5.000000,Tone,100.0,88.5,023,NN,Tone->Tone,FM,12.50,,"
+               "5.0W,Tuesday net\n"
+               "1,Simplex,446.006250,,0.000000,TSQL,88.5,88.5,023,NN,Tone->Tone,NFM,12.50,,"
+               "1.0W,\n"
+               "2,Tower,124.500000,,0.000000,,88.5,88.5,023,NN,Tone->Tone,AM,25.00,,5.0W,\n"
+               "3,Digital,439.450000,-,7.600000,,88.5,88.5,023,NN,Tone->Tone,DV,12.50,,5.0W,\n"
+               "4,Link,434.000000,,0.000000,DTCS,88.5,88.5,754,RN,Tone->Tone,FM,12.50,,High,\n"
+               "5,Odd tone,440.100000,,0.000000,Tone,69.4,88.5,023,NN,Tone->Tone,FM,12.50,,"
+               "High,\n");
+    file.close();
+    w.ImportFile(path);
+}
 } // namespace
 
 ScreenTour::ScreenTour(MDIFormMain& window, const QString& folder, const QString& prefix,
@@ -86,6 +178,10 @@ ScreenTour::ScreenTour(MDIFormMain& window, const QString& folder, const QString
 }
 
 void ScreenTour::BuildSteps() {
+    if (window_.ServiceMode()) {
+        BuildServiceSteps();
+        return;
+    }
     MDIFormMain* w = &window_;
     steps_ = {
         {QStringLiteral("splash"),
@@ -133,6 +229,69 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_check_list"), [w] { ShowCheckList(w); }, true},
         {QStringLiteral("dialog_write_changes"), [w] { ShowWriteChanges(w); }, true},
         {QStringLiteral("dialog_backups"), [w] { ShowBackups(w); }, true},
+        {QStringLiteral("menu_edit"), [w] { ShowEditMenu(*w); }, false},
+        {QStringLiteral("menu_rows"),
+         [w] {
+             if (auto* grid = qobject_cast<FormChannelInformation*>(
+                     w->OpenPage(MDIFormMain::kChannelPage))) {
+                 grid->SelectRows(2, 4);
+                 const QRect row = grid->grid()->visualItemRect(grid->grid()->item(2, 0));
+                 grid->ShowRowMenu(3, grid->grid()->viewport()->mapToGlobal(row.center()));
+             }
+         },
+         false},
+        {QStringLiteral("dialog_import_report"), [w] { ImportSample(*w); }, true},
+        {QStringLiteral("dialog_channel_copy"),
+         [w] {
+             if (auto* grid =
+                     qobject_cast<FormChannelInformation*>(w->OpenPage(MDIFormMain::kChannelPage)))
+                 grid->OpenChannelCopy(2);
+         },
+         true},
+        {QStringLiteral("dialog_batch_edit"), [w] { w->BatchEdit(); }, true},
+        {QStringLiteral("dialog_batch_settings"),
+         [w] {
+             // The second panel: the boxes that choose what Apply writes.
+             QTimer::singleShot(kSettleMilliseconds / 2, w, [] {
+                 if (auto* batch =
+                         qobject_cast<FormBatchChannelEdit*>(QApplication::activeModalWidget()))
+                     batch->CommandEdit_Click();
+             });
+             w->BatchEdit();
+         },
+         true},
+    };
+}
+
+void ScreenTour::BuildServiceSteps() {
+    MDIFormMain* w = &window_;
+    steps_ = {
+        {QStringLiteral("service_menu_edit"), [w] { DropMenu(w, "MenuEdit"); }, false},
+        {QStringLiteral("service_menu_program"), [w] { DropMenu(w, "MenuProgram"); }, false},
+        {QStringLiteral("service_page_key"), [w] { w->OpenPageFromTree(MDIFormMain::kKeyPage); },
+         false},
+        {QStringLiteral("service_page_scan"), [w] { w->OpenPageFromTree(MDIFormMain::kScanPage); },
+         false},
+        {QStringLiteral("service_page_message"),
+         [w] { w->OpenPageFromTree(MDIFormMain::kMessagePage); }, false},
+        {QStringLiteral("service_page_tune"),
+         [w] {
+             w->CloseAllPages();
+             w->OpenPageFromTree(MDIFormMain::kTunePage);
+             if (auto* tune = qobject_cast<FormTune*>(w->Page(MDIFormMain::kTunePage)))
+                 tune->CellClick(1, 1);
+         },
+         false},
+        {QStringLiteral("service_help_tune"), [w] { w->ShowHelp(); }, false},
+        {QStringLiteral("service_question_tune_read"),
+         [w] {
+             if (auto* tune = qobject_cast<FormTune*>(w->OpenPage(MDIFormMain::kTunePage)))
+                 tune->CommandRead_Click();
+         },
+         true},
+        {QStringLiteral("service_dialog_password"), [w] { OpenPasswordChain(w, 0); }, true},
+        {QStringLiteral("service_dialog_password_change"), [w] { OpenPasswordChain(w, 1); }, true},
+        {QStringLiteral("service_dialog_password_write"), [w] { OpenPasswordChain(w, 2); }, true},
     };
 }
 

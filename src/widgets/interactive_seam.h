@@ -18,6 +18,8 @@ public:
     QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
                        const QString& proposedName, const QStringList& filters,
                        const QString& defaultSuffix) override;
+    QString SaveFileDialog(QWidget* parent, const QString& title, const QString& proposedName,
+                           const QStringList& filters, int& chosenFilter) override;
     void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) override;
     void ShowFolder(QWidget* parent, const QString& folder) override;
 

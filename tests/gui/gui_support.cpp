@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -40,6 +41,13 @@ QString ScriptedSeam::FileDialog(QWidget*, bool isOpen, const QString& title,
                                  const QString& defaultSuffix) {
     fileDialogs.append({isOpen, title, proposedName, filters, defaultSuffix});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+QString ScriptedSeam::SaveFileDialog(QWidget* parent, const QString& title,
+                                     const QString& proposedName, const QStringList& filters,
+                                     int& chosenFilter) {
+    chosenFilter = filterAnswers.isEmpty() ? -1 : filterAnswers.takeFirst();
+    return FileDialog(parent, false, title, proposedName, filters, QString());
 }
 
 void ScriptedSeam::ShowHelpTopic(QWidget*, const QString& topic, bool english) {
@@ -145,6 +153,18 @@ void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital) {
     if (digital) {
         cp.ChannelType[channel] = 2;
         cp.ChannelSpace[channel] = 12500;
+    }
+}
+
+void TypeText(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(box, c.toLatin1());
+            continue;
+        }
+        QInputMethodEvent composed;
+        composed.setCommitString(QString(c));
+        QApplication::sendEvent(box, &composed);
     }
 }
 

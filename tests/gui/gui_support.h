@@ -51,11 +51,15 @@ public:
     QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
                        const QString& proposedName, const QStringList& filters,
                        const QString& defaultSuffix) override;
+    // The path as FileDialog answers it; the chosen filter from filterAnswers (-1 when empty).
+    QString SaveFileDialog(QWidget* parent, const QString& title, const QString& proposedName,
+                           const QStringList& filters, int& chosenFilter) override;
     void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) override;
     void ShowFolder(QWidget* parent, const QString& folder) override;
 
     QList<QMessageBox::StandardButton> messageAnswers;
     QStringList fileAnswers;
+    QList<int> filterAnswers;
 
     QList<ShownMessage> messages;
     QList<ShownFileDialog> fileDialogs;
@@ -110,5 +114,9 @@ bool ShowActive(QWidget* page);
 // Puts a channel with these frequencies and every other field at its default; a digital channel
 // gets the 12.5 kHz spacing.
 void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital = false);
+
+// Types text as a user does: ASCII from the keyboard, anything else through the input method
+// (as a Chinese character arrives).
+void TypeText(QWidget* box, const QString& text);
 
 } // namespace zr40::test
