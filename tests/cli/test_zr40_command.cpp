@@ -136,6 +136,15 @@ private slots:
                                  << QByteArray("VoxDelay");
         QTest::newRow("channel field") << "e.json" << QByteArray(R"({"Channels": [{"RxFrq": 1}]})")
                                        << QByteArray("Channels[0].RxFrq");
+        // Far outside any integer type: refused before it is converted.
+        QTest::newRow("1e300") << "e.json" << QByteArray(R"({"LocalID": 1e300})")
+                               << QByteArray("LocalID: expected a 32-bit integer");
+        QTest::newRow("20 digits")
+            << "e.json" << QByteArray(R"({"Channels": [{"RxFreq": 55555555555555555555}]})")
+            << QByteArray("Channels[0].RxFreq: expected a 32-bit integer");
+        QTest::newRow("-1e19 in a list")
+            << "e.json" << QByteArray(R"({"Channels": [{"TxKey": [0, -1e19, 0, 0]}]})")
+            << QByteArray("Channels[0].TxKey[1]: expected a 32-bit integer");
         QTest::newRow("broken") << "e.json" << QByteArray("{\"LocalID\": ") << QByteArray("json");
         QTest::newRow("unknown column")
             << "e.csv" << QByteArray("Channel,RxMHz,Colour\n1,440,1\n") << QByteArray("Colour");
@@ -152,6 +161,7 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(reason), run.err.constData());
         QVERIFY(run.err.contains(Path(name).toUtf8()));
+        QVERIFY2(!run.err.contains("runtime error"), run.err.constData()); // sanitizer builds
         QVERIFY(!QFile::exists(Path("err.rdat")));
     }
 
