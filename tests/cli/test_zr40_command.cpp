@@ -215,6 +215,36 @@ private slots:
         QCOMPARE(ReadFile(Path("dig2.rdat")), ReadFile(Path("dig.rdat")));
     }
 
+    // Radios may report any receive-list count; the csv of such a file reads back as the same
+    // channels, over the file itself and over a new codeplug.
+    void csvRoundTripOverOddListCounts_data() {
+        QTest::addColumn<int>("lists");
+        for (int lists : {0, -3, 1, 8, 12})
+            QTest::addRow("%d lists", lists) << lists;
+    }
+    void csvRoundTripOverOddListCounts() {
+        QFETCH(int, lists);
+        QByteArray json = QByteArray(R"({"RxListCount": )") + QByteArray::number(lists) +
+                          R"(, "Channels": [{"RxFreq": 440000000, "TxFreq": 440000000}, )";
+        for (int list : {0, 2, 5, 10, -1})
+            json += R"({"RxFreq": 441000000, "TxFreq": 441000000, "ChannelType": 2, )"
+                    R"("ChannelSpace": 12500, "ChannelRxList": )" +
+                    QByteArray::number(list) + "}, ";
+        json.chop(2);
+        QVERIFY(WriteFile(Path("lists.json"), json + "]}"));
+        QCOMPARE(Zr40({"import", Path("lists.json"), "-o", Path("lists.rdat")}).exitCode, 0);
+        const auto csv = Zr40({"export", Path("lists.rdat"), "--format", "csv"});
+        QCOMPARE(csv.exitCode, 0);
+        QVERIFY(WriteFile(Path("lists.csv"), csv.out));
+        auto run = Zr40(
+            {"import", Path("lists.csv"), "--base", Path("lists.rdat"), "-o", Path("over.rdat")});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        QCOMPARE(ReadFile(Path("over.rdat")), ReadFile(Path("lists.rdat")));
+        run = Zr40({"import", Path("lists.csv"), "-o", Path("fresh.rdat")});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        QCOMPARE(Zr40({"export", Path("fresh.rdat"), "--format", "csv"}).out, csv.out);
+    }
+
     void showPrintsGridAndSettings() {
         QVERIFY(WriteFile(Path("show.csv"), "Channel,RxMHz,Decode\n3,435.025,D023N\n"));
         QCOMPARE(Zr40({"import", Path("show.csv"), "-o", Path("show.rdat")}).exitCode, 0);
