@@ -85,7 +85,8 @@ private slots:
         const CliRun run = RunCli({"read", "--port", sim.device(), "-o", Path("cut.rdat")});
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains("serial port was lost"), qPrintable(run.err));
+        QVERIFY2(run.err.contains("the serial port was lost: " + sim.device() + "\n"),
+                 qPrintable(run.err));
         QVERIFY(!run.err.contains("Retry or cancel"));
         QVERIFY(!QFileInfo::exists(Path("cut.rdat")));
     }

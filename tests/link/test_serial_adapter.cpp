@@ -1,11 +1,13 @@
 // The serial adapter in this process against the virtual radio in another, over a
 // pseudo-terminal: the port is a real one, opened through the serial library.
 
+#include "link/serial/port_loss.h"
 #include "link/serial/port_open_error.h"
 #include "link/serial/serial_adapter.h"
 #include "link/serial/serial_port_name.h"
 #include "test_serial_sim.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -97,7 +99,7 @@ private slots:
         QVERIFY(sim.Start({"--close-after", "3"}));
         Link link(sim.device());
         QCOMPARE(link.Read(), LinkResult::Outcome::PortLost);
-        QVERIFY(link.results[0].reason.contains(sim.device()));
+        QCOMPARE(link.results[0].reason, sim.device()); // the system's words say nothing here
         QVERIFY(link.questions.isEmpty());
         QVERIFY(!link.adapter.IsOpen());
         QVERIFY(!link.engine.Running());
@@ -158,8 +160,11 @@ private slots:
     }
 
     void portNames() {
+        const QString here = QDir::currentPath();
         const std::pair<QString, QString> names[] = {{" ttyACM1 ", "/dev/ttyACM1"},
                                                      {"/dev/pts/5", "/dev/pts/5"},
+                                                     {"./tty", here + "/tty"},
+                                                     {"lab/COM3", here + "/lab/COM3"},
                                                      {"com12", "/dev/ttyS11"},
                                                      {"COMX", "/dev/COMX"},
                                                      {"", ""}};
@@ -169,6 +174,27 @@ private slots:
         QCOMPARE(SerialPortName::Choose("", 3), QStringLiteral("COM3"));
         QCOMPARE(SerialPortName::ComNumber("COM10"), 10);
         QCOMPARE(SerialPortName::ComNumber("xCOM1"), 0);
+    }
+
+    // A relative path opens the device it names (here a link to the radio's pseudo-terminal).
+    void relativePathOpens() {
+        SimProcess sim;
+        QVERIFY(sim.Start({}));
+        QVERIFY(QFile::link(sim.device(), Path("radio")));
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir_.path()));
+        Link link(QStringLiteral("./radio"));
+        const auto outcome = link.Read();
+        QDir::setCurrent(before);
+        QCOMPARE(outcome, kOk);
+    }
+
+    void lossReasons() {
+        QCOMPARE(PortLoss::Reason("/dev/pts/3", qt_error_string(ENOTTY)), "/dev/pts/3");
+        QCOMPARE(PortLoss::Reason("/dev/pts/3", qt_error_string(EIO)), "/dev/pts/3");
+        QCOMPARE(PortLoss::Reason("/dev/pts/3", QString()), "/dev/pts/3");
+        QCOMPARE(PortLoss::Reason("/dev/ttyUSB0", qt_error_string(EACCES)),
+                 "/dev/ttyUSB0: " + qt_error_string(EACCES));
     }
 };
 
