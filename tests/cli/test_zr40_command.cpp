@@ -1,5 +1,5 @@
 #include "codeplug/radio_data_file.h"
-#include "zr40_run_support.h"
+#include "zr40_support.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
