@@ -1,5 +1,5 @@
 #include "channels/channel_rules.h"
-#include "channels_test_support.h"
+#include "rules_support.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "channels/tone_rules.h"
-#include "channels_test_support.h"
+#include "rules_support.h"
 #include "codeplug/tone_tables.h"
 #include "codeplug/value_lists.h"
 

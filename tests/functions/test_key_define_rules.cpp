@@ -1,5 +1,5 @@
 #include "functions/key_define_rules.h"
-#include "functions_test_support.h"
+#include "rules_support.h"
 
 #include <QtTest>
 
@@ -11,7 +11,7 @@ using Selections = QList<KeyRowSelection>;
 namespace {
 
 Codeplug TimeMode() {
-    Codeplug cp = NewCodeplug();
+    Codeplug cp = UhfCodeplug();
     cp.KeyMethod = 1;
     cp.KeyDefine.fill(-1);
     return cp;
@@ -29,19 +29,6 @@ class TestKeyDefineRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void rowTexts() {
-        const QStringList shortRow = KeyDefineRules::RowItems(0, 1, English());
-        QCOMPARE(shortRow.size(), 9);
-        QCOMPARE(shortRow.at(2), "Monitor Instant");
-        const QStringList longRow = KeyDefineRules::RowItems(1, 1, English());
-        QCOMPARE(longRow.size(), 8);
-        QVERIFY(!longRow.contains("Monitor Instant"));
-        QCOMPARE(KeyDefineRules::RowItems(1, 2, English()).size(), 9);
-        QCOMPARE(KeyDefineRules::RowItems(0, 1, Chinese()).last(), QString::fromUtf8("降噪开关"));
-        QCOMPARE(KeyDefineRules::RowLabels(English()),
-                 QStringList({"PF1 Short", "PF1 Long", "PF2 Short", "PF2 Long"}));
-    }
-
     void timeCodes_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("position");
@@ -64,16 +51,6 @@ private slots:
             code == 2 ? Selections({{row + 1, 0}}) : Selections(); // Monitor Instant
         QCOMPARE(KeyDefineRules::Click(cp, row, position), expected);
         QCOMPARE(cp.KeyDefine[row], code);
-    }
-
-    void loopCodesArePositions() {
-        for (int row = 0; row < KeyDefineRules::kRows; ++row) {
-            QCOMPARE(KeyDefineRules::CodeOf(row, 0, 2), -1);
-            for (int p = 1; p <= 8; ++p) {
-                QCOMPARE(KeyDefineRules::CodeOf(row, p, 2), p);
-                QCOMPARE(KeyDefineRules::PositionOf(row, p, 2), p);
-            }
-        }
     }
 
     void codesWithoutItemsLoadAsNone_data() {
@@ -133,10 +110,18 @@ private slots:
         QVERIFY(KeyDefineRules::Click(cp, 0, 0).isEmpty());
         QCOMPARE(cp.KeyDefine[1], 4);
         QCOMPARE(cp.KeyDefine[2], 1);
+        // A click without a selection, or past a long row's 8 items, changes nothing.
+        QVERIFY(KeyDefineRules::Click(cp, 1, -1).isEmpty());
+        QVERIFY(KeyDefineRules::Click(cp, 1, 8).isEmpty());
+        QCOMPARE(cp.KeyDefine[1], 4);
     }
 
     void loopMode() {
         Codeplug cp = LoopMode();
+        for (int p = 1; p <= 8; ++p) // loop codes are the positions
+            QVERIFY(KeyDefineRules::CodeOf(9, p, 2) == p &&
+                    KeyDefineRules::PositionOf(9, p, 2) == p);
+        QCOMPARE(KeyDefineRules::CodeOf(9, 0, 2), -1);
         for (int row = 0; row < 10; ++row)
             cp.KeyDefine[row] = 1;
         // None clears the following steps, up to the last one.
@@ -153,14 +138,6 @@ private slots:
         QCOMPARE(cp.KeyDefine[1], 5);
         QVERIFY(KeyDefineRules::Click(cp, 1, 3).isEmpty());
         QCOMPARE(cp.KeyDefine[1], 3);
-    }
-
-    void clickWithoutSelectionChangesNothing() {
-        Codeplug cp = TimeMode();
-        cp.KeyDefine[1] = 4;
-        QVERIFY(KeyDefineRules::Click(cp, 1, -1).isEmpty());
-        QVERIFY(KeyDefineRules::Click(cp, 1, 8).isEmpty()); // a long row has 8 items
-        QCOMPARE(cp.KeyDefine[1], 4);
     }
 
     void changingTheMethodKeepsEachFunction() {
