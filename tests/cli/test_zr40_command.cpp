@@ -25,6 +25,20 @@ class TestZr40Command : public QObject {
         return cp;
     }
 
+    // The csv export of a file reads back as the same channels: over the file itself byte for
+    // byte, and over a new codeplug as the same csv.
+    void CsvReadsBack(const QString& rdat) {
+        const auto csv = Zr40({"export", rdat, "--format", "csv"});
+        QCOMPARE(csv.exitCode, 0);
+        QVERIFY(WriteFile(Path("back.csv"), csv.out));
+        auto run = Zr40({"import", Path("back.csv"), "--base", rdat, "-o", Path("over.rdat")});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        QCOMPARE(ReadFile(Path("over.rdat")), ReadFile(rdat));
+        run = Zr40({"import", Path("back.csv"), "-o", Path("fresh.rdat")});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        QCOMPARE(Zr40({"export", Path("fresh.rdat"), "--format", "csv"}).out, csv.out);
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
@@ -77,13 +91,8 @@ private slots:
     void newAndStartup() {
         QCOMPARE(Zr40({"new", "-o", Path("new.rdat")}).exitCode, 0);
         QCOMPARE(Zr40({"new", "--startup", "-o", Path("startup.rdat")}).exitCode, 0);
-        QCOMPARE(ReadFile(Path("new.rdat")).size(), 5124);
-        const Codeplug fresh = Load(Path("new.rdat"));
-        const Codeplug startup = Load(Path("startup.rdat"));
-        QCOMPARE(fresh.ChannelType[16], 1);
-        QCOMPARE(fresh.RxCtcss[16], -1);
-        QCOMPARE(startup.ChannelType[16], 0);
-        QCOMPARE(startup.ChannelType[15], 1);
+        QCOMPARE(Load(Path("new.rdat")).RxCtcss[16], -1); // New fills all 32 channels
+        QCOMPARE(Load(Path("startup.rdat")).RxCtcss[16], 0);
         // A save that cannot be made is reported, with the path.
         const QString path = Path("no/such/folder/x.rdat");
         const auto run = Zr40({"new", "-o", path});
@@ -107,9 +116,6 @@ private slots:
         QCOMPARE(edited.TxKeyLength[0], 32);
         QCOMPARE(edited.ScrambleType[2], 2900);
         QCOMPARE(edited.SqlLevel[0], 5); // not named: kept from the base
-        QCOMPARE(Zr40({"export", Path("edited.rdat"), "-o", Path("edited.json")}).exitCode, 0);
-        QCOMPARE(Zr40({"import", Path("edited.json"), "-o", Path("again.rdat")}).exitCode, 0);
-        QCOMPARE(ReadFile(Path("again.rdat")), ReadFile(Path("edited.rdat")));
     }
 
     // A file whose every value differs (stale key lengths included) comes back byte for byte.
@@ -175,27 +181,23 @@ private slots:
             Zr40({"import", Path("plan.csv"), "--band", "400-480", "-o", Path("plan.rdat")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.contains("warning"), run.err.constData());
-        QVERIFY(run.err.contains("480.00000"));
-        QVERIFY(run.err.contains("400.00000"));
+        QVERIFY(run.err.contains("480.00000") && run.err.contains("400.00000"));
         const Codeplug cp = Load(Path("plan.rdat"));
-        QCOMPARE(cp.RxFreq[0], 480000000);
         QCOMPARE(cp.TxFreq[0], 480000000);
         QCOMPARE(cp.RxCtcss[0], 670);
         QCOMPARE(cp.TxDcs[0], Long(0x89C7EC));
         QCOMPARE(cp.TxPower[0], 0);
         QCOMPARE(cp.RxFreq[1], 400000000);
         QCOMPARE(cp.TxFreq[2], 435025000); // transmit follows receive
-        QCOMPARE(cp.RxColor[2], 4);
         QCOMPARE(cp.TxFreq[3], 470000000);
-        QCOMPARE(cp.ChannelType[4], 1); // untouched channel keeps New defaults
-        QCOMPARE(cp.RxFreq[4], 0);
+        QCOMPARE(cp.RxFreq[4], 0); // untouched channel keeps New defaults
         // Without --band the start-up band applies.
         QVERIFY(WriteFile(Path("wide.csv"), "Channel,RxMHz\n5,600\n"));
         QCOMPARE(Zr40({"import", Path("wide.csv"), "-o", Path("wide.rdat")}).exitCode, 0);
         QCOMPARE(Load(Path("wide.rdat")).RxFreq[4], 550000000);
     }
 
-    void csvRoundTrip() {
+    void csvDigitalAndReceiveOnly() {
         QVERIFY(WriteFile(Path("dig.csv"),
                           "Channel,RxMHz,TxMHz,Type,Power,RxColor,TxColor,RxList,CallType,TxID\n"
                           "7,440.1,445.1,Digital CH,High,3,5,2,Group Call,800010\n"
@@ -208,15 +210,10 @@ private slots:
         QCOMPARE(cp.ChannelRxList[6], 1);
         QCOMPARE(cp.CallTypeTxID[6], 0x800010);
         QCOMPARE(cp.TxFreq[8], 0); // receive only
-        const auto csv = Zr40({"export", Path("dig.rdat"), "--format", "csv"});
-        QCOMPARE(csv.exitCode, 0);
-        QVERIFY(WriteFile(Path("dig2.csv"), csv.out));
-        QCOMPARE(Zr40({"import", Path("dig2.csv"), "-o", Path("dig2.rdat")}).exitCode, 0);
-        QCOMPARE(ReadFile(Path("dig2.rdat")), ReadFile(Path("dig.rdat")));
+        CsvReadsBack(Path("dig.rdat"));
     }
 
-    // Radios may report any receive-list count; the csv of such a file reads back as the same
-    // channels, over the file itself and over a new codeplug.
+    // Radios may report any receive-list count, and channels may hold any list number.
     void csvRoundTripOverOddListCounts_data() {
         QTest::addColumn<int>("lists");
         for (int lists : {0, -3, 1, 8, 12})
@@ -224,25 +221,15 @@ private slots:
     }
     void csvRoundTripOverOddListCounts() {
         QFETCH(int, lists);
-        QByteArray json = QByteArray(R"({"RxListCount": )") + QByteArray::number(lists) +
-                          R"(, "Channels": [{"RxFreq": 440000000, "TxFreq": 440000000}, )";
+        QByteArray json = R"({"RxListCount": )" + QByteArray::number(lists) + R"(, "Channels": [)";
         for (int list : {0, 2, 5, 10, -1})
             json += R"({"RxFreq": 441000000, "TxFreq": 441000000, "ChannelType": 2, )"
                     R"("ChannelSpace": 12500, "ChannelRxList": )" +
-                    QByteArray::number(list) + "}, ";
-        json.chop(2);
+                    QByteArray::number(list) + "},";
+        json.chop(1);
         QVERIFY(WriteFile(Path("lists.json"), json + "]}"));
         QCOMPARE(Zr40({"import", Path("lists.json"), "-o", Path("lists.rdat")}).exitCode, 0);
-        const auto csv = Zr40({"export", Path("lists.rdat"), "--format", "csv"});
-        QCOMPARE(csv.exitCode, 0);
-        QVERIFY(WriteFile(Path("lists.csv"), csv.out));
-        auto run = Zr40(
-            {"import", Path("lists.csv"), "--base", Path("lists.rdat"), "-o", Path("over.rdat")});
-        QVERIFY2(run.exitCode == 0, run.err.constData());
-        QCOMPARE(ReadFile(Path("over.rdat")), ReadFile(Path("lists.rdat")));
-        run = Zr40({"import", Path("lists.csv"), "-o", Path("fresh.rdat")});
-        QVERIFY2(run.exitCode == 0, run.err.constData());
-        QCOMPARE(Zr40({"export", Path("fresh.rdat"), "--format", "csv"}).out, csv.out);
+        CsvReadsBack(Path("lists.rdat"));
     }
 
     void showPrintsGridAndSettings() {

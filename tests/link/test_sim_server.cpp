@@ -105,7 +105,7 @@ private slots:
         QString errors;
         QCOMPARE(RunSimToEnd(arguments, &errors), code);
         QVERIFY2(errors.contains(message), qPrintable(errors));
-        QCOMPARE(FileBytes(plain), QByteArray("keep me"));
+        QCOMPARE(ReadFile(plain), QByteArray("keep me"));
     }
 };
 
