@@ -167,6 +167,8 @@ private slots:
                               << 0x54321099u << "98765432109876543210987654321099";
         QTest::newRow("pasted keeps digits only") << "12x34" + QString(40, '5') << 32 << 0x12345555u
                                                   << 0x55555555u << "1234" + QString(28, '5');
+        QTest::newRow("digits 17 to 20")
+            << "00000000000000001234" << 20 << 0u << 0u << "00000000000000001234";
         QTest::newRow("empty") << "" << 0 << 0u << 0u << "";
     }
 

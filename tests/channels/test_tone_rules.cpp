@@ -1,7 +1,7 @@
 #include "channels/tone_rules.h"
-#include "rules_support.h"
 #include "codeplug/tone_tables.h"
 #include "codeplug/value_lists.h"
+#include "rules_support.h"
 
 #include <QtTest>
 

@@ -34,35 +34,6 @@ private slots:
         QVERIFY(cp.IsEnglish);
     }
 
-    void packKey_data() {
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<QList<quint32>>("words");
-        QTest::addColumn<int>("length");
-        QTest::newRow("four") << "1234" << QList<quint32>{0x12340000u, 0, 0, 0} << 4;
-        QTest::newRow("empty") << "" << QList<quint32>{0, 0, 0, 0} << 0;
-        QTest::newRow("32") << "12345678901234567890123456789012"
-                            << QList<quint32>{0x12345678u, 0x90123456u, 0x78901234u, 0x56789012u}
-                            << 32;
-        QTest::newRow("digits17to20")
-            << "00000000000000001234" << QList<quint32>{0, 0, 0x12340000u, 0} << 20;
-        QTest::newRow("trailing zeros shorten")
-            << "1200" << QList<quint32>{0x12000000u, 0, 0, 0} << 2;
-    }
-    void packKey() {
-        QFETCH(QString, digits);
-        QFETCH(QList<quint32>, words);
-        QFETCH(int, length);
-        const auto packed = Codeplug::PackKey(digits);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(static_cast<quint32>(packed[i]), words[i]);
-        QCOMPARE(Codeplug::KeyLengthOf(packed), length);
-        Codeplug cp;
-        cp.SetRxKeyWords(31, packed);
-        cp.DeriveKeyLengths(31);
-        QCOMPARE(cp.RxKeyLength[31], length);
-        QCOMPARE(Codeplug::KeyText(cp.RxKeyWords(31), length), digits.left(length));
-    }
-
     void passwordBlockRoundTrip() {
         Codeplug cp;
         cp.ProgramPassword = QStringLiteral("1234");

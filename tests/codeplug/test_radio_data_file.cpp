@@ -1,8 +1,10 @@
+#include "codeplug/codeplug_fields.h"
 #include "codeplug/radio_data_file.h"
 #include "codeplug_fill_support.h"
 #include "zr40_support.h"
 
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -90,17 +92,21 @@ private slots:
     }
 
     // Parsing keeps what is not in the file, ignores bytes after its end and derives the key
-    // lengths from the key words, whatever the file holds for them.
+    // lengths from the key words, whatever the file holds for them, unless asked to keep them.
     void parseGivesBackEveryValue() {
         Codeplug source = Distinct();
         source.SetRxKeyWords(5, {0, 0, 0, static_cast<Long>(0xF0000000u)});
         source.SetTxKeyWords(6, {static_cast<Long>(0x80000000u), 0, 0, 0});
         source.SetRxKeyWords(7, {0, 0, 0, 0});
+        const QByteArray bytes = RadioDataFile::Serialize(source); // stale lengths 5 to 7
+        Codeplug exact;
+        QVERIFY(RadioDataFile::Parse(bytes, exact, RadioDataFile::KeyLengths::AsStored).ok());
+        QCOMPARE(RadioDataFile::Serialize(exact), bytes);
         Codeplug loaded;
         loaded.BandLower = 400;
         loaded.RadioImage[441] = '3';
         loaded.FileName = QStringLiteral("keep.rdat");
-        QVERIFY(RadioDataFile::Parse(RadioDataFile::Serialize(source) + "tail", loaded).ok());
+        QVERIFY(RadioDataFile::Parse(bytes + "tail", loaded).ok());
         QCOMPARE(loaded.RxKeyLength[5], 25);
         QCOMPARE(loaded.TxKeyLength[6], 1);
         QCOMPARE(loaded.RxKeyLength[7], 0);
@@ -210,6 +216,37 @@ private slots:
                 QVERIFY(cp.TxKeyLength[c] >= 0 && cp.TxKeyLength[c] <= 32);
             }
         }
+    }
+
+    // The named fields cover exactly the values of the file, each once, under unique names.
+    void fieldsCoverTheFile() {
+        Codeplug cp;
+        test::FillDistinct(cp);
+        const QByteArray file = RadioDataFile::Serialize(cp);
+        QSet<Long> inFile;
+        for (int offset = 16; offset < file.size(); offset += 4)
+            inFile.insert(qFromLittleEndian<qint32>(file.constData() + offset));
+        QSet<Long> named;
+        QSet<QString> names;
+        int count = 0;
+        auto add = [&](const CodeplugField& field, bool name) {
+            for (int i = 0; i < field.count; ++i, ++count)
+                named.insert(field.data[i]);
+            if (name) {
+                QVERIFY2(!names.contains(QLatin1String(field.name)), field.name);
+                names.insert(QLatin1String(field.name));
+            }
+        };
+        for (const auto& field : CodeplugFields::Settings(cp))
+            add(field, true);
+        for (int c = 0; c < Codeplug::kChannels; ++c)
+            for (const auto& field : CodeplugFields::Channel(cp, c))
+                add(field, c == 0);
+        for (int l = 0; l < Codeplug::kRxLists; ++l)
+            add(CodeplugFields::RxList(cp, l), false);
+        QCOMPARE(count, 1277);
+        QCOMPARE(named, inFile);
+        QVERIFY(!names.contains(QStringLiteral("RxListEntry")));
     }
 };
 

@@ -71,16 +71,13 @@ private slots:
     void extensionMovesTheTxTopOnly400Models() {
         Codeplug cp = UhfCodeplug();
         H::SetExtension(cp, true);
-        QCOMPARE(cp.RadioImage[300], 1);
-        QCOMPARE(cp.BandUpperTx, 520);
+        QVERIFY(cp.RadioImage[300] == 1 && cp.BandUpperTx == 520);
         H::SetExtension(cp, false);
-        QCOMPARE(cp.RadioImage[300], 0);
-        QCOMPARE(cp.BandUpperTx, 480);
+        QVERIFY(cp.RadioImage[300] == 0 && cp.BandUpperTx == 480);
         cp.BandLower = 136;
         cp.BandUpperTx = 174;
         H::SetExtension(cp, true);
-        QCOMPARE(cp.RadioImage[300], 1);
-        QCOMPARE(cp.BandUpperTx, 174);
+        QVERIFY(cp.RadioImage[300] == 1 && cp.BandUpperTx == 174);
     }
 
     void idleTimeAndSleepLists() {
@@ -98,43 +95,26 @@ private slots:
         QCOMPARE(cp.SleepPoint[0], 49950);
     }
 
-    void numberFields_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("seconds");
-        QTest::addColumn<QString>("sleepShown");
-        QTest::addColumn<QString>("intervalShown");
-        QTest::addColumn<int>("volts");
-        QTest::newRow("10") << "10" << 500 << "10"
-                            << "10" << 10;
-        QTest::newRow("999") << "999" << 49950 << "999"
-                             << "999" << 999;
-        QTest::newRow("1000") << "1000" << 49950 << "999"
-                              << "999" << 1000;
-        QTest::newRow("10001") << "10001" << 49950 << "999"
-                               << "999" << 10000;
-        QTest::newRow("empty") << "" << 0 << "0"
-                               << "" << 0;
-        QTest::newRow("unreadable") << "1x" << 49950 << "999"
-                                    << "999" << -1;
-    }
-
+    // Sleep point and warning interval in seconds (stored as 50 ms steps, at most 999 s),
+    // voltages as typed up to 10000.
     void numberFields() {
-        QFETCH(QString, typed);
-        QFETCH(int, seconds);
-        QFETCH(QString, sleepShown);
-        QFETCH(QString, intervalShown);
-        QFETCH(int, volts);
-        Codeplug cp = UhfCodeplug();
-        QCOMPARE(H::EnterSleepPoint(cp, 2, typed).text, sleepShown);
-        QCOMPARE(cp.SleepPoint[2], seconds);
-        QCOMPARE(H::EnterWarningInterval(cp, 7, typed).text, intervalShown);
-        QCOMPARE(cp.VoltageWarningInterval[7], seconds);
-        if (volts < 0)
-            return;
-        H::EnterVoltageLower(cp, 0, typed);
-        H::EnterVoltageUpper(cp, 7, typed);
-        QCOMPARE(cp.VoltageLower[0], volts);
-        QCOMPARE(cp.VoltageUpper[7], volts);
+        const std::tuple<const char*, int, const char*, const char*, int> rows[] = {
+            {"10", 500, "10", "10", 10},
+            {"999", 49950, "999", "999", 999},
+            {"1000", 49950, "999", "999", 1000},
+            {"10001", 49950, "999", "999", 10000},
+            {"", 0, "0", "", 0},
+            {"1x", 49950, "999", "999", -1}};
+        for (const auto& [typed, steps, sleepShown, intervalShown, volts] : rows) {
+            Codeplug cp = UhfCodeplug();
+            QCOMPARE(H::EnterSleepPoint(cp, 2, typed).text, sleepShown);
+            QCOMPARE(H::EnterWarningInterval(cp, 7, typed).text, intervalShown);
+            QVERIFY2(cp.SleepPoint[2] == steps && cp.VoltageWarningInterval[7] == steps, typed);
+            H::EnterVoltageLower(cp, 0, typed);
+            H::EnterVoltageUpper(cp, 7, typed);
+            if (volts >= 0)
+                QVERIFY2(cp.VoltageLower[0] == volts && cp.VoltageUpper[7] == volts, typed);
+        }
     }
 };
 

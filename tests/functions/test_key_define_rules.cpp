@@ -23,6 +23,11 @@ Codeplug LoopMode() {
     return cp;
 }
 
+// Key codes `from` onwards.
+QList<Long> Keys(const Codeplug& cp, int from, int count) {
+    return QList<Long>(cp.KeyDefine.begin() + from, cp.KeyDefine.begin() + from + count);
+}
+
 } // namespace
 
 class TestKeyDefineRules : public QObject {
@@ -82,9 +87,7 @@ private slots:
         cp.KeyDefine[14] = 9;
         cp.KeyDefine[16] = 12; // element 16 is no row
         const auto positions = KeyDefineRules::LoadRows(cp);
-        QCOMPARE(positions[0], 2);
-        QCOMPARE(positions[5], 7);
-        QCOMPARE(positions[14], 7);
+        QVERIFY(positions[0] == 2 && positions[5] == 7 && positions[14] == 7);
         QCOMPARE(cp.KeyDefine[16], 12);
     }
 
@@ -93,8 +96,7 @@ private slots:
         Codeplug cp = TimeMode();
         cp.KeyDefine[1] = 5;
         QCOMPARE(KeyDefineRules::Click(cp, 0, 2), Selections({{1, 0}}));
-        QCOMPARE(cp.KeyDefine[0], 2);
-        QCOMPARE(cp.KeyDefine[1], -1);
+        QCOMPARE(Keys(cp, 0, 2), QList<Long>({2, -1}));
         // ... the long press snaps back while it holds, None is always taken ...
         QCOMPARE(KeyDefineRules::Click(cp, 1, 4), Selections({{1, 0}}));
         QCOMPARE(cp.KeyDefine[1], -1);
@@ -108,8 +110,7 @@ private slots:
         // None on a short press does not cascade in time mode.
         cp.KeyDefine[2] = 1;
         QVERIFY(KeyDefineRules::Click(cp, 0, 0).isEmpty());
-        QCOMPARE(cp.KeyDefine[1], 4);
-        QCOMPARE(cp.KeyDefine[2], 1);
+        QCOMPARE(Keys(cp, 1, 2), QList<Long>({4, 1}));
         // A click without a selection, or past a long row's 8 items, changes nothing.
         QVERIFY(KeyDefineRules::Click(cp, 1, -1).isEmpty());
         QVERIFY(KeyDefineRules::Click(cp, 1, 8).isEmpty());
@@ -126,41 +127,30 @@ private slots:
             cp.KeyDefine[row] = 1;
         // None clears the following steps, up to the last one.
         QCOMPARE(KeyDefineRules::Click(cp, 4, 0), Selections({{5, 0}, {6, 0}, {7, 0}}));
-        for (int row = 4; row <= 7; ++row)
-            QCOMPARE(cp.KeyDefine[row], -1);
-        QCOMPARE(cp.KeyDefine[3], 1);
-        QCOMPARE(cp.KeyDefine[8], 1);
+        QCOMPARE(Keys(cp, 3, 6), QList<Long>({1, -1, -1, -1, -1, 1}));
         QVERIFY(KeyDefineRules::Click(cp, 7, 0).isEmpty());
         // Monitor Instant has no rule here.
         cp.KeyDefine[1] = 5;
         QVERIFY(KeyDefineRules::Click(cp, 0, 2).isEmpty());
-        QCOMPARE(cp.KeyDefine[0], 2);
-        QCOMPARE(cp.KeyDefine[1], 5);
+        QCOMPARE(Keys(cp, 0, 2), QList<Long>({2, 5}));
         QVERIFY(KeyDefineRules::Click(cp, 1, 3).isEmpty());
         QCOMPARE(cp.KeyDefine[1], 3);
     }
 
     void changingTheMethodKeepsEachFunction() {
         Codeplug cp = TimeMode();
-        cp.KeyDefine[0] = 2; // Monitor Instant
-        cp.KeyDefine[1] = -1;
-        cp.KeyDefine[2] = 12; // Denoise Switch
-        cp.KeyDefine[3] = 4;  // Tx Power
+        // Monitor Instant, None, Denoise Switch, Tx Power.
+        std::copy_n(QList<Long>({2, -1, 12, 4}).begin(), 4, cp.KeyDefine.begin());
         Selections rows = KeyDefineRules::ChangeKeyMethod(cp, 1);
         QCOMPARE(cp.KeyMethod, 2);
-        QCOMPARE(cp.KeyDefine[0], 2);
-        QCOMPARE(cp.KeyDefine[2], 8);
-        QCOMPARE(cp.KeyDefine[3], 3);
+        QCOMPARE(Keys(cp, 0, 4), QList<Long>({2, -1, 8, 3}));
         QCOMPARE(rows.size(), 16);
         QCOMPARE(rows.at(3), (KeyRowSelection{3, 3}));
 
         cp.KeyDefine[1] = 2; // Monitor Instant on a long press: fine in loop mode only
         rows = KeyDefineRules::ChangeKeyMethod(cp, 0);
         QCOMPARE(cp.KeyMethod, 1);
-        QCOMPARE(cp.KeyDefine[0], 2);
-        QCOMPARE(cp.KeyDefine[1], -1);
-        QCOMPARE(cp.KeyDefine[2], 12);
-        QCOMPARE(cp.KeyDefine[3], 4);
+        QCOMPARE(Keys(cp, 0, 4), QList<Long>({2, -1, 12, 4}));
         QCOMPARE(rows.at(3), (KeyRowSelection{3, 2}));
     }
 };

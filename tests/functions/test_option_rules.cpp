@@ -47,20 +47,30 @@ private slots:
         QCOMPARE(entry.text, shown);
     }
 
-    void voiceAndTot() {
+    // Each list item writes a value that reads back as that item; odd stored values show the
+    // item the radio takes them for and are not rewritten.
+    void listCodings() {
+        using R = OptionRules;
         Codeplug cp = UhfCodeplug();
-        const std::pair<int, int> voices[] = {{0, 0}, {1, 1}, {2, 2}, {7, 2}};
-        for (const auto& [stored, index] : voices) {
+        for (const auto& [stored, index] : {std::pair{0, 0}, {2, 2}, {7, 2}}) {
             cp.VoicePrompt = stored;
-            QCOMPARE(OptionRules::AnalyseOption(cp).voice, index);
-            QCOMPARE(cp.VoicePrompt, stored); // shown, not rewritten
+            QCOMPARE(R::AnalyseOption(cp).voice, index);
+            QCOMPARE(cp.VoicePrompt, stored);
         }
-        const std::pair<int, int> tots[] = {{600, 40}, {601, 0}, {5, 0}, {20, 1}, {-1, 0}, {15, 1}};
-        for (const auto& [stored, index] : tots)
-            QCOMPARE(OptionRules::TotIndex(stored), index);
-        QCOMPARE(OptionRules::TotValue(0), -1);
-        QCOMPARE(OptionRules::TotValue(1), 15);
-        QCOMPARE(OptionRules::TotValue(40), 600);
+        for (int i = 0; i <= 40; ++i)
+            QCOMPARE(R::TotIndex(R::TotValue(i)), i);
+        for (const auto& [stored, index] : {std::pair{601, 0}, {5, 0}, {20, 1}})
+            QCOMPARE(R::TotIndex(stored), index);
+        for (int i = 0; i < 30; ++i)
+            QCOMPARE(R::VoxDelayIndex(R::VoxDelayValue(i)), i);
+        QCOMPARE(R::VoxDelayValue(29), 150);
+        for (int i : {0, 1}) {
+            cp.IdleTime[0] = R::SaveValue(i);
+            QCOMPARE(R::AnalyseOption(cp).save, i);
+        }
+        QCOMPARE(R::SaveValue(1), 15);
+        QCOMPARE(R::SaveIndex(30), 1); // an older Special
+        QCOMPARE(R::SaveIndex(100), 0);
     }
 
     // A value out of range is repaired when loaded; what is shown stands for what is stored.
@@ -99,26 +109,6 @@ private slots:
             QCOMPARE(OptionRules::VoxDelayValue(view.voxDelay), after - after % 5);
     }
 
-    void voxDelayWrites() {
-        QCOMPARE(OptionRules::VoxDelayValue(0), 5);
-        QCOMPARE(OptionRules::VoxDelayValue(29), 150);
-        for (int i = 0; i < 30; ++i)
-            QCOMPARE(OptionRules::VoxDelayIndex(OptionRules::VoxDelayValue(i)), i);
-    }
-
-    void saveModeReadsBackWhatItWrites() {
-        Codeplug cp = UhfCodeplug();
-        cp.IdleTime[0] = OptionRules::SaveValue(1);
-        QCOMPARE(cp.IdleTime[0], 15);
-        QCOMPARE(OptionRules::AnalyseOption(cp).save, 1);
-        cp.IdleTime[0] = OptionRules::SaveValue(0);
-        QCOMPARE(cp.IdleTime[0], 5);
-        QCOMPARE(OptionRules::AnalyseOption(cp).save, 0);
-        QCOMPARE(OptionRules::SaveIndex(30), 1); // an older Special
-        QCOMPARE(OptionRules::SaveIndex(100), 0);
-        QCOMPARE(OptionRules::SaveIndex(0), 0);
-    }
-
     void batteryAndSleepRepairs() {
         Codeplug cp = UhfCodeplug();
         cp.VoltageWarningInterval[0] = 50000;
@@ -149,6 +139,27 @@ private slots:
         QCOMPARE(view.keyMethod, 2);
         QCOMPARE(view.keyRows[1], 2);
         QCOMPARE(cp.KeyDefine[1], 2);
+    }
+
+    // Each caption in both languages; each list as long in Chinese as in English, since the
+    // stored values are list positions.
+    void everyTextInBothLanguages() {
+        const QStringList names = OptionTexts::CaptionedControls();
+        QVERIFY(names.size() >= 40);
+        for (const QString& name : names) {
+            QVERIFY2(!OptionTexts::Caption(name, English()).isEmpty(), qPrintable(name));
+            QVERIFY2(!OptionTexts::Caption(name, Chinese()).isEmpty(), qPrintable(name));
+        }
+        QVERIFY(OptionTexts::Caption("NoSuchControl", English()).isEmpty());
+        for (const char* combo :
+             {"ComboVoice", "ComboTOT", "ComboVoxLevel", "ComboVoxDelay", "ComboSave",
+              "ComboKeyMethod", "ComboTOTWarning", "ComboSQ", "ComboCall", "ComboMicReduction",
+              "ComboIdleTime", "ComboSleepPoint", "ComboAlarmMethod", "ComboKeyDefine"}) {
+            const int count = OptionTexts::Items(combo, English()).size();
+            QVERIFY2(count > 1, combo);
+            QCOMPARE(OptionTexts::Items(combo, Chinese(',')).size(), count);
+        }
+        QCOMPARE(OptionTexts::Items("ComboVoxDelay", English(',')).at(9), "1,0");
     }
 };
 
