@@ -58,23 +58,16 @@ private slots:
     }
 
     // What the settings file may hold: only "True" is English; the port is the leading number.
-    void parsing_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("english");
-        QTest::addColumn<int>("port");
-        QTest::newRow("True") << "True" << true << 1;
-        QTest::newRow("true") << "true" << false << 1;
-        QTest::newRow("True ") << "True " << false << 1;
-        QTest::newRow("3abc") << "3abc" << false << 3;
-        QTest::newRow("leading blanks") << "  5" << false << 5;
-        QTest::newRow("too big") << "99999999999" << false << 1;
-    }
     void parsing() {
-        QFETCH(QString, text);
-        QFETCH(bool, english);
-        QFETCH(int, port);
-        QCOMPARE(SettingsStore::IsEnglishFrom(text), english);
-        QCOMPARE(SettingsStore::ComPortNumberFrom(text), port);
+        for (const auto& [text, english, port] : {std::tuple{"True", true, 1},
+                                                  {"true", false, 1},
+                                                  {"True ", false, 1},
+                                                  {"3abc", false, 3},
+                                                  {"  5", false, 5},
+                                                  {"99999999999", false, 1}})
+            QCOMPARE(std::pair(SettingsStore::IsEnglishFrom(text),
+                               SettingsStore::ComPortNumberFrom(text)),
+                     std::pair(english, port));
     }
 };
 

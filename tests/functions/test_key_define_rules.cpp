@@ -58,26 +58,20 @@ private slots:
         QCOMPARE(cp.KeyDefine[row], code);
     }
 
-    void codesWithoutItemsLoadAsNone_data() {
-        QTest::addColumn<int>("method");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("code");
-        for (int code : {3, 7, 10, 11, 13, 0, -5})
-            QTest::addRow("time short %d", code) << 1 << 2 << code;
-        QTest::newRow("time long 2") << 1 << 1 << 2;
-        for (int code : {9, 10, 11, 12, 13, 0})
-            QTest::addRow("loop %d", code) << 2 << 4 << code;
-    }
+    // Codes a row has no item for load as None and are cleared.
     void codesWithoutItemsLoadAsNone() {
-        QFETCH(int, method);
-        QFETCH(int, row);
-        QFETCH(int, code);
-        Codeplug cp = TimeMode();
-        cp.KeyMethod = method;
-        cp.KeyDefine[row] = code;
-        const auto positions = KeyDefineRules::LoadRows(cp);
-        QCOMPARE(positions[row], 0);
-        QCOMPARE(cp.KeyDefine[row], -1);
+        std::vector<std::tuple<int, int, int>> cases{{1, 1, 2}}; // method, row, code
+        for (int code : {3, 7, 10, 11, 13, 0, -5})
+            cases.emplace_back(1, 2, code);
+        for (int code : {9, 10, 11, 12, 13, 0})
+            cases.emplace_back(2, 4, code);
+        for (const auto& [method, row, code] : cases) {
+            Codeplug cp = TimeMode();
+            cp.KeyMethod = method;
+            cp.KeyDefine[row] = code;
+            const int position = KeyDefineRules::LoadRows(cp)[row];
+            QCOMPARE(std::tuple(code, position, cp.KeyDefine[row]), std::tuple(code, 0, -1));
+        }
     }
 
     void loadReadsEveryRow() {

@@ -74,39 +74,29 @@ private slots:
     }
 
     // A value out of range is repaired when loaded; what is shown stands for what is stored.
-    void repairs_data() {
-        QTest::addColumn<int>("field");
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("after");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("local id ok") << 0 << 0xABC << 0xABC << "ABC";
-        QTest::newRow("local id too large") << 0 << 0x800000 << 0 << "0";
-        QTest::newRow("local id negative") << 0 << -1 << 0 << "0";
-        QTest::newRow("vox level 10") << 1 << 10 << 10 << "10";
-        QTest::newRow("vox level 11") << 1 << 11 << 0 << "Off";
-        QTest::newRow("vox level -1") << 1 << -1 << 0 << "Off";
-        QTest::newRow("vox delay 150 shows 3.0") << 2 << 150 << 150 << "3.0";
-        QTest::newRow("vox delay 52 shows 1.0") << 2 << 52 << 52 << "1.0";
-        QTest::newRow("vox delay 4 repaired to 1.0") << 2 << 4 << 50 << "1.0";
-        QTest::newRow("vox delay 151 repaired to 1.0") << 2 << 151 << 50 << "1.0";
-    }
-
     void repairs() {
-        QFETCH(int, field);
-        QFETCH(int, stored);
-        QFETCH(int, after);
-        QFETCH(QString, shown);
-        Codeplug cp = UhfCodeplug();
-        Long* const values[] = {&cp.LocalID, &cp.VoxLevel, &cp.VoxDelay};
-        *values[field] = stored;
-        const OptionView view = OptionRules::AnalyseOption(cp);
-        QCOMPARE(*values[field], after);
-        const QString texts[] = {
-            view.localIdText, OptionTexts::Items("ComboVoxLevel", English()).value(view.voxLevel),
-            OptionTexts::Items("ComboVoxDelay", English()).value(view.voxDelay)};
-        QCOMPARE(texts[field], shown);
-        if (field == 2)
-            QCOMPARE(OptionRules::VoxDelayValue(view.voxDelay), after - after % 5);
+        // field (local ID, vox level, vox delay), stored, after loading, shown
+        for (const auto& [field, stored, after, shown] : {std::tuple{0, 0xABC, 0xABC, "ABC"},
+                                                          {0, 0x800000, 0, "0"},
+                                                          {0, -1, 0, "0"},
+                                                          {1, 10, 10, "10"},
+                                                          {1, 11, 0, "Off"},
+                                                          {1, -1, 0, "Off"},
+                                                          {2, 150, 150, "3.0"},
+                                                          {2, 52, 52, "1.0"},
+                                                          {2, 4, 50, "1.0"},
+                                                          {2, 151, 50, "1.0"}}) {
+            Codeplug cp = UhfCodeplug();
+            Long* const values[] = {&cp.LocalID, &cp.VoxLevel, &cp.VoxDelay};
+            *values[field] = stored;
+            const OptionView view = OptionRules::AnalyseOption(cp);
+            const QString texts[] = {
+                view.localIdText,
+                OptionTexts::Items("ComboVoxLevel", English()).value(view.voxLevel),
+                OptionTexts::Items("ComboVoxDelay", English()).value(view.voxDelay)};
+            QCOMPARE(std::tuple(field, *values[field], texts[field]),
+                     std::tuple(field, after, QString(shown)));
+        }
     }
 
     void batteryAndSleepRepairs() {

@@ -145,21 +145,14 @@ private slots:
         QVERIFY(QFileInfo::exists(Path("tty.rdat")));
     }
 
-    void usageErrors_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("no port") << QStringList{"read", "-o", "x.rdat"};
-        QTest::newRow("letters in password")
-            << QStringList{"read", "--port", "ttyS0", "--password", "12a", "-o", "x.rdat"};
-        QTest::newRow("both password choices") << QStringList{
-            "write", "--port", "ttyS0", "--new-password", "1", "--no-password", "x.rdat"};
-        QTest::newRow("no file") << QStringList{"write", "--port", "ttyS0"};
-        QTest::newRow("language") << QStringList{"read", "--port", "ttyS0", "--lang",
-                                                 "fr",   "-o",     "x.rdat"};
-    }
     void usageErrors() {
-        QFETCH(QStringList, arguments);
-        const Run run = Zr40(arguments);
-        QCOMPARE(run.exitCode, 2);
+        for (const QStringList& arguments :
+             {QStringList{"read", "-o", "x.rdat"}, // no port
+              {"read", "--port", "ttyS0", "--password", "12a", "-o", "x.rdat"},
+              {"write", "--port", "ttyS0", "--new-password", "1", "--no-password", "x.rdat"},
+              {"write", "--port", "ttyS0"}, // no file
+              {"read", "--port", "ttyS0", "--lang", "fr", "-o", "x.rdat"}})
+            QCOMPARE(Zr40(arguments).exitCode, 2);
         QVERIFY(!QFileInfo::exists("x.rdat"));
         QCOMPARE(Zr40({"ports"}).exitCode, 0);
     }

@@ -37,8 +37,16 @@ private slots:
         c.TxKey[4 * n] = int(0xABCD0000);
         c.QuiteLevel[n] = 3;
         c.CallTypeTxID[n] = 0x800001;
+        // Block sizes the radio expects; every block's values going both ways are in the
+        // transfer tests.
+        for (auto [block, size] : {std::pair{B::None, 7},
+                                   {B::Settings, 96},
+                                   {B::Channel, 30},
+                                   {B::RxList, 8},
+                                   {B::TuneHeader, 7},
+                                   {B::TunePoint, 5}})
+            QCOMPARE(MemoryMap::ValueCount(block), size);
         const auto settings = MemoryMap::Payload(c, B::Settings, 0, 123456);
-        QCOMPARE(int(settings.size()), 96);
         for (auto [index, value] : {std::pair{0, 4711},
                                     {6, 33},
                                     {24, 9},
@@ -50,7 +58,6 @@ private slots:
                                     {95, 95}})
             QCOMPARE(settings[index], value);
         const auto channel = MemoryMap::Payload(c, B::Channel, n);
-        QCOMPARE(int(channel.size()), 30);
         for (auto [index, value] : {std::pair{1, 438500000},
                                     {6, 0x800123},
                                     {13, 3},
@@ -72,33 +79,6 @@ private slots:
         QCOMPARE(c.QuiteLevel[n], 7);
         QCOMPARE(c.RxKeyLength[n], 32);
         QCOMPARE(c.TxKeyLength[n], 4);
-    }
-
-    // Every block of every kind, sent and stored back, gives the same radio data.
-    void roundTripEveryBlock() {
-        const std::pair<B, int> blocks[] = {{B::Settings, 96},
-                                            {B::Channel, 30},
-                                            {B::RxList, 8},
-                                            {B::TuneHeader, 7},
-                                            {B::TunePoint, 5}};
-        QCOMPARE(MemoryMap::ValueCount(B::None), 7); // the identify reply
-        Codeplug source = fresh();
-        Long seed = 1;
-        for (auto [block, size] : blocks) {
-            QCOMPARE(MemoryMap::ValueCount(block), size);
-            for (int i = 0; i < MemoryMap::Instances(block); ++i) {
-                std::vector<Long> values(size);
-                for (Long& v : values)
-                    v = seed++ * 7919;
-                MemoryMap::Store(source, block, i, values);
-                QCOMPARE(MemoryMap::Payload(source, block, i, values[26 % size], false), values);
-            }
-        }
-        Codeplug copy = fresh();
-        for (auto [block, size] : blocks)
-            for (int i = 0; i < MemoryMap::Instances(block); ++i)
-                MemoryMap::Store(copy, block, i, MemoryMap::Payload(source, block, i, 0, false));
-        QVERIFY(copy.SameRadioData(source));
     }
 
     void outOfRangeAndOddSizes() {
