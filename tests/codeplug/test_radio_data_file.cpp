@@ -1,6 +1,5 @@
 #include "codeplug/codeplug_fields.h"
 #include "codeplug/radio_data_file.h"
-#include "codeplug_fill_support.h"
 #include "zr40_support.h"
 
 #include <QRandomGenerator>
@@ -16,6 +15,50 @@ using zr40::test::WriteFile;
 
 namespace {
 
+template <typename Table> void FillTable(Table& table, int& next) {
+    for (auto& value : table)
+        value = next++;
+}
+
+// Gives every value the file holds a different number (and the unused last elements something
+// else again), so that a value written to the wrong place cannot go unnoticed.
+void FillDistinct(Codeplug& cp) {
+    int next = 100000;
+    for (Long* v :
+         {&cp.DataVersion,     &cp.HeaderCount1,    &cp.TunePointCount,  &cp.HeaderCount3,
+          &cp.ChannelCount,    &cp.RxListCount,     &cp.HeaderCount6,    &cp.TuneHeader0,
+          &cp.CtcssDev,        &cp.CdcssDev,        &cp.MicAmp,          &cp.SpeakAmp,
+          &cp.NoiseThW,        &cp.NoiseThN,        &cp.LocalID,         &cp.VoicePrompt,
+          &cp.OptionReserved1, &cp.VoxLevel,        &cp.KeyMethod,       &cp.OptionTOT,
+          &cp.OptionReserved2, &cp.OptionReserved3, &cp.OptionReserved4, &cp.OptionReserved5,
+          &cp.OptionReserved6, &cp.OptionReserved7, &cp.OptionReserved8, &cp.OptionReserved9,
+          &cp.VoxDelay})
+        *v = next++;
+    for (auto* t : {&cp.TuneFreq, &cp.TuneBias, &cp.TuneOsc, &cp.TuneDigitalDev, &cp.TuneSq})
+        FillTable(*t, next);
+    FillTable(cp.IdleTime, next);
+    FillTable(cp.KeyDefine, next);
+    FillTable(cp.SleepPoint, next);
+    FillTable(cp.VoltageWarningInterval, next);
+    FillTable(cp.VoltageLower, next);
+    FillTable(cp.VoltageUpper, next);
+    FillTable(cp.ReservedList, next);
+    for (auto* t :
+         {&cp.ChannelType,   &cp.RxFreq,       &cp.RxCtcss,     &cp.RxDcs,       &cp.TxFreq,
+          &cp.TxCtcss,       &cp.TxDcs,        &cp.TxPower,     &cp.TxAuthority, &cp.ChannelTOT,
+          &cp.SqlLevel,      &cp.ChannelSpace, &cp.RxKeyEnable, &cp.RxKeyLength, &cp.TxKeyEnable,
+          &cp.TxKeyLength,   &cp.DenoiseLevel, &cp.QuiteLevel,  &cp.RxColor,     &cp.TxColor,
+          &cp.ChannelRxList, &cp.CallTypeTxID, &cp.Compand,     &cp.ScrambleType})
+        FillTable(*t, next);
+    // Odd key words end in a non-zero digit, so recomputed lengths are 32 for every key.
+    for (auto* keys : {&cp.RxKey, &cp.TxKey}) {
+        FillTable(*keys, next);
+        for (auto& key : *keys)
+            key |= 1;
+    }
+    FillTable(cp.RxListEntry, next);
+}
+
 Long At(const QByteArray& bytes, int offset) {
     return qFromLittleEndian<qint32>(bytes.constData() + offset);
 }
@@ -23,7 +66,7 @@ Long At(const QByteArray& bytes, int offset) {
 // Every value different, key lengths as a load recomputes them.
 Codeplug Distinct() {
     Codeplug cp;
-    test::FillDistinct(cp);
+    FillDistinct(cp);
     for (int c = 0; c < Codeplug::kChannels; ++c)
         cp.DeriveKeyLengths(c);
     return cp;
@@ -221,7 +264,7 @@ private slots:
     // The named fields cover exactly the values of the file, each once, under unique names.
     void fieldsCoverTheFile() {
         Codeplug cp;
-        test::FillDistinct(cp);
+        FillDistinct(cp);
         const QByteArray file = RadioDataFile::Serialize(cp);
         QSet<Long> inFile;
         for (int offset = 16; offset < file.size(); offset += 4)

@@ -86,4 +86,8 @@ inline bool WriteRdat(const QString& path, const Codeplug& codeplug) {
     return RadioDataFile::WriteToFile(path, codeplug).ok();
 }
 
+inline QByteArray FileBytes(const QString& path) {
+    return ReadFile(path);
+}
+
 } // namespace zr40::test
