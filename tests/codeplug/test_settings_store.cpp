@@ -28,6 +28,7 @@ private slots:
         store.Load(cp);
         QVERIFY(!cp.IsEnglish); // nothing saved yet: Chinese, port 1
         QCOMPARE(cp.ComPortNumber, 1);
+        QVERIFY(!store.ServiceMode());
         QVERIFY(store.WriteText(QStringLiteral("Language"), QStringLiteral("True")));
         QVERIFY(QFile::exists(configHome.filePath(QStringLiteral("NQ/ZR40.ini"))));
         // A number, a device name kept as it is, a COM name that also gives its number.
@@ -57,17 +58,22 @@ private slots:
         QVERIFY(!written);
     }
 
-    // What the settings file may hold: only "True" is English; the port is the leading number.
+    // What the settings file may hold: only "True" is English; the port is the leading number;
+    // service mode is "True" in any case or "1".
     void parsing() {
-        for (const auto& [text, english, port] : {std::tuple{"True", true, 1},
-                                                  {"true", false, 1},
-                                                  {"True ", false, 1},
-                                                  {"3abc", false, 3},
-                                                  {"  5", false, 5},
-                                                  {"99999999999", false, 1}})
-            QCOMPARE(std::pair(SettingsStore::IsEnglishFrom(text),
-                               SettingsStore::ComPortNumberFrom(text)),
-                     std::pair(english, port));
+        for (const auto& [text, english, port, service] : {std::tuple{"True", true, 1, true},
+                                                           {"true", false, 1, true},
+                                                           {"True ", false, 1, true},
+                                                           {"", false, 1, false},
+                                                           {"1", false, 1, true},
+                                                           {"yes", false, 1, false},
+                                                           {"3abc", false, 3, false},
+                                                           {"  5", false, 5, false},
+                                                           {"99999999999", false, 1, false}})
+            QCOMPARE(std::tuple(SettingsStore::IsEnglishFrom(text),
+                                SettingsStore::ComPortNumberFrom(text),
+                                SettingsStore::ServiceModeFrom(text)),
+                     std::tuple(english, port, service));
     }
 };
 

@@ -99,6 +99,9 @@ private slots:
             {"11 G", 11, "", 0, dot, 'G', 0},
             {"11 seventh", 11, "ABCDEF", 0, dot, '1', 0},
             {"12 seventh", 12, "123456", 0, dot, '7', 0},
+            {"13 zero", 13, "-1", 0, dot, '0', '0'},
+            {"13 minus with text", 13, "10", 0, dot, '-', 0},
+            {"13 ninth", 13, "-1000000", 0, dot, '0', 0},
             {"unknown kind", 3, "", 0, dot, '1', 0},
             {"unknown kind backspace", 3, "", 0, dot, 8, 8},
         };
