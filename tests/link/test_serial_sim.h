@@ -86,6 +86,20 @@ inline bool WriteRdat(const QString& path, const Codeplug& codeplug) {
     return RadioDataFile::WriteToFile(path, codeplug).ok();
 }
 
+// The runner and file reader under the names the page tests use, output as text.
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    bool finished = false;
+};
+
+inline CliRun RunCli(const QStringList& arguments, int timeoutMs = 60000) {
+    const Run run = Zr40(arguments, timeoutMs);
+    return {run.exitCode, QString::fromLocal8Bit(run.out), QString::fromLocal8Bit(run.err),
+            run.finished};
+}
+
 inline QByteArray FileBytes(const QString& path) {
     return ReadFile(path);
 }
