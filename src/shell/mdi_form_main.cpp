@@ -1,6 +1,7 @@
 #include "shell/mdi_form_main.h"
 #include "widgets/gui_resources.h"
 
+#include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
 #include "codeplug/model_band.h"
@@ -223,6 +224,7 @@ void MDIFormMain::ConnectCommands() {
              UiSeam::Instance().ShowHelpTopic(this, QStringLiteral("general.htm"), english());
          }},
         {QStringLiteral("MenuAbout"), [this] { About(); }},
+        {QStringLiteral("MenuBank"), [this] { BatchEdit(); }},
     };
     for (auto it = commands.begin(); it != commands.end(); ++it)
         connect(actions_.value(it.key()), &QAction::triggered, this, it.value());
@@ -722,6 +724,18 @@ void MDIFormMain::ProgramPassword() {
     FormPassword dialog(codeplug_, this);
     dialog.exec();
     RefreshStatus();
+}
+
+void MDIFormMain::BatchEdit() {
+    FreshPages();
+    FormBatchChannelEdit dialog(codeplug_, this);
+    connect(&dialog, &FormBatchChannelEdit::edited, this, [this] {
+        // The grid and an open channel edit dialog show the new channels at once.
+        if (ConfigPage* channels = Page(kChannelPage))
+            channels->Analyse();
+        RefreshStatus();
+    });
+    dialog.exec();
 }
 
 void MDIFormMain::Print() {

@@ -88,6 +88,7 @@ public:
     void ProgramPassword();
     // The service pages are offered (--service or the ServiceMode setting).
     bool ServiceMode() const { return service_; }
+    void BatchEdit();
     void Print();        // the print dialog
     void PrintPreview(); // the preview of the plan last printed (every part at first)
     PrintCommands& Printing() const { return *print_; }

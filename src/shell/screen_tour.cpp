@@ -1,5 +1,6 @@
 #include "shell/screen_tour.h"
 
+#include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "link/ui/form_tune.h"
 #include "shell/form_welcome.h"
@@ -124,6 +125,25 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_save_as"), [w] { w->SaveAs(); }, true},
         {QStringLiteral("dialog_read"), [w] { w->ReadFromRadio(); }, true},
         {QStringLiteral("dialog_write"), [w] { w->WriteToRadio(); }, true},
+        {QStringLiteral("dialog_channel_copy"),
+         [w] {
+             if (auto* grid =
+                     qobject_cast<FormChannelInformation*>(w->OpenPage(MDIFormMain::kChannelPage)))
+                 grid->OpenChannelCopy(2);
+         },
+         true},
+        {QStringLiteral("dialog_batch_edit"), [w] { w->BatchEdit(); }, true},
+        {QStringLiteral("dialog_batch_settings"),
+         [w] {
+             // The second panel: the boxes that choose what Apply writes.
+             QTimer::singleShot(kSettleMilliseconds / 2, w, [] {
+                 if (auto* batch =
+                         qobject_cast<FormBatchChannelEdit*>(QApplication::activeModalWidget()))
+                     batch->CommandEdit_Click();
+             });
+             w->BatchEdit();
+         },
+         true},
     };
 }
 
