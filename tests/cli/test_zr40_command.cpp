@@ -216,6 +216,44 @@ private slots:
         CsvReadsBack(Path("lists.rdat"));
     }
 
+    // The common radio csv is recognised by its header row; warnings go to stderr, the exit
+    // status stays 0 while a row was used.
+    void commonCsvImportAndExport() {
+        QVERIFY(WriteFile(Path("memories.txt"), "Location,Name,Frequency,Duplex,Offset,Mode\n"
+                                                "5,Rpt,438.5,+,5,FM\n"
+                                                "6,Air,124.5,,,AM\n"
+                                                "7,Simplex,446.00625,,,NFM\n"));
+        auto run = Zr40({"import", Path("memories.txt"), "--first", "3", "-o", Path("mem.rdat")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.contains("warning") && run.err.contains("row 3: mode AM"),
+                 run.err.constData());
+        Codeplug cp = Load(Path("mem.rdat"));
+        QCOMPARE(cp.RxFreq[2], 438500000);
+        QCOMPARE(cp.TxFreq[2], 443500000);
+        QCOMPARE(cp.RxFreq[3], 446006250);
+        QCOMPARE(cp.ChannelSpace[3], 12500);
+        QCOMPARE(cp.RxFreq[0], 0);
+        cp.ChannelType[3] = 2;
+        QVERIFY(RadioDataFile::WriteToFile(Path("mem2.rdat"), cp).ok());
+        run = Zr40({"export", Path("mem2.rdat"), "--format", "common-csv"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("Location,Name,Frequency,Duplex"));
+        QVERIFY(run.out.contains("\n3,CH3,438.500000,+,5.000000,"));
+        QVERIFY(!run.out.contains("446.006250"));
+        QVERIFY2(run.err.contains("digital channels 4 left out"), run.err.constData());
+
+        QVERIFY(WriteFile(Path("air.csv"), "Location,Frequency,Mode\n0,124.5,AM\n"));
+        QFile::remove(Path("air.rdat"));
+        QCOMPARE(Zr40({"import", Path("air.csv"), "-o", Path("air.rdat")}).exitCode, 1);
+        QVERIFY(!QFile::exists(Path("air.rdat")));
+        QCOMPARE(Zr40({"import", Path("air.csv"), "--format", "csv", "--first", "2", "-o",
+                       Path("air.rdat")})
+                     .exitCode,
+                 2);
+        QCOMPARE(
+            Zr40({"import", Path("air.csv"), "--first", "33", "-o", Path("air.rdat")}).exitCode, 2);
+    }
+
     void showPrintsGridAndSettings() {
         QVERIFY(WriteFile(Path("show.csv"), "Channel,RxMHz,Decode\n3,435.025,D023N\n"));
         QCOMPARE(Zr40({"import", Path("show.csv"), "-o", Path("show.rdat")}).exitCode, 0);
