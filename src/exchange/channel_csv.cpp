@@ -240,14 +240,23 @@ bool RowImport::RxList() {
         return true;
     bool ok = false;
     const int number = text.toInt(&ok);
-    if (!ok || number < 1 || number > cp.RxListCount)
+    // The list the channel already shows is kept as it is stored, so that an export of a radio
+    // that reports no receive lists (its channels all show list 1) reads back unchanged.
+    const int shown = ChannelListCoding::RxListIndex(cp.ChannelRxList[channel], cp.RxListCount);
+    if (ok && number == shown + 1)
+        return true;
+    const int choices = ChannelListCoding::RxListChoices(cp.RxListCount);
+    if (!ok || number < 1 || number > choices)
         return Fail(QStringLiteral("RxList"),
-                    Say(QStringLiteral("'%1' is not a receive list 1..%2"),
-                        QStringLiteral("“%1”不是接收列表 1..%2"))
-                        .arg(text)
-                        .arg(cp.RxListCount));
-    if (ChannelListCoding::RxListIndex(cp.ChannelRxList[channel], cp.RxListCount) != number - 1)
-        cp.ChannelRxList[channel] = ChannelListCoding::RxListValue(number - 1);
+                    choices == 0 ? Say(QStringLiteral("'%1' is no receive list: the radio reports "
+                                                      "none"),
+                                       QStringLiteral("“%1”不是接收列表：对讲机没有接收列表"))
+                                       .arg(text)
+                                 : Say(QStringLiteral("'%1' is not a receive list 1..%2"),
+                                       QStringLiteral("“%1”不是接收列表 1..%2"))
+                                       .arg(text)
+                                       .arg(choices));
+    cp.ChannelRxList[channel] = ChannelListCoding::RxListValue(number - 1);
     return true;
 }
 

@@ -56,10 +56,13 @@ bool ToLong(const QJsonValue& value, Long& out) {
     if (!value.isDouble())
         return false;
     const double d = value.toDouble();
-    if (d != static_cast<double>(static_cast<long long>(d)) ||
-        d < std::numeric_limits<Long>::min() || d > std::numeric_limits<Long>::max())
+    // The range comes first: converting a double outside it to an integer is undefined.
+    if (!(d >= std::numeric_limits<Long>::min() && d <= std::numeric_limits<Long>::max()))
         return false;
-    out = static_cast<Long>(d);
+    const Long whole = static_cast<Long>(d);
+    if (static_cast<double>(whole) != d)
+        return false;
+    out = whole;
     return true;
 }
 
