@@ -203,11 +203,16 @@ PlanDifferences CodeplugDiff::Compare(const Codeplug& before, const Codeplug& af
     return Differ(before, after, ctx).Run();
 }
 
-Codeplug CodeplugDiff::RadioAfterWrite(const Codeplug& radio, const Codeplug& plan) {
+Codeplug CodeplugDiff::RadioAfterWrite(const Codeplug& radio, const Codeplug& plan, bool tune) {
     Codeplug after = radio;
     const auto send = [&](BlockType block, int index) {
         MemoryMap::Store(after, block, index, MemoryMap::Payload(plan, block, index));
     };
+    if (tune) {
+        send(BlockType::TuneHeader, 0);
+        for (int p = 0; p < MemoryMap::BlocksFor(radio.TunePointCount, Codeplug::kTunePoints); ++p)
+            send(BlockType::TunePoint, p);
+    }
     send(BlockType::Settings, 0);
     for (int c = 0; c < MemoryMap::BlocksFor(radio.ChannelCount, Codeplug::kChannels); ++c)
         send(BlockType::Channel, c);
@@ -232,8 +237,8 @@ PlanDifferences CodeplugDiff::PasswordChange(Long radioPassword, const NewPasswo
 }
 
 PlanDifferences CodeplugDiff::WriteChanges(const Codeplug& radio, const Codeplug& plan,
-                                           const TextContext& ctx) {
-    return Compare(radio, RadioAfterWrite(radio, plan), ctx);
+                                           const TextContext& ctx, bool tune) {
+    return Compare(radio, RadioAfterWrite(radio, plan, tune), ctx);
 }
 
 } // namespace zr40

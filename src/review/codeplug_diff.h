@@ -21,11 +21,13 @@ public:
 
     // The radio as a write of `plan` leaves it: its own memory with the settings, the channels
     // and the receive lists the write sends (as many as the radio's header counts), each as the
-    // radio stores it (quiet levels go out as 0). Header and tune data stay the radio's.
-    static Codeplug RadioAfterWrite(const Codeplug& radio, const Codeplug& plan);
-    // What a write of `plan` changes in a radio that holds `radio`.
+    // radio stores it (quiet levels go out as 0), and with `tune` the tune header and points.
+    // The header stays the radio's, and so do the tune data of a plain write.
+    static Codeplug RadioAfterWrite(const Codeplug& radio, const Codeplug& plan, bool tune = false);
+    // What a write of `plan` (with `tune`, a write of the tune page) changes in a radio that
+    // holds `radio`.
     static PlanDifferences WriteChanges(const Codeplug& radio, const Codeplug& plan,
-                                        const TextContext& ctx);
+                                        const TextContext& ctx, bool tune = false);
     // The password is not part of a plan: the row for the one a write leaves in the radio
     // (whose settings held `radioPassword`), when it is another; otherwise nothing.
     static PlanDifferences PasswordChange(Long radioPassword, const NewPasswordChoice& choice,

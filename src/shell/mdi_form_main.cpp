@@ -784,7 +784,6 @@ void MDIFormMain::WriteToRadio() {
 void MDIFormMain::RunTransfer(bool read) {
     FreshPages();
     codeplug_.LinkRead = read;
-    const bool backupFirst = codeplug_.BackupBeforeWrite;
     FormProcess dialog(
         codeplug_,
         [this] {
@@ -794,8 +793,6 @@ void MDIFormMain::RunTransfer(bool read) {
         this);
     dialog.SetBackupStore(backups_);
     dialog.exec();
-    if (codeplug_.BackupBeforeWrite != backupFirst)
-        SaveBackupChoice();
     // A read is one step, also one that failed part way: what it overwrote can be taken back.
     if (read)
         RecordStep({MainWindowTexts::Text(Id::ReadStep, true),
@@ -823,14 +820,6 @@ void MDIFormMain::SaveReadBackup() {
         ctx.Pick({"What was read could not be backed up.", "无法备份读取的数据。"}) +
             QLatin1Char('\n') + saved.Message(ctx),
         QMessageBox::Ok);
-}
-
-void MDIFormMain::SaveBackupChoice() {
-    const bool saved = SettingsStore().WriteText(
-        QString::fromLatin1(SettingsStore::kBackupBeforeWrite),
-        codeplug_.BackupBeforeWrite ? QStringLiteral("True") : QStringLiteral("False"));
-    if (!saved)
-        ShowSettingNotSaved();
 }
 
 void MDIFormMain::ShowBackups() {

@@ -168,7 +168,6 @@ private:
     void RunTransfer(bool read);
     void ShowSettingNotSaved();
     void SaveReadBackup();
-    void SaveBackupChoice();
     void MoveInHistory(bool redo);
     void UpdateEditActions();
     void ReloadOpenPages();

@@ -32,6 +32,16 @@ void Fill(FormPasswordChange& dialog, const QString& old, const QString& first,
     Control<QLineEdit>(dialog, "TextNewPassword1")->setText(second);
 }
 
+// A plan with a channel, so that the check before the write has nothing to say; the backup
+// step before a write has tests of its own.
+Codeplug ChangePlan(const QString& port) {
+    Codeplug cp = PageCodeplug();
+    cp.ComPortName = port;
+    cp.RxFreq[0] = cp.TxFreq[0] = 435000000;
+    cp.BackupBeforeWrite = false;
+    return cp;
+}
+
 QByteArray ImagePassword(const Codeplug& cp) {
     return QByteArray(reinterpret_cast<const char*>(cp.RadioImage.data()) + 752, 6);
 }
@@ -120,8 +130,7 @@ private slots:
         SimProcess sim;
         QVERIFY(sim.Start({"--password", "1234", "--no-pace"}));
         ScriptedSeam seam;
-        Codeplug cp = PageCodeplug();
-        cp.ComPortName = sim.device();
+        Codeplug cp = ChangePlan(sim.device());
         FormPasswordChange dialog(cp);
         dialog.show();
         Fill(dialog, "1111", "5678", "5678");
@@ -144,9 +153,8 @@ private slots:
         SimProcess sim;
         QVERIFY(sim.Start({"--password", "1234", "--no-pace"}));
         ScriptedSeam seam;
-        Codeplug cp = PageCodeplug();
+        Codeplug cp = ChangePlan(sim.device());
         cp.IsEnglish = false;
-        cp.ComPortName = sim.device();
         cp.ProgramPassword = QStringLiteral("ab");
         FormPassword password(cp);
         QCOMPARE(password.windowTitle(), QStringLiteral("编程密码"));
@@ -175,8 +183,7 @@ private slots:
         SimProcess sim;
         QVERIFY(sim.Start({"--no-pace"}));
         ScriptedSeam seam;
-        Codeplug cp = PageCodeplug();
-        cp.ComPortName = sim.device();
+        Codeplug cp = ChangePlan(sim.device());
         FormPasswordChange dialog(cp);
         dialog.show();
         Fill(dialog, "", "42", "42");

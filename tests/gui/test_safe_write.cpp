@@ -64,10 +64,10 @@ private:
     static QLabel* Result(FormProcess& form) {
         return form.findChild<QLabel*>(QStringLiteral("TextShow"));
     }
-    void Write(FormProcess& form) {
+    void Write(FormProcess& form, const QString& password = QStringLiteral("2468")) {
         form.SetBackupStore(BackupStore(BackupFolder()));
         form.show();
-        form.findChild<QLineEdit*>(QStringLiteral("TextPassword"))->setText("2468");
+        form.findChild<QLineEdit*>(QStringLiteral("TextPassword"))->setText(password);
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CommandWrite")),
                           Qt::LeftButton);
     }
@@ -226,6 +226,22 @@ private slots:
         QCOMPARE(fields, QStringList{"Password"});
     }
 
+    // A wrong password meets the backup read first; the window reports it as its write would,
+    // so that the password change can tell a wrong old password.
+    void wrongPasswordStopsAtTheBackupRead() {
+        SimProcess sim;
+        QVERIFY(StartRadio(sim));
+        ScriptedSeam seam;
+        Codeplug plan = Plan(sim.device());
+        FormProcess form(plan, {});
+        Write(form, QStringLiteral("1111"));
+        QTRY_COMPARE_WITH_TIMEOUT(seam.messages.size(), 1, kHangGuardMs);
+        QCOMPARE(seam.messages[0].text, QStringLiteral("Password Failure!"));
+        QVERIFY(form.PasswordRefused());
+        QVERIFY(BackupFiles().isEmpty());
+        QVERIFY(!plan.LinkSucceeded);
+    }
+
     void closingDuringTheBackupReadWritesNothing() {
         SimProcess sim;
         QVERIFY(sim.Start({"--silent", "100"}));
@@ -244,36 +260,25 @@ private slots:
         QVERIFY(!plan.ProcessOpen);
     }
 
-    // The tune page and the password change write for reasons of their own: no review.
-    void onlyThePlainWriteIsReviewed_data() {
-        QTest::addColumn<bool>("read");
-        QTest::addColumn<bool>("tune");
-        QTest::addColumn<bool>("passwordChange");
-        QTest::addColumn<bool>("reviewed");
-        QTest::newRow("write") << false << false << false << true;
-        QTest::newRow("read") << true << false << false << false;
-        QTest::newRow("tune write") << false << true << false << false;
-        QTest::newRow("password change") << false << false << true << false;
-    }
-    void onlyThePlainWriteIsReviewed() {
-        QFETCH(bool, read);
-        QFETCH(bool, tune);
-        QFETCH(bool, passwordChange);
-        Codeplug plan = Plan("ttyS0");
-        plan.LinkRead = read;
-        plan.LinkTune = tune;
-        plan.PasswordChanged = passwordChange;
-        FormProcess form(plan, {});
-        form.show();
-        QTEST(form.ReviewsWrite(), "reviewed");
-        auto* box = form.findChild<QCheckBox*>(QStringLiteral("CheckBackupFirst"));
-        QCOMPARE(box != nullptr, form.ReviewsWrite());
-        if (!box)
-            return;
-        QVERIFY(box->isVisible() && box->isChecked());
-        QVERIFY(box->geometry().bottom() < form.height());
-        box->setChecked(false);
-        QVERIFY(!plan.BackupBeforeWrite);
+    // The tune page and the password change send the whole plan too: every write is reviewed.
+    void everyWriteIsReviewed() {
+        for (const auto& [read, tune, passwordChange] : {std::tuple(false, false, false),
+                                                         {true, false, false},
+                                                         {false, true, false},
+                                                         {false, false, true}}) {
+            Codeplug plan = Plan("ttyS0");
+            plan.LinkRead = read;
+            plan.LinkTune = tune;
+            plan.PasswordChanged = passwordChange;
+            FormProcess form(plan, {});
+            form.show();
+            auto* box = form.findChild<QCheckBox*>(QStringLiteral("CheckBackupFirst"));
+            QCOMPARE(form.ReviewsWrite(), !read);
+            QCOMPARE(box != nullptr, !read);
+            if (box)
+                QVERIFY(box->isVisible() && box->isChecked() &&
+                        box->geometry().bottom() < form.height());
+        }
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "codeplug/key_filter.h"
 #include "codeplug/model_band.h"
+#include "codeplug/settings_store.h"
 #include "link/ui/safe_write.h"
 #include "link/ui/star_password_style.h"
 #include "widgets/key_filter_edit.h"
@@ -280,16 +281,21 @@ void FormProcess::OnProgress(double fraction, const QString& label) {
 
 void FormProcess::OnRetryQuestion(const QString& question) {
     const auto answer =
-        UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(),
-                                   question, QMessageBox::Retry | QMessageBox::Cancel);
+        UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(), question,
+                                   QMessageBox::Retry | QMessageBox::Cancel);
     adapter_.AnswerRetry(answer == QMessageBox::Retry);
 }
 
 void FormProcess::OnFinished(const LinkResult& result) {
-    switch (result.outcome) {
-    case LinkResult::Outcome::Succeeded:
+    if (result.Succeeded())
         ShowSuccess();
-        break;
+    else
+        ShowFailure(result);
+    EndTransfer();
+}
+
+void FormProcess::ShowFailure(const LinkResult& result) {
+    switch (result.outcome) {
     case LinkResult::Outcome::PasswordRejected:
         passwordRefused_ = true;
         ShowPasswordFailure();
@@ -303,10 +309,10 @@ void FormProcess::OnFinished(const LinkResult& result) {
         if (!unloaded_)
             ShowPortFailure(result.reason);
         break;
+    case LinkResult::Outcome::Succeeded:
     case LinkResult::Outcome::Cancelled:
         break;
     }
-    EndTransfer();
 }
 
 void FormProcess::ShowSuccess() {
@@ -333,11 +339,11 @@ void FormProcess::ShowPasswordFailure() {
 // --- The steps before a write ---------------------------------------------------------------
 
 void FormProcess::CreateReviewControls() {
-    // The tune page and the password change write for reasons of their own; only the main
-    // window's plain write is reviewed.
-    if (reading_ || tune_ || codeplug_.PasswordChanged)
+    // The tune page's and the password change's writes send the whole plan too: every write is
+    // reviewed.
+    if (reading_)
         return;
-    safeWrite_ = new SafeWrite(codeplug_, this);
+    safeWrite_ = new SafeWrite(codeplug_, tune_, this);
     connect(safeWrite_, &SafeWrite::traceLine, this, &FormProcess::OnTrace);
     connect(safeWrite_, &SafeWrite::progress, this, &FormProcess::OnProgress);
     connect(safeWrite_, &SafeWrite::readFailed, this, &FormProcess::OnBackupReadFailed);
@@ -348,8 +354,19 @@ void FormProcess::CreateReviewControls() {
         Pick("Back up the radio and show changes first", "先备份对讲机并显示更改"));
     checkBackupFirst_->setChecked(codeplug_.BackupBeforeWrite);
     checkBackupFirst_->setGeometry(kMargin, kReviewRowTop, kWidth - 2 * kMargin, 24);
-    connect(checkBackupFirst_, &QCheckBox::toggled, this,
-            [this](bool on) { codeplug_.BackupBeforeWrite = on; });
+    connect(checkBackupFirst_, &QCheckBox::toggled, this, &FormProcess::KeepBackupChoice);
+}
+
+void FormProcess::KeepBackupChoice(bool on) {
+    codeplug_.BackupBeforeWrite = on;
+    if (SettingsStore().WriteText(QString::fromLatin1(SettingsStore::kBackupBeforeWrite),
+                                  on ? QStringLiteral("True") : QStringLiteral("False")))
+        return;
+    UiSeam::Instance().Message(this, QMessageBox::Warning, UiSeam::AppTitle(),
+                               Pick("The setting applies now but could not be saved for the next "
+                                    "start.",
+                                    "设置已生效，但无法保存到下次启动。"),
+                               QMessageBox::Ok);
 }
 
 void FormProcess::SetBackupStore(const BackupStore& store) {
@@ -389,22 +406,9 @@ void FormProcess::ReviewWrite() {
 void FormProcess::OnBackupReadFailed(const LinkResult& result) {
     if (unloaded_)
         return;
-    switch (result.outcome) {
-    case LinkResult::Outcome::PasswordRejected:
-        UiSeam::Instance().Message(this, QMessageBox::NoIcon, UiSeam::AppTitle(), result.message,
-                                   QMessageBox::Ok);
-        break;
-    case LinkResult::Outcome::WrongModel:
-        UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(), result.message,
-                                   QMessageBox::Ok);
-        break;
-    case LinkResult::Outcome::PortLost:
-        ShowPortFailure(result.reason);
-        break;
-    case LinkResult::Outcome::Succeeded:
-    case LinkResult::Outcome::Cancelled:
-        break;
-    }
+    // The radio refused the password of the backup read: the plan's codeplug never heard of it.
+    codeplug_.PasswordRejected = result.outcome == LinkResult::Outcome::PasswordRejected;
+    ShowFailure(result);
     EndReview();
 }
 

@@ -60,12 +60,11 @@ public:
 
     void done(int result) override;
 
-    // --- The steps before a write from the main window ---
-    // A write of the main window's plan (not a tune or password write) is checked first and,
-    // unless the technician turns it off (BackupBeforeWrite), the radio is read and backed up
-    // and the changes are shown before anything is written.
+    // --- The steps before a write ---
+    // A write is checked first and, unless the technician turns it off (BackupBeforeWrite), the
+    // radio is read and backed up and the changes are shown before anything is written.
     bool ReviewsWrite() const { return safeWrite_ != nullptr; }
-    // Where the before-write backups go; without one such a write stops at the backup.
+    // Where the before-write backups go (the user's backups folder unless told otherwise).
     void SetBackupStore(const BackupStore& store);
     // A line of the problem or change list was double-clicked: the window closed so that the
     // caller can open that channel or page.
@@ -94,7 +93,9 @@ private:
 
     void Form_Unload();
 
+    void ShowFailure(const LinkResult& result);
     void CreateReviewControls();
+    void KeepBackupChoice(bool on);
     void StartWrite();
     void ReviewWrite();
     void OnReviewFinished(bool writeNow);

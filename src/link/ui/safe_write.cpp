@@ -24,9 +24,9 @@ Codeplug FreshCodeplug() {
 
 } // namespace
 
-SafeWrite::SafeWrite(Codeplug& plan, QWidget* window)
-    : QObject(window), plan_(plan), window_(window), radio_(FreshCodeplug()),
-      engine_(radio_, plan.IsEnglish), adapter_(engine_) {
+SafeWrite::SafeWrite(Codeplug& plan, bool tune, QWidget* window)
+    : QObject(window), plan_(plan), tune_(tune), window_(window), store_(BackupStore::Default()),
+      radio_(FreshCodeplug()), engine_(radio_, plan.IsEnglish), adapter_(engine_) {
     connect(&adapter_, &SerialAdapter::TraceLine, this, &SafeWrite::traceLine);
     connect(&adapter_, &SerialAdapter::Progress, this, &SafeWrite::progress);
     connect(&adapter_, &SerialAdapter::RetryQuestion, this, &SafeWrite::OnRetryQuestion);
@@ -102,7 +102,7 @@ bool SafeWrite::KeepBackup() {
 bool SafeWrite::ConfirmChanges() {
     const TextContext ctx = Words();
     const PlanDifferences changes =
-        CodeplugDiff::WriteChanges(radio_, plan_, ctx) +
+        CodeplugDiff::WriteChanges(radio_, plan_, ctx, tune_) +
         CodeplugDiff::PasswordChange(engine_.RadioPassword(), newPassword_, ctx);
     WriteChangesDialog table(changes, backupPath_, ctx, window_);
     const bool write = table.exec() == QDialog::Accepted && !changes.isEmpty();

@@ -17,14 +17,14 @@ namespace zr40 {
 // What the transfer window does before it writes a plan: the check, then a read of the radio as
 // it is into a codeplug of its own, kept as the before-write backup, then the list of what the
 // write will change. The window's own transfer runs after that, on the same port, with the
-// password already typed.
+// password already typed. A write of the tune page (`tune`) also lists the tune data it sends.
 //
 // The read has an engine and an adapter of its own, so the plan in the codeplug is never
 // touched; the window closes its port first and opens it again for the write.
 class SafeWrite : public QObject {
     Q_OBJECT
 public:
-    SafeWrite(Codeplug& plan, QWidget* window);
+    SafeWrite(Codeplug& plan, bool tune, QWidget* window);
 
     void SetBackupStore(const BackupStore& store) { store_ = store; }
     const BackupStore& Store() const { return store_; }
@@ -63,6 +63,7 @@ private:
     TextContext Words() const { return TextContext::Of(plan_); }
 
     Codeplug& plan_;
+    bool tune_;
     QWidget* window_;
     BackupStore store_;
     Codeplug radio_;
