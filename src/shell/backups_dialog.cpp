@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -61,11 +60,12 @@ BackupsDialog::BackupsDialog(const BackupStore& store, const TextContext& ctx, Q
 
 void BackupsDialog::Fill(const TextContext& ctx) {
     entries_ = store_.List();
-    const QLocale locale;
+    // One way of writing the time in both languages, to the second like the file names.
+    const QString timeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
     for (const BackupEntry& entry : entries_) {
         const QString channels = entry.channelsInUse < 0 ? ctx.Pick({"unreadable", "无法读取"})
                                                          : QString::number(entry.channelsInUse);
-        auto* item = new QTreeWidgetItem(list_, {locale.toString(entry.taken, QLocale::ShortFormat),
+        auto* item = new QTreeWidgetItem(list_, {entry.taken.toString(timeFormat),
                                                  BackupStore::KindText(entry.kind, ctx), channels,
                                                  QFileInfo(entry.path).fileName()});
         item->setTextAlignment(2, Qt::AlignCenter);

@@ -45,6 +45,7 @@ class TestUndoRedo : public QObject {
             options.language = language;
             window_ = std::make_unique<MDIFormMain>(*codeplug_, options);
             window_->SetPortSource([] { return QStringList(); });
+            window_->SetBackupStore(BackupStore(Path("backups"))); // reads keep one
             window_->show();
             window_->activateWindow();
             if (!QTest::qWaitForWindowActive(window_.get()))

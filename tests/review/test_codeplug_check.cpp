@@ -183,28 +183,25 @@ private slots:
 
     // Whatever the grid can do to a plan without an out-of-range message is no error.
     void gridEditingMakesNoError() {
-        for (Codeplug plan : {NewPlan(), SampleCodeplug()}) {
-            const TextContext ctx = English();
-            Codeplug startup;
-            startup.ApplyStartupDefaults();
-            for (Codeplug* cp : {&plan, &startup}) {
-                const QString rx = cp->BandUpper == 480 ? "439.5" : "146.5";
-                ChannelEffects::GridReceiveEntry(*cp, 20, rx, ctx);
-                ChannelEffects::GridReceiveEntry(*cp, 21, rx, ctx);
-                ChannelEffects::GridTransmitEntry(*cp, 21, "", ctx);
-                ChannelEffects::GridToneCommit(*cp, 20, FrequencySide::Rx, "D023N", ctx);
-                ChannelEffects::GridToneCommit(*cp, 20, FrequencySide::Tx, "254.1", ctx);
-                ChannelEffects::GridPowerChange(*cp, 20, 0, ctx);
-                ChannelEffects::GridTypeChange(*cp, 22, 1, ctx); // empty row: nothing
-                ChannelEffects::GridReceiveEntry(*cp, 23, rx, ctx);
-                ChannelEffects::GridTypeChange(*cp, 23, 1, ctx);
-                ChannelEffects::GridTypeChange(*cp, 21, 1, ctx);
-                ChannelEffects::GridTypeChange(*cp, 21, 0, ctx);
-                ChannelEffects::GridReceiveEntry(*cp, 2, "", ctx);
-                const PlanProblems problems = CodeplugCheck::Run(*cp);
-                QVERIFY2(!CodeplugCheck::HasErrors(problems),
-                         qPrintable(problems.value(0).english));
-            }
+        Codeplug startup;
+        startup.ApplyStartupDefaults();
+        const TextContext ctx = English();
+        for (Codeplug plan : {NewPlan(), SampleCodeplug(), startup}) {
+            const QString rx = plan.BandUpper == 480 ? "439.5" : "146.5";
+            ChannelEffects::GridReceiveEntry(plan, 20, rx, ctx);
+            ChannelEffects::GridReceiveEntry(plan, 21, rx, ctx);
+            ChannelEffects::GridTransmitEntry(plan, 21, "", ctx);
+            ChannelEffects::GridToneCommit(plan, 20, FrequencySide::Rx, "D023N", ctx);
+            ChannelEffects::GridToneCommit(plan, 20, FrequencySide::Tx, "254.1", ctx);
+            ChannelEffects::GridPowerChange(plan, 20, 0, ctx);
+            ChannelEffects::GridTypeChange(plan, 22, 1, ctx); // empty row: nothing
+            ChannelEffects::GridReceiveEntry(plan, 23, rx, ctx);
+            ChannelEffects::GridTypeChange(plan, 23, 1, ctx);
+            ChannelEffects::GridTypeChange(plan, 21, 1, ctx);
+            ChannelEffects::GridTypeChange(plan, 21, 0, ctx);
+            ChannelEffects::GridReceiveEntry(plan, 2, "", ctx);
+            const PlanProblems problems = CodeplugCheck::Run(plan);
+            QVERIFY2(!CodeplugCheck::HasErrors(problems), qPrintable(problems.value(0).english));
         }
     }
 };
