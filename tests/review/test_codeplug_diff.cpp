@@ -27,122 +27,70 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        const int C = int(Area::Channel);
-        const int S = int(Area::Settings);
-        QTest::newRow("frequency")
-            << Edit([](Codeplug& c) { c.RxFreq[0] = 410000000; }) << C << 0 << "RxFreq"
-            << "Rx Frequency"
-            << "409.75000"
-            << "410.00000";
-        QTest::newRow("no transmit")
-            << Edit([](Codeplug& c) { c.TxFreq[1] = 0; }) << C << 1 << "TxFreq"
-            << "Tx Frequency"
-            << "438.50000"
-            << "—";
-        QTest::newRow("type") << Edit([](Codeplug& c) { c.ChannelType[0] = 2; }) << C << 0
-                              << "ChannelType"
-                              << "Channel Type"
-                              << "Analog CH"
-                              << "Digital CH";
-        QTest::newRow("encode ctcss to dcs") << Edit([](Codeplug& c) {
-            c.TxCtcss[0] = -1;
-            c.TxDcs[0] = 0x89C7EC;
-        }) << C << 0 << "TxCtcss"
-                                             << "CTCSS/DCS Encode"
-                                             << "67.0"
-                                             << "D023N";
-        QTest::newRow("power") << Edit([](Codeplug& c) { c.TxPower[1] = 0; }) << C << 1 << "TxPower"
-                               << "Tx Power"
-                               << "High"
-                               << "Low";
-        QTest::newRow("same word, other value")
-            << Edit([](Codeplug& c) { c.TxPower[1] = 5; }) << C << 1 << "TxPower"
-            << "Tx Power"
-            << "High [1]"
-            << "High [5]";
-        QTest::newRow("rx list") << Edit([](Codeplug& c) { c.ChannelRxList[4] = 1; }) << C << 4
-                                 << "ChannelRxList"
-                                 << "Rx List"
-                                 << "1"
-                                 << "2";
-        QTest::newRow("key") << Edit([](Codeplug& c) {
-            c.SetTxKeyWords(5, Codeplug::PackKey("1234"));
-            c.DeriveKeyLengths(5);
-        }) << C << 5 << "TxKey"
-                             << "Tx Password"
-                             << "—"
-                             << "1234";
-        QTest::newRow("call type")
-            << Edit([](Codeplug& c) { c.CallTypeTxID[4] = 0x1234; }) << C << 4 << "CallTypeTxID"
-            << "Call Type"
-            << "Group Call 800001"
-            << "Single Call 1234";
-        QTest::newRow("quiet") << Edit([](Codeplug& c) { c.QuiteLevel[0] = 4; }) << C << 0
-                               << "QuiteLevel"
-                               << "Quiet Level"
-                               << "Off"
-                               << "4";
-        QTest::newRow("channel comes into use")
-            << Edit([](Codeplug& c) { c.RxFreq[10] = c.TxFreq[10] = 420000000; }) << C << 10
-            << "RxFreq"
-            << "Channel"
-            << "(not in use)"
-            << "420.00000 420.00000 Analog CH None None High";
-        QTest::newRow("channel goes out of use")
-            << Edit([](Codeplug& c) { c.RxFreq[2] = 0; }) << C << 2 << "RxFreq"
-            << "Channel"
-            << "446.00625 446.00625 Analog CH 88.5 None Low"
-            << "(not in use)";
-        QTest::newRow("channel not in use")
-            << Edit([](Codeplug& c) { c.SqlLevel[20] = 9; }) << C << 20 << "RxFreq"
-            << "Stored values"
-            << "(not in use)"
-            << "(not in use)";
-        QTest::newRow("local id") << Edit([](Codeplug& c) { c.LocalID = 0xABC; }) << S << -1
-                                  << "LocalID"
-                                  << "Local ID (0~7FFFFF)"
-                                  << "1234"
-                                  << "ABC";
-        QTest::newRow("save mode, same word")
-            << Edit([](Codeplug& c) { c.IdleTime[0] = 5; }) << S << -1 << "IdleTime"
-            << "Save Mode"
-            << "Normal [100]"
-            << "Normal [5]";
-        QTest::newRow("hidden sleep ratio")
-            << Edit([](Codeplug& c) { c.IdleTime[2] = 7; }) << S << -1 << "IdleTime"
-            << "IdleTime[2]"
-            << "100"
-            << "7";
-        QTest::newRow("reserved") << Edit([](Codeplug& c) { c.OptionReserved3 = 7; }) << S << -1
-                                  << "OptionReserved3"
-                                  << "OptionReserved3"
-                                  << "0"
-                                  << "7";
-        QTest::newRow("rx list entry") << Edit([](Codeplug& c) { c.RxListEntry[10] = 0x800123; })
-                                       << int(Area::RxList) << 1 << "RxListEntry"
-                                       << "Entry 3"
-                                       << "—"
-                                       << "800123";
-        QTest::newRow("header") << Edit([](Codeplug& c) { c.ChannelCount = 16; })
-                                << int(Area::Header) << -1 << "ChannelCount"
-                                << "Channel count"
-                                << "32"
-                                << "16";
-        QTest::newRow("header stored only") << Edit([](Codeplug& c) { c.HeaderCount6 = 3; })
-                                            << int(Area::Header) << -1 << "HeaderCount6"
-                                            << "HeaderCount6"
-                                            << "8"
-                                            << "3";
-        QTest::newRow("speaker gain")
-            << Edit([](Codeplug& c) { c.SpeakAmp = -30; }) << int(Area::Tune) << -1 << "SpeakAmp"
-            << "Speaker Amp"
-            << "20"
-            << "30";
-        QTest::newRow("tune point") << Edit([](Codeplug& c) { c.TuneFreq[2] = 435000000; })
-                                    << int(Area::Tune) << 2 << "TuneFreq"
-                                    << "Tune Freq"
-                                    << "0.0000000"
-                                    << "435.00000";
+        const auto row = [](const char* name, Edit edit, Area area, int index, const char* field,
+                            const char* caption, const char* before, const char* after) {
+            QTest::newRow(name) << edit << int(area) << index << QString(field) << QString(caption)
+                                << QString::fromUtf8(before) << QString::fromUtf8(after);
+        };
+        const Area C = Area::Channel;
+        const Area S = Area::Settings;
+        row(
+            "frequency", [](Codeplug& c) { c.RxFreq[0] = 410000000; }, C, 0, "RxFreq",
+            "Rx Frequency", "409.75000", "410.00000");
+        row(
+            "no transmit", [](Codeplug& c) { c.TxFreq[1] = 0; }, C, 1, "TxFreq", "Tx Frequency",
+            "438.50000", "—");
+        row(
+            "type", [](Codeplug& c) { c.ChannelType[0] = 2; }, C, 0, "ChannelType", "Channel Type",
+            "Analog CH", "Digital CH");
+        row(
+            "encode ctcss to dcs",
+            [](Codeplug& c) {
+                c.TxCtcss[0] = -1;
+                c.TxDcs[0] = 0x89C7EC;
+            },
+            C, 0, "TxCtcss", "CTCSS/DCS Encode", "67.0", "D023N");
+        row(
+            "same word, other value", [](Codeplug& c) { c.TxPower[1] = 5; }, C, 1, "TxPower",
+            "Tx Power", "High [1]", "High [5]");
+        row(
+            "key",
+            [](Codeplug& c) {
+                c.SetTxKeyWords(5, Codeplug::PackKey("1234"));
+                c.DeriveKeyLengths(5);
+            },
+            C, 5, "TxKey", "Tx Password", "—", "1234");
+        row(
+            "call type", [](Codeplug& c) { c.CallTypeTxID[4] = 0x1234; }, C, 4, "CallTypeTxID",
+            "Call Type", "Group Call 800001", "Single Call 1234");
+        row(
+            "channel comes into use", [](Codeplug& c) { c.RxFreq[10] = c.TxFreq[10] = 420000000; },
+            C, 10, "RxFreq", "Channel", "(not in use)",
+            "420.00000 420.00000 Analog CH None None High");
+        row(
+            "channel goes out of use", [](Codeplug& c) { c.RxFreq[2] = 0; }, C, 2, "RxFreq",
+            "Channel", "446.00625 446.00625 Analog CH 88.5 None Low", "(not in use)");
+        row(
+            "channel not in use", [](Codeplug& c) { c.SqlLevel[20] = 9; }, C, 20, "RxFreq",
+            "Stored values", "(not in use)", "(not in use)");
+        row(
+            "local id", [](Codeplug& c) { c.LocalID = 0xABC; }, S, -1, "LocalID",
+            "Local ID (0~7FFFFF)", "1234", "ABC");
+        row(
+            "hidden sleep ratio", [](Codeplug& c) { c.IdleTime[2] = 7; }, S, -1, "IdleTime",
+            "IdleTime[2]", "100", "7");
+        row(
+            "rx list entry", [](Codeplug& c) { c.RxListEntry[10] = 0x800123; }, Area::RxList, 1,
+            "RxListEntry", "Entry 3", "—", "800123");
+        row(
+            "header", [](Codeplug& c) { c.ChannelCount = 16; }, Area::Header, -1, "ChannelCount",
+            "Channel count", "32", "16");
+        row(
+            "speaker gain", [](Codeplug& c) { c.SpeakAmp = -30; }, Area::Tune, -1, "SpeakAmp",
+            "Speaker Amp", "20", "30");
+        row(
+            "tune point", [](Codeplug& c) { c.TuneFreq[2] = 435000000; }, Area::Tune, 2, "TuneFreq",
+            "Tune Freq", "0.0000000", "435.00000");
     }
     void oneChangeOneRow() {
         QFETCH(Edit, edit);
