@@ -207,12 +207,15 @@ private slots:
         QCOMPARE(FileBytes(Path("radio.rdat")), RadioDataFile::Serialize(plan));
     }
 
-    // A new password is a change of the radio even when the plan is the radio's own.
-    void samePlanWithANewPassword() {
+    // A new password is a change of the radio even when the plan is the radio's own, and so are
+    // the tune data the tune page's write sends.
+    void samePlanWithANewPasswordAndTuneData() {
         SimProcess sim;
         QVERIFY(StartRadio(sim));
         ScriptedSeam seam;
         Codeplug plan = Plan(sim.device(), 8);
+        plan.LinkTune = true;
+        plan.SpeakAmp += 5;
         QStringList fields;
         const auto came = WhenModal<WriteChangesDialog>([&](WriteChangesDialog* table) {
             fields = Lines(table, 1);
@@ -223,7 +226,7 @@ private slots:
         form.findChild<QLineEdit*>(QStringLiteral("TextNewPassword"))->setText("1357");
         Write(form);
         QTRY_VERIFY_WITH_TIMEOUT(Result(form)->text() == "Write Data OK", kHangGuardMs);
-        QCOMPARE(fields, QStringList{"Password"});
+        QCOMPARE(fields, QStringList({"Speaker Amp", "Password"}));
     }
 
     // A wrong password meets the backup read first; the window reports it as its write would,
