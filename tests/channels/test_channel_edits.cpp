@@ -1,4 +1,8 @@
+// What a channel edit in the grid or the dialog changes in the codeplug, and what the grid and
+// the dialog show of a channel.
+
 #include "channels/channel_effects.h"
+#include "channels/channel_view.h"
 #include "rules_support.h"
 
 #include <QtTest>
@@ -9,10 +13,11 @@ using namespace zr40::test;
 namespace {
 
 // Channel 1 in use with the given frequencies.
-Codeplug Used(Long rx = 440000000, Long tx = 440000000) {
+Codeplug Used(Long rx = 440000000, Long tx = 440000000, bool digital = false) {
     Codeplug cp = UhfCodeplug();
     cp.RxFreq[0] = rx;
     cp.TxFreq[0] = tx;
+    cp.ChannelType[0] = digital ? 2 : 1;
     return cp;
 }
 
@@ -27,7 +32,7 @@ struct FollowCase {
 
 } // namespace
 
-class TestChannelEffects : public QObject {
+class TestChannelEdits : public QObject {
     Q_OBJECT
 
 private slots:
@@ -119,8 +124,7 @@ private slots:
         QCOMPARE(std::tuple(cp.TxColor[0], cp.TxCtcss[0], cp.TxDcs[0]), std::tuple(1, -1, -1));
         QCOMPARE(edit.cells.value(kGridColumnEncode), "None");
         // ... and leaves the tones of a digital one.
-        cp = Used(440000000, 0);
-        cp.ChannelType[0] = 2;
+        cp = Used(440000000, 0, true);
         cp.TxCtcss[0] = 0;
         edit = ChannelEffects::GridTransmitEntry(cp, 0, "445", English());
         QVERIFY(cp.TxCtcss[0] == 0 && !edit.cells.contains(kGridColumnEncode));
@@ -161,8 +165,7 @@ private slots:
         QCOMPARE(cp.ChannelSpace[0], 25000);
         QCOMPARE(edit.cells.value(kGridColumnEncode), "None");
         // Channels as loaded from files: tones kept while digital, old analog type code 0.
-        cp = Used(440000000, 0);
-        cp.ChannelType[0] = 2;
+        cp = Used(440000000, 0, true);
         cp.RxCtcss[0] = 885;
         edit = ChannelEffects::GridTypeChange(cp, 0, 0, English());
         QCOMPARE(cp.RxCtcss[0], 885);
@@ -198,7 +201,71 @@ private slots:
         QCOMPARE(std::tuple(cp.RxKey[4], cp.RxKeyLength[1], cp.TxKey[4], cp.TxKeyLength[1]),
                  std::tuple(0x12340000, 4, static_cast<Long>(0x99000000u), 2));
     }
+
+    void gridRows() {
+        Codeplug cp = Used(435000000, 440000000);
+        cp.RxFreq[0] = 435025000;
+        cp.RxCtcss[0] = 670;
+        cp.TxDcs[0] = 0x89C7EC;
+        cp.TxPower[0] = 0;
+        GridRowView row = ChannelView::GridRow(cp, 0, English(','));
+        QVERIFY(!row.empty && !row.digital);
+        QCOMPARE(QStringList({row.rx, row.tx, row.decode, row.encode, row.type, row.power}),
+                 QStringList({"435,02500", "440,00000", "67,0", "D023N", "Analog CH", "Low"}));
+        row = ChannelView::GridRow(Used(435000000, 0), 0, Chinese()); // no transmit side: no encode
+        QVERIFY(row.tx.isEmpty() && row.encode.isEmpty());
+        QCOMPARE(row.decode, QString::fromUtf8("无"));
+        row = ChannelView::GridRow(Used(435000000, 435000000, true), 0, English());
+        QVERIFY(row.digital && row.decode.isEmpty() && row.encode.isEmpty());
+        cp.RxFreq[0] = 50000000; // kept from a file, outside what can be shown
+        row = ChannelView::GridRow(cp, 0, English());
+        QVERIFY(row.empty && row.rx.isEmpty() && row.type.isEmpty() && row.power.isEmpty());
+        const DialogChannelView view = ChannelView::Dialog(cp, 0, English());
+        QVERIFY(view.empty && !view.txShown);
+        QVERIFY(view.rxText.isEmpty() && view.callType.rangeCaption.isEmpty());
+    }
+
+    void dialogAnalogChannel() {
+        Codeplug cp = Used(435000000, 435000000);
+        cp.RxCtcss[0] = 885;
+        cp.TxCtcss[0] = 671; // not a list item
+        cp.SqlLevel[0] = 12;
+        cp.DenoiseLevel[0] = 61;
+        cp.ChannelSpace[0] = 12500;
+        cp.TxAuthority[0] = 4;
+        const DialogChannelView view = ChannelView::Dialog(cp, 0, English());
+        QVERIFY(!view.empty && view.txShown && !view.digital);
+        QCOMPARE(std::tuple(view.decodeText, view.decodeIndex, view.encodeText, view.encodeIndex),
+                 std::tuple(QString("88.5"), 9, QString("67.1"), -1));
+        QCOMPARE(
+            std::tuple(view.sqlIndex, view.denoiseIndex, view.spaceIndex, view.txAuthorityIndex),
+            std::tuple(10, 0, 0, 2));
+        QCOMPARE(cp.SqlLevel[0], 12); // showing never rewrites
+    }
+
+    void dialogDigitalChannel() {
+        Codeplug cp = Used(435000000, 435000000, true);
+        cp.ChannelRxList[0] = 9;
+        cp.RxKeyEnable[0] = 1;
+        cp.RxKey[0] = 0x12340000;
+        cp.RxKeyLength[0] = 4;
+        cp.CallTypeTxID[0] = 0x800010;
+        DialogChannelView view = ChannelView::Dialog(cp, 0, English());
+        QVERIFY(view.digital && view.decodeText.isEmpty() && view.encodeText.isEmpty());
+        QCOMPARE(std::tuple(view.rxListIndex, view.rxKeyChecked, view.rxKeyText, view.callType.type,
+                            view.callType.idText),
+                 std::tuple(0, true, QString("1234"), CallType::Group, QString("800010")));
+        // A bad call type value is repaired when shown, and only when the Tx side is shown.
+        cp.CallTypeTxID[0] = -7;
+        view = ChannelView::Dialog(cp, 0, English());
+        QVERIFY(view.callType.type == CallType::Single && cp.CallTypeTxID[0] == 0);
+        cp.TxFreq[0] = 0;
+        cp.CallTypeTxID[0] = -7;
+        view = ChannelView::Dialog(cp, 0, English());
+        QVERIFY(!view.txShown && view.txText.isEmpty());
+        QCOMPARE(cp.CallTypeTxID[0], -7);
+    }
 };
 
-QTEST_APPLESS_MAIN(TestChannelEffects)
-#include "test_channel_effects.moc"
+QTEST_APPLESS_MAIN(TestChannelEdits)
+#include "test_channel_edits.moc"

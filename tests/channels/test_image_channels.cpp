@@ -1,6 +1,11 @@
+// The channel records of the model image and the edits that rewrite them: the record layout,
+// a channel copy and a batch edit, none of which may touch the settings the records run over.
+
 #include "channels/batch_channel_edit.h"
+#include "channels/channel_copy.h"
 #include "channels/image_channel_layout.h"
 #include "channels/tone_rules.h"
+#include "codeplug/codeplug_fields.h"
 #include "rules_support.h"
 
 #include <QRandomGenerator>
@@ -61,12 +66,195 @@ QList<int> DecodePositions(const Codeplug& cp, int first, int count, int kindFie
 using HertzList = QList<quint32>;
 using Positions = QList<int>;
 
+// Every image byte different from its neighbours, and channels 1..32 each with values of their
+// own in every field, keys included.
+Codeplug Patterned() {
+    Codeplug cp = UhfCodeplug();
+    for (int i = 0; i < Codeplug::kRadioImageSize; ++i)
+        cp.RadioImage[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    for (int ch = 0; ch < Codeplug::kChannels; ++ch) {
+        Long value = 1000 * (ch + 1);
+        for (const CodeplugField& field : CodeplugFields::Channel(cp, ch)) {
+            for (int k = 0; k < field.count; ++k)
+                field.data[k] = ++value;
+        }
+    }
+    return cp;
+}
+
+QList<Long> ChannelValues(Codeplug& cp, int ch) {
+    QList<Long> values;
+    for (const CodeplugField& field : CodeplugFields::Channel(cp, ch))
+        values.append(QList<Long>(field.data, field.data + field.count));
+    return values;
+}
+
 } // namespace
 
-class TestBatchChannelEdit : public QObject {
+class TestImageChannels : public QObject {
     Q_OBJECT
 
 private slots:
+    void bitmapsTouchOneBitEach() {
+        L::Image image{};
+        L::SetInScan(image, 9, true);
+        L::SetPresent(image, 127, true);
+        QCOMPARE(image[383], std::uint8_t(0x02));
+        QCOMPARE(image[2207], std::uint8_t(0x80));
+        image[382] = 0xFF;
+        L::SetInScan(image, 3, false);
+        QCOMPARE(image[382], std::uint8_t(0xF7));
+        QVERIFY(L::InScan(image, 9) && !L::InScan(image, 3) && L::Present(image, 127));
+        QVERIFY(L::RecordOffset(127) + L::kRecordSize <= L::kPresentBase);
+    }
+
+    void recordFieldsKeepTheirNeighbours() {
+        L::Image image{};
+        image.fill(0xAA);
+        L::SetFrequency(image, 2, L::kTxFreq, 400012500);
+        L::SetBusyLock(image, 2, 2);
+        L::SetFlag(image, 2, L::kWide, false);
+        const int at = L::RecordOffset(2);
+        QCOMPARE(image[at + 4], std::uint8_t(0x17)); // 0x17D7B6D4, most significant first
+        QCOMPARE(image[at + 7], std::uint8_t(0xD4));
+        QCOMPARE(image[at + 3], std::uint8_t(0xAA));
+        QCOMPARE(image[at + 12], std::uint8_t((0xAA & ~0x43) | 0x02));
+        QCOMPARE(L::Frequency(image, 2, L::kTxFreq), 400012500u);
+    }
+
+    // Records that run over other settings of the image write only their own bytes; a copy and
+    // a fill keep those settings too.
+    void recordWritesKeepOtherSettings_data() {
+        QTest::addColumn<int>("ch");
+        QTest::addColumn<QList<int>>("held"); // bytes of the record that hold another setting
+        QTest::newRow("options over channel 17") << 16 << QList<int>{275, 276, 287};
+        QTest::newRow("scan page over channel 19") << 18 << QList<int>{304, 312, 319};
+        QTest::newRow("scan bitmap over channel 23") << 22 << QList<int>{382, 383};
+        QTest::newRow("scan bitmap over channel 24") << 23 << QList<int>{384, 397};
+        QTest::newRow("model signature over channel 27") << 26 << QList<int>{440, 441, 445, 447};
+        QTest::newRow("password over channel 45") << 44 << QList<int>{752, 757};
+        QTest::newRow("message over channel 46") << 45 << QList<int>{768, 783};
+    }
+    void recordWritesKeepOtherSettings() {
+        QFETCH(int, ch);
+        QFETCH(QList<int>, held);
+        L::Image image{};
+        for (int i = 0; i < L::kPresentBase; ++i)
+            image[i] = std::uint8_t(i * 3);
+        const L::Image before = image;
+        L::SetFrequency(image, ch, L::kRxFreq, 0x12345678);
+        L::SetFrequency(image, ch, L::kTxFreq, 0x9ABCDEF0);
+        L::SetTone(image, ch, L::kDecodeKind, {1, 2});
+        L::SetTone(image, ch, L::kEncodeKind, {3, 4});
+        L::SetFlag(image, ch, 0xFF, true);
+        L::SetBusyLock(image, ch, 1);
+        L::FillRecord(image, ch, 0xEE);
+        L::CopyRecord(image, 0, ch);
+        const int at = L::RecordOffset(ch);
+        for (int i : held)
+            QVERIFY(i >= at && i < at + L::kRecordSize && L::HeldByOtherSetting(i));
+        for (int i = at; i < at + L::kRecordSize; ++i)
+            QCOMPARE(image[i], L::HeldByOtherSetting(i) ? before[i] : before[16 + i - at]);
+    }
+
+    // Tone list positions as kind and number: none, CTCSS, DCS normal and inverted, and back.
+    void tonePositions() {
+        for (auto [position, kind, number] : {std::tuple{0, 255, 255},
+                                              {1, 1, 0},
+                                              {50, 1, 49},
+                                              {51, 2, 0},
+                                              {164, 2, 113},
+                                              {165, 3, 0},
+                                              {278, 3, 113}}) {
+            const ImageTone tone = L::ToneOfPosition(position);
+            QCOMPARE(std::tuple(position, int(tone.kind), int(tone.number)),
+                     std::tuple(position, kind, number));
+            QCOMPARE(L::PositionOfTone(tone), position);
+        }
+        QCOMPARE(L::PositionOfTone({2, 114}), 0);
+        QCOMPARE(L::PositionOfTone({4, 0}), 0);
+        QCOMPARE(L::ToneOfPosition(279), (ImageTone{255, 255}));
+        QCOMPARE(
+            std::tuple(L::WrapTonePosition(279), L::WrapTonePosition(-1), L::WrapTonePosition(278)),
+            std::tuple(0, 278, 278));
+    }
+
+    // The target's record, scan bit and codeplug channel become the source's; nothing else of
+    // the image or the codeplug changes.
+    void copy_data() {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<int>("sourceRecord");
+        QTest::addColumn<int>("targetRecord");
+        QTest::addColumn<int>("targetScanByte");
+        QTest::addColumn<int>("targetScanBit");
+        QTest::newRow("2 to 9") << 2 << 9 << 32 << 144 << 383 << 0;
+        QTest::newRow("9 to 2") << 9 << 2 << 144 << 32 << 382 << 1;
+        QTest::newRow("into channel 31, past the first gap") << 1 << 31 << 16 << 528 << 385 << 6;
+        QTest::newRow("from channel 32") << 32 << 30 << 544 << 480 << 385 << 5;
+    }
+    void copy() {
+        QFETCH(int, source);
+        QFETCH(int, target);
+        QFETCH(int, sourceRecord);
+        QFETCH(int, targetRecord);
+        QFETCH(int, targetScanByte);
+        QFETCH(int, targetScanBit);
+        for (bool sourceInScan : {true, false}) {
+            Codeplug cp = Patterned();
+            L::SetInScan(cp.RadioImage, source - 1, sourceInScan);
+            L::SetInScan(cp.RadioImage, target - 1, !sourceInScan);
+            const Codeplug before = cp;
+            QVERIFY(ChannelCopy::Copy(cp, source, target));
+            QVERIFY(cp.ChannelDataChanged);
+
+            auto expected = before.RadioImage;
+            std::copy_n(before.RadioImage.begin() + sourceRecord, 16,
+                        expected.begin() + targetRecord);
+            expected[targetScanByte] ^= std::uint8_t(1u << targetScanBit);
+            QCOMPARE(cp.RadioImage, expected);
+
+            Codeplug original = before;
+            QCOMPARE(ChannelValues(cp, target - 1), ChannelValues(original, source - 1));
+            for (int ch = 0; ch < Codeplug::kChannels; ++ch) {
+                if (ch != target - 1)
+                    QCOMPARE(ChannelValues(cp, ch), ChannelValues(original, ch));
+            }
+        }
+    }
+
+    // Channel 24's record lies on the scan bitmap: a copy onto it keeps every other channel's
+    // scan bit and takes only the record bytes past the bitmap.
+    void ontoTheRecordOverTheScanBitmap() {
+        Codeplug cp = Patterned();
+        L::SetInScan(cp.RadioImage, 1, true);
+        L::SetInScan(cp.RadioImage, 23, false);
+        auto expected = cp.RadioImage;
+        expected[384] |= 0x80;
+        expected[398] = cp.RadioImage[46];
+        expected[399] = cp.RadioImage[47];
+        QVERIFY(ChannelCopy::Copy(cp, 2, 24));
+        QCOMPARE(cp.RadioImage, expected);
+    }
+
+    void nothingToCopy_data() {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<int>("target");
+        QTest::newRow("3 onto itself") << 3 << 3;
+        QTest::newRow("no channel 0") << 0 << 5;
+        QTest::newRow("no channel 33") << 5 << 33;
+    }
+    void nothingToCopy() {
+        QFETCH(int, source);
+        QFETCH(int, target);
+        Codeplug cp = Patterned();
+        const auto image = cp.RadioImage;
+        QVERIFY(!ChannelCopy::Copy(cp, source, target));
+        QCOMPARE(cp.RadioImage, image);
+        QVERIFY(cp.SameRadioData(Patterned()));
+        QVERIFY(!cp.ChannelDataChanged);
+    }
+
     // Receive frequencies rising or falling channel by channel, held to the band, in the image
     // records and in the codeplug alike.
     void receiveRun_data() {
@@ -76,20 +264,13 @@ private slots:
         QTest::addColumn<bool>("ascending");
         QTest::addColumn<HertzList>("hertz");
         QTest::addColumn<int>("clamped");
-        QTest::newRow("12.5 kHz up from 400") << 1 << 400 * kMilliPerMHz << 12500 * 1000LL << true
-                                              << HertzList{400000000, 400012500, 400025000} << 0;
-        QTest::newRow("past BandUpper stays on it")
-            << 1 << 479990 * kMilliPerKHz << 6 * kMilliPerKHz << true
-            << HertzList{479990000, 479996000, 480000000, 480000000} << 2;
-        QTest::newRow("below BandLower stays on it")
-            << 3 << 400010 * kMilliPerKHz << 6 * kMilliPerKHz << false
-            << HertzList{400010000, 400004000, 400000000, 400000000} << 2;
-        QTest::newRow("5 Hz steps round to 10 Hz, halves to even")
-            << 1 << 400 * kMilliPerMHz << 5000LL << true
-            << HertzList{400000000, 400000000, 400000010, 400000020} << 0;
-        QTest::newRow("across the end of the codeplug's channels")
-            << 31 << 450 * kMilliPerMHz << 25 * kMilliPerKHz << true
-            << HertzList{450000000, 450025000, 450050000} << 0;
+        // clang-format off
+        QTest::newRow("12.5 kHz up from 400") << 1 << 400 * kMilliPerMHz << 12500 * 1000LL << true << HertzList{400000000, 400012500, 400025000} << 0;
+        QTest::newRow("past BandUpper stays on it") << 1 << 479990 * kMilliPerKHz << 6 * kMilliPerKHz << true << HertzList{479990000, 479996000, 480000000, 480000000} << 2;
+        QTest::newRow("below BandLower stays on it") << 3 << 400010 * kMilliPerKHz << 6 * kMilliPerKHz << false << HertzList{400010000, 400004000, 400000000, 400000000} << 2;
+        QTest::newRow("5 Hz steps round to 10 Hz, halves to even") << 1 << 400 * kMilliPerMHz << 5000LL << true << HertzList{400000000, 400000000, 400000010, 400000020} << 0;
+        QTest::newRow("across the end of the codeplug's channels") << 31 << 450 * kMilliPerMHz << 25 * kMilliPerKHz << true << HertzList{450000000, 450025000, 450050000} << 0;
+        // clang-format on
     }
     void receiveRun() {
         QFETCH(int, first);
@@ -117,14 +298,13 @@ private slots:
         QTest::addColumn<bool>("setRx");
         QTest::addColumn<int>("mode");
         QTest::addColumn<HertzList>("hertz");
-        QTest::newRow("default follows receive")
-            << true << int(TransmitMode::Default) << HertzList{465000000, 470000000, 470000000};
-        QTest::newRow("default without receive starts from 0 MHz")
-            << false << int(TransmitMode::Default) << HertzList{400000000, 400000000, 400000000};
-        QTest::newRow("offset plus 1 MHz")
-            << true << int(TransmitMode::Offset) << HertzList{466000000, 470000000, 470000000};
-        QTest::newRow("own run down by 100 kHz")
-            << true << int(TransmitMode::Incept) << HertzList{430000000, 429900000, 429800000};
+        const int follow = int(TransmitMode::Default);
+        // clang-format off
+        QTest::newRow("default follows receive") << true << follow << HertzList{465000000, 470000000, 470000000};
+        QTest::newRow("default without receive starts from 0 MHz") << false << follow << HertzList{400000000, 400000000, 400000000};
+        QTest::newRow("offset plus 1 MHz") << true << int(TransmitMode::Offset) << HertzList{466000000, 470000000, 470000000};
+        QTest::newRow("own run down by 100 kHz") << true << int(TransmitMode::Incept) << HertzList{430000000, 429900000, 429800000};
+        // clang-format on
     }
     void transmitModes() {
         QFETCH(bool, setRx);
@@ -151,12 +331,11 @@ private slots:
         QTest::addColumn<int>("step");
         QTest::addColumn<bool>("ascending");
         QTest::addColumn<Positions>("positions");
-        QTest::newRow("277 up by 2 wraps to none")
-            << 277 << 2 << true << Positions{277, 0, 2, 4, 6};
-        QTest::newRow("1 down by 2 wraps to the last item")
-            << 1 << 2 << false << Positions{1, 278, 276, 274, 272};
-        QTest::newRow("across the DCS blocks")
-            << 160 << 3 << true << Positions{160, 163, 166, 169, 172};
+        // clang-format off
+        QTest::newRow("277 up by 2 wraps to none") << 277 << 2 << true << Positions{277, 0, 2, 4, 6};
+        QTest::newRow("1 down by 2 wraps to the last item") << 1 << 2 << false << Positions{1, 278, 276, 274, 272};
+        QTest::newRow("across the DCS blocks") << 160 << 3 << true << Positions{160, 163, 166, 169, 172};
+        // clang-format on
     }
     void toneRun() {
         QFETCH(int, start);
@@ -309,5 +488,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestBatchChannelEdit)
-#include "test_batch_channel_edit.moc"
+QTEST_APPLESS_MAIN(TestImageChannels)
+#include "test_image_channels.moc"
