@@ -1,6 +1,8 @@
 // The serial adapter in this process against the virtual radio in another, over a
-// pseudo-terminal: the port is a real one, opened through the serial library.
+// pseudo-terminal: the port is a real one, opened through the serial library. And zr40-sim as a
+// program: its device, its symlink, its options and the way it ends.
 
+#include "link/frame_codec.h"
 #include "link/serial/port_loss.h"
 #include "link/serial/port_open_error.h"
 #include "link/serial/serial_adapter.h"
@@ -9,8 +11,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 using namespace zr40;
 using namespace zr40::test;
@@ -56,6 +61,21 @@ struct Link {
     }
 };
 
+// Sends an identify request through a plain serial port; the header values of the reply.
+std::vector<Long> IdentifyOver(const QString& device) {
+    QSerialPort port(device);
+    if (!port.open(QIODevice::ReadWrite))
+        return {};
+    port.write(FrameCodec::BuildRequest(CommandClass::Identify, BlockType::None, 0));
+    QByteArray reply;
+    while (!reply.endsWith(char(FrameCodec::kEnd)) && port.waitForReadyRead(10000))
+        reply += port.readAll();
+    const QByteArray unstuffed = FrameCodec::Unstuff(reply);
+    std::vector<Long> v;
+    for (int k = 0; k < FrameCodec::PayloadCount(unstuffed); ++k)
+        v.push_back(*FrameCodec::ReadLong(unstuffed, k));
+    return v;
+}
 } // namespace
 
 class TestSerialAdapter : public QObject {
@@ -174,6 +194,52 @@ private slots:
             QCOMPARE(PortLoss::Reason("/dev/pts/3", qt_error_string(unhelpful)), "/dev/pts/3");
         QCOMPARE(PortLoss::Reason("/dev/ttyUSB0", qt_error_string(EACCES)),
                  "/dev/ttyUSB0: " + qt_error_string(EACCES));
+    }
+
+    void answersOnThePrintedDeviceAndTheLink() {
+        // A stale link is replaced, and removed again at the end.
+        const QString link = Path("radio-link");
+        QVERIFY(QFile::link("/dev/zr40-gone", link));
+        SimProcess sim;
+        QVERIFY(sim.Start(
+            {"--link", link, "--header-counts", "1,1,10,1,5,3,8", "--data-version", "2"}));
+        QVERIFY(sim.device().startsWith("/dev/pts/"));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), sim.device());
+        QCOMPARE(IdentifyOver(link), (std::vector<Long>{2, 1, 10, 1, 5, 3, 8}));
+        ::kill(sim.process.processId(), SIGINT);
+        QVERIFY(sim.process.waitForFinished(10000));
+        QCOMPARE(sim.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sim.process.exitCode(), 0);
+        QVERIFY(!QFileInfo(link).isSymLink());
+    }
+
+    void refusesBadOptions_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown") << QStringList{"--frobnicate"} << 2 << "";
+        QTest::newRow("negative delay") << QStringList{"--delay", "-5"} << 2 << "";
+        QTest::newRow("header too long")
+            << QStringList{"--header-counts", "1,1,1,1,1,1,1,1"} << 2 << "";
+        QTest::newRow("link over a file")
+            << QStringList{"--link", "plain-file"} << 1 << "not a symlink";
+        QTest::newRow("memory not a radio file")
+            << QStringList{"--memory", "plain-file"} << 1 << "plain-file";
+    }
+    void refusesBadOptions() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        const QString plain = Path("plain-file");
+        QVERIFY(WriteFile(plain, "keep me"));
+        arguments.replaceInStrings(QRegularExpression("^plain-file$"), plain);
+        QProcess sim;
+        sim.start(SimProgram(), arguments);
+        QVERIFY(sim.waitForFinished(10000));
+        QCOMPARE(sim.exitCode(), code);
+        const QString errors = QString::fromLocal8Bit(sim.readAllStandardError());
+        QVERIFY2(errors.contains(message), qPrintable(errors));
+        QCOMPARE(ReadFile(plain), QByteArray("keep me"));
     }
 };
 
