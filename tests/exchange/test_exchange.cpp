@@ -1,7 +1,12 @@
+// The formats the command and the application share: channel rows on the clipboard, the common
+// radio csv, and the format an imported file's content says it is.
+
 #include "channels/channel_rules.h"
 #include "channels/tone_rules.h"
+#include "exchange/channel_clipboard.h"
 #include "exchange/channel_csv.h"
 #include "exchange/common_radio_csv.h"
+#include "exchange/plan_exchange.h"
 
 #include <QtTest>
 
@@ -34,12 +39,113 @@ bool AnyWarningHas(const ExchangeResult& result, const QString& text) {
     return false;
 }
 
+// Channel 1 analog with tones, channel 2 digital with a group call.
+Codeplug TwoChannels() {
+    Codeplug cp = NewPlan(400, 480);
+    const bool ok = ChannelCsv::Import("Channel,RxMHz,TxMHz,Type,Decode,Encode,Power,Squelch,"
+                                       "RxList,CallType,TxID\n"
+                                       "1,435.025,440.025,Analog CH,67.0,D023N,Low,3,,,\n"
+                                       "2,441.5,,Digital CH,,,High,5,2,Group Call,800010\n",
+                                       cp)
+                        .ok;
+    if (!ok)
+        qFatal("the sample plan does not import");
+    return cp;
+}
+
 } // namespace
 
-class TestCommonRadioCsv : public QObject {
+class TestExchange : public QObject {
     Q_OBJECT
 
 private slots:
+    void copiedRowsPasteBackAsTheSameChannels() {
+        Codeplug cp = TwoChannels();
+        const QString text = ChannelClipboard::Copy(cp, {0, 1, 5});
+        QVERIFY(text.startsWith("Channel\tRxMHz\tTxMHz\tType"));
+        QCOMPARE(text.count(QLatin1Char('\n')), 4);
+        cp.RxFreq[12] = 450000000; // channel 13 is in use and is emptied by the empty row
+        const ExchangeResult result = ChannelClipboard::Paste(text, cp, 10, kEnglish);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.channels, (QList<int>{10, 11, 12}));
+        QVERIFY(!result.outOfRange);
+        QStringList pasted = ChannelCsv::Row(cp, 10), original = ChannelCsv::Row(cp, 0);
+        QCOMPARE(pasted.mid(1), original.mid(1));
+        pasted = ChannelCsv::Row(cp, 11), original = ChannelCsv::Row(cp, 1);
+        QCOMPARE(pasted.mid(1), original.mid(1));
+        QVERIFY(ChannelRules::IsEmptyChannel(cp, 12));
+    }
+
+    // Spreadsheet rows go through the grid's rules: one band flag however many rows, new-channel
+    // defaults for rows that start a channel.
+    void spreadsheetRowsFollowTheGridRules_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("outOfRange");
+        QTest::newRow("header, commas, clamped") << "channel,rxmhz,power\n9,999,Low\n9,10,\n"
+                                                 << 2 << true;
+        QTest::newRow("tabs, no header") << "1\t440.5\t\tAnalog CH\n2\t441\n" << 2 << false;
+        QTest::newRow("from RxMHz on") << "440.5\t445.5\n441\n" << 2 << false;
+        QTest::newRow("blank rows skipped") << "\n440.5\n\n\n441\n" << 2 << false;
+    }
+    void spreadsheetRowsFollowTheGridRules() {
+        QFETCH(QString, text);
+        QFETCH(int, rows);
+        QFETCH(bool, outOfRange);
+        Codeplug cp = NewPlan(400, 480);
+        const ExchangeResult result = ChannelClipboard::Paste(text, cp, 4, kEnglish);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.channels.size(), rows);
+        QCOMPARE(result.channels.first(), 4); // the Channel cells do not choose the channel
+        QCOMPARE(result.outOfRange, outOfRange);
+        for (int c : result.channels) {
+            QVERIFY(!ChannelRules::IsEmptyChannel(cp, c));
+            QVERIFY(cp.RxFreq[c] >= 400000000 && cp.RxFreq[c] <= 480000000);
+            QCOMPARE(ToneRules::ToneText(cp.RxCtcss[c], cp.RxDcs[c], kEnglish),
+                     QStringLiteral("None"));
+            QCOMPARE(cp.ChannelType[c], 1);
+        }
+        QVERIFY(cp.TxFreq[4] != 0); // transmit follows receive when its cell is empty
+    }
+
+    void aCellThatCannotBeReadPastesNothing() {
+        Codeplug cp = TwoChannels();
+        const Codeplug before = cp;
+        for (const char* text :
+             {"440\nhello\n", "Channel\tRxMHz\tPower\n1\t440\tMedium\n", "", "\n\n"}) {
+            const ExchangeResult result = ChannelClipboard::Paste(text, cp, 0, kEnglish);
+            QVERIFY2(!result.ok, text);
+            QVERIFY(!result.error.isEmpty());
+            QVERIFY(cp.RxFreq == before.RxFreq);
+            QVERIFY(cp.TxPower == before.TxPower);
+        }
+        const ExchangeResult chinese =
+            ChannelClipboard::Paste("440\nhello\n", cp, 0, {false, QLatin1Char('.')});
+        QVERIFY(chinese.error.contains(QStringLiteral("第2行")));
+    }
+
+    void formatsAreRecognisedByContent_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("format");
+        using F = PlanExchange::Format;
+        QTest::newRow("json") << QByteArray("  {\"LocalID\": 1}") << int(F::Json);
+        QTest::newRow("channel csv") << QByteArray("Channel,RxMHz\n1,440\n") << int(F::ChannelCsv);
+        QTest::newRow("common csv")
+            << QByteArray("\xEF\xBB\xBFLocation,Name,Frequency\r\n0,A,440\r\n")
+            << int(F::CommonCsv);
+        QTest::newRow("neither") << QByteArray("Freq,Name\n440,A\n") << int(F::Unknown);
+        QTest::newRow("empty") << QByteArray() << int(F::Unknown);
+    }
+    void formatsAreRecognisedByContent() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, format);
+        QCOMPARE(int(PlanExchange::FromContent(bytes)), format);
+        Codeplug cp = NewPlan(400, 480);
+        const ExchangeResult result = PlanExchange::Import(PlanExchange::Format(format), bytes, cp,
+                                                           0, {false, QLatin1Char('.')});
+        QCOMPARE(result.ok, format != int(PlanExchange::Format::Unknown));
+    }
+
     // One row each: what the columns make of channel 1.
     void rowBecomesChannel_data() {
         QTest::addColumn<QString>("header");
@@ -48,61 +154,32 @@ private slots:
         QTest::addColumn<QString>("encode");
         QTest::addColumn<QString>("decode");
         const QString h = QString::fromLatin1(kHeader);
-        QTest::newRow("simplex") << h << "0,A,446.00625,,0.000000,,88.5,88.5,023,NN,Tone->Tone,FM,"
-                                 << Long(446006250) << "None"
-                                 << "None";
-        QTest::newRow("duplex +") << h << "1,A,438.5,+,5.0,,,,,,,FM," << Long(443500000) << "None"
-                                  << "None";
-        QTest::newRow("duplex -") << h << "1,A,145.6,-,0.6,,,,,,,FM," << Long(145000000) << "None"
-                                  << "None";
-        QTest::newRow("split") << h << "1,A,440,split,445.125,,,,,,,FM," << Long(445125000)
-                               << "None"
-                               << "None";
-        QTest::newRow("receive only") << h << "1,A,162.55,off,0,,,,,,,FM," << Long(0) << "None"
-                                      << "None";
-        QTest::newRow("Tone") << h << "1,A,440,,,Tone,100.0,88.5,023,NN,,FM," << Long(440000000)
-                              << "100.0"
-                              << "None";
-        QTest::newRow("TSQL") << h << "1,A,440,,,TSQL,100.0,88.5,023,NN,,FM," << Long(440000000)
-                              << "88.5"
-                              << "88.5";
-        QTest::newRow("DTCS NN") << h << "1,A,440,,,DTCS,,,023,NN,,FM," << Long(440000000)
-                                 << "D023N"
-                                 << "D023N";
-        QTest::newRow("DTCS RN: first letter transmit")
-            << h << "1,A,440,,,DTCS,,,754,RN,,FM," << Long(440000000) << "D754I"
-            << "D754N";
-        QTest::newRow("DTCS short code")
-            << h << "1,A,440,,,DTCS,,,23,NR,,FM," << Long(440000000) << "D023N"
-            << "D023I";
-        QTest::newRow("Tone->Tone")
-            << h << "1,A,440,,,Cross,100.0,88.5,023,NN,Tone->Tone,FM," << Long(440000000) << "100.0"
-            << "88.5";
-        QTest::newRow("Tone->DTCS")
-            << h << "1,A,440,,,Cross,100.0,88.5,065,NR,Tone->DTCS,FM," << Long(440000000) << "100.0"
-            << "D065I";
-        QTest::newRow("DTCS->Tone")
-            << h << "1,A,440,,,Cross,100.0,88.5,065,RN,DTCS->Tone,FM," << Long(440000000) << "D065I"
-            << "88.5";
-        QTest::newRow("->Tone") << h << "1,A,440,,,Cross,100.0,88.5,065,NN,->Tone,FM,"
-                                << Long(440000000) << "None"
-                                << "88.5";
-        QTest::newRow("->DTCS") << h << "1,A,440,,,Cross,100.0,88.5,065,NN,->DTCS,FM,"
-                                << Long(440000000) << "None"
-                                << "D065N";
-        QTest::newRow("DTCS->") << h << "1,A,440,,,Cross,100.0,88.5,065,NN,DTCS->,FM,"
-                                << Long(440000000) << "D065N"
-                                << "None";
-        QTest::newRow("DTCS->DTCS without RxDtcsCode")
-            << h << "1,A,440,,,Cross,,,065,NR,DTCS->DTCS,FM," << Long(440000000) << "D065N"
-            << "D065I";
-        QTest::newRow("DTCS->DTCS with RxDtcsCode")
-            << "Location,Frequency,Tone,DtcsCode,RxDtcsCode,DtcsPolarity,CrossMode\n"
-            << "1,440,Cross,065,754,NN,DTCS->DTCS" << Long(440000000) << "D065N"
-            << "D754N";
-        QTest::newRow("only the needed columns") << "Location,Frequency\n"
-                                                 << "7,440" << Long(440000000) << "None"
-                                                 << "None";
+        const Long f = 440000000;
+        // clang-format off
+        const std::tuple<const char*, QString, QString, Long, const char*, const char*> rows[] = {
+            {"simplex", h, "0,A,446.00625,,0.000000,,88.5,88.5,023,NN,Tone->Tone,FM,", 446006250, "None", "None"},
+            {"duplex +", h, "1,A,438.5,+,5.0,,,,,,,FM,", 443500000, "None", "None"},
+            {"duplex -", h, "1,A,145.6,-,0.6,,,,,,,FM,", 145000000, "None", "None"},
+            {"split", h, "1,A,440,split,445.125,,,,,,,FM,", 445125000, "None", "None"},
+            {"receive only", h, "1,A,162.55,off,0,,,,,,,FM,", 0, "None", "None"},
+            {"Tone", h, "1,A,440,,,Tone,100.0,88.5,023,NN,,FM,", f, "100.0", "None"},
+            {"TSQL", h, "1,A,440,,,TSQL,100.0,88.5,023,NN,,FM,", f, "88.5", "88.5"},
+            {"DTCS NN", h, "1,A,440,,,DTCS,,,023,NN,,FM,", f, "D023N", "D023N"},
+            {"DTCS RN: first letter transmit", h, "1,A,440,,,DTCS,,,754,RN,,FM,", f, "D754I", "D754N"},
+            {"DTCS short code", h, "1,A,440,,,DTCS,,,23,NR,,FM,", f, "D023N", "D023I"},
+            {"Tone->Tone", h, "1,A,440,,,Cross,100.0,88.5,023,NN,Tone->Tone,FM,", f, "100.0", "88.5"},
+            {"Tone->DTCS", h, "1,A,440,,,Cross,100.0,88.5,065,NR,Tone->DTCS,FM,", f, "100.0", "D065I"},
+            {"DTCS->Tone", h, "1,A,440,,,Cross,100.0,88.5,065,RN,DTCS->Tone,FM,", f, "D065I", "88.5"},
+            {"->Tone", h, "1,A,440,,,Cross,100.0,88.5,065,NN,->Tone,FM,", f, "None", "88.5"},
+            {"->DTCS", h, "1,A,440,,,Cross,100.0,88.5,065,NN,->DTCS,FM,", f, "None", "D065N"},
+            {"DTCS->", h, "1,A,440,,,Cross,100.0,88.5,065,NN,DTCS->,FM,", f, "D065N", "None"},
+            {"DTCS->DTCS without RxDtcsCode", h, "1,A,440,,,Cross,,,065,NR,DTCS->DTCS,FM,", f, "D065N", "D065I"},
+            {"DTCS->DTCS with RxDtcsCode", "Location,Frequency,Tone,DtcsCode,RxDtcsCode,DtcsPolarity,CrossMode\n",
+             "1,440,Cross,065,754,NN,DTCS->DTCS", f, "D065N", "D754N"},
+            {"only the needed columns", "Location,Frequency\n", "7,440", f, "None", "None"}};
+        // clang-format on
+        for (const auto& [name, header, row, tx, encode, decode] : rows)
+            QTest::newRow(name) << header << row << tx << QString(encode) << QString(decode);
     }
     void rowBecomesChannel() {
         QFETCH(QString, header);
@@ -126,12 +203,13 @@ private slots:
     void modeGivesSpacingOrSkipsTheRow_data() {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<Long>("spacing"); // 0: the row is skipped
-        QTest::newRow("FM") << "FM" << Long(25000);
-        QTest::newRow("NFM") << "NFM" << Long(12500);
-        QTest::newRow("no mode") << "" << Long(25000);
-        QTest::newRow("AM") << "AM" << Long(0);
-        QTest::newRow("DV") << "DV" << Long(0);
-        QTest::newRow("USB") << "USB" << Long(0);
+        for (auto [mode, spacing] : {std::pair{"FM", 25000},
+                                     {"NFM", 12500},
+                                     {"", 25000},
+                                     {"AM", 0},
+                                     {"DV", 0},
+                                     {"USB", 0}})
+            QTest::newRow(*mode ? mode : "no mode") << QString(mode) << Long(spacing);
     }
     void modeGivesSpacingOrSkipsTheRow() {
         QFETCH(QString, mode);
@@ -290,5 +368,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCommonRadioCsv)
-#include "test_common_radio_csv.moc"
+QTEST_APPLESS_MAIN(TestExchange)
+#include "test_exchange.moc"
