@@ -99,16 +99,12 @@ private slots:
     // A value out of range is repaired when loaded; what is shown stands for what is stored.
     void repairs() {
         // field (local ID, vox level, vox delay), stored, after loading, shown
+        // clang-format off
         for (const auto& [field, stored, after, shown] : {std::tuple{0, 0xABC, 0xABC, "ABC"},
-                                                          {0, 0x800000, 0, "0"},
-                                                          {0, -1, 0, "0"},
-                                                          {1, 10, 10, "10"},
-                                                          {1, 11, 0, "Off"},
-                                                          {1, -1, 0, "Off"},
-                                                          {2, 150, 150, "3.0"},
-                                                          {2, 52, 52, "1.0"},
-                                                          {2, 4, 50, "1.0"},
-                                                          {2, 151, 50, "1.0"}}) {
+             {0, 0x800000, 0, "0"}, {0, -1, 0, "0"}, {1, 10, 10, "10"}, {1, 11, 0, "Off"},
+             {1, -1, 0, "Off"}, {2, 150, 150, "3.0"}, {2, 52, 52, "1.0"}, {2, 4, 50, "1.0"},
+             {2, 151, 50, "1.0"}}) {
+            // clang-format on
             Codeplug cp = UhfCodeplug();
             Long* const values[] = {&cp.LocalID, &cp.VoxLevel, &cp.VoxDelay};
             *values[field] = stored;
@@ -148,10 +144,8 @@ private slots:
         cp.KeyMethod = 0;
         cp.KeyDefine[1] = 2; // Monitor Instant is a loop-mode item on every row
         const OptionView view = OptionRules::AnalyseOption(cp);
-        QCOMPARE(cp.KeyMethod, 2);
-        QCOMPARE(view.keyMethod, 2);
-        QCOMPARE(view.keyRows[1], 2);
-        QCOMPARE(cp.KeyDefine[1], 2);
+        QCOMPARE(std::tuple(cp.KeyMethod, view.keyMethod, view.keyRows[1], cp.KeyDefine[1]),
+                 std::tuple(2, 2, 2, 2));
     }
 
     // Each list as long in Chinese as in English, since the stored values are list positions.
