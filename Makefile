@@ -32,3 +32,9 @@ run: build
 
 clean:
 	rm -rf $(BUILD) build-asan
+
+# The Debian package $(BUILD)/zr40cps_<version>_<arch>.deb (programs, desktop entry, icon,
+# metainfo, manual pages).
+.PHONY: package
+package: build
+	cd $(BUILD) && cpack -G DEB
