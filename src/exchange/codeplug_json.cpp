@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 #include <limits>
 
 namespace zr40 {
@@ -56,8 +57,9 @@ bool ToLong(const QJsonValue& value, Long& out) {
     if (!value.isDouble())
         return false;
     const double d = value.toDouble();
-    if (d != static_cast<double>(static_cast<long long>(d)) ||
-        d < std::numeric_limits<Long>::min() || d > std::numeric_limits<Long>::max())
+    // The range first: converting a double outside it to an integer is undefined.
+    if (!(d >= std::numeric_limits<Long>::min() && d <= std::numeric_limits<Long>::max()) ||
+        d != std::trunc(d))
         return false;
     out = static_cast<Long>(d);
     return true;
