@@ -19,6 +19,7 @@
 #include "shell/panel_separator.h"
 #include "shell/port_choice.h"
 #include "shell/toolkit_translator.h"
+#include "shell/virtual_radio_process.h"
 #include "widgets/ui_seam.h"
 
 #include <QCloseEvent>
@@ -58,7 +59,8 @@ const TreeNode kTreeNodes[] = {
 } // namespace
 
 MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidget* parent)
-    : QMainWindow(parent), codeplug_(codeplug), portSource_(&FormComPort::SystemPorts) {
+    : QMainWindow(parent), codeplug_(codeplug), portSource_(&FormComPort::SystemPorts),
+      virtualRadio_(new VirtualRadioProcess(this)) {
     GuiResources::Ensure();
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/zr40.svg")));
@@ -290,8 +292,10 @@ void MDIFormMain::RefreshStatus() {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
     panels_[0]->setText(QStringLiteral("ZR40"));
-    panels_[1]->setText(
-        MainWindowTexts::PortPanel(codeplug_.ComPortName, codeplug_.ComPortNumber, english()));
+    const QString port = virtualRadio_->Serves(codeplug_.ComPortName)
+                             ? VirtualRadioProcess::Caption(english())
+                             : codeplug_.ComPortName;
+    panels_[1]->setText(MainWindowTexts::PortPanel(port, codeplug_.ComPortNumber, english()));
     panels_[2]->setText(locale.toString(now.date(), QLocale::ShortFormat));
     panels_[3]->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
     setWindowTitle(MainWindowTexts::Caption(codeplug_.FileName, IsModified(), english()));
@@ -613,6 +617,7 @@ void MDIFormMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    virtualRadio_->Stop();
     emit closed();
 }
 
@@ -631,6 +636,7 @@ void MDIFormMain::ModelInformation() {
 
 void MDIFormMain::SetCom() {
     FormComPort dialog(codeplug_, portSource_ ? portSource_() : QStringList(), this);
+    dialog.OfferVirtualRadio(*virtualRadio_);
     dialog.exec();
     if (dialog.SettingFailed())
         ShowSettingNotSaved();

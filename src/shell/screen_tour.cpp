@@ -1,10 +1,12 @@
 #include "shell/screen_tour.h"
 
 #include "channels/ui/form_channel_information.h"
+#include "shell/form_com_port.h"
 #include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMdiArea>
 #include <QScreen>
@@ -50,6 +52,16 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_model"), [w] { w->ModelInformation(); }, true},
         {QStringLiteral("dialog_language"), [w] { w->SetLanguage(); }, true},
         {QStringLiteral("dialog_port"), [w] { w->SetCom(); }, true},
+        {QStringLiteral("dialog_port_virtual"),
+         [w] {
+             // The virtual radio chosen, with its note (offered when zr40-sim is beside us).
+             QTimer::singleShot(kSettleMilliseconds / 3, w, [] {
+                 if (auto* d = qobject_cast<FormComPort*>(QApplication::activeModalWidget()))
+                     d->ComboCom()->setCurrentIndex(d->ComboCom()->count() - 1);
+             });
+             w->SetCom();
+         },
+         true},
         {QStringLiteral("dialog_about"), [w] { w->About(); }, true},
         {QStringLiteral("question_unsaved"), [w] { w->New(); }, true},
         {QStringLiteral("dialog_save_as"), [w] { w->SaveAs(); }, true},
