@@ -6,6 +6,7 @@
 include(GNUInstallDirs)
 
 set(ZR40_APP_ID "org.example.zr40cps" CACHE STRING "Reverse-DNS id of the desktop entry, icon and metainfo")
+# The metainfo points at packaging/screenshots/main-window.png as published under this page.
 set(ZR40_HOMEPAGE "https://example.org/zr40cps" CACHE STRING "Home page named in the metainfo")
 set(ZR40_MAINTAINER "NQ <zr40cps@example.org>" CACHE STRING "Maintainer of the Debian package")
 string(TIMESTAMP ZR40_RELEASE_DATE "%Y-%m-%d" UTC)
