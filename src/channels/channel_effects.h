@@ -77,6 +77,11 @@ public:
     // A key box committed: words and length of the receive or transmit key.
     static void DialogKeyEntry(Codeplug& codeplug, int channel, FrequencySide side,
                                const QString& digits);
+
+    // The analog defaults a channel takes when the grid starts it: analog, power high, no tones.
+    static void StartGridChannel(Codeplug& codeplug, int channel);
+    // A frequency of one side stored with that side's colour code.
+    static void StoreFrequency(Codeplug& codeplug, int channel, FrequencySide side, Long hertz);
 };
 
 } // namespace zr40

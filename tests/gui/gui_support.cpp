@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -118,6 +119,18 @@ void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital) {
     if (digital) {
         cp.ChannelType[channel] = 2;
         cp.ChannelSpace[channel] = 12500;
+    }
+}
+
+void TypeText(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(box, c.toLatin1());
+            continue;
+        }
+        QInputMethodEvent composed;
+        composed.setCommitString(QString(c));
+        QApplication::sendEvent(box, &composed);
     }
 }
 

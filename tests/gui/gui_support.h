@@ -94,4 +94,8 @@ bool ShowActive(QWidget* page);
 // gets the 12.5 kHz spacing.
 void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital = false);
 
+// Types text as a user does: ASCII from the keyboard, anything else through the input method
+// (as a Chinese character arrives).
+void TypeText(QWidget* box, const QString& text);
+
 } // namespace zr40::test

@@ -126,7 +126,7 @@ private slots:
             {"MenuOpen", "打开(&O)", true, "Ctrl+O"},
             {"MenuSave", "保存(&S)", true, "Ctrl+S"},
             {"MenuSaveAs", "另存为(&A)", true, ""},
-            {"MenuPrint", "", false, "Ctrl+P"},
+            {"MenuPrint", "打印(&P)…", true, "Ctrl+P"},
             {"MenuExit", "退出(&E)", true, ""},
             {"MenuModelInformation", "机型信息(&M)", true, ""},
             {"MenuChannel", "信道信息(&C)", true, ""},
