@@ -18,7 +18,8 @@ namespace zr40 {
 
 FormComPort::FormComPort(Codeplug& codeplug, const QStringList& ports, QWidget* parent)
     : QDialog(parent), codeplug_(codeplug), labelComPort_(new QLabel), comboCom_(new QComboBox),
-      commandOk_(new QPushButton), commandCancel_(new QPushButton) {
+      commandOk_(new QPushButton), commandCancel_(new QPushButton),
+      portNameAtOpen_(codeplug.ComPortName), portNumberAtOpen_(codeplug.ComPortNumber) {
     setObjectName(QStringLiteral("FormComPort"));
     comboCom_->setEditable(true);
     comboCom_->setInsertPolicy(QComboBox::NoInsert);
@@ -84,10 +85,15 @@ void FormComPort::OfferVirtualRadio(VirtualRadioProcess& radio) {
     const QString keep = comboCom_->currentText();
     comboCom_->addItem(VirtualRadioProcess::Caption(codeplug_.IsEnglish));
     virtualIndex_ = comboCom_->count() - 1;
-    if (radio.Serves(codeplug_.ComPortName))
+    if (radio.Serves(portNameAtOpen_)) {
+        // Not listed among the devices, so the preselection took the first of them: the
+        // virtual radio stays the port in use until another one is chosen.
+        codeplug_.ComPortName = portNameAtOpen_;
+        codeplug_.ComPortNumber = portNumberAtOpen_;
         comboCom_->setCurrentIndex(virtualIndex_);
-    else
+    } else {
         comboCom_->setEditText(keep);
+    }
     connect(comboCom_, &QComboBox::currentTextChanged, this, &FormComPort::ShowVirtualRadioNote);
     ShowVirtualRadioNote();
 }

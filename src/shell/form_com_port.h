@@ -48,6 +48,9 @@ private:
     QPushButton* commandOk_;
     QPushButton* commandCancel_;
     bool settingFailed_ = false;
+    // The port in use when the dialog opened, before the preselection could replace it.
+    const QString portNameAtOpen_;
+    const std::int16_t portNumberAtOpen_;
     VirtualRadioProcess* virtualRadio_ = nullptr;
     int virtualIndex_ = -1;
     QLabel* labelVirtual_ = nullptr;

@@ -124,7 +124,19 @@ private slots:
         QCOMPARE(kept.LocalID, Long(0x812345));
         QCOMPARE(kept.RxFreq[2], Long(438512500));
 
+        // While in use it is preselected, and Cancel keeps it.
         const QString device = radio.Device();
+        QString preselected;
+        test::OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<FormComPort*>(modal);
+            preselected = dialog->ComboCom()->currentText();
+            dialog->CommandCancel()->click();
+        });
+        Window().SetCom();
+        QCOMPARE(preselected, QStringLiteral("Virtual radio (demo)"));
+        QCOMPARE(codeplug_.ComPortName, device);
+        QVERIFY(radio.Running());
+
         ChoosePort(QStringLiteral("ttyS0"), true);
         QVERIFY(!radio.Running());
         QCOMPARE(codeplug_.ComPortName, QStringLiteral("ttyS0"));
