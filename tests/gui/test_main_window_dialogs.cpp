@@ -3,12 +3,12 @@
 #include "codeplug/model_band.h"
 #include "codeplug/settings_store.h"
 #include "link/ui/form_process.h"
-#include "widgets/config_page.h"
 #include "shell/form_com_port.h"
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"
 #include "shell/mdi_form_main.h"
 #include "shell/panel_layout.h"
+#include "widgets/config_page.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -351,6 +351,7 @@ private slots:
         w.CloseAllPages();
         codeplug_->RadioImage[441] = '3';
         codeplug_->RadioImage[445] = 67;
+        codeplug_->RxFreq[0] = 435000000; // what the radio held
         w.AfterRead();
         QVERIFY(w.Page(MDIFormMain::kChannelPage));
         QCOMPARE(codeplug_->BandLower, std::int16_t(400));

@@ -2,12 +2,12 @@
 #include "widgets/grid_corner.h"
 
 #include "channels/rx_list_rules.h"
-#include "widgets/window_state_recorder.h"
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
 #include "widgets/combo_fill.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/ui_seam.h"
+#include "widgets/window_state_recorder.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -197,7 +197,9 @@ void FormRxList::Commit() {
         grid_->item(editRow_ - 1, 0)->setText(edit.text);
     committing_ = false;
     if (edit.value != before)
-        emit edited();
+        emit edited(
+            EditStep(QStringLiteral("Entry %1 of Rx List %2").arg(editRow_).arg(editList_ + 1),
+                     QStringLiteral("接收列表%1 第%2项").arg(editList_ + 1).arg(editRow_)));
     CloseEditor();
 }
 
