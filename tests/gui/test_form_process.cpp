@@ -261,7 +261,8 @@ private slots:
         Click(form, "CommandRead");
         QTRY_VERIFY_WITH_TIMEOUT(Result(form)->isVisible(), kHangGuardMs);
         QListWidget* list = Control<QListWidget>(form, "ListDebug");
-        QCOMPARE(list->item(0)->text(), QStringLiteral("TX:55 1 1 0 0 2 AA "));
+        QVERIFY(list->item(0)->text().startsWith(QStringLiteral("Low latency: refused")));
+        QCOMPARE(list->item(1)->text(), QStringLiteral("TX:55 1 1 0 0 2 AA "));
         QVERIFY(list->geometry().top() >= form.height()); // below the visible area
         QAction* show = Control<QAction>(form, "ShowTrace");
         QCOMPARE(show->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));

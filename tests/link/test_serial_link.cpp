@@ -3,10 +3,12 @@
 // (its device, its symlink, its options and the way it ends).
 
 #include "link/frame_codec.h"
+#include "link/serial/low_latency.h"
 #include "link/serial/port_loss.h"
 #include "link/serial/port_open_error.h"
 #include "link/serial/serial_adapter.h"
 #include "link/serial/serial_port_name.h"
+#include "sim/adapter_latency.h"
 #include "test_serial_sim.h"
 
 #include <QDir>
@@ -37,6 +39,7 @@ struct Link {
     SerialAdapter adapter{engine};
     QList<LinkResult> results;
     QStringList questions;
+    QStringList trace;
     bool retryAnswer = false;
 
     explicit Link(const QString& port) {
@@ -47,6 +50,8 @@ struct Link {
             questions << q;
             adapter.AnswerRetry(retryAnswer);
         });
+        QObject::connect(&adapter, &SerialAdapter::TraceLine,
+                         [this](const QString& line) { trace << line; });
     }
     // Runs a real event loop until the transfer ends (polling would add a pause per exchange).
     bool Finished(int count = 1) {
@@ -80,7 +85,11 @@ std::vector<Long> IdentifyOver(const QString& device) {
         v.push_back(*FrameCodec::ReadLong(unstuffed, k));
     return v;
 }
+using Ms = std::chrono::duration<double, std::milli>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Ms)
 
 class TestSerialLink : public QObject {
     Q_OBJECT
@@ -224,6 +233,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("unknown") << QStringList{"--frobnicate"} << 2 << "";
         QTest::newRow("negative delay") << QStringList{"--delay", "-5"} << 2 << "";
+        QTest::newRow("adapter latency not a number")
+            << QStringList{"--adapter-latency", "fast"} << 2 << "--adapter-latency";
         QTest::newRow("header too long")
             << QStringList{"--header-counts", "1,1,1,1,1,1,1,1"} << 2 << "";
         QTest::newRow("link over a file")
@@ -247,6 +258,75 @@ private slots:
         QCOMPARE(ReadFile(plain), QByteArray("keep me"));
     }
 
+    // --- USB-serial adapters and their latency ---
+
+    // Drivers without the setting (a pseudo-terminal, a plain device) or no port at all: the
+    // answer is no, with the system's reason.
+    void driversWithoutTheSettingRefuse() {
+        const int master = posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0);
+        QVERIFY(grantpt(master) == 0 && unlockpt(master) == 0);
+        const int terminal = ::open(ptsname(master), O_RDWR | O_NOCTTY);
+        const int null = ::open("/dev/null", O_RDWR);
+        QVERIFY(terminal >= 0 && null >= 0);
+        for (int descriptor : {terminal, null, -1}) {
+            const LowLatency::Outcome outcome = LowLatency::Request(descriptor);
+            QVERIFY(!outcome.granted);
+            QVERIFY(!outcome.reason.isEmpty());
+            QVERIFY(LowLatency::TraceLine(outcome, "/dev/pts/9").contains(outcome.reason));
+        }
+        ::close(terminal);
+        ::close(null);
+        ::close(master);
+    }
+
+    // The refusal is traced when the port opens, and the transfer runs as before, here through
+    // a radio whose replies come in adapter bursts.
+    void latencyRefusalIsTracedAndTheReadGoesOn() {
+        QVERIFY(WriteRdat(Path("burst.rdat"), DistinctCodeplug(3)));
+        SimProcess sim;
+        QVERIFY(sim.Start({"--memory", Path("burst.rdat"), "--adapter-latency", "3"}));
+        Link link(sim.device());
+        QCOMPARE(link.Read(), kOk);
+        QVERIFY2(
+            link.trace.value(0).startsWith("Low latency: refused by the driver of " + sim.device()),
+            qPrintable(link.trace.value(0)));
+        QVERIFY(link.trace.value(1).startsWith("TX:"));
+        QCOMPARE(RadioDataFile::Serialize(link.codeplug), ReadFile(Path("burst.rdat")));
+    }
+
+    void adapterBursts_data() {
+        QTest::addColumn<Ms>("period");
+        QTest::addColumn<Ms>("elapsed");
+        QTest::addColumn<Ms>("lastBurst"); // negative: none yet
+        QTest::addColumn<Ms>("nextBurst");
+        QTest::addColumn<Ms>("delivered"); // of a reply whose last byte came at `elapsed`
+        QTest::newRow("short reply waits a period")
+            << Ms(16) << Ms(0.6) << Ms(-1) << Ms(16) << Ms(16);
+        QTest::newRow("nothing arrived yet") << Ms(16) << Ms(0) << Ms(-1) << Ms(16) << Ms(16);
+        QTest::newRow("on a burst") << Ms(16) << Ms(16) << Ms(16) << Ms(32) << Ms(16);
+        QTest::newRow("just after a burst") << Ms(16) << Ms(16.001) << Ms(16) << Ms(32) << Ms(32);
+        QTest::newRow("long reply") << Ms(16) << Ms(33.9) << Ms(32) << Ms(48) << Ms(48);
+        QTest::newRow("low latency passes at once") << Ms(0) << Ms(5) << Ms(5) << Ms(5) << Ms(5);
+    }
+
+    void adapterBursts() {
+        QFETCH(Ms, period);
+        QFETCH(Ms, elapsed);
+        QFETCH(Ms, lastBurst);
+        QFETCH(Ms, nextBurst);
+        QFETCH(Ms, delivered);
+        using D = AdapterLatency::Duration;
+        const AdapterLatency adapter(std::chrono::duration_cast<D>(period));
+        const D at = std::chrono::duration_cast<D>(elapsed);
+        const auto last = adapter.LastBurst(at);
+        QCOMPARE(last.has_value(), lastBurst.count() >= 0);
+        if (last)
+            QCOMPARE(Ms(*last).count(), lastBurst.count());
+        QCOMPARE(Ms(adapter.NextBurst(at)).count(), nextBurst.count());
+        QCOMPARE(Ms(adapter.Delivered(at)).count(), delivered.count());
+    }
+
     // --- The zr40 command ---
 
     void readThenWriteTheRadiosMemory() {
@@ -260,7 +340,10 @@ private slots:
                         Path("read.rdat")});
         QVERIFY2(run.exitCode == 0, run.err.constData());
         QVERIFY(run.err.contains("Read Data OK"));
-        QVERIFY(run.out.startsWith("TX:55 1 1 0 0 2 AA \n"));
+        // A pseudo-terminal has no latency setting: the trace says so before the first frame.
+        const QString trace = QString::fromLocal8Bit(run.out);
+        QVERIFY(trace.startsWith("Low latency: refused by the driver of " + sim.device()));
+        QCOMPARE(trace.section('\n', 1, 1), QStringLiteral("TX:55 1 1 0 0 2 AA "));
         QVERIFY(run.out.contains("\nRX:55 2 1 0 0 1 0 0 0 "));
         QVERIFY(run.out.contains("Calculate CheckSum="));
         QCOMPARE(ReadFile(Path("read.rdat")), before);
