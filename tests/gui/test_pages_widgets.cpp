@@ -5,10 +5,14 @@
 #include "gui_support.h"
 #include "widgets/key_filter_edit.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
 #include <QtTest>
 
 using namespace zr40;
@@ -73,6 +77,57 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("12-ab cd,ef99"));
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box.text(), QStringLiteral("12ABCD"));
+    }
+
+    // Whatever way text arrives, the box keeps what its kind allows and drops the rest.
+    void everyInsertionIsFiltered_data() {
+        QTest::addColumn<QString>("way");
+        for (const char* way :
+             {"typed", "ctrl+v", "shift+insert", "menu", "middle click", "drop", "input method"})
+            QTest::newRow(way) << QString::fromLatin1(way);
+    }
+    void everyInsertionIsFiltered() {
+        QFETCH(QString, way);
+        const QString text = QStringLiteral("1234zzGG12\r");
+        KeyFilterEdit box(KeyFilterKind::Hex);
+        QVERIFY(test::ShowActive(&box));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(text);
+        if (way == "typed") {
+            QTest::keyClicks(&box, text);
+        } else if (way == "ctrl+v") {
+            QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        } else if (way == "shift+insert") {
+            QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+        } else if (way == "menu") {
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                   box.mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(&box, &menu);
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(popup);
+            for (QAction* action : popup->actions()) {
+                if (action->text().startsWith(QStringLiteral("&Paste")))
+                    action->trigger();
+            }
+            popup->close();
+        } else if (way == "middle click") {
+            if (!clipboard->supportsSelection())
+                QSKIP("no primary selection on this platform");
+            clipboard->setText(text, QClipboard::Selection);
+            QTest::mouseClick(&box, Qt::MiddleButton);
+        } else if (way == "drop") {
+            QMimeData data;
+            data.setText(text);
+            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(&box, &enter);
+            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(&box, &drop);
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(&box, &commit);
+        }
+        QCOMPARE(box.text(), QStringLiteral("123412"));
     }
 
     void pageInAnMdiWindowRecordsThatWindowsState() {
