@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
@@ -241,6 +242,40 @@ private slots:
         Text("TextRxKey")->setFocus();
         QCOMPARE(cp.TxKeyWords(1), Codeplug::PackKey(QStringLiteral("ABCDEF")));
         QCOMPARE(cp.TxKeyLength[1], 6);
+    }
+
+    // A key from a file or the radio may hold A-F, which cannot be typed: a commit stores the
+    // digits the box holds, and a commit that changes nothing stores nothing.
+    void hexKeyFromTheRadioIsKept_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("edits");
+        QTest::newRow("enter alone") << ""
+                                     << "ABCD" << 0;
+        QTest::newRow("one digit more") << "5"
+                                        << "ABCD5" << 1;
+    }
+    void hexKeyFromTheRadioIsKept() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        test::PutChannel(cp, 0, 440 * kMHz, 440 * kMHz, true);
+        for (int side = 0; side < 2; ++side)
+            (side ? cp.TxKeyLength : cp.RxKeyLength)[0] = 4;
+        cp.SetRxKeyWords(0, Codeplug::PackKey(QStringLiteral("ABCD")));
+        cp.SetTxKeyWords(0, Codeplug::PackKey(QStringLiteral("ABCD")));
+        Open(1);
+        QSignalSpy edited(dialog.get(), &FormChannelEdit::edited);
+        for (const char* box : {"TextRxKey", "TextTxKey"}) {
+            KeyFilterEdit* edit = Text(box);
+            edit->setFocus();
+            edit->end(false);
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_Return);
+            QCOMPARE(edit->text(), stored);
+        }
+        QCOMPARE(Codeplug::KeyText(cp.RxKeyWords(0), cp.RxKeyLength[0]), stored);
+        QCOMPARE(Codeplug::KeyText(cp.TxKeyWords(0), cp.TxKeyLength[0]), stored);
+        QTEST(int(edited.size()) / 2, "edits");
     }
 
     void tonesPickedInTheLists() {

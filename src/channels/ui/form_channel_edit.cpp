@@ -3,12 +3,12 @@
 #include "channels/channel_effects.h"
 #include "channels/channel_list_coding.h"
 #include "channels/channel_view.h"
-#include "widgets/window_state_recorder.h"
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
 #include "widgets/combo_fill.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/ui_seam.h"
+#include "widgets/window_state_recorder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -500,8 +500,14 @@ void FormChannelEdit::CheckKey_Click(FrequencySide side, bool ticked) {
 
 void FormChannelEdit::TextKey_Commit(FrequencySide side) {
     KeyFilterEdit* box = side == FrequencySide::Rx ? textRxKey_ : textTxKey_;
-    ChannelEffects::DialogKeyEntry(codeplug_, shownChannel_, side, box->text());
-    Changed(false);
+    const bool changed =
+        ChannelEffects::DialogKeyEntry(codeplug_, shownChannel_, side, box->text());
+    const bool rx = side == FrequencySide::Rx;
+    box->setText(ChannelRules::KeyDisplayText(
+        rx ? codeplug_.RxKeyWords(shownChannel_) : codeplug_.TxKeyWords(shownChannel_),
+        (rx ? codeplug_.RxKeyLength : codeplug_.TxKeyLength).at(shownChannel_)));
+    if (changed)
+        Changed(false);
 }
 
 void FormChannelEdit::ComboCallType_Click(int index) {
