@@ -278,6 +278,20 @@ private slots:
         QTEST(int(edited.size()) / 2, "edits");
     }
 
+    // After a channel whose tone is not on the list, a digital channel's tone lists show nothing.
+    void digitalChannelAfterAnOffListTone() {
+        test::PutChannel(cp, 0, 440 * kMHz, 440 * kMHz);
+        cp.RxCtcss[0] = 1500;
+        cp.TxCtcss[0] = 1500;
+        test::PutChannel(cp, 1, 440 * kMHz, 440 * kMHz, true);
+        Open(1);
+        ShowChannel(1);
+        for (const char* name : {"ComboDecode", "ComboEncode"}) {
+            QCOMPARE(Combo(name)->currentIndex(), -1);
+            QCOMPARE(Combo(name)->currentText(), QString());
+        }
+    }
+
     void tonesPickedInTheLists() {
         test::PutChannel(cp, 0, 440 * kMHz, 440 * kMHz);
         cp.TxCtcss[0] = 1500; // a radio tone off the list is shown, not changed

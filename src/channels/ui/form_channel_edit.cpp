@@ -87,9 +87,10 @@ bool IsEnterKey(int key) {
 }
 
 void SelectTone(QComboBox* combo, int index, const QString& text) {
-    // A tone that is not a list item is shown as the placeholder; the stored value stays.
-    combo->setCurrentIndex(index);
+    // A tone that is not a list item is shown as the placeholder; the stored value stays. The
+    // placeholder goes first: clearing it while nothing is selected makes Qt select item 0.
     combo->setPlaceholderText(index < 0 ? text : QString());
+    combo->setCurrentIndex(index);
 }
 
 } // namespace

@@ -376,8 +376,9 @@ void FormChannelInformation::OpenListEditor(int row, int column) {
     if (IsToneColumn(column)) {
         // A tone that is not on the list (from a file or the radio) stays as it is until the
         // user picks an item; the list shows it as its placeholder.
-        combo->setCurrentIndex(index);
+        // The placeholder goes first: clearing it while nothing is selected selects item 0.
         combo->setPlaceholderText(index < 0 ? text : QString());
+        combo->setCurrentIndex(index);
     } else {
         combo->setCurrentIndex(qMax(index, 0));
     }
