@@ -88,6 +88,8 @@ private slots:
         // All call is no list entry: refused at once rather than dropped on the next load.
         QTest::newRow("all call") << "FFFFFF"
                                   << "" << Long(-1);
+        QTest::newRow("group flag makes all call") << "7FFFFF"
+                                                   << "" << Long(-1);
         QTest::newRow("cleared") << ""
                                  << "" << Long(-1);
     }
