@@ -361,6 +361,27 @@ private slots:
         QVERIFY(!cp.ChannelGridChanged);
     }
 
+    // The grid keeps the keyboard after an editor opened by Enter is left with Escape, even when
+    // its window is not the active one (no window manager, another window in front).
+    void escapeGivesTheKeyboardBackToTheGrid_data() {
+        QTest::addColumn<int>("column");
+        QTest::newRow("text editor") << 1;
+        QTest::newRow("list editor") << 6;
+    }
+    void escapeGivesTheKeyboardBackToTheGrid() {
+        QFETCH(int, column);
+        test::PutChannel(cp, 0, 435 * kMHz, 435 * kMHz);
+        Open();
+        QWidget other;
+        QVERIFY(test::ShowActive(&other));
+        page->SetCurrentCell(1, column);
+        QTest::keyClick(page->grid(), Qt::Key_Return);
+        QCOMPARE(page->EditingColumn(), column);
+        QTest::keyClick(page->focusWidget(), Qt::Key_Escape);
+        QCOMPARE(page->EditingColumn(), 0);
+        QCOMPARE(page->focusWidget(), page->grid());
+    }
+
     // A pending edit is kept by FreshData, by the focus leaving, and by the Close button, and
     // stays in the row it was typed into.
     void pendingEditsAreCommitted() {

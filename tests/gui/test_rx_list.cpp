@@ -160,6 +160,17 @@ private slots:
         QVERIFY(!page->textEditor()->isVisible());
     }
 
+    // The grid keeps the keyboard after Escape even when its window is not the active one.
+    void escapeGivesTheKeyboardBackToTheGrid() {
+        Open();
+        QWidget other;
+        QVERIFY(test::ShowActive(&other));
+        page->grid()->setCurrentCell(2, 0);
+        QTest::keyClick(page->grid(), Qt::Key_Return);
+        QTest::keyClick(page->textEditor(), Qt::Key_Escape);
+        QCOMPARE(page->focusWidget(), page->grid());
+    }
+
     void onlyARealChangeCountsAsAnEdit() {
         cp.RxListEntry[0] = 0x800001;
         Open();

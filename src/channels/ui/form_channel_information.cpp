@@ -1,15 +1,16 @@
 #include "channels/ui/form_channel_information.h"
+#include "widgets/cell_editor.h"
 #include "widgets/grid_corner.h"
 
 #include "channels/channel_rules.h"
 #include "channels/channel_view.h"
 #include "channels/ui/form_channel_edit.h"
-#include "widgets/window_state_recorder.h"
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
 #include "widgets/combo_fill.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/ui_seam.h"
+#include "widgets/window_state_recorder.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -428,13 +429,8 @@ void FormChannelInformation::EndEdit() {
                           : nullptr;
     editor_ = Editor::None;
     explicitCommit_ = false;
-    if (!widget)
-        return;
-    // The grid takes the focus before the editor goes: hiding a focused child of the grid
-    // would pass the focus on with a Tab and move the current cell.
-    if (widget->hasFocus())
-        grid_->setFocus();
-    widget->hide();
+    if (widget)
+        HideCellEditor(widget, grid_);
 }
 
 void FormChannelInformation::TextCommit() {

@@ -1,13 +1,14 @@
 #include "channels/ui/form_rx_list.h"
+#include "widgets/cell_editor.h"
 #include "widgets/grid_corner.h"
 
 #include "channels/rx_list_rules.h"
-#include "widgets/window_state_recorder.h"
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
 #include "widgets/combo_fill.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/ui_seam.h"
+#include "widgets/window_state_recorder.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -204,11 +205,7 @@ void FormRxList::Commit() {
 void FormRxList::CloseEditor() {
     editRow_ = 0;
     enterPressed_ = false;
-    // The grid takes the focus before the editor goes: hiding a focused child of the grid
-    // would pass the focus on with a Tab and move the current entry.
-    if (text1_->hasFocus())
-        grid_->setFocus();
-    text1_->hide();
+    HideCellEditor(text1_, grid_);
 }
 
 bool FormRxList::GridKeyPress(QKeyEvent* event) {
