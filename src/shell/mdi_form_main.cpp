@@ -369,6 +369,7 @@ ConfigPage* MDIFormMain::OpenPage(int commandNumber) {
     });
     connect(page, &ConfigPage::edited, this, &MDIFormMain::RefreshStatus);
     TrackChildState(sub);
+    KeepMenuShortcuts(sub);
     ShowWithChildState(sub, state);
     area_->setActiveSubWindow(sub);
     RebuildWindowList();
@@ -390,6 +391,20 @@ void MDIFormMain::TrackChildState(QMdiSubWindow* sub) {
                                              : now.testFlag(Qt::WindowMaximized) ? 2
                                                                                  : 0;
             });
+}
+
+void MDIFormMain::KeepMenuShortcuts(QMdiSubWindow* sub) {
+    // A child window brings shortcuts of its own (its system menu closes it with Ctrl+W on most
+    // desktops); while a page has the focus they would make the menu's keys ambiguous, and
+    // neither would act.
+    QList<QKeySequence> menuKeys = helpAction_->shortcuts();
+    for (const QAction* action : std::as_const(actions_))
+        menuKeys += action->shortcuts();
+    for (QAction* action : sub->findChildren<QAction*>()) {
+        QList<QKeySequence> kept = action->shortcuts();
+        if (kept.removeIf([&](const QKeySequence& key) { return menuKeys.contains(key); }) > 0)
+            action->setShortcuts(kept);
+    }
 }
 
 void MDIFormMain::OpenPageFromTree(int commandNumber) {

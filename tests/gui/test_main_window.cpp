@@ -2,11 +2,12 @@
 
 #include "codeplug/radio_data_file.h"
 #include "codeplug/settings_store.h"
-#include "widgets/config_page.h"
 #include "shell/mdi_form_main.h"
+#include "widgets/config_page.h"
 
 #include <QAction>
 #include <QFile>
+#include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,13 @@ class TestMainWindow : public QObject {
             window_->SetPortSource([] { return QStringList(); });
         }
         return *window_;
+    }
+    static bool InAPage(const QObject* object) {
+        for (; object; object = object->parent()) {
+            if (qobject_cast<const QMdiSubWindow*>(object))
+                return true;
+        }
+        return false;
     }
     QString Path(const QString& name) const { return files_.filePath(name); }
     // Opens the window and changes a channel, so that the plan has unsaved changes.
@@ -150,6 +158,43 @@ private slots:
             QCOMPARE(action->text(), QString::fromUtf8(item.chinese));
             QVERIFY2(action->isVisible() == item.visible, item.name);
             QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
+        }
+    }
+
+    // Every shown menu shortcut acts from wherever the keyboard is in a page; a page's own window
+    // must not take it (the child window's close key is Ctrl+W on most desktops).
+    void menuShortcutsActWithAPageFocused_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("channel grid") << int(MDIFormMain::kChannelPage) << "MSHFlexGridChannel";
+        QTest::newRow("local id") << int(MDIFormMain::kOptionPage) << "TextLocalID";
+        QTest::newRow("rx list") << int(MDIFormMain::kRxListPage) << "ComboRxList";
+    }
+    void menuShortcutsActWithAPageFocused() {
+        QFETCH(int, page);
+        QFETCH(QString, focus);
+        MDIFormMain& w = Window();
+        QVERIFY(test::ShowActive(&w));
+        QList<QAction*> withKeys; // the window's own: a page's go when a page closes
+        for (QAction* action : w.findChildren<QAction*>()) {
+            if (!action->shortcut().isEmpty() && action->isVisible() && !InAPage(action))
+                withKeys << action;
+        }
+        QCOMPARE(withKeys.size(), 6); // New, Open, Save, Read, Write, F1
+        for (QAction* action : withKeys) {
+            auto* target = w.OpenPage(page)->findChild<QWidget*>(focus);
+            QVERIFY(target);
+            QVERIFY(test::ShowActive(&w)); // a closed dialog may leave no window active
+            target->setFocus();
+            QVERIFY(target->hasFocus());
+            const bool modal = action->objectName() == QLatin1String("MenuRead") ||
+                               action->objectName() == QLatin1String("MenuWrite");
+            if (modal)
+                test::OnNextModal([](QWidget*) {});
+            QSignalSpy triggered(action, &QAction::triggered);
+            const QKeyCombination key = action->shortcut()[0];
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+            QVERIFY2(triggered.size() == 1, qPrintable(action->shortcut().toString()));
         }
     }
 
