@@ -485,15 +485,16 @@ void MDIFormMain::RebuildWindowList() {
     for (QAction* action : WindowListActions())
         delete action;
     QMdiSubWindow* active = area_->activeSubWindow();
-    for (auto it = pages_.begin(); it != pages_.end(); ++it) {
-        if (it.value()->isHidden())
+    // In the order the pages were opened.
+    for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::CreationOrder)) {
+        const int number = pages_.key(sub, 0);
+        if (number == 0 || sub->isHidden())
             continue;
-        auto* page = qobject_cast<ConfigPage*>(it.value()->widget());
+        auto* page = qobject_cast<ConfigPage*>(sub->widget());
         QAction* action = menu->addAction(page ? page->Caption() : QString());
-        action->setData(it.key());
+        action->setData(number);
         action->setCheckable(true);
-        action->setChecked(it.value() == active);
-        QMdiSubWindow* sub = it.value();
+        action->setChecked(sub == active);
         connect(action, &QAction::triggered, this, [this, sub] { area_->setActiveSubWindow(sub); });
     }
 }

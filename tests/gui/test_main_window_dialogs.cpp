@@ -282,6 +282,26 @@ private slots:
         QVERIFY(!codeplug_->ChannelInfoOpen);
     }
 
+    void windowMenuKeepsTheOpeningOrder() {
+        MDIFormMain& w = Window();
+        w.OpenPage(MDIFormMain::kRxListPage);
+        w.OpenPage(MDIFormMain::kOptionPage);
+        QList<int> order;
+        for (QAction* action : w.WindowListActions())
+            order << action->data().toInt();
+        QCOMPARE(order, QList<int>({MDIFormMain::kChannelPage, MDIFormMain::kRxListPage,
+                                    MDIFormMain::kOptionPage}));
+    }
+
+    // The function setup page's own Close button, which the layout never shows, still works.
+    void optionPageCloseButtonCloses() {
+        ConfigPage* page = Window().OpenPage(MDIFormMain::kOptionPage);
+        page->findChild<QPushButton*>(QStringLiteral("CommandClose"))->click();
+        QVERIFY(!codeplug_->OptionOpen);
+        QTRY_VERIFY(!Window().Page(MDIFormMain::kOptionPage));
+        QCOMPARE(Window().WindowListActions().size(), 1);
+    }
+
     void cascadeKeepsPageSizes() {
         MDIFormMain& w = Window();
         w.resize(1200, 800);
