@@ -465,8 +465,16 @@ void MDIFormMain::ReopenChannelPage() {
 
 void MDIFormMain::ReloadPagesAfterRead() {
     AnalyseModel();
-    if (ConfigPage* channels = OpenPage(kChannelPage))
+    // The pages reload where they are; the one the user works in stays in front, also when the
+    // channel page has to be opened for the data read.
+    if (ConfigPage* channels = Page(kChannelPage)) {
         channels->Analyse();
+    } else {
+        QMdiSubWindow* active = area_->activeSubWindow();
+        OpenPage(kChannelPage);
+        if (active)
+            area_->setActiveSubWindow(active);
+    }
     for (int number : {kOptionPage, kRxListPage}) {
         if (ConfigPage* page = Page(number))
             page->Analyse();

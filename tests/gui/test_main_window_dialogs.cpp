@@ -366,6 +366,17 @@ private slots:
         QVERIFY(!reading);
     }
 
+    // A read reloads the channel page where it is; the page the user works in stays in front.
+    void afterReadKeepsTheActivePageInFront() {
+        MDIFormMain& w = Window();
+        ConfigPage* option = w.OpenPage(MDIFormMain::kOptionPage);
+        codeplug_->RxFreq[0] = 436'000'000;
+        w.AfterRead();
+        QCOMPARE(w.PageArea()->activeSubWindow()->widget(), option);
+        auto* channels = qobject_cast<FormChannelInformation*>(w.Page(MDIFormMain::kChannelPage));
+        QCOMPARE(channels->CellText(1, 1), QStringLiteral("436.00000"));
+    }
+
     void afterReadReloadsAndMarksUnsaved() {
         MDIFormMain& w = Window();
         w.CloseAllPages();
