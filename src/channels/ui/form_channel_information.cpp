@@ -18,7 +18,6 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -154,12 +153,7 @@ void FormChannelInformation::BuildControls() {
 
     commandClose_ = new QPushButton(this);
     commandClose_->setObjectName(QStringLiteral("CommandClose"));
-    connect(commandClose_, &QPushButton::clicked, this, [this] {
-        if (auto* host = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            host->close();
-        else
-            close();
-    });
+    connect(commandClose_, &QPushButton::clicked, this, &ConfigPage::ClosePage);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

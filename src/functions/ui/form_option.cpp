@@ -1,6 +1,5 @@
 #include "functions/ui/form_option.h"
 
-#include "widgets/window_state_recorder.h"
 #include "codeplug/key_filter.h"
 #include "functions/key_define_rules.h"
 #include "functions/option_rules.h"
@@ -8,6 +7,7 @@
 #include "widgets/combo_fill.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/ui_seam.h"
+#include "widgets/window_state_recorder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -138,6 +138,8 @@ void FormOption::BuildHiddenControls() {
     }
     connect(hidden_->findChild<QPushButton*>(QStringLiteral("CommandHelp")), &QPushButton::clicked,
             this, &FormOption::ShowHelp);
+    connect(hidden_->findChild<QPushButton*>(QStringLiteral("CommandClose")), &QPushButton::clicked,
+            this, &ConfigPage::ClosePage);
     BuildHiddenChecks();
     BuildHiddenLists();
     BuildHiddenTexts();
