@@ -188,6 +188,36 @@ private slots:
         QCOMPARE(codeplug_->ComPortName, QStringLiteral("ttyS10"));
     }
 
+    // Cancel leaves the port as it was; a saved port number preselects the device it opens.
+    void portDialogPreselectsAndCancelKeeps_data() {
+        QTest::addColumn<QStringList>("ports");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("preselected");
+        QTest::newRow("absent device") << QStringList{"ttyS0", "ttyUSB0"} << "ttyACM0"
+                                       << "ttyS0";
+        QTest::newRow("number") << QStringList{"ttyS0", "ttyS2", "ttyUSB0"} << "3"
+                                << "ttyS2";
+    }
+    void portDialogPreselectsAndCancelKeeps() {
+        QFETCH(QStringList, ports);
+        QFETCH(QString, saved);
+        ports_ = ports;
+        SettingsStore().WriteText(QStringLiteral("ComPort"), saved);
+        Window();
+        const Codeplug before = *codeplug_;
+        QString shown;
+        test::OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<FormComPort*>(modal);
+            shown = dialog->ComboCom()->currentText();
+            dialog->CommandCancel()->click();
+        });
+        Window().SetCom();
+        QTEST(shown, "preselected");
+        QCOMPARE(codeplug_->ComPortName, before.ComPortName);
+        QCOMPARE(codeplug_->ComPortNumber, before.ComPortNumber);
+        QCOMPARE(SettingsStore().ReadText(QStringLiteral("ComPort")), saved);
+    }
+
     void portComNumbersFollowTheChoice() {
         ports_ = {"COM1", "COM3", "COM10"};
         SettingsStore().WriteText(QStringLiteral("ComPort"), QStringLiteral("3"));

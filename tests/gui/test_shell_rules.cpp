@@ -25,20 +25,22 @@ private slots:
                  QStringLiteral("/dev/pts/4"));
     }
 
+    // The port in use, compared as the device it opens, else the first; nothing changes yet.
     void preselection_data() {
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("nameAfter");
-        QTest::addColumn<int>("numberAfter");
-        QTest::newRow("com present") << QStringList{"COM1", "COM3"} << "" << 3 << 1 << "" << 3;
-        QTest::newRow("com absent") << QStringList{"COM1", "COM2"} << "" << 5 << 0 << "COM1" << 1;
-        QTest::newRow("device present")
-            << QStringList{"ttyS0", "ttyUSB0"} << "ttyUSB0" << 1 << 1 << "ttyUSB0" << 1;
-        QTest::newRow("device absent")
-            << QStringList{"ttyS0", "ttyUSB0"} << "ttyACM0" << 1 << 0 << "ttyS0" << 1;
-        QTest::newRow("nothing present") << QStringList{} << "ttyACM0" << 4 << -1 << "ttyACM0" << 4;
+        QTest::newRow("com present") << QStringList{"COM1", "COM3"} << "" << 3 << 1;
+        QTest::newRow("com absent") << QStringList{"COM1", "COM2"} << "" << 5 << 0;
+        QTest::newRow("device present") << QStringList{"ttyS0", "ttyUSB0"} << "ttyUSB0" << 1 << 1;
+        QTest::newRow("device absent") << QStringList{"ttyS0", "ttyUSB0"} << "ttyACM0" << 1 << 0;
+        QTest::newRow("path of a listed device")
+            << QStringList{"ttyS0", "ttyUSB0"} << "/dev/ttyUSB0" << 1 << 1;
+#ifndef Q_OS_WIN
+        QTest::newRow("number opens ttyS2") << QStringList{"ttyS0", "ttyS2"} << "" << 3 << 1;
+#endif
+        QTest::newRow("nothing present") << QStringList{} << "ttyACM0" << 4 << -1;
     }
     void preselection() {
         QFETCH(QStringList, items);
@@ -48,8 +50,6 @@ private slots:
         codeplug.ComPortName = name;
         codeplug.ComPortNumber = static_cast<std::int16_t>(number);
         QTEST(PortChoice::Preselect(items, codeplug), "index");
-        QTEST(codeplug.ComPortName, "nameAfter");
-        QTEST(int(codeplug.ComPortNumber), "numberAfter");
     }
 
     void dragLimits() {
