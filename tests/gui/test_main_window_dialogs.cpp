@@ -1,14 +1,15 @@
 #include "gui_support.h"
 
+#include "channels/ui/form_channel_information.h"
 #include "codeplug/model_band.h"
 #include "codeplug/settings_store.h"
 #include "link/ui/form_process.h"
-#include "widgets/config_page.h"
 #include "shell/form_com_port.h"
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"
 #include "shell/mdi_form_main.h"
 #include "shell/panel_layout.h"
+#include "widgets/config_page.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -128,6 +129,37 @@ private slots:
         QCOMPARE(codeplug_->BandLower, std::int16_t(100));
         QVERIFY(before);
         QCOMPARE(Window().Page(MDIFormMain::kChannelPage), before.data());
+    }
+
+    // The dialog opens on the band in use, or on none, so that OK at once changes nothing.
+    void modelDialogOpensOnTheCurrentBand_data() {
+        QTest::addColumn<int>("lower");
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("index");
+        QTest::newRow("start-up band") << 100 << 550 << -1;
+        QTest::newRow("136-174") << 136 << 174 << 0;
+        QTest::newRow("400-480") << 400 << 480 << 2;
+        QTest::newRow("400-470") << 400 << 470 << -1;
+    }
+    void modelDialogOpensOnTheCurrentBand() {
+        QFETCH(int, lower);
+        QFETCH(int, upper);
+        Window();
+        codeplug_->BandLower = std::int16_t(lower);
+        codeplug_->BandUpper = codeplug_->BandUpperTx = std::int16_t(upper);
+        QPointer<ConfigPage> before = Window().Page(MDIFormMain::kChannelPage);
+        int shown = -2;
+        test::OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<FormModelInformation*>(modal);
+            shown = dialog->ComboArea()->currentIndex();
+            dialog->CommandOk()->click();
+        });
+        Window().ModelInformation();
+        QTEST(shown, "index");
+        QVERIFY(seam_->messages.isEmpty());
+        QCOMPARE(int(codeplug_->BandLower), lower);
+        QCOMPARE(int(codeplug_->BandUpper), upper);
+        QVERIFY(before);
     }
 
     void languageSwitchReopensPagesInTheNewLanguage() {
