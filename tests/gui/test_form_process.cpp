@@ -228,6 +228,8 @@ private slots:
         QTRY_VERIFY(Enabled(form, "CommandRead"));
         QVERIFY(!codeplug.LinkSucceeded);
         QVERIFY(!Result(form)->isVisible());
+        // No good reply came: the progress label is as the window opened.
+        QCOMPARE(Control<QLabel>(form, "LabelProcess")->text(), QStringLiteral("Complete:0%"));
 
         Click(form, "CommandRead");
         QTRY_VERIFY_WITH_TIMEOUT(Result(form)->isVisible(), kHangGuardMs);
