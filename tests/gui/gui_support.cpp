@@ -1,10 +1,14 @@
 #include "gui_support.h"
 
+#include "shell/mdi_form_main.h"
+
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
-#include <QDir>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -36,14 +40,13 @@ QMessageBox::StandardButton ScriptedSeam::Message(QWidget*, QMessageBox::Icon ic
 
 QString ScriptedSeam::FileDialog(QWidget*, bool isOpen, const QString& title,
                                  const QString& proposedName, const QStringList& filters,
-                                 const QString& defaultSuffix) {
-    fileDialogs.append({isOpen, title, proposedName, filters, defaultSuffix});
+                                 const QString&) {
+    fileDialogs.append({isOpen, title, proposedName, filters});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
-void ScriptedSeam::ShowHelpTopic(QWidget*, const QString& topic, bool english) {
+void ScriptedSeam::ShowHelpTopic(QWidget*, const QString& topic, bool) {
     helpTopics.append(topic);
-    helpEnglish.append(english);
 }
 
 TemporarySettings::TemporarySettings() {
@@ -64,15 +67,18 @@ TemporarySettings::~TemporarySettings() {
         qunsetenv("XDG_CONFIG_HOME");
 }
 
-void TemporarySettings::Wipe() {
-    QDir dir(dir_.path());
-    for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        QFileInfo info(dir.filePath(entry));
-        if (info.isDir())
-            QDir(info.filePath()).removeRecursively();
-        else
-            QFile::remove(info.filePath());
+MainWindowRig::MainWindowRig() = default;
+
+MainWindowRig::~MainWindowRig() {
+    window.reset(); // before the codeplug it edits
+}
+
+MDIFormMain& MainWindowRig::Window() {
+    if (!window) {
+        window = std::make_unique<MDIFormMain>(codeplug);
+        window->SetPortSource([this] { return ports; });
     }
+    return *window;
 }
 
 namespace {
@@ -105,10 +111,10 @@ Codeplug PageCodeplug() {
     return cp;
 }
 
-bool ShowActive(QWidget* page) {
-    page->show();
-    page->activateWindow();
-    return QTest::qWaitForWindowActive(page);
+bool ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital) {
@@ -119,6 +125,29 @@ void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital) {
         cp.ChannelType[channel] = 2;
         cp.ChannelSpace[channel] = 12500;
     }
+}
+
+bool Pick(QComboBox* combo, const QString& item) {
+    const int index = combo->findText(item);
+    if (index < 0)
+        return false;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    return true;
+}
+
+void Enter(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void ClickCell(QTableWidget* grid, int row, int column) {
+    const QRect cell = grid->visualItemRect(grid->item(row, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
 } // namespace zr40::test

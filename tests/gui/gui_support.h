@@ -8,6 +8,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QTableWidget;
+
+namespace zr40 {
+class MDIFormMain;
+}
 
 namespace zr40::test {
 
@@ -25,7 +34,6 @@ struct ShownFileDialog {
     QString title;
     QString proposedName;
     QStringList filters;
-    QString defaultSuffix;
 };
 
 // A seam that answers from prepared queues and records what was shown. It installs itself on
@@ -58,7 +66,6 @@ public:
     QList<ShownMessage> messages;
     QList<ShownFileDialog> fileDialogs;
     QStringList helpTopics;
-    QList<bool> helpEnglish;
 };
 
 // A private settings folder for one test: points the user's configuration folder
@@ -71,14 +78,24 @@ public:
     TemporarySettings(const TemporarySettings&) = delete;
     TemporarySettings& operator=(const TemporarySettings&) = delete;
 
-    QString path() const { return dir_.path(); }
-    // Removes every file below the folder (a fresh "first run").
-    void Wipe();
-
 private:
     QTemporaryDir dir_;
     QByteArray previousXdg_;
     bool hadXdg_ = false;
+};
+
+// What a main-window test starts from: no saved settings, a scripted seam, a fresh codeplug
+// and, on first use, the main window, which finds the ports `ports` says are present.
+struct MainWindowRig {
+    MainWindowRig();
+    ~MainWindowRig();
+    MDIFormMain& Window();
+
+    TemporarySettings settings;
+    ScriptedSeam seam;
+    Codeplug codeplug;
+    QStringList ports;
+    std::unique_ptr<MDIFormMain> window;
 };
 
 // Runs `action` on the modal dialog that the next call opens (exec() blocks the caller, so the
@@ -88,10 +105,16 @@ void OnNextModal(std::function<void(QWidget*)> action);
 
 // A codeplug as the pages find it after start-up, with the English interface.
 Codeplug PageCodeplug();
-// Shows a page and waits until it is the active window.
-bool ShowActive(QWidget* page);
+// Shows a window and waits until it is the active one.
+bool ShowActive(QWidget* window);
 // Puts a channel with these frequencies and every other field at its default; a digital channel
 // gets the 12.5 kHz spacing.
 void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital = false);
+// Picks the item as the mouse does: the list changes and reports the choice. False when absent.
+bool Pick(QComboBox* combo, const QString& item);
+// Focuses the box, types over its whole text (an empty text erases it) and presses Enter.
+void Enter(QLineEdit* box, const QString& text);
+// Clicks a grid's cell (0-based table row and column) with the mouse.
+void ClickCell(QTableWidget* grid, int row, int column);
 
 } // namespace zr40::test

@@ -42,25 +42,14 @@ class TestPagesEndToEnd : public QObject {
         QTest::keyClick(grid.grid(), Qt::Key_Return);
         QComboBox* list = grid.listEditor(column - 3);
         QVERIFY(list->isVisible());
-        const int index = list->findText(item);
-        QVERIFY2(index >= 0, qPrintable(item));
-        list->setCurrentIndex(index);
-        emit list->activated(index);
+        QVERIFY2(test::Pick(list, item), qPrintable(item));
         QTest::keyClick(list, Qt::Key_Return);
     }
     static void Pick(QWidget* page, const char* name, const QString& item) {
-        auto* combo = page->findChild<QComboBox*>(QString::fromLatin1(name));
-        const int index = combo->findText(item);
-        QVERIFY2(index >= 0, qPrintable(item));
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
+        QVERIFY2(test::Pick(page->findChild<QComboBox*>(name), item), name);
     }
     static void Enter(QWidget* page, const char* name, const QString& text) {
-        auto* box = page->findChild<KeyFilterEdit*>(QString::fromLatin1(name));
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
+        test::Enter(page->findChild<KeyFilterEdit*>(name), text);
     }
     static QStringList GridRows(Codeplug& cp) {
         FormChannelInformation grid(cp);

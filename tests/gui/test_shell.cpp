@@ -1,17 +1,27 @@
+#include "gui_support.h"
 #include "shell/change_tracker.h"
-#include "shell/main_window_texts.h"
+#include "shell/form_welcome.h"
 #include "shell/panel_layout.h"
 #include "shell/port_choice.h"
 #include "shell/start_options.h"
+#include "widgets/help_window.h"
+#include "widgets/interactive_seam.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
 #include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 using namespace zr40;
 
-// The shell's rules that need no window: port order and choice, panel geometry, the command
-// line, change tracking and the port panel text.
-class TestShellRules : public QObject {
+// The shell's rules that need no window (port order and choice, panel geometry, the command
+// line, change tracking) and its windows that need no main window (the interactive seam, help,
+// the splash).
+class TestShell : public QObject {
     Q_OBJECT
 private slots:
     void naturalPortOrder() {
@@ -52,13 +62,8 @@ private slots:
         QTEST(PortChoice::Preselect(items, codeplug), "index");
     }
 
-    void dragLimits() {
-        // More than 120 twips and less than half the window.
-        for (int x : {100, 120, 7500, 9000})
-            QVERIFY2(!PanelLayout::AcceptsDrag(x, 15000), qPrintable(QString::number(x)));
-        for (int x : {121, 7499})
-            QVERIFY2(PanelLayout::AcceptsDrag(x, 15000), qPrintable(QString::number(x)));
-        // A screen of twice the density: the tree keeps its physical width.
+    void treeKeepsItsPhysicalWidth() {
+        // A screen of twice the density: twice the pixels.
         QCOMPARE(PanelLayout::ToPixels(2500, 96), 167);
         QCOMPARE(PanelLayout::ToPixels(2500, 192), 333);
     }
@@ -71,8 +76,6 @@ private slots:
         QTest::newRow("port") << QStringList{"zr40cps", "--port", "/dev/pts/3"} << "/dev/pts/3"
                               << true << false;
         QTest::newRow("no splash") << QStringList{"zr40cps", "--no-splash"} << "" << false << false;
-        QTest::newRow("port without value")
-            << QStringList{"zr40cps", "--port"} << "" << true << true;
         QTest::newRow("unknown") << QStringList{"zr40cps", "--fast"} << "" << true << true;
         QTest::newRow("stray argument") << QStringList{"zr40cps", "a.rdat"} << "" << true << true;
     }
@@ -132,11 +135,79 @@ private slots:
         QVERIFY(tracker.IsModified(codeplug));
     }
 
-    void portPanelForADevice() {
-        QCOMPARE(MainWindowTexts::PortPanel(QStringLiteral("ttyUSB0"), 1, true),
-                 QStringLiteral("COM ttyUSB0"));
+    void messageButtonsSpeakTheInterfaceLanguage_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("chinese") << false << QStringList{"确定", "取消"};
+        QTest::newRow("english") << true << QStringList{"OK", "Cancel"};
+    }
+    void messageButtonsSpeakTheInterfaceLanguage() {
+        QFETCH(bool, english);
+        QFETCH(QStringList, buttons);
+        InteractiveSeam seam;
+        InteractiveSeam::SetEnglish(english);
+        QStringList texts;
+        test::OnNextModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            texts << box->button(QMessageBox::Ok)->text()
+                  << box->button(QMessageBox::Cancel)->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        const auto answer =
+            seam.Message(nullptr, QMessageBox::Warning, QStringLiteral("ZR40"),
+                         QStringLiteral("覆盖当前数据？"), QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(answer, QMessageBox::Cancel);
+        QCOMPARE(texts, buttons);
+    }
+
+    void fileDialogsAddTheSuffixAndOpenOnlyWhatExists() {
+        QTemporaryDir dir;
+        InteractiveSeam seam;
+        bool mustExist = false;
+        test::OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            dialog->setDirectory(dir.path());
+            dialog->selectFile(QStringLiteral("plan"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QCOMPARE(seam.FileDialog(nullptr, false, QStringLiteral("Save"), {}, {}, "rdat"),
+                 dir.filePath(QStringLiteral("plan.rdat")));
+        test::OnNextModal([&](QWidget* modal) {
+            mustExist = qobject_cast<QFileDialog*>(modal)->fileMode() == QFileDialog::ExistingFile;
+        });
+        QVERIFY(seam.FileDialog(nullptr, true, QStringLiteral("Open"), {}, {}, "rdat").isEmpty());
+        QVERIFY(mustExist);
+    }
+
+    void everyPageTopicHasAPageInBothLanguages() {
+        for (const char* topic :
+             {"general.htm", "chinfo.htm", "chEdit.htm", "optfeatures.htm", "rxlist.htm"}) {
+            for (bool english : {true, false}) {
+                QFile page(QLatin1Char(':') + HelpWindow::TopicUrl(topic, english).path());
+                QVERIFY2(page.open(QIODevice::ReadOnly), topic);
+                // Links between pages stay within the same language's pages.
+                QVERIFY(!page.readAll().contains("href=\"http"));
+            }
+        }
+        HelpWindow window;
+        window.ShowTopic(QStringLiteral("chinfo.htm"), false);
+        QVERIFY(
+            window.findChild<QTextBrowser*>()->toPlainText().contains(QStringLiteral("信道信息")));
+        // A topic without a page of its own opens the general page rather than an empty window.
+        QCOMPARE(HelpWindow::TopicUrl(QStringLiteral("Scan/Scan.htm"), true).toString(),
+                 QStringLiteral("qrc:/help/en/general.htm"));
+    }
+
+    void splashHandsOverAndCloses() {
+        auto* splash = new FormWelcome;
+        QPointer<FormWelcome> alive(splash);
+        QSignalSpy finished(splash, &FormWelcome::finished);
+        splash->show();
+        QVERIFY(finished.wait(10000));
+        QTRY_VERIFY(!alive); // closes itself and is deleted
     }
 };
 
-QTEST_MAIN(TestShellRules)
-#include "test_shell_rules.moc"
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"
