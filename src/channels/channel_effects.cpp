@@ -82,9 +82,7 @@ GridEdit ChannelEffects::GridReceiveEntry(Codeplug& cp, int ch, const QString& t
     }
     edit.digital = ChannelRules::IsDigital(cp, ch);
     if (newChannel) {
-        cp.TxPower.at(ch) = 1;
-        cp.ChannelType.at(ch) = 1;
-        ClearTones(cp, ch);
+        StartGridChannel(cp, ch);
         const QString none = ChannelRules::NoneText(ctx);
         edit.cells[kGridColumnDecode] = none;
         edit.cells[kGridColumnEncode] = none;
@@ -244,6 +242,19 @@ bool ChannelEffects::DialogKeyEntry(Codeplug& cp, int ch, FrequencySide side,
         cp.SetTxKeyWords(ch, key.words);
     length = key.length;
     return true;
+}
+
+void ChannelEffects::StartGridChannel(Codeplug& cp, int ch) {
+    cp.TxPower.at(ch) = 1;
+    cp.ChannelType.at(ch) = 1;
+    ClearTones(cp, ch);
+}
+
+void ChannelEffects::StoreFrequency(Codeplug& cp, int ch, FrequencySide side, Long hertz) {
+    if (side == FrequencySide::Rx)
+        StoreRx(cp, ch, hertz);
+    else
+        StoreTx(cp, ch, hertz);
 }
 
 } // namespace zr40

@@ -78,6 +78,11 @@ public:
     // stored, when the box holds the key as it is shown already.
     static bool DialogKeyEntry(Codeplug& codeplug, int channel, FrequencySide side,
                                const QString& digits);
+
+    // The analog defaults a channel takes when the grid starts it: analog, power high, no tones.
+    static void StartGridChannel(Codeplug& codeplug, int channel);
+    // A frequency of one side stored with that side's colour code.
+    static void StoreFrequency(Codeplug& codeplug, int channel, FrequencySide side, Long hertz);
 };
 
 } // namespace zr40

@@ -131,6 +131,10 @@ FrequencyEntry ChannelRules::EnterFrequency(const QString& text, FrequencySide s
     return entry;
 }
 
+bool ChannelRules::MilliHertzOf(const QString& text, QChar separator, qint64& milli) {
+    return ReadMegahertz(text, separator, milli);
+}
+
 Long ChannelRules::FrequencyColourCode(Long hertz) {
     const Long below100k = ((hertz % 100000) + 100000) % 100000;
     const Long code = (below100k + 3125) / 6250;

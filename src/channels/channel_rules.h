@@ -66,6 +66,9 @@ public:
     // replaced by the nearer band edge and flagged; empty text is flagged as cleared.
     static FrequencyEntry EnterFrequency(const QString& text, FrequencySide side,
                                          const Codeplug& codeplug, const TextContext& ctx);
+    // A decimal text (digits, at most one separator) read exactly in billionths of its unit, so
+    // a text in MHz gives milli-hertz; false when the text is no such number.
+    static bool MilliHertzOf(const QString& text, QChar separator, qint64& milli);
     // The part below 100 kHz in 6.25 kHz steps, modulo 16.
     static Long FrequencyColourCode(Long hertz);
 

@@ -2,6 +2,9 @@
 
 #include "codeplug/tone_tables.h"
 
+#include <algorithm>
+#include <array>
+
 namespace zr40 {
 
 namespace {
@@ -24,6 +27,45 @@ constexpr ToneBlock kToneBlocks[] = {
 
 int ImageChannelLayout::RecordOffset(int ch) {
     return 16 + kRecordSize * ch + 32 * (ch / 30);
+}
+
+bool ImageChannelLayout::HeldByOtherSetting(int at) {
+    struct Span {
+        int first;
+        int end; // one past the last byte
+    };
+    static constexpr Span kHeld[] = {
+        {275, 320},                          // option, key and scan page bytes
+        {kScanBase, kScanBase + kScanBytes}, // scan bitmap
+        {440, 448},                          // model signature: band digit 441, band code 445
+        {752, 758},                          // new programming password
+        {768, 832},                          // embedded message
+    };
+    for (const Span& span : kHeld) {
+        if (at >= span.first && at < span.end)
+            return true;
+    }
+    return false;
+}
+
+void ImageChannelLayout::PutRecordByte(Image& image, int at, std::uint8_t value) {
+    if (!HeldByOtherSetting(at))
+        image[at] = value;
+}
+
+void ImageChannelLayout::CopyRecord(Image& image, int from, int to) {
+    const int source = RecordOffset(from);
+    const int target = RecordOffset(to);
+    std::array<std::uint8_t, kRecordSize> record;
+    std::copy_n(image.begin() + source, kRecordSize, record.begin());
+    for (int i = 0; i < kRecordSize; ++i)
+        PutRecordByte(image, target + i, record[i]);
+}
+
+void ImageChannelLayout::FillRecord(Image& image, int ch, std::uint8_t value) {
+    const int at = RecordOffset(ch);
+    for (int i = 0; i < kRecordSize; ++i)
+        PutRecordByte(image, at + i, value);
 }
 
 bool ImageChannelLayout::Bit(const Image& image, int base, int ch) {
@@ -63,7 +105,7 @@ std::uint32_t ImageChannelLayout::Frequency(const Image& image, int ch, int fiel
 void ImageChannelLayout::SetFrequency(Image& image, int ch, int field, std::uint32_t hertz) {
     const int at = RecordOffset(ch) + field;
     for (int i = 3; i >= 0; --i, hertz >>= 8)
-        image[at + i] = static_cast<std::uint8_t>(hertz & 0xFF);
+        PutRecordByte(image, at + i, static_cast<std::uint8_t>(hertz & 0xFF));
 }
 
 ImageTone ImageChannelLayout::Tone(const Image& image, int ch, int kindField) {
@@ -73,8 +115,8 @@ ImageTone ImageChannelLayout::Tone(const Image& image, int ch, int kindField) {
 
 void ImageChannelLayout::SetTone(Image& image, int ch, int kindField, ImageTone tone) {
     const int at = RecordOffset(ch) + kindField;
-    image[at] = tone.kind;
-    image[at + 1] = tone.number;
+    PutRecordByte(image, at, tone.kind);
+    PutRecordByte(image, at + 1, tone.number);
 }
 
 bool ImageChannelLayout::Flag(const Image& image, int ch, std::uint8_t mask) {
@@ -82,8 +124,9 @@ bool ImageChannelLayout::Flag(const Image& image, int ch, std::uint8_t mask) {
 }
 
 void ImageChannelLayout::SetFlag(Image& image, int ch, std::uint8_t mask, bool on) {
-    std::uint8_t& flags = image[RecordOffset(ch) + kFlags];
-    flags = on ? (flags | mask) : (flags & ~mask);
+    const int at = RecordOffset(ch) + kFlags;
+    const std::uint8_t flags = image[at];
+    PutRecordByte(image, at, static_cast<std::uint8_t>(on ? (flags | mask) : (flags & ~mask)));
 }
 
 int ImageChannelLayout::BusyLock(const Image& image, int ch) {
@@ -91,8 +134,9 @@ int ImageChannelLayout::BusyLock(const Image& image, int ch) {
 }
 
 void ImageChannelLayout::SetBusyLock(Image& image, int ch, int mode) {
-    std::uint8_t& flags = image[RecordOffset(ch) + kFlags];
-    flags = static_cast<std::uint8_t>((flags & ~kBusyLockMask) | (mode & kBusyLockMask));
+    const int at = RecordOffset(ch) + kFlags;
+    PutRecordByte(image, at,
+                  static_cast<std::uint8_t>((image[at] & ~kBusyLockMask) | (mode & kBusyLockMask)));
 }
 
 ImageTone ImageChannelLayout::ToneOfPosition(int position) {

@@ -45,6 +45,14 @@ public:
 
     // First byte of channel ch's record.
     static int RecordOffset(int ch);
+    // Some records run over bytes that hold other settings of the image: the function setup's,
+    // key setting's and scan page's option bytes, the scan bitmap, the model signature the band
+    // is read from, the new programming password and the embedded message. Those bytes keep
+    // their settings: record writes skip them, so that filling channels never changes the band,
+    // another channel's scan membership or an option.
+    static bool HeldByOtherSetting(int at);
+    static void CopyRecord(Image& image, int from, int to);
+    static void FillRecord(Image& image, int ch, std::uint8_t value);
 
     static bool Present(const Image& image, int ch);
     static void SetPresent(Image& image, int ch, bool on);
@@ -74,6 +82,9 @@ public:
     static int WrapTonePosition(int position);
 
 private:
+    static constexpr int kScanBytes = kChannelCount / 8;
+    // Writes a record byte unless it holds another setting.
+    static void PutRecordByte(Image& image, int at, std::uint8_t value);
     static bool Bit(const Image& image, int base, int ch);
     static void SetBit(Image& image, int base, int ch, bool on);
 };

@@ -4,6 +4,7 @@
 #include "export_command.h"
 #include "import_command.h"
 #include "new_command.h"
+#include "print_command.h"
 #include "radio_commands.h"
 #include "show_command.h"
 
@@ -24,6 +25,7 @@ const CliCommand kCommands[] = {
     {"read", "read the radio's configuration into a file", &RadioCommands::Read},
     {"write", "write a file into the radio", &RadioCommands::Write},
     {"ports", "list the serial ports", &RadioCommands::Ports},
+    {"print", "write the channel plan as a PDF document", &PrintCommand::Run},
 };
 
 int Overview(QTextStream& out) {
@@ -41,7 +43,11 @@ int Overview(QTextStream& out) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Only printing paints text; every other command stays on QtCore.
+    const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    const std::unique_ptr<QCoreApplication> app =
+        printing ? PrintCommand::MakeApplication(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zr40"));
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {

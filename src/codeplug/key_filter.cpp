@@ -30,10 +30,11 @@ bool Accepts(int kind, int key, int separator, const QString& text, int selectio
     case KeyFilterKind::NonZero:
         return IsNonZeroDigit(key);
     case KeyFilterKind::Signed:
+    case KeyFilterKind::SignedNumber:
         // A minus sign only starts a number: refused once there is text that stays.
         if (key == '-')
             return text.isEmpty() || selectionLength > 0;
-        return IsNonZeroDigit(key);
+        return kind == KeyFilterKind::SignedNumber ? IsDigit(key) : IsNonZeroDigit(key);
     case KeyFilterKind::Hex:
         return IsDigit(key) || IsHexLetter(key);
     default:
@@ -55,6 +56,7 @@ int KeyFilterMaxLength(int kind) {
         return 2;
     case KeyFilterKind::TuneValue:
     case KeyFilterKind::Signed:
+    case KeyFilterKind::SignedNumber:
         return 8;
     case KeyFilterKind::Key:
         return 32;

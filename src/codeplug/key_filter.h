@@ -17,6 +17,9 @@ inline constexpr int Signed = 9;    // 8 chars, "-" and digits 1..9
 inline constexpr int Key = 10;      // 32 digits
 inline constexpr int Hex = 11;      // 6 chars, digits and A..F
 inline constexpr int Number6 = 12;  // 6 digits
+// 8 chars, "-" and every digit: a signed adjustment such as -100 or 2048 (kind 9 cannot take a
+// 0, so neither 10 nor -100 could be typed).
+inline constexpr int SignedNumber = 13;
 } // namespace KeyFilterKind
 
 inline constexpr int kKeyBackspace = 8;

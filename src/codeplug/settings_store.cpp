@@ -57,6 +57,16 @@ bool SettingsStore::IsDeviceName(const QString& text) {
     return !trimmed.isEmpty() && !trimmed[0].isDigit();
 }
 
+bool SettingsStore::ServiceModeFrom(const QString& text) {
+    const QString trimmed = text.trimmed();
+    return trimmed.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0 ||
+           trimmed == QStringLiteral("1");
+}
+
+bool SettingsStore::ServiceMode() const {
+    return ServiceModeFrom(ReadText(QString::fromLatin1(kServiceMode)));
+}
+
 void SettingsStore::Load(Codeplug& codeplug) const {
     codeplug.IsEnglish = IsEnglishFrom(ReadText(QString::fromLatin1(kLanguage)));
     const QString port = ReadText(QString::fromLatin1(kComPort));

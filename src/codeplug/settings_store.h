@@ -6,13 +6,15 @@
 
 namespace zr40 {
 
-// The two settings that survive between runs: interface language and serial port. They live in
+// The settings that survive between runs: interface language and serial port, and the service
+// mode a technician switches on by hand (it is never written by the program). They live in
 // the user's own settings (organisation "NQ", application "ZR40"): a machine-wide store cannot be
 // written by an ordinary user on Linux, and a failed write would lose the choice silently.
 class SettingsStore {
 public:
     static constexpr const char* kLanguage = "Language";
     static constexpr const char* kComPort = "ComPort";
+    static constexpr const char* kServiceMode = "ServiceMode";
 
     // Missing value -> empty text.
     QString ReadText(const QString& name) const;
@@ -24,6 +26,10 @@ public:
     static int ComPortNumberFrom(const QString& text);
     // A device name ("ttyUSB0", "/dev/ttyACM0", "COM3") rather than a plain number.
     static bool IsDeviceName(const QString& text);
+    // "True", "true" or "1" switch service mode on; anything else, or no value, leaves it off.
+    static bool ServiceModeFrom(const QString& text);
+
+    bool ServiceMode() const;
 
     // IsEnglish, ComPortNumber and ComPortName as the main window sets them at start-up.
     void Load(Codeplug& codeplug) const;

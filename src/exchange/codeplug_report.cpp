@@ -69,27 +69,39 @@ QString CodeplugReport::ChannelTable(const Codeplug& cp, const TextContext& ctx)
                .arg(used);
 }
 
-QString CodeplugReport::FunctionSettings(const Codeplug& cp, const TextContext& ctx) {
+CodeplugReport::SettingRows CodeplugReport::OptionRows(const Codeplug& cp, const TextContext& ctx) {
     const bool en = ctx.IsEnglish;
     QStringList tot;
     ValueLists::FillTotList(tot, ctx);
     QStringList voxLevel;
     ValueLists::FillOffNumberList(voxLevel, 10, ctx);
-    QString text;
-    text += Line(en ? "Local ID" : Zh("本机ID"), OptionRules::LocalIdText(cp.LocalID));
-    text += Line(en ? "Voice Prompt" : Zh("提示音"),
-                 OptionWord("ComboVoice", OptionRules::VoiceIndex(cp.VoicePrompt), ctx));
-    text += Line(en ? "TOT [s]" : Zh("超时定时器[秒]"),
-                 ListItem(tot, OptionRules::TotIndex(cp.OptionTOT)));
-    text += Line(en ? "VOX Level" : Zh("声控等级"),
-                 ListItem(voxLevel, OptionRules::VoxLevelIndex(cp.VoxLevel)));
-    text += Line(en ? "VOX Delay [s]" : Zh("声控延时[秒]"),
-                 OptionWord("ComboVoxDelay", OptionRules::VoxDelayIndex(cp.VoxDelay), ctx));
-    text += Line(en ? "Save Mode" : Zh("省电模式"),
-                 OptionWord("ComboSave", OptionRules::SaveIndex(cp.IdleTime[0]), ctx));
+    return {
+        {en ? "Local ID" : Zh("本机ID"), OptionRules::LocalIdText(cp.LocalID)},
+        {en ? "Voice Prompt" : Zh("提示音"),
+         OptionWord("ComboVoice", OptionRules::VoiceIndex(cp.VoicePrompt), ctx)},
+        {en ? "TOT [s]" : Zh("超时定时器[秒]"), ListItem(tot, OptionRules::TotIndex(cp.OptionTOT))},
+        {en ? "VOX Level" : Zh("声控等级"),
+         ListItem(voxLevel, OptionRules::VoxLevelIndex(cp.VoxLevel))},
+        {en ? "VOX Delay [s]" : Zh("声控延时[秒]"),
+         OptionWord("ComboVoxDelay", OptionRules::VoxDelayIndex(cp.VoxDelay), ctx)},
+        {en ? "Save Mode" : Zh("省电模式"),
+         OptionWord("ComboSave", OptionRules::SaveIndex(cp.IdleTime[0]), ctx)},
+    };
+}
+
+CodeplugReport::SettingRows CodeplugReport::KeyDefineRows(const Codeplug& cp,
+                                                          const TextContext& ctx) {
+    SettingRows rows;
     const QStringList keys = KeyDefineRules::RowLabels(ctx);
     for (int row = 0; row < keys.size() && row < KeyDefineRules::kShownRows; ++row)
-        text += Line(keys[row], KeyWord(cp, row, ctx));
+        rows.append({keys[row], KeyWord(cp, row, ctx)});
+    return rows;
+}
+
+QString CodeplugReport::FunctionSettings(const Codeplug& cp, const TextContext& ctx) {
+    QString text;
+    for (const auto& [label, value] : OptionRows(cp, ctx) + KeyDefineRows(cp, ctx))
+        text += Line(label, value);
     return text;
 }
 

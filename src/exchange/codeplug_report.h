@@ -3,6 +3,8 @@
 #include "codeplug/codeplug.h"
 #include "codeplug/text_context.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace zr40 {
@@ -14,6 +16,13 @@ public:
     static QString Text(const Codeplug& codeplug, const TextContext& ctx);
     static QString ChannelTable(const Codeplug& codeplug, const TextContext& ctx);
     static QString FunctionSettings(const Codeplug& codeplug, const TextContext& ctx);
+
+    // The same settings as label and value, for layouts of their own (the printed plan).
+    using SettingRows = QList<QPair<QString, QString>>;
+    // Local ID, voice prompt, time-out, VOX level and delay, save mode.
+    static SettingRows OptionRows(const Codeplug& codeplug, const TextContext& ctx);
+    // The side-key functions, "PF1 Short" to "PF2 Long".
+    static SettingRows KeyDefineRows(const Codeplug& codeplug, const TextContext& ctx);
 };
 
 } // namespace zr40

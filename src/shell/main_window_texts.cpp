@@ -4,63 +4,70 @@
 
 namespace zr40 {
 
+namespace {
+constexpr auto kShown = MenuVisibility::Shown;
+constexpr auto kService = MenuVisibility::ServiceOnly;
+constexpr auto kHidden = MenuVisibility::Hidden;
+} // namespace
+
 const std::vector<MenuItemText>& MainWindowTexts::Menu() {
     static const std::vector<MenuItemText> items = {
-        {"MenuFile", nullptr, "&File", "文件(&F)", true, nullptr, false},
-        {"MenuNew", "MenuFile", "&New", "新建(&N)", true, "Ctrl+N", false},
-        {"MenuOpen", "MenuFile", "&Open", "打开(&O)", true, "Ctrl+O", false},
-        {"MenuSave", "MenuFile", "&Save", "保存(&S)", true, "Ctrl+S", false},
-        {"MenuSaveAs", "MenuFile", "Save &As", "另存为(&A)", true, nullptr, false},
-        {"-", "MenuFile", "", "", false, nullptr, false},
-        {"MenuPrint", "MenuFile", "", "", false, "Ctrl+P", false},
-        {"MenuPrintView", "MenuFile", "", "", false, nullptr, false},
-        {"-", "MenuFile", "", "", true, nullptr, false},
-        {"MenuExit", "MenuFile", "&Exit", "退出(&E)", true, nullptr, false},
-        {"MenuMachine", nullptr, "&Model", "机型(&M)", true, nullptr, false},
-        {"MenuModelInformation", "MenuMachine", "&Model Information", "机型信息(&M)", true, nullptr,
+        {"MenuFile", nullptr, "&File", "文件(&F)", kShown, nullptr, false},
+        {"MenuNew", "MenuFile", "&New", "新建(&N)", kShown, "Ctrl+N", false},
+        {"MenuOpen", "MenuFile", "&Open", "打开(&O)", kShown, "Ctrl+O", false},
+        {"MenuSave", "MenuFile", "&Save", "保存(&S)", kShown, "Ctrl+S", false},
+        {"MenuSaveAs", "MenuFile", "Save &As", "另存为(&A)", kShown, nullptr, false},
+        {"-", "MenuFile", "", "", kShown, nullptr, false},
+        {"MenuPrint", "MenuFile", "&Print…", "打印(&P)…", kShown, "Ctrl+P", false},
+        {"MenuPrintView", "MenuFile", "Print Pre&view…", "打印预览(&V)…", kShown, nullptr, false},
+        {"-", "MenuFile", "", "", kShown, nullptr, false},
+        {"MenuExit", "MenuFile", "&Exit", "退出(&E)", kShown, nullptr, false},
+        {"MenuMachine", nullptr, "&Model", "机型(&M)", kShown, nullptr, false},
+        {"MenuModelInformation", "MenuMachine", "&Model Information", "机型信息(&M)", kShown,
+         nullptr, false},
+        {"MenuEdit", nullptr, "&Edit", "编辑(&E)", kShown, nullptr, false},
+        {"MenuChannel", "MenuEdit", "&Channel Information", "信道信息(&C)", kShown, nullptr, false},
+        {"-", "MenuEdit", "", "", kShown, nullptr, false},
+        {"MenuOption", "MenuEdit", "&Function Setup", "功能设定(&F)", kShown, nullptr, false},
+        {"MenuRxList", "MenuEdit", "Rx &List", "接收列表(&L)", kShown, nullptr, false},
+        {"MenuKey", "MenuEdit", "&Key Setting", "键设置(&K)", kService, nullptr, false},
+        {"MenuScan", "MenuEdit", "&Scan Information", "扫描信息(&S)", kService, nullptr, false},
+        {"-", "MenuEdit", "", "", kService, nullptr, false},
+        {"MenuMessage", "MenuEdit", "Embedded &Message", "嵌入信息(&M)", kService, nullptr, false},
+        {"MenuLocalMessage", "MenuEdit", "&Local Message", "本机信息(&L)", kHidden, nullptr, false},
+        {"MenuStun", "MenuEdit", "Stun/&Die Information", "遥晕遥毙选项(&D)", kHidden, nullptr,
          false},
-        {"MenuEdit", nullptr, "&Edit", "编辑(&E)", true, nullptr, false},
-        {"MenuChannel", "MenuEdit", "&Channel Information", "信道信息(&C)", true, nullptr, false},
-        {"-", "MenuEdit", "", "", true, nullptr, false},
-        {"MenuOption", "MenuEdit", "&Function Setup", "功能设定(&F)", true, nullptr, false},
-        {"MenuRxList", "MenuEdit", "Rx &List", "接收列表(&L)", true, nullptr, false},
-        {"MenuKey", "MenuEdit", "&Key Setting", "键设置(&K)", false, nullptr, false},
-        {"MenuScan", "MenuEdit", "&Scan Information", "扫描信息(&S)", false, nullptr, false},
-        {"-", "MenuEdit", "", "", false, nullptr, false},
-        {"MenuMessage", "MenuEdit", "Embedded &Message", "嵌入信息(&M)", false, nullptr, false},
-        {"MenuLocalMessage", "MenuEdit", "&Local Message", "本机信息(&L)", false, nullptr, false},
-        {"MenuStun", "MenuEdit", "Stun/&Die Information", "遥晕遥毙选项(&D)", false, nullptr,
+        {"-", "MenuEdit", "", "", kService, nullptr, false},
+        {"MenuBank", "MenuEdit", "&Batch ChannelEdit", "批信道编辑(&B)", kService, nullptr, false},
+        {"MenuProgram", nullptr, "&Program", "编程(&P)", kShown, nullptr, false},
+        {"MenuRead", "MenuProgram", "&Read From Radio", "从对讲机读出数据(&R)", kShown, "Ctrl+R",
          false},
-        {"-", "MenuEdit", "", "", false, nullptr, false},
-        {"MenuBank", "MenuEdit", "&Batch ChannelEdit", "批信道编辑(&B)", false, nullptr, false},
-        {"MenuProgram", nullptr, "&Program", "编程(&P)", true, nullptr, false},
-        {"MenuRead", "MenuProgram", "&Read From Radio", "从对讲机读出数据(&R)", true, "Ctrl+R",
+        {"MenuWrite", "MenuProgram", "&Write To Radio", "向对讲机写入数据(&W)", kShown, "Ctrl+W",
          false},
-        {"MenuWrite", "MenuProgram", "&Write To Radio", "向对讲机写入数据(&W)", true, "Ctrl+W",
+        {"-", "MenuProgram", "", "", kService, nullptr, false},
+        {"MenuPassword", "MenuProgram", "&PassWord", "密码(&P)", kService, nullptr, false},
+        {"MenuTune", "MenuProgram", "&Tune Data", "调谐数据(&T)", kService, nullptr, false},
+        {"MenuTool", nullptr, "&Tool", "工具(&T)", kHidden, nullptr, false},
+        {"MenuRadioInformation", "MenuTool", "&Radio Information", "对讲机信息(&R)", kShown,
+         nullptr, false},
+        {"MenuSetting", nullptr, "&Setting", "设置(&S)", kShown, nullptr, false},
+        {"MenuCom", "MenuSetting", "Set &Com", "串口设置(&C)", kShown, nullptr, false},
+        {"MenuLanguage", "MenuSetting", "Set &Language", "语言设置(&L)", kShown, nullptr, false},
+        {"MenuView", nullptr, "&View", "视图(&V)", kShown, nullptr, false},
+        {"MenuTree", "MenuView", "Tree &View", "树视图(&V)", kShown, nullptr, true},
+        {"-", "MenuView", "", "", kShown, nullptr, false},
+        {"MenuToolBar", "MenuView", "&Toolbar", "工具栏(&T)", kShown, nullptr, true},
+        {"MenuStatus", "MenuView", "&Statusbar", "状态栏(&S)", kShown, nullptr, true},
+        {"MenuWindow", nullptr, "&Window", "窗口(&W)", kShown, nullptr, false},
+        {"MenuCeng", "MenuWindow", "&Cascade", "层叠(&C)", kShown, nullptr, false},
+        {"-", "MenuWindow", "", "", kShown, nullptr, false},
+        {"MenuCloseAll", "MenuWindow", "Close All &Windows", "关闭所有窗口(&W)", kShown, nullptr,
          false},
-        {"-", "MenuProgram", "", "", false, nullptr, false},
-        {"MenuPassword", "MenuProgram", "&PassWord", "密码(&P)", false, nullptr, false},
-        {"MenuTool", nullptr, "&Tool", "工具(&T)", false, nullptr, false},
-        {"MenuRadioInformation", "MenuTool", "&Radio Information", "对讲机信息(&R)", true, nullptr,
-         false},
-        {"MenuSetting", nullptr, "&Setting", "设置(&S)", true, nullptr, false},
-        {"MenuCom", "MenuSetting", "Set &Com", "串口设置(&C)", true, nullptr, false},
-        {"MenuLanguage", "MenuSetting", "Set &Language", "语言设置(&L)", true, nullptr, false},
-        {"MenuView", nullptr, "&View", "视图(&V)", true, nullptr, false},
-        {"MenuTree", "MenuView", "Tree &View", "树视图(&V)", true, nullptr, true},
-        {"-", "MenuView", "", "", true, nullptr, false},
-        {"MenuToolBar", "MenuView", "&Toolbar", "工具栏(&T)", true, nullptr, true},
-        {"MenuStatus", "MenuView", "&Statusbar", "状态栏(&S)", true, nullptr, true},
-        {"MenuWindow", nullptr, "&Window", "窗口(&W)", true, nullptr, false},
-        {"MenuCeng", "MenuWindow", "&Cascade", "层叠(&C)", true, nullptr, false},
-        {"-", "MenuWindow", "", "", true, nullptr, false},
-        {"MenuCloseAll", "MenuWindow", "Close All &Windows", "关闭所有窗口(&W)", true, nullptr,
-         false},
-        {"-", "MenuWindow", "", "", true, nullptr, false},
-        {"MenuHelp", nullptr, "&Help", "帮助(&H)", true, nullptr, false},
-        {"MenuHelpPage", "MenuHelp", "&Help Topics", "帮助主题(&H)", false, nullptr, false},
-        {"-", "MenuHelp", "", "", false, nullptr, false},
-        {"MenuAbout", "MenuHelp", "&About", "关于ZR40(&A)", true, nullptr, false},
+        {"-", "MenuWindow", "", "", kShown, nullptr, false},
+        {"MenuHelp", nullptr, "&Help", "帮助(&H)", kShown, nullptr, false},
+        {"MenuHelpPage", "MenuHelp", "&Help Topics", "帮助主题(&H)", kHidden, nullptr, false},
+        {"-", "MenuHelp", "", "", kHidden, nullptr, false},
+        {"MenuAbout", "MenuHelp", "&About", "关于ZR40(&A)", kShown, nullptr, false},
     };
     return items;
 }
@@ -127,6 +134,14 @@ QString MainWindowTexts::Text(Id id, bool english) {
     case Id::SettingNotSaved:
         return pick("The setting applies now but could not be saved for the next start.",
                     "设置已生效，但无法保存到下次启动。");
+    case Id::TreeKey:
+        return pick("Key Setting", "键设置(K)");
+    case Id::TreeScan:
+        return pick("Scan Information", "扫描信息(S)");
+    case Id::TreeMessage:
+        return pick("Embedded Message", "嵌入信息(M)");
+    case Id::TreeTune:
+        return pick("Tune Data", "调谐数据(T)");
     }
     return {};
 }

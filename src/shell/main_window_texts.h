@@ -7,13 +7,17 @@
 
 namespace zr40 {
 
+// Who sees a menu item: everyone, a technician in service mode only, or nobody (the item exists
+// with its caption and action, but nothing shows it).
+enum class MenuVisibility { Shown, ServiceOnly, Hidden };
+
 // One item of the main window's menu bar. Top-level menus have no parent; "-" is a rule.
 struct MenuItemText {
     const char* name;
     const char* parent;
     const char* english;
     const char* chinese;
-    bool shown;
+    MenuVisibility shown;
     const char* shortcut;
     bool checked; // a check item that starts checked (the View toggles)
 };
@@ -51,6 +55,10 @@ public:
         SaveFailed,
         SaveChanges,
         SettingNotSaved,
+        TreeKey,
+        TreeScan,
+        TreeMessage,
+        TreeTune,
     };
     static QString Text(Id id, bool english);
 };

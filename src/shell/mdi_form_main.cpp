@@ -1,6 +1,7 @@
 #include "shell/mdi_form_main.h"
 #include "widgets/gui_resources.h"
 
+#include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
 #include "codeplug/model_band.h"
@@ -18,8 +19,15 @@
 #include "shell/panel_layout.h"
 #include "shell/panel_separator.h"
 #include "shell/port_choice.h"
+#include "shell/print_commands.h"
 #include "shell/toolkit_translator.h"
 #include "widgets/ui_seam.h"
+// The service pages.
+#include "functions/ui/form_embed_message.h"
+#include "functions/ui/form_key_setting.h"
+#include "functions/ui/form_scan_information.h"
+#include "link/ui/form_password.h"
+#include "link/ui/form_tune.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -47,18 +55,25 @@ struct TreeNode {
     const char* key;
     Id text;
     int page;
+    bool serviceOnly = false;
 };
 
 const TreeNode kTreeNodes[] = {
     {"TreeChannelInforamtion", Id::TreeChannel, MDIFormMain::kChannelPage},
     {"TreeOption", Id::TreeOption, MDIFormMain::kOptionPage},
     {"TreeRxList", Id::TreeRxList, MDIFormMain::kRxListPage},
+    {"TreeKeySetting", Id::TreeKey, MDIFormMain::kKeyPage, true},
+    {"TreeScanInformation", Id::TreeScan, MDIFormMain::kScanPage, true},
+    {"TreeEmbeddedMessage", Id::TreeMessage, MDIFormMain::kMessagePage, true},
+    {"TreeTuneData", Id::TreeTune, MDIFormMain::kTunePage, true},
 };
 
 } // namespace
 
 MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidget* parent)
-    : QMainWindow(parent), codeplug_(codeplug), portSource_(&FormComPort::SystemPorts) {
+    : QMainWindow(parent), codeplug_(codeplug),
+      service_(options.service || SettingsStore().ServiceMode()),
+      portSource_(&FormComPort::SystemPorts) {
     GuiResources::Ensure();
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/zr40.svg")));
@@ -66,6 +81,7 @@ MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidge
     BuildToolbar();
     BuildPanels();
     BuildStatusBar();
+    print_ = new PrintCommands(codeplug_, this);
     ConnectCommands();
     StartUp(options);
     resize(1100, 720);
@@ -87,7 +103,7 @@ void MDIFormMain::BuildMenus() {
             QMenu* menu = menuBar()->addMenu(QString());
             menu->setObjectName(QString::fromLatin1(item.name));
             menu->menuAction()->setObjectName(QString::fromLatin1(item.name));
-            menu->menuAction()->setVisible(item.shown);
+            menu->menuAction()->setVisible(Offered(item));
             menus_.insert(menu->objectName(), menu);
             actions_.insert(menu->objectName(), menu->menuAction());
             continue;
@@ -96,7 +112,7 @@ void MDIFormMain::BuildMenus() {
         QAction* action = QString::fromLatin1(item.name) == QLatin1String("-")
                               ? menu->addSeparator()
                               : menu->addAction(QString());
-        action->setVisible(item.shown);
+        action->setVisible(Offered(item));
         if (action->isSeparator())
             continue;
         action->setObjectName(QString::fromLatin1(item.name));
@@ -108,6 +124,11 @@ void MDIFormMain::BuildMenus() {
         }
         actions_.insert(action->objectName(), action);
     }
+}
+
+bool MDIFormMain::Offered(const MenuItemText& item) const {
+    return item.shown == MenuVisibility::Shown ||
+           (item.shown == MenuVisibility::ServiceOnly && service_);
 }
 
 void MDIFormMain::BuildToolbar() {
@@ -180,14 +201,18 @@ void MDIFormMain::ConnectCommands() {
         {QStringLiteral("MenuOpen"), [this] { Open(); }},
         {QStringLiteral("MenuSave"), [this] { Save(); }},
         {QStringLiteral("MenuSaveAs"), [this] { SaveAs(); }},
+        {QStringLiteral("MenuPrint"), [this] { Print(); }},
+        {QStringLiteral("MenuPrintView"), [this] { PrintPreview(); }},
         {QStringLiteral("MenuExit"), [this] { close(); }},
         {QStringLiteral("MenuModelInformation"), [this] { ModelInformation(); }},
         {QStringLiteral("MenuChannel"), [this] { OpenPage(kChannelPage); }},
         {QStringLiteral("MenuOption"), [this] { OpenPage(kOptionPage); }},
         {QStringLiteral("MenuRxList"), [this] { OpenPage(kRxListPage); }},
-        {QStringLiteral("MenuKey"), [this] { OpenPage(1002); }},
-        {QStringLiteral("MenuScan"), [this] { OpenPage(1003); }},
-        {QStringLiteral("MenuMessage"), [this] { OpenPage(1004); }},
+        {QStringLiteral("MenuKey"), [this] { OpenPage(kKeyPage); }},
+        {QStringLiteral("MenuScan"), [this] { OpenPage(kScanPage); }},
+        {QStringLiteral("MenuMessage"), [this] { OpenPage(kMessagePage); }},
+        {QStringLiteral("MenuPassword"), [this] { ProgramPassword(); }},
+        {QStringLiteral("MenuTune"), [this] { OpenPage(kTunePage); }},
         {QStringLiteral("MenuRead"), [this] { ReadFromRadio(); }},
         {QStringLiteral("MenuWrite"), [this] { WriteToRadio(); }},
         {QStringLiteral("MenuCom"), [this] { SetCom(); }},
@@ -199,6 +224,7 @@ void MDIFormMain::ConnectCommands() {
              UiSeam::Instance().ShowHelpTopic(this, QStringLiteral("general.htm"), english());
          }},
         {QStringLiteral("MenuAbout"), [this] { About(); }},
+        {QStringLiteral("MenuBank"), [this] { BatchEdit(); }},
     };
     for (auto it = commands.begin(); it != commands.end(); ++it)
         connect(actions_.value(it.key()), &QAction::triggered, this, it.value());
@@ -256,6 +282,8 @@ void MDIFormMain::RebuildTree() {
     auto* root = new QTreeWidgetItem(tree_, {QStringLiteral("ZR40")});
     root->setData(0, kKeyRole, QStringLiteral("ZR40"));
     for (const TreeNode& node : kTreeNodes) {
+        if (node.serviceOnly && !service_)
+            continue;
         auto* item = new QTreeWidgetItem(root, {MainWindowTexts::Text(node.text, english())});
         item->setData(0, kKeyRole, QString::fromLatin1(node.key));
         item->setData(0, kNumberRole, node.page);
@@ -325,6 +353,14 @@ ConfigPage* MDIFormMain::CreatePage(int commandNumber) {
         return new FormOption(codeplug_);
     case kRxListPage:
         return new FormRxList(codeplug_);
+    case kKeyPage:
+        return new FormKeySetting(codeplug_);
+    case kScanPage:
+        return new FormScanInformation(codeplug_);
+    case kMessagePage:
+        return new FormEmbedMessage(codeplug_);
+    case kTunePage:
+        return new FormTune(codeplug_, [this](bool read) { RunTransfer(read); });
     default:
         return nullptr; // pages this window does not offer
     }
@@ -341,9 +377,19 @@ ConfigPage* MDIFormMain::Page(int commandNumber) const {
     return sub ? qobject_cast<ConfigPage*>(sub->widget()) : nullptr;
 }
 
-ConfigPage* MDIFormMain::OpenPage(int commandNumber) {
+void MDIFormMain::CloseTunePageFor(int commandNumber) {
+    if (commandNumber == kTunePage)
+        return;
     if (QMdiSubWindow* tune = SubWindowOf(kTunePage))
         tune->close();
+}
+
+ConfigPage* MDIFormMain::OpenPage(int commandNumber) {
+    CloseTunePageFor(commandNumber);
+    return ShowPage(commandNumber);
+}
+
+ConfigPage* MDIFormMain::ShowPage(int commandNumber) {
     if (QMdiSubWindow* open = SubWindowOf(commandNumber)) {
         area_->setActiveSubWindow(open);
         return Page(commandNumber);
@@ -408,8 +454,7 @@ void MDIFormMain::KeepMenuShortcuts(QMdiSubWindow* sub) {
 }
 
 void MDIFormMain::OpenPageFromTree(int commandNumber) {
-    if (QMdiSubWindow* tune = SubWindowOf(kTunePage))
-        tune->close();
+    CloseTunePageFor(commandNumber);
     if (QMdiSubWindow* open = SubWindowOf(commandNumber)) {
         area_->setActiveSubWindow(open); // already open: to the front, not reloaded
         return;
@@ -465,17 +510,16 @@ void MDIFormMain::ReopenChannelPage() {
 
 void MDIFormMain::ReloadPagesAfterRead() {
     AnalyseModel();
-    // The pages reload where they are; the one the user works in stays in front, also when the
-    // channel page has to be opened for the data read.
-    if (ConfigPage* channels = Page(kChannelPage)) {
+    // The pages reload where they are; the one the user works in stays in front (the tune page
+    // too, when the read started there), also when the channel page has to be opened for the
+    // data read.
+    QMdiSubWindow* active = area_->activeSubWindow();
+    if (ConfigPage* channels = Page(kChannelPage))
         channels->Analyse();
-    } else {
-        QMdiSubWindow* active = area_->activeSubWindow();
-        OpenPage(kChannelPage);
-        if (active)
-            area_->setActiveSubWindow(active);
-    }
-    for (int number : {kOptionPage, kRxListPage}) {
+    else if (ShowPage(kChannelPage) && active)
+        area_->setActiveSubWindow(active);
+    // The scan and embedded message pages keep what they showed.
+    for (int number : {kOptionPage, kKeyPage, kRxListPage, kTunePage}) {
         if (ConfigPage* page = Page(number))
             page->Analyse();
     }
@@ -690,6 +734,35 @@ void MDIFormMain::ShowHelp() {
 void MDIFormMain::About() {
     frmAbout dialog(english(), this);
     dialog.exec();
+}
+
+void MDIFormMain::ProgramPassword() {
+    FreshPages(); // a change of password writes the whole plan
+    FormPassword dialog(codeplug_, this);
+    dialog.exec();
+    RefreshStatus();
+}
+
+void MDIFormMain::BatchEdit() {
+    FreshPages();
+    FormBatchChannelEdit dialog(codeplug_, this);
+    connect(&dialog, &FormBatchChannelEdit::edited, this, [this] {
+        // The grid and an open channel edit dialog show the new channels at once.
+        if (ConfigPage* channels = Page(kChannelPage))
+            channels->Analyse();
+        RefreshStatus();
+    });
+    dialog.exec();
+}
+
+void MDIFormMain::Print() {
+    FreshPages(); // an edit still open in the grid is part of the plan
+    print_->Print();
+}
+
+void MDIFormMain::PrintPreview() {
+    FreshPages();
+    print_->Preview();
 }
 
 // --- Radio ------------------------------------------------------------------------------------

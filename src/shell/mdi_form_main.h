@@ -2,6 +2,7 @@
 
 #include "codeplug/codeplug.h"
 #include "shell/change_tracker.h"
+#include "shell/main_window_texts.h"
 #include "shell/start_options.h"
 
 #include <QMainWindow>
@@ -19,6 +20,7 @@ namespace zr40 {
 
 class ConfigPage;
 class PanelSeparator;
+class PrintCommands;
 
 // The application's main window: menus, toolbar, the tree of pages with its separator, the status
 // bar and the page area. It runs the start-up, the file commands, the model, port and language
@@ -29,6 +31,9 @@ public:
     // Command numbers of the pages (the Window menu lists open pages under them).
     static constexpr int kChannelPage = 1000;
     static constexpr int kOptionPage = 1001;
+    static constexpr int kKeyPage = 1002;
+    static constexpr int kScanPage = 1003;
+    static constexpr int kMessagePage = 1004;
     static constexpr int kTunePage = 1005;
     static constexpr int kRxListPage = 1006;
 
@@ -79,6 +84,14 @@ public:
     void WriteToRadio();
     void ShowHelp();
     void About();
+    // The programming password dialog (service mode).
+    void ProgramPassword();
+    // The service pages are offered (--service or the ServiceMode setting).
+    bool ServiceMode() const { return service_; }
+    void BatchEdit();
+    void Print();        // the print dialog
+    void PrintPreview(); // the preview of the plan last printed (every part at first)
+    PrintCommands& Printing() const { return *print_; }
 
     // --- Access for the tests and the screen tour ---
     QAction* Action(const QString& name) const { return actions_.value(name); }
@@ -112,6 +125,10 @@ private:
     void RebuildWindowList();
     void ShowPanel(const QString& menuName, bool shown);
     ConfigPage* CreatePage(int commandNumber);
+    // Shows a page, creating it when it is not open, without closing the tune page first.
+    ConfigPage* ShowPage(int commandNumber);
+    void CloseTunePageFor(int commandNumber);
+    bool Offered(const MenuItemText& item) const;
     QMdiSubWindow* SubWindowOf(int commandNumber) const;
     void ShowWithChildState(QMdiSubWindow* sub, std::int16_t state);
     void TrackChildState(QMdiSubWindow* sub);
@@ -124,6 +141,7 @@ private:
     bool english() const { return codeplug_.IsEnglish; }
 
     Codeplug& codeplug_;
+    bool service_ = false;
     ChangeTracker tracker_;
     QString path_;
     int treeWidthTwips_ = 2500;
@@ -138,6 +156,7 @@ private:
     QLabel* panels_[4] = {};
     QTimer* timer_ = nullptr;
     std::function<QStringList()> portSource_;
+    PrintCommands* print_ = nullptr;
 };
 
 } // namespace zr40

@@ -1,12 +1,23 @@
 #include "shell/screen_tour.h"
 
+#include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
+#include "link/ui/form_tune.h"
 #include "shell/form_welcome.h"
+#include "shell/form_print.h"
 #include "shell/mdi_form_main.h"
+#include "shell/print_commands.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -15,6 +26,48 @@ namespace zr40 {
 namespace {
 // Time for a window to appear and paint before it is pictured.
 constexpr int kSettleMilliseconds = 600;
+// Steps inside a chain of dialogs, well before the picture is taken.
+constexpr int kChainStepMilliseconds = 120;
+
+// Drops a menu of the menu bar down, as a click on its title would.
+void DropMenu(MDIFormMain* w, const char* name) {
+    QMenu* menu = w->Menu(QString::fromLatin1(name));
+    w->menuBar()->setActiveAction(menu->menuAction());
+}
+
+// Does `action` on the modal dialog in front once it is there.
+void OnModal(int delay, std::function<void(QWidget*)> action) {
+    QTimer::singleShot(delay, [action] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            action(modal);
+    });
+}
+
+void Click(QWidget* dialog, const char* button) {
+    if (auto* b = dialog->findChild<QPushButton*>(QLatin1String(button)))
+        b->click();
+}
+
+// The password dialog, its change dialog with the passwords typed, the question answered, and
+// the write window it opens with them filled in.
+void OpenPasswordChain(MDIFormMain* w, int depth) {
+    if (depth >= 1)
+        OnModal(kChainStepMilliseconds, [](QWidget* d) { Click(d, "CommandChange"); });
+    if (depth >= 2) {
+        OnModal(2 * kChainStepMilliseconds, [](QWidget* d) {
+            for (const char* name : {"TextOldPassword", "TextNewPassword0", "TextNewPassword1"})
+                if (auto* box = d->findChild<QLineEdit*>(QLatin1String(name)))
+                    box->setText(QStringLiteral("123456"));
+            Click(d, "CommandOK");
+        });
+        OnModal(3 * kChainStepMilliseconds, [](QWidget* d) {
+            if (auto* box = qobject_cast<QMessageBox*>(d))
+                box->button(QMessageBox::Ok)->click();
+        });
+    }
+    w->ProgramPassword();
+}
+
 } // namespace
 
 ScreenTour::ScreenTour(MDIFormMain& window, const QString& folder, const QString& prefix,
@@ -24,6 +77,10 @@ ScreenTour::ScreenTour(MDIFormMain& window, const QString& folder, const QString
 }
 
 void ScreenTour::BuildSteps() {
+    if (window_.ServiceMode()) {
+        BuildServiceSteps();
+        return;
+    }
     MDIFormMain* w = &window_;
     steps_ = {
         {QStringLiteral("splash"),
@@ -51,10 +108,74 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_language"), [w] { w->SetLanguage(); }, true},
         {QStringLiteral("dialog_port"), [w] { w->SetCom(); }, true},
         {QStringLiteral("dialog_about"), [w] { w->About(); }, true},
+        {QStringLiteral("dialog_print"),
+         [w] {
+             QTimer::singleShot(kSettleMilliseconds / 3, [] {
+                 if (auto* print = qobject_cast<FormPrint*>(QApplication::activeModalWidget())) {
+                     print->Check(PlanPart::Channels)->click();
+                     print->Check(PlanPart::RxLists)->click();
+                 }
+             });
+             w->Print();
+         },
+         true},
+        {QStringLiteral("dialog_printer_setting"), [w] { w->Printing().PrinterSetup(w); }, true},
+        {QStringLiteral("print_preview"), [w] { w->PrintPreview(); }, true},
         {QStringLiteral("question_unsaved"), [w] { w->New(); }, true},
         {QStringLiteral("dialog_save_as"), [w] { w->SaveAs(); }, true},
         {QStringLiteral("dialog_read"), [w] { w->ReadFromRadio(); }, true},
         {QStringLiteral("dialog_write"), [w] { w->WriteToRadio(); }, true},
+        {QStringLiteral("dialog_channel_copy"),
+         [w] {
+             if (auto* grid =
+                     qobject_cast<FormChannelInformation*>(w->OpenPage(MDIFormMain::kChannelPage)))
+                 grid->OpenChannelCopy(2);
+         },
+         true},
+        {QStringLiteral("dialog_batch_edit"), [w] { w->BatchEdit(); }, true},
+        {QStringLiteral("dialog_batch_settings"),
+         [w] {
+             // The second panel: the boxes that choose what Apply writes.
+             QTimer::singleShot(kSettleMilliseconds / 2, w, [] {
+                 if (auto* batch =
+                         qobject_cast<FormBatchChannelEdit*>(QApplication::activeModalWidget()))
+                     batch->CommandEdit_Click();
+             });
+             w->BatchEdit();
+         },
+         true},
+    };
+}
+
+void ScreenTour::BuildServiceSteps() {
+    MDIFormMain* w = &window_;
+    steps_ = {
+        {QStringLiteral("service_menu_edit"), [w] { DropMenu(w, "MenuEdit"); }, false},
+        {QStringLiteral("service_menu_program"), [w] { DropMenu(w, "MenuProgram"); }, false},
+        {QStringLiteral("service_page_key"), [w] { w->OpenPageFromTree(MDIFormMain::kKeyPage); },
+         false},
+        {QStringLiteral("service_page_scan"), [w] { w->OpenPageFromTree(MDIFormMain::kScanPage); },
+         false},
+        {QStringLiteral("service_page_message"),
+         [w] { w->OpenPageFromTree(MDIFormMain::kMessagePage); }, false},
+        {QStringLiteral("service_page_tune"),
+         [w] {
+             w->CloseAllPages();
+             w->OpenPageFromTree(MDIFormMain::kTunePage);
+             if (auto* tune = qobject_cast<FormTune*>(w->Page(MDIFormMain::kTunePage)))
+                 tune->CellClick(1, 1);
+         },
+         false},
+        {QStringLiteral("service_help_tune"), [w] { w->ShowHelp(); }, false},
+        {QStringLiteral("service_question_tune_read"),
+         [w] {
+             if (auto* tune = qobject_cast<FormTune*>(w->OpenPage(MDIFormMain::kTunePage)))
+                 tune->CommandRead_Click();
+         },
+         true},
+        {QStringLiteral("service_dialog_password"), [w] { OpenPasswordChain(w, 0); }, true},
+        {QStringLiteral("service_dialog_password_change"), [w] { OpenPasswordChain(w, 1); }, true},
+        {QStringLiteral("service_dialog_password_write"), [w] { OpenPasswordChain(w, 2); }, true},
     };
 }
 

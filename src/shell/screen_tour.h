@@ -11,7 +11,8 @@ class MDIFormMain;
 
 // Walks through the application's windows one after the other and saves a picture of the whole
 // screen for each into a folder (documentation and visual checks). Modal dialogs are pictured
-// while they are open and then closed; the tour ends the application when it is done.
+// while they are open and then closed; the tour ends the application when it is done. In service
+// mode it pictures the service pages and dialogs instead.
 class ScreenTour : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +32,8 @@ private:
     };
 
     void BuildSteps();
+    // In service mode: the menus that offer the service pages, each service page and dialog.
+    void BuildServiceSteps();
     void RunNext();
     void Grab(const QString& name);
     void GrabModalThenClose(const QString& name);

@@ -52,6 +52,41 @@ private slots:
         QCOMPARE(L::Frequency(image, 2, L::kTxFreq), 400012500u);
     }
 
+    // Records that run over other settings of the image write only their own bytes; a copy and
+    // a fill keep those settings too.
+    void recordWritesKeepOtherSettings_data() {
+        QTest::addColumn<int>("ch");
+        QTest::addColumn<QList<int>>("held"); // bytes of the record that hold another setting
+        QTest::newRow("options over channel 17") << 16 << QList<int>{275, 276, 287};
+        QTest::newRow("scan page over channel 19") << 18 << QList<int>{304, 312, 319};
+        QTest::newRow("scan bitmap over channel 23") << 22 << QList<int>{382, 383};
+        QTest::newRow("scan bitmap over channel 24") << 23 << QList<int>{384, 397};
+        QTest::newRow("model signature over channel 27") << 26 << QList<int>{440, 441, 445, 447};
+        QTest::newRow("password over channel 45") << 44 << QList<int>{752, 757};
+        QTest::newRow("message over channel 46") << 45 << QList<int>{768, 783};
+    }
+    void recordWritesKeepOtherSettings() {
+        QFETCH(int, ch);
+        QFETCH(QList<int>, held);
+        L::Image image{};
+        for (int i = 0; i < L::kPresentBase; ++i)
+            image[i] = std::uint8_t(i * 3);
+        const L::Image before = image;
+        L::SetFrequency(image, ch, L::kRxFreq, 0x12345678);
+        L::SetFrequency(image, ch, L::kTxFreq, 0x9ABCDEF0);
+        L::SetTone(image, ch, L::kDecodeKind, {1, 2});
+        L::SetTone(image, ch, L::kEncodeKind, {3, 4});
+        L::SetFlag(image, ch, 0xFF, true);
+        L::SetBusyLock(image, ch, 1);
+        L::FillRecord(image, ch, 0xEE);
+        L::CopyRecord(image, 0, ch);
+        const int at = L::RecordOffset(ch);
+        for (int i : held)
+            QVERIFY(i >= at && i < at + L::kRecordSize && L::HeldByOtherSetting(i));
+        for (int i = at; i < at + L::kRecordSize; ++i)
+            QCOMPARE(image[i], L::HeldByOtherSetting(i) ? before[i] : before[16 + i - at]);
+    }
+
     void tonePositions_data() {
         QTest::addColumn<int>("position");
         QTest::addColumn<int>("kind");

@@ -50,6 +50,9 @@ private slots:
         QTest::newRow("11 seventh") << 11 << "ABCDEF" << 0 << dot << int('1') << 0;
         QTest::newRow("12 sixth") << 12 << "12345" << 0 << dot << int('6') << int('6');
         QTest::newRow("12 seventh") << 12 << "123456" << 0 << dot << int('7') << 0;
+        QTest::newRow("13 zero") << 13 << "-1" << 0 << dot << int('0') << int('0');
+        QTest::newRow("13 minus with text") << 13 << "10" << 0 << dot << int('-') << 0;
+        QTest::newRow("13 ninth") << 13 << "-1000000" << 0 << dot << int('0') << 0;
         QTest::newRow("unknown kind") << 3 << "" << 0 << dot << int('1') << 0;
         QTest::newRow("unknown kind backspace") << 3 << "" << 0 << dot << 8 << 8;
     }

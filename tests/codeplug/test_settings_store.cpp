@@ -35,6 +35,7 @@ private slots:
         QVERIFY(!cp.IsEnglish);
         QCOMPARE(cp.ComPortNumber, 1);
         QVERIFY(cp.ComPortName.isEmpty());
+        QVERIFY(!store.ServiceMode());
     }
 
     void writeThenRead() {
@@ -77,21 +78,26 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("english");
         QTest::addColumn<int>("port");
-        QTest::newRow("True") << "True" << true << 1;
-        QTest::newRow("true") << "true" << false << 1;
-        QTest::newRow("True ") << "True " << false << 1;
-        QTest::newRow("empty") << "" << false << 1;
-        QTest::newRow("3abc") << "3abc" << false << 3;
-        QTest::newRow("leading blanks") << "  5" << false << 5;
-        QTest::newRow("too big") << "99999999999" << false << 1;
+        QTest::addColumn<bool>("service");
+        QTest::newRow("True") << "True" << true << 1 << true;
+        QTest::newRow("true") << "true" << false << 1 << true;
+        QTest::newRow("True ") << "True " << false << 1 << true;
+        QTest::newRow("empty") << "" << false << 1 << false;
+        QTest::newRow("1") << "1" << false << 1 << true;
+        QTest::newRow("yes") << "yes" << false << 1 << false;
+        QTest::newRow("3abc") << "3abc" << false << 3 << false;
+        QTest::newRow("leading blanks") << "  5" << false << 5 << false;
+        QTest::newRow("too big") << "99999999999" << false << 1 << false;
     }
 
     void parsing() {
         QFETCH(QString, text);
         QFETCH(bool, english);
         QFETCH(int, port);
+        QFETCH(bool, service);
         QCOMPARE(SettingsStore::IsEnglishFrom(text), english);
         QCOMPARE(SettingsStore::ComPortNumberFrom(text), port);
+        QCOMPARE(SettingsStore::ServiceModeFrom(text), service);
     }
 };
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
@@ -45,8 +47,9 @@ QString ScriptedSeam::FileDialog(QWidget*, bool isOpen, const QString& title,
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
-void ScriptedSeam::ShowHelpTopic(QWidget*, const QString& topic, bool) {
+void ScriptedSeam::ShowHelpTopic(QWidget*, const QString& topic, bool english) {
     helpTopics.append(topic);
+    helpEnglish.append(english);
 }
 
 TemporarySettings::TemporarySettings() {
@@ -65,6 +68,11 @@ TemporarySettings::~TemporarySettings() {
         qputenv("XDG_CONFIG_HOME", previousXdg_);
     else
         qunsetenv("XDG_CONFIG_HOME");
+}
+
+void TemporarySettings::Wipe() {
+    QDir(dir_.path()).removeRecursively();
+    QDir().mkpath(dir_.path());
 }
 
 MainWindowRig::MainWindowRig() = default;
@@ -148,6 +156,18 @@ void Enter(QLineEdit* box, const QString& text) {
 void ClickCell(QTableWidget* grid, int row, int column) {
     const QRect cell = grid->visualItemRect(grid->item(row, column));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void TypeText(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(box, c.toLatin1());
+            continue;
+        }
+        QInputMethodEvent composed;
+        composed.setCommitString(QString(c));
+        QApplication::sendEvent(box, &composed);
+    }
 }
 
 } // namespace zr40::test

@@ -66,6 +66,7 @@ public:
     QList<ShownMessage> messages;
     QList<ShownFileDialog> fileDialogs;
     QStringList helpTopics;
+    QList<bool> helpEnglish;
 };
 
 // A private settings folder for one test: points the user's configuration folder
@@ -77,6 +78,9 @@ public:
     ~TemporarySettings();
     TemporarySettings(const TemporarySettings&) = delete;
     TemporarySettings& operator=(const TemporarySettings&) = delete;
+
+    // Removes every file below the folder (a fresh "first run").
+    void Wipe();
 
 private:
     QTemporaryDir dir_;
@@ -116,5 +120,9 @@ bool Pick(QComboBox* combo, const QString& item);
 void Enter(QLineEdit* box, const QString& text);
 // Clicks a grid's cell (0-based table row and column) with the mouse.
 void ClickCell(QTableWidget* grid, int row, int column);
+
+// Types text as a user does: ASCII from the keyboard, anything else through the input method
+// (as a Chinese character arrives).
+void TypeText(QWidget* box, const QString& text);
 
 } // namespace zr40::test

@@ -155,14 +155,15 @@ private slots:
             if (!action->shortcut().isEmpty() && action->isVisible() && !InAPage(action))
                 withKeys << action;
         }
-        QCOMPARE(withKeys.size(), 6); // New, Open, Save, Read, Write, F1
+        QCOMPARE(withKeys.size(), 7); // New, Open, Save, Print, Read, Write, F1
         for (QAction* action : withKeys) {
             auto* target = w.OpenPage(page)->findChild<QWidget*>(focus);
             QVERIFY(test::ShowActive(&w)); // a closed dialog may leave no window active
             target->setFocus();
             QVERIFY(target->hasFocus());
             const QString name = action->objectName();
-            if (name == QLatin1String("MenuRead") || name == QLatin1String("MenuWrite"))
+            if (name == QLatin1String("MenuRead") || name == QLatin1String("MenuWrite") ||
+                name == QLatin1String("MenuPrint"))
                 test::OnNextModal([](QWidget*) {});
             QSignalSpy triggered(action, &QAction::triggered);
             const QKeyCombination key = action->shortcut()[0];

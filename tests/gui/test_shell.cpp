@@ -182,7 +182,8 @@ private slots:
 
     void everyPageTopicHasAPageInBothLanguages() {
         for (const char* topic :
-             {"general.htm", "chinfo.htm", "chEdit.htm", "optfeatures.htm", "rxlist.htm"}) {
+             {"general.htm", "chinfo.htm", "chEdit.htm", "optfeatures.htm", "rxlist.htm",
+              "keyassign.htm", "embmsg.htm", "tune.htm", "password.htm"}) {
             for (bool english : {true, false}) {
                 QFile page(QLatin1Char(':') + HelpWindow::TopicUrl(topic, english).path());
                 QVERIFY2(page.open(QIODevice::ReadOnly), topic);
@@ -194,8 +195,11 @@ private slots:
         window.ShowTopic(QStringLiteral("chinfo.htm"), false);
         QVERIFY(
             window.findChild<QTextBrowser*>()->toPlainText().contains(QStringLiteral("信道信息")));
-        // A topic without a page of its own opens the general page rather than an empty window.
-        QCOMPARE(HelpWindow::TopicUrl(QStringLiteral("Scan/Scan.htm"), true).toString(),
+        // A topic in a sub-folder finds its page; one without a page of its own opens the
+        // general page rather than an empty window.
+        QCOMPARE(HelpWindow::TopicUrl(QStringLiteral("Scan/Scan.htm"), false).toString(),
+                 QStringLiteral("qrc:/help/zh/Scan.htm"));
+        QCOMPARE(HelpWindow::TopicUrl(QStringLiteral("Local/Local.htm"), true).toString(),
                  QStringLiteral("qrc:/help/en/general.htm"));
     }
 

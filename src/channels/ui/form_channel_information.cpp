@@ -4,6 +4,7 @@
 
 #include "channels/channel_rules.h"
 #include "channels/channel_view.h"
+#include "channels/ui/form_channel_copy.h"
 #include "channels/ui/form_channel_edit.h"
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
@@ -13,11 +14,13 @@
 #include "widgets/window_state_recorder.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -43,6 +46,7 @@ enum TextId {
     kTextHeaderMore,
     kTextClose,
     kTextMore,
+    kTextCopyChannel,
 };
 
 // Every text the page shows, in both languages.
@@ -58,6 +62,7 @@ constexpr TextPair kTexts[] = {
     {"More", "更多"},
     {"&Close", "关闭(&C)"},
     {">>", ">>"},
+    {"Copy Channel…", "信道复制…"},
 };
 
 QString Text(TextId id, const TextContext& ctx) {
@@ -91,6 +96,8 @@ FormChannelInformation::FormChannelInformation(Codeplug& codeplug, QWidget* pare
     codeplug.GridEditRow = 1;
     codeplug.GridGroup = 0;
     AnalyseChannelInformation();
+    connect(this, &FormChannelInformation::channelCopyRequested, this,
+            [this](int row) { OpenChannelCopy(row); });
     stateRecorder_ = new WindowStateRecorder(codeplug, this);
     timer1_->start();
 }
@@ -163,6 +170,8 @@ void FormChannelInformation::BuildControls() {
     layout->addLayout(buttons);
     resize(kPageWidth, kPageHeight);
 
+    BuildRowMenuActions();
+
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(kTimerMs);
@@ -173,6 +182,7 @@ void FormChannelInformation::FillCaptionsAndLists() {
     const TextContext ctx = TextContext::Of(codeplug());
     setWindowTitle(Caption());
     commandClose_->setText(Text(kTextClose, ctx));
+    copyChannelAction_->setText(Text(kTextCopyChannel, ctx));
     QStringList headers;
     for (int id = kTextHeaderRx; id <= kTextHeaderMore; ++id)
         headers << Text(TextId(id), ctx);
@@ -539,6 +549,54 @@ void FormChannelInformation::ShiftF3() {
     cp.GridEditColumn = std::int16_t(CurrentColumn());
     if (!CellText(cp.GridEditRow, cp.GridEditColumn).isEmpty())
         emit channelCopyRequested(cp.GridEditRow, cp.GridEditColumn);
+}
+
+// --- Row header menu and channel copy ---
+
+// The row menu's entries are shared actions, so that a menu is only a list of them.
+void FormChannelInformation::BuildRowMenuActions() {
+    copyChannelAction_ = new QAction(this);
+    copyChannelAction_->setObjectName(QStringLiteral("ActionCopyChannel"));
+    // Shown in the menu only; the grid itself takes Shift+F3 as a key press.
+    copyChannelAction_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    copyChannelAction_->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyChannelAction_, &QAction::triggered, this, [this] { ShiftF3(); });
+    QHeaderView* header = grid_->verticalHeader();
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QHeaderView::customContextMenuRequested, this,
+            &FormChannelInformation::ShowRowMenu);
+}
+
+void FormChannelInformation::FillRowMenu(QMenu& menu, int row) {
+    copyChannelAction_->setEnabled(!CellText(row, kGridColumnRx).isEmpty());
+    menu.addAction(copyChannelAction_);
+}
+
+void FormChannelInformation::ShowRowMenu(const QPoint& position) {
+    QHeaderView* header = grid_->verticalHeader();
+    const int row = header->logicalIndexAt(position) + 1;
+    if (row < 1)
+        return;
+    FreshData();
+    // The menu acts on the row it was opened on, as the keys act on the current cell.
+    SetCurrentCell(row, kGridColumnRx);
+    QMenu menu(this);
+    FillRowMenu(menu, row);
+    menu.exec(header->viewport()->mapToGlobal(position));
+}
+
+void FormChannelInformation::OpenChannelCopy(int row) {
+    FreshData();
+    FormChannelCopy dialog(codeplug(), row, this);
+    connect(&dialog, &FormChannelCopy::copied, this, &FormChannelInformation::ChannelCopied);
+    dialog.exec();
+}
+
+void FormChannelInformation::ChannelCopied() {
+    Timer1_Timer(); // the copy set ChannelDataChanged: the grid shows it now, not at the next tick
+    if (channelEdit_)
+        channelEdit_->AnalyseOneChannel();
+    emit edited();
 }
 
 bool FormChannelInformation::GridKeyPress(QKeyEvent* event) {

@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <array>
 
+class QAction;
 class QComboBox;
+class QMenu;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
@@ -67,6 +69,12 @@ public:
     // The editor in progress: 0 none, else the column it edits.
     int EditingColumn() const { return editor_ == Editor::None ? 0 : editColumn_; }
 
+    // The entries of the row header's context menu for channel row `row`.
+    void FillRowMenu(QMenu& menu, int row);
+    QAction* copyChannelAction() const { return copyChannelAction_; }
+    // The channel copy dialog for channel `row`, modal.
+    void OpenChannelCopy(int row);
+
 signals:
     // Shift+F3 on a filled cell: the channel copy tool for that cell.
     void channelCopyRequested(int row, int column);
@@ -103,11 +111,15 @@ private:
     bool GridKeyPress(QKeyEvent* event);
     bool EditorKeyPress(QKeyEvent* event);
     void ShiftF3();
+    void BuildRowMenuActions();
+    void ShowRowMenu(const QPoint& position);
+    void ChannelCopied();
 
     QTableWidget* grid_ = nullptr;
     KeyFilterEdit* text1_ = nullptr;
     std::array<QComboBox*, 4> combo1_{};
     QPushButton* commandClose_ = nullptr;
+    QAction* copyChannelAction_ = nullptr;
     QTimer* timer1_ = nullptr;
     WindowStateRecorder* stateRecorder_ = nullptr;
     QPointer<FormChannelEdit> channelEdit_;

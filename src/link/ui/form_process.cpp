@@ -172,6 +172,12 @@ void FormProcess::ShowTrace(bool shown) {
     ApplyHeight();
 }
 
+void FormProcess::PrefillPasswords(const QString& password, const QString& newPassword) {
+    textPassword_->setText(password);
+    textNewPassword_->setText(newPassword);
+    checkNewPassword_->setChecked(true);
+}
+
 void FormProcess::CommandRead_Click() {
     BeginTransfer();
     // A tune page's transfer that left out the tune blocks would report success for data it never
@@ -186,6 +192,7 @@ void FormProcess::CommandRead_Click() {
 void FormProcess::CommandWrite_Click() {
     BeginTransfer();
     const NewPasswordChoice choice{checkNewPassword_->isChecked(), textNewPassword_->text()};
+    writing_ = choice;
     const auto started = adapter_.StartWrite(textPassword_->text(), choice, tune_);
     if (started == SerialAdapter::StartOutcome::PortFailed)
         ShowPortFailure(adapter_.openError().Describe(codeplug_.IsEnglish));
@@ -194,6 +201,7 @@ void FormProcess::CommandWrite_Click() {
 }
 
 void FormProcess::BeginTransfer() {
+    passwordRefused_ = false;
     progressBar_->setValue(0);
     // The result of the previous transfer must not stand beside a new one that is running.
     textShow_->setVisible(false);
@@ -269,6 +277,7 @@ void FormProcess::OnFinished(const LinkResult& result) {
         ShowSuccess();
         break;
     case LinkResult::Outcome::PasswordRejected:
+        passwordRefused_ = true;
         ShowPasswordFailure();
         break;
     case LinkResult::Outcome::WrongModel:
@@ -290,8 +299,10 @@ void FormProcess::ShowSuccess() {
     textShow_->setText(reading_ ? Pick("Read Data OK", "读频成功")
                                 : Pick("Write Data OK", "写频成功"));
     textShow_->setVisible(true);
-    if (!reading_)
+    if (!reading_) {
+        written_ = writing_;
         return;
+    }
     ModelBand::AnalyseModel(codeplug_);
     if (afterRead_)
         afterRead_();

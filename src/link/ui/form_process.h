@@ -45,6 +45,15 @@ public:
     void ShowTrace(bool shown);
     bool TraceShown() const { return traceShown_; }
 
+    // A caller that already asked for the passwords hands them over: the password box, the new
+    // password box, and the new password ticked.
+    void PrefillPasswords(const QString& password, const QString& newPassword);
+    // The last transfer ended because the radio refused the password.
+    bool PasswordRefused() const { return passwordRefused_; }
+    // The password a completed write left in the radio, as the window was asked to write it
+    // (change false: the radio kept its own); nothing written yet: change false.
+    NewPasswordChoice WrittenPassword() const { return written_; }
+
     void done(int result) override;
 
 private:
@@ -76,6 +85,9 @@ private:
     bool tune_; // opened by the tune page: the tune blocks travel too
     bool traceShown_ = false;
     bool unloaded_ = false;
+    bool passwordRefused_ = false;
+    NewPasswordChoice writing_; // the choice of the write under way
+    NewPasswordChoice written_;
     TransferEngine engine_;
     SerialAdapter adapter_;
 

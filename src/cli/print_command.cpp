@@ -1,0 +1,59 @@
+#include "print_command.h"
+
+#include "cli_io.h"
+#include "command_line.h"
+#include "print/plan_document.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+namespace zr40 {
+
+std::unique_ptr<QCoreApplication> PrintCommand::MakeApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int PrintCommand::Run(const QStringList& arguments) {
+    CommandLine line(
+        QStringLiteral("print"),
+        QStringLiteral("Writes the channel plan of a radio data file as a PDF document: the "
+                       "pages File > Print makes, with a header on every page. Needs no "
+                       "display. Encryption keys are never printed."));
+    line.AddPositional(QStringLiteral("FILE"), QStringLiteral("The radio data file (.rdat)."),
+                       QStringLiteral("FILE"));
+    line.AddOption({{"o", "output"}, "The PDF file to write.", "OUT.pdf"});
+    line.AddOption({"sections",
+                    "The parts to print, comma-separated, in any order: channels, options, "
+                    "keys, message, rxlists (default all).",
+                    "LIST", PrintSections::Names().join(QLatin1Char(','))});
+    line.AddOption({"lang", "Language of the texts: en or zh (default en).", "LANG", "en"});
+    if (!line.Parse(arguments, 1, 1))
+        return line.exitCode;
+    const QString lang = line.Value(QStringLiteral("lang"));
+    if (lang != QStringLiteral("en") && lang != QStringLiteral("zh"))
+        return line.Usage(QStringLiteral("--lang must be en or zh"));
+    const auto sections = PrintSections::Parse(line.Value(QStringLiteral("sections")));
+    if (!sections)
+        return line.Usage(QStringLiteral("--sections takes a list of ") +
+                          PrintSections::Names().join(QStringLiteral(", ")));
+    const QString output = line.Value(QStringLiteral("output"));
+    if (output.isEmpty())
+        return line.Usage(QStringLiteral("-o OUT.pdf is required"));
+    const QString path = line.Positional().at(0);
+    Codeplug codeplug = CliIo::NewCodeplug();
+    if (!CliIo::LoadCodeplug(path, codeplug))
+        return kExitFailed;
+    codeplug.FileName = QFileInfo(path).fileName();
+    const PlanDocument document(codeplug, *sections,
+                                {lang == QStringLiteral("en"), QLatin1Char('.')});
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || !document.WritePdf(&file) || !file.commit())
+        return CliIo::FileError(output, QStringLiteral("cannot be written (") + file.errorString() +
+                                            QStringLiteral(")"));
+    return kExitOk;
+}
+
+} // namespace zr40

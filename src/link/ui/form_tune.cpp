@@ -1,0 +1,402 @@
+#include "link/ui/form_tune.h"
+
+#include "channels/channel_rules.h"
+#include "codeplug/key_filter.h"
+#include "link/ui/form_process.h"
+#include "widgets/grid_corner.h"
+#include "widgets/key_filter_edit.h"
+#include "widgets/window_state_recorder.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace zr40 {
+
+namespace {
+
+constexpr int kValueColumns = TuneRules::kColumns - 1; // the number sits in the row header
+
+enum TextId { kTextCaption, kTextWarning, kTextRead, kTextWrite, kTextNumber };
+
+constexpr TextPair kTexts[] = {
+    {"Tune Data", "调谐数据"},
+    {"These are the radio's factory alignment values. A wrong value detunes the radio.",
+     "这些是对讲机的出厂校准值，错误的数值会使对讲机失调。"},
+    {"Read TuneData", "读调谐数据"},
+    {"Write TuneData", "写调谐数据"},
+    {"NO.", "序号"},
+};
+
+constexpr TextPair kColumnTexts[kValueColumns] = {
+    {"Tune Freq", "调谐频率"},  {"Bias Voltage", "偏置电压"},
+    {"OSC Adjust", "晶振补偿"}, {"Digital Tx Dev", "数字发射频偏"},
+    {"SQ", "SQ阈值"},
+};
+
+struct BoxText {
+    TuneBox box;
+    const char* name;
+    TextPair label;
+};
+
+// In the order the page shows them; the runs of blanks are part of the labels.
+constexpr BoxText kBoxTexts[TuneRules::kBoxes] = {
+    {TuneBox::CtcssDev,
+     "CtcssDev",
+     {"Ctcss Deviation                     (0~15)", "模拟亚音频偏                     (0~15)"}},
+    {TuneBox::CdcssDev,
+     "CdcssDev",
+     {"Cdcss Deviation                    (0~15)", "数字亚音频偏                     (0~15)"}},
+    {TuneBox::MicAmp,
+     "MicAmp",
+     {"Mic Amp                    (0~15)", "麦克增益                     (0~15)"}},
+    {TuneBox::SpeakAmp,
+     "SpeakAmp",
+     {"Speaker Amp                    (0~15)", "喇叭增益                     (0~15)"}},
+    {TuneBox::NoiseThN,
+     "NoiseThN",
+     {"Ex-noise(N)                   (0~8191)", "噪声阈值(N)                   (0~8191)"}},
+    {TuneBox::NoiseThW,
+     "NoiseThW",
+     {"Ex-noise(W)                   (0~8191)", "噪声阈值(W)                   (0~8191)"}},
+};
+
+constexpr int kColumnWidth = 1200 / 15;
+constexpr int kNumberWidth = 700 / 15;
+
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Whole MHz in the frequency column; every digit elsewhere, and a sign for the adjustments.
+int EditorKind(int column) {
+    return column == 3 || column == 4 ? KeyFilterKind::SignedNumber : KeyFilterKind::Channel;
+}
+
+} // namespace
+
+FormTune::FormTune(Codeplug& codeplug, TransferRunner runTransfer, QWidget* parent)
+    : ConfigPage(codeplug, &Codeplug::TuneOpen, parent), runTransfer_(std::move(runTransfer)) {
+    BuildControls();
+    FillCaptions();
+    AnalyseTuneData();
+    resize(kNumberWidth + kValueColumns * kColumnWidth + 40, sizeHint().height());
+    new WindowStateRecorder(codeplug, this);
+}
+
+FormTune::~FormTune() = default;
+
+QString FormTune::Caption() const {
+    return TextContext::Of(codeplug()).Pick(kTexts[kTextCaption]);
+}
+
+void FormTune::BuildControls() {
+    labelWarning_ = new QLabel(this);
+    labelWarning_->setObjectName(QStringLiteral("LabelWarning"));
+    labelWarning_->setWordWrap(true);
+    QPalette warning = labelWarning_->palette();
+    warning.setColor(QPalette::WindowText, Qt::red);
+    labelWarning_->setPalette(warning);
+
+    grid_ = new QTableWidget(0, kValueColumns, this);
+    grid_->setObjectName(QStringLiteral("MSHFlexGridTuneData"));
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->horizontalHeader()->setSectionsClickable(false);
+    grid_->verticalHeader()->setSectionsClickable(false);
+    grid_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    grid_->verticalHeader()->setFixedWidth(kNumberWidth);
+    grid_->horizontalHeader()->setMinimumSectionSize(kColumnWidth);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->installEventFilter(this);
+    if (auto* corner = grid_->findChild<QAbstractButton*>())
+        corner->installEventFilter(this);
+    connect(grid_, &QTableWidget::cellClicked, this,
+            [this](int row, int column) { CellClick(row + 1, column + 1); });
+    text1_ = new KeyFilterEdit(KeyFilterKind::Channel, grid_->viewport());
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setDecimalSeparator(TextContext::Of(codeplug()).DecimalSeparator);
+    text1_->hide();
+    text1_->installEventFilter(this);
+
+    auto* form = new QFormLayout;
+    BuildBoxes(form);
+    commandRead_ = new QPushButton(this);
+    commandRead_->setObjectName(QStringLiteral("CommandRead"));
+    commandWrite_ = new QPushButton(this);
+    commandWrite_->setObjectName(QStringLiteral("CommandWrite"));
+    for (QPushButton* button : {commandRead_, commandWrite_})
+        button->setAutoDefault(false);
+    connect(commandRead_, &QPushButton::clicked, this, &FormTune::CommandRead_Click);
+    connect(commandWrite_, &QPushButton::clicked, this, &FormTune::CommandWrite_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(commandRead_);
+    buttons->addWidget(commandWrite_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(labelWarning_);
+    layout->addWidget(grid_);
+    layout->addLayout(form);
+    layout->addStretch();
+    layout->addLayout(buttons);
+}
+
+void FormTune::BuildBoxes(QFormLayout* form) {
+    for (int i = 0; i < TuneRules::kBoxes; ++i) {
+        const TuneBox which = kBoxTexts[i].box;
+        const int at = static_cast<int>(which);
+        labels_[at] = new QLabel(this);
+        labels_[at]->setObjectName(QStringLiteral("Label") + QLatin1String(kBoxTexts[i].name));
+        boxes_[at] = new KeyFilterEdit(KeyFilterKind::TuneValue, this);
+        boxes_[at]->setObjectName(QStringLiteral("Text") + QLatin1String(kBoxTexts[i].name));
+        boxes_[at]->setMaximumWidth(kColumnWidth);
+        labels_[at]->setBuddy(boxes_[at]);
+        connect(boxes_[at], &KeyFilterEdit::enterPressed, this, [this, which] {
+            CommitBox(which);
+            box(which)->selectAll();
+        });
+        connect(boxes_[at], &KeyFilterEdit::focusLost, this, [this, which] { CommitBox(which); });
+        form->addRow(labels_[at], boxes_[at]);
+    }
+}
+
+void FormTune::FillCaptions() {
+    const TextContext ctx = TextContext::Of(codeplug());
+    setWindowTitle(Caption());
+    labelWarning_->setText(ctx.Pick(kTexts[kTextWarning]));
+    commandRead_->setText(ctx.Pick(kTexts[kTextRead]));
+    commandWrite_->setText(ctx.Pick(kTexts[kTextWrite]));
+    QStringList headings;
+    for (const TextPair& heading : kColumnTexts)
+        headings << ctx.Pick(heading);
+    grid_->setHorizontalHeaderLabels(headings);
+    for (const BoxText& text : kBoxTexts)
+        labels_[static_cast<int>(text.box)]->setText(ctx.Pick(text.label));
+}
+
+// --- Loading ---
+
+void FormTune::AnalyseTuneData() {
+    CloseEditor();
+    const QChar separator = TextContext::Of(codeplug()).DecimalSeparator;
+    const int rows = TuneRules::PointRows(codeplug());
+    grid_->setRowCount(rows);
+    // Every tune point in view: there are at most 16.
+    grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() +
+                          rows * grid_->verticalHeader()->defaultSectionSize() +
+                          2 * grid_->frameWidth());
+    for (int point = 0; point < rows; ++point) {
+        grid_->setVerticalHeaderItem(point, new QTableWidgetItem(QString::number(point + 1)));
+        const auto texts = TuneRules::RowTexts(codeplug(), point, separator);
+        for (int column = 0; column < kValueColumns; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(Qt::AlignCenter);
+            grid_->setItem(point, column, item);
+        }
+    }
+    for (int i = 0; i < TuneRules::kBoxes; ++i) {
+        const auto which = static_cast<TuneBox>(i);
+        boxes_[i]->setText(TuneRules::BoxText(codeplug(), which));
+        boxes_[i]->setModified(false);
+    }
+}
+
+QString FormTune::CellText(int row, int column) const {
+    const QTableWidgetItem* item = grid_->item(row - 1, column - 1);
+    return item ? item->text() : QString();
+}
+
+// --- Grid editing ---
+
+void FormTune::CellClick(int row, int column) {
+    if (row < 1 || row > grid_->rowCount() || column < 1 || column > kValueColumns)
+        return;
+    CommitCell();
+    OpenEditor(row, column);
+}
+
+void FormTune::OpenEditor(int row, int column) {
+    grid_->setCurrentCell(row - 1, column - 1);
+    editRow_ = row;
+    editColumn_ = column;
+    text1_->setKind(EditorKind(column));
+    text1_->setGeometry(grid_->visualItemRect(grid_->item(row - 1, column - 1)));
+    text1_->setText(CellText(row, column));
+    text1_->setModified(false);
+    text1_->show();
+    text1_->setFocus();
+    text1_->selectAll();
+}
+
+void FormTune::CommitCell() {
+    if (editRow_ == 0 || committing_ || !text1_->isModified())
+        return;
+    committing_ = true;
+    const TuneCellEdit edit = TuneRules::EnterCell(codeplug(), editRow_ - 1, editColumn_,
+                                                   text1_->text(), TextContext::Of(codeplug()));
+    if (edit.outOfRange)
+        ShowOutOfRange();
+    for (auto it = edit.cells.cbegin(); it != edit.cells.cend(); ++it)
+        grid_->item(editRow_ - 1, it.key() - 1)->setText(it.value());
+    text1_->setText(edit.cells.value(editColumn_));
+    text1_->setModified(false);
+    committing_ = false;
+    emit edited();
+}
+
+void FormTune::CloseEditor() {
+    editRow_ = editColumn_ = 0;
+    // The grid takes the focus first: a focused editor that hides would hand it on by Tab.
+    if (text1_->hasFocus())
+        grid_->setFocus();
+    text1_->hide();
+}
+
+void FormTune::FreshData() {
+    CommitCell();
+    for (int i = 0; i < TuneRules::kBoxes; ++i)
+        CommitBox(static_cast<TuneBox>(i));
+}
+
+void FormTune::ShowOutOfRange() {
+    UiSeam::Instance().Message(this, QMessageBox::Warning, UiSeam::AppTitle(),
+                               ChannelRules::OutOfRangeMessage(TextContext::Of(codeplug())),
+                               QMessageBox::Ok);
+}
+
+bool FormTune::EditorKeyPress(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        CloseEditor();
+        return true;
+    }
+    if (!IsEnterKey(key))
+        return false;
+    CommitCell();
+    // On to the next value: along the row, then to the frequency of the next point.
+    const int row = editRow_ + (editColumn_ == kValueColumns ? 1 : 0);
+    const int column = editColumn_ == kValueColumns ? 1 : editColumn_ + 1;
+    if (row > grid_->rowCount())
+        CloseEditor();
+    else
+        OpenEditor(row, column);
+    return true;
+}
+
+// --- Boxes ---
+
+void FormTune::CommitBox(TuneBox which) {
+    KeyFilterEdit* edit = box(which);
+    // A value shown at its limit stays as stored until it is edited.
+    if (!edit->isModified())
+        return;
+    const TuneBoxEdit entry = TuneRules::EnterBox(codeplug(), which, edit->text());
+    edit->setText(entry.text);
+    edit->setModified(false);
+    emit edited();
+}
+
+// --- Transfers ---
+
+bool FormTune::AskToContinue(const char* english, const char* chinese) {
+    const TextContext ctx = TextContext::Of(codeplug());
+    return UiSeam::Instance().Message(
+               this, QMessageBox::Warning, UiSeam::AppTitle(),
+               ctx.Pick(QString::fromUtf8(english), QString::fromUtf8(chinese)),
+               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void FormTune::RunTransfer(bool read) {
+    FreshData();
+    codeplug().LinkRead = read;
+    codeplug().LinkTune = true;
+    if (runTransfer_) {
+        runTransfer_(read);
+        return;
+    }
+    FormProcess transfer(codeplug(), {}, this);
+    transfer.exec();
+}
+
+void FormTune::CommandRead_Click() {
+    if (!AskToContinue("Read tune data from radio.Do you wish continue?", "从对讲机读取调谐数据？"))
+        return;
+    RunTransfer(true);
+    if (!codeplug().LinkSucceeded)
+        return;
+    AnalyseTuneData();
+    const TextContext ctx = TextContext::Of(codeplug());
+    UiSeam::Instance().Message(
+        this, QMessageBox::Information, UiSeam::AppTitle(),
+        ctx.Pick(QStringLiteral("Read data successful"), QString::fromUtf8("读取数据成功")),
+        QMessageBox::Ok);
+}
+
+void FormTune::CommandWrite_Click() {
+    if (!AskToContinue("Write tune data into radio.Do you wish continue?",
+                       "向对讲机写入调谐数据？"))
+        return;
+    RunTransfer(false);
+    if (!codeplug().LinkSucceeded)
+        return;
+    const TextContext ctx = TextContext::Of(codeplug());
+    UiSeam::Instance().Message(
+        this, QMessageBox::Information, UiSeam::AppTitle(),
+        ctx.Pick(QStringLiteral("Write data successful"), QString::fromUtf8("写入数据成功")),
+        QMessageBox::Ok);
+}
+
+// --- Events ---
+
+bool FormTune::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Paint:
+        if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {
+            PaintGridCorner(corner, TextContext::Of(codeplug()).Pick(kTexts[kTextNumber]));
+            return true;
+        }
+        break;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1) {
+            ShowHelp();
+            return true;
+        }
+        if (watched == grid_ && (IsEnterKey(key->key()) || key->key() == Qt::Key_F2)) {
+            CellClick(grid_->currentRow() + 1, grid_->currentColumn() + 1);
+            return true;
+        }
+        if (watched == text1_ && editRow_ != 0)
+            return EditorKeyPress(key);
+        break;
+    }
+    case QEvent::FocusOut:
+        if (watched == text1_ && editRow_ != 0 &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            CommitCell();
+            if (!committing_)
+                CloseEditor();
+        }
+        break;
+    default:
+        break;
+    }
+    return ConfigPage::eventFilter(watched, event);
+}
+
+void FormTune::closeEvent(QCloseEvent* event) {
+    FreshData();
+    ConfigPage::closeEvent(event);
+}
+
+} // namespace zr40

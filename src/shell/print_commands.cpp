@@ -1,0 +1,107 @@
+#include "shell/print_commands.h"
+
+#include "print/plan_document.h"
+#include "shell/form_print.h"
+#include "shell/form_printer_setting.h"
+#include "widgets/ui_seam.h"
+
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace zr40 {
+
+PrintCommands::PrintCommands(Codeplug& codeplug, QWidget* window)
+    : QObject(window), codeplug_(codeplug), window_(window) {
+    SetPrinterSource(&PrinterList::System);
+}
+
+void PrintCommands::SetPrinterSource(std::function<QList<PrinterEntry>()> source) {
+    printers_ = std::move(source);
+    target_.reset();
+}
+
+const PrintTarget& PrintCommands::Target() {
+    if (!target_)
+        target_ = FormPrinterSetting::DefaultTarget(printers_());
+    return *target_;
+}
+
+void PrintCommands::Print() {
+    FormPrint dialog(TextContext::Of(codeplug_),
+                     {[this](QWidget* parent) { PrinterSetup(parent); },
+                      [this](const PrintSections& sections, QWidget* parent) {
+                          return PrintPlan(sections, parent);
+                      }},
+                     window_);
+    dialog.exec();
+}
+
+void PrintCommands::PrinterSetup(QWidget* parent) {
+    FormPrinterSetting dialog(TextContext::Of(codeplug_), printers_(), Target(), parent);
+    if (dialog.exec() == QDialog::Accepted)
+        target_ = dialog.Target();
+}
+
+bool PrintCommands::PrintPlan(const PrintSections& sections, QWidget* parent) {
+    const PlanDocument document(codeplug_, sections, TextContext::Of(codeplug_));
+    bool printed = false;
+    if (Target().ToPdf()) {
+        printed = PrintToPdf(document, parent);
+        if (!printed)
+            return false;
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        Target().Apply(printer);
+        printed = printer.isValid() && document.Print(&printer);
+        if (!printed) {
+            ShowFailure(parent);
+            return false;
+        }
+    }
+    last_ = sections;
+    return true;
+}
+
+bool PrintCommands::PrintToPdf(const PlanDocument& document, QWidget* parent) {
+    const QString proposed =
+        QFileInfo(codeplug_.FileName).completeBaseName() + QStringLiteral(".pdf");
+    const QString path = UiSeam::Instance().FileDialog(
+        parent, false,
+        english() ? QStringLiteral("Print to PDF file") : QStringLiteral("打印到 PDF 文件"),
+        proposed,
+        {english() ? QStringLiteral("PDF document(*.pdf)") : QStringLiteral("PDF 文档(*.pdf)"),
+         english() ? QStringLiteral("All file(*.*)") : QStringLiteral("所有文件(*.*)")},
+        QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && document.WritePdf(&file, Target().Layout()) &&
+        file.commit())
+        return true;
+    ShowFailure(parent);
+    return false;
+}
+
+void PrintCommands::ShowFailure(QWidget* parent) {
+    UiSeam::Instance().Message(parent, QMessageBox::Critical, UiSeam::AppTitle(),
+                               english() ? QStringLiteral("The plan could not be printed.")
+                                         : QStringLiteral("信道计划无法打印。"),
+                               QMessageBox::Ok);
+}
+
+void PrintCommands::Preview() {
+    const PlanDocument document(codeplug_, last_, TextContext::Of(codeplug_));
+    QPrinter printer(QPrinter::HighResolution);
+    Target().Apply(printer);
+    QPrintPreviewDialog dialog(&printer, window_);
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    dialog.setWindowTitle(english() ? QStringLiteral("Print Preview") : QStringLiteral("打印预览"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+            [&document](QPrinter* target) { document.Print(target); });
+    dialog.resize(900, 700);
+    dialog.exec();
+}
+
+} // namespace zr40

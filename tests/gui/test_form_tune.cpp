@@ -1,0 +1,261 @@
+// The tune data page: its grid and boxes, and its read and write through a virtual radio that
+// runs in its own process on a pseudo-terminal.
+
+#include "gui_support.h"
+#include "link/test_serial_sim.h"
+#include "link/ui/form_process.h"
+#include "link/ui/form_tune.h"
+#include "widgets/key_filter_edit.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zr40;
+using namespace zr40::test;
+
+namespace {
+
+constexpr int kHangGuardMs = 60000;
+
+Codeplug TuneCodeplug() {
+    Codeplug cp = PageCodeplug();
+    cp.BandLower = 400;
+    cp.BandUpper = 480;
+    cp.TuneFreq[0] = 410000000;
+    cp.TuneBias[0] = 40;
+    cp.TuneOsc[0] = -5;
+    cp.TuneDigitalDev[0] = 700;
+    cp.TuneSq[0] = 60;
+    return cp;
+}
+
+// Types into a cell as a user does: click, type over the cell's text, Enter.
+void TypeIntoCell(FormTune& page, int row, int column, const QString& text) {
+    page.CellClick(row, column);
+    KeyFilterEdit* editor = page.textEditor();
+    editor->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(editor, Qt::Key_Delete);
+    else
+        QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+}
+
+// Answers the transfer window: starts the transfer with the button and waits for its result.
+void RunTransferWindow(const char* button) {
+    OnNextModal([button](QWidget* modal) {
+        auto* form = qobject_cast<FormProcess*>(modal);
+        QVERIFY(form);
+        QTest::mouseClick(form->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(form->findChild<QLabel*>("TextShow")->isVisible(), kHangGuardMs);
+    });
+}
+
+} // namespace
+
+class TestFormTune : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        QVERIFY2(QFileInfo::exists(SimProgram()), "zr40-sim must be built");
+    }
+
+    void gridShowsTheTunePoints() {
+        Codeplug cp = TuneCodeplug();
+        cp.TuneFreq[3] = 600000000;
+        FormTune page(cp);
+        QVERIFY(cp.TuneOpen);
+        QCOMPARE(page.grid()->rowCount(), 10);
+        const QStringList first{page.CellText(1, 1), page.CellText(1, 2), page.CellText(1, 3),
+                                page.CellText(1, 4), page.CellText(1, 5)};
+        QCOMPARE(first, QStringList({"410.00000", "40", "-5", "700", "60"}));
+        for (int row : {2, 4, 10})
+            QVERIFY(page.CellText(row, 1).isEmpty());
+        QCOMPARE(page.box(TuneBox::SpeakAmp)->text(), QStringLiteral("20")); // -40 stored
+    }
+
+    void cellEdits_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<Long>("stored");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("600 in band 400..480") << 1 << 1 << "600"
+                                              << "480.00000" << 480000000 << true;
+        // Whole MHz only: "4.5" types as 45, below the band.
+        QTest::newRow("typed frequency") << 1 << 1 << "4.5"
+                                         << "400.00000" << 400000000 << true;
+        QTest::newRow("SQ 200") << 1 << 5 << "200"
+                                << "127" << 127 << false;
+        QTest::newRow("OSC -99999") << 1 << 3 << "-99999"
+                                    << "-32768" << -32768 << false;
+        QTest::newRow("OSC 99999") << 1 << 3 << "99999"
+                                   << "32767" << 32767 << false;
+        QTest::newRow("minus only first") << 1 << 4 << "1-0"
+                                          << "10" << 10 << false;
+    }
+    void cellEdits() {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(Long, stored);
+        QFETCH(bool, message);
+        ScriptedSeam seam;
+        Codeplug cp = TuneCodeplug();
+        FormTune page(cp);
+        QVERIFY(ShowActive(&page));
+        QSignalSpy edited(&page, &ConfigPage::edited);
+        TypeIntoCell(page, row, column, typed);
+        const Codeplug::TuneTable* tables[] = {&cp.TuneFreq, &cp.TuneBias, &cp.TuneOsc,
+                                               &cp.TuneDigitalDev, &cp.TuneSq};
+        QCOMPARE(tables[column - 1]->at(row - 1), stored);
+        QCOMPARE(edited.size(), 1);
+        QCOMPARE(seam.messages.size(), message ? 1 : 0);
+        if (message) {
+            QCOMPARE(seam.messages[0].text, QStringLiteral("Frequency is out of range!"));
+            QCOMPARE(seam.messages[0].icon, QMessageBox::Warning);
+        }
+        QCOMPARE(page.CellText(row, column), shown);
+    }
+
+    void newPointFillsItsRowAndEnterMovesOn() {
+        ScriptedSeam seam;
+        Codeplug cp = TuneCodeplug();
+        cp.TunePointCount = 2;
+        cp.TuneSq[1] = 99;
+        FormTune page(cp);
+        QVERIFY(ShowActive(&page));
+        TypeIntoCell(page, 2, 1, "450");
+        const QStringList row{page.CellText(2, 2), page.CellText(2, 3), page.CellText(2, 4),
+                              page.CellText(2, 5)};
+        QCOMPARE(row, QStringList(4, "0"));
+        QCOMPARE(cp.TuneSq[1], 0);
+        QCOMPARE(page.EditRow(), 2); // Enter moved the editor on to the bias of the same point
+        QCOMPARE(page.EditColumn(), 2);
+        page.CellClick(1, 5);
+        QTest::keyClick(page.textEditor(), Qt::Key_Return);
+        QCOMPARE(page.EditRow(), 2);
+        QCOMPARE(page.EditColumn(), 1);
+        page.CellClick(2, 5);
+        QTest::keyClick(page.textEditor(), Qt::Key_Return);
+        QCOMPARE(page.EditRow(), 0); // after the last value the editor closes
+        QVERIFY(!page.textEditor()->isVisible());
+    }
+
+    void boxes_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<Long>("stored");
+        QTest::newRow("speaker empty") << int(TuneBox::SpeakAmp) << ""
+                                       << "0" << Long(-60);
+        QTest::newRow("speaker 75") << int(TuneBox::SpeakAmp) << "75"
+                                    << "60" << Long(0);
+        QTest::newRow("noise 9x9") << int(TuneBox::NoiseThN) << "9x9"
+                                   << "99" << Long(99);
+    }
+    void boxes() {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(Long, stored);
+        ScriptedSeam seam;
+        Codeplug cp = TuneCodeplug();
+        FormTune page(cp);
+        QVERIFY(ShowActive(&page));
+        KeyFilterEdit* edit = page.box(TuneBox(box));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(edit->selectedText(), shown);
+        QCOMPARE(TuneRules::BoxValue(cp, TuneBox(box)), stored);
+    }
+
+    void aValueShownAtItsLimitStaysUntilEdited() {
+        ScriptedSeam seam;
+        Codeplug cp = TuneCodeplug();
+        cp.SpeakAmp = 5;
+        cp.MicAmp = 77;
+        FormTune page(cp);
+        QVERIFY(ShowActive(&page));
+        QCOMPARE(page.box(TuneBox::SpeakAmp)->text(), QStringLiteral("60"));
+        page.box(TuneBox::SpeakAmp)->setFocus();
+        page.box(TuneBox::MicAmp)->setFocus();
+        page.box(TuneBox::CtcssDev)->setFocus();
+        page.FreshData();
+        QCOMPARE(cp.SpeakAmp, 5);
+        QCOMPARE(cp.MicAmp, 77);
+    }
+
+    // Values travel to the radio and back: the page writes its edits, a fresh page reads them.
+    void readAndWriteThroughTheVirtualRadio() {
+        Codeplug radio = DistinctCodeplug(3);
+        radio.TunePointCount = 12;
+        radio.TuneFreq[11] = 470125000;
+        radio.TuneOsc[11] = -1234;
+        radio.NoiseThW = 4321;
+        const QString memory = dir_.filePath("tune.rdat");
+        QVERIFY(WriteRdat(memory, radio));
+        SimProcess sim;
+        QVERIFY(sim.Start({"--memory", memory, "--no-pace"}));
+        ScriptedSeam seam;
+        Codeplug cp = TuneCodeplug();
+        cp.ComPortName = sim.device();
+        FormTune page(cp);
+        QVERIFY(ShowActive(&page));
+
+        RunTransferWindow("CommandRead");
+        QTest::mouseClick(page.findChild<QPushButton*>("CommandRead"), Qt::LeftButton);
+        QCOMPARE(seam.messages.size(), 2);
+        QCOMPARE(seam.messages[0].text,
+                 QStringLiteral("Read tune data from radio.Do you wish continue?"));
+        QCOMPARE(seam.messages[1].text, QStringLiteral("Read data successful"));
+        QCOMPARE(page.grid()->rowCount(), 12);
+        QCOMPARE(page.CellText(12, 1), QStringLiteral("470.12500"));
+        QCOMPARE(page.CellText(12, 3), QStringLiteral("-1234"));
+        QCOMPARE(page.box(TuneBox::NoiseThW)->text(), QStringLiteral("4321"));
+        QVERIFY(!cp.LinkTune);
+
+        TypeIntoCell(page, 12, 4, "-250");
+        page.box(TuneBox::CdcssDev)->setText(QStringLiteral("3"));
+        page.box(TuneBox::CdcssDev)->setModified(true);
+        RunTransferWindow("CommandWrite");
+        QTest::mouseClick(page.findChild<QPushButton*>("CommandWrite"), Qt::LeftButton);
+        QCOMPARE(seam.messages.last().text, QStringLiteral("Write data successful"));
+        sim.Stop();
+        Codeplug written;
+        QVERIFY(RadioDataFile::ReadFromFile(memory, written).ok());
+        QCOMPARE(written.TuneDigitalDev[11], -250);
+        QCOMPARE(written.CdcssDev, 3);
+        QCOMPARE(written.TuneFreq[11], 470125000);
+        QCOMPARE(written.RxFreq[5], radio.RxFreq[5]); // the rest travelled back as it came
+    }
+
+    void cancelledQuestionStartsNoTransfer() {
+        ScriptedSeam seam;
+        seam.AnswerMessage(QMessageBox::Cancel);
+        Codeplug cp = TuneCodeplug();
+        FormTune page(cp);
+        page.CommandWrite_Click();
+        QCOMPARE(seam.messages.size(), 1);
+        QCOMPARE(seam.messages[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QVERIFY(!cp.LinkTune);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+QTEST_MAIN(TestFormTune)
+#include "test_form_tune.moc"
