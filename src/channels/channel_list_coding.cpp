@@ -1,5 +1,7 @@
 #include "channels/channel_list_coding.h"
 
+#include <algorithm>
+
 namespace zr40 {
 
 namespace {
@@ -80,7 +82,12 @@ Long ChannelListCoding::RxListValue(int index) {
 }
 
 int ChannelListCoding::RxListIndex(Long value, Long rxListCount) {
-    return FirstItemIfNegative(value, value >= rxListCount ? 0 : static_cast<int>(value));
+    return FirstItemIfNegative(value,
+                               value >= RxListChoices(rxListCount) ? 0 : static_cast<int>(value));
+}
+
+int ChannelListCoding::RxListChoices(Long rxListCount) {
+    return static_cast<int>(std::clamp<Long>(rxListCount, 0, Codeplug::kRxLists));
 }
 
 Long ChannelListCoding::SpaceValue(int index) {

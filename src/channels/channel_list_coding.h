@@ -24,12 +24,14 @@ public:
     static Long ColorValue(int index);
     static int ColorIndex(Long value); // 16 or more -> 0
     static Long RxListValue(int index);
-    static int RxListIndex(Long value, Long rxListCount); // not below the count -> list 1
-    static Long SpaceValue(int index);                    // 0 -> 12500, 1 -> 25000
-    static int SpaceIndex(Long value);                    // 12500 narrow, anything else wide
-    static Long TotValue(int index);                      // 15 x index, 0 = "Off"
-    static int TotIndex(Long value);                      // below 6 or above 600 -> "Off"
-    static Long ScrambleValue(int index);                 // 0 "Off" -> -1, k -> 2700 + 100 (k - 1)
+    static int RxListIndex(Long value, Long rxListCount); // not below the choices -> list 1
+    // The receive lists a channel can choose: the radio's count, held to the eight there are.
+    static int RxListChoices(Long rxListCount);
+    static Long SpaceValue(int index);    // 0 -> 12500, 1 -> 25000
+    static int SpaceIndex(Long value);    // 12500 narrow, anything else wide
+    static Long TotValue(int index);      // 15 x index, 0 = "Off"
+    static int TotIndex(Long value);      // below 6 or above 600 -> "Off"
+    static Long ScrambleValue(int index); // 0 "Off" -> -1, k -> 2700 + 100 (k - 1)
     static int ScrambleIndex(Long value);
     static Long CheckValue(bool ticked);      // 1 / 0
     static bool KeyEnableChecked(Long value); // nonzero

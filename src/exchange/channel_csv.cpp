@@ -5,6 +5,7 @@
 #include "channels/channel_rules.h"
 #include "channels/tone_rules.h"
 #include "codeplug/value_lists.h"
+#include "exchange/csv_text.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -62,37 +63,6 @@ QString Item(const Filler& fill, int index) {
     return index >= 0 && index < items.size() ? items[index] : items.value(0);
 }
 
-QString Cell(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-QStringList SplitLine(const QString& line) {
-    QStringList cells;
-    QString cell;
-    bool quoted = false;
-    for (int i = 0; i < line.size(); ++i) {
-        const QChar ch = line[i];
-        if (quoted && ch == QLatin1Char('"') && i + 1 < line.size() &&
-            line[i + 1] == QLatin1Char('"')) {
-            cell += ch;
-            ++i;
-        } else if (ch == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (ch == QLatin1Char(',') && !quoted) {
-            cells << cell.trimmed();
-            cell.clear();
-        } else {
-            cell += ch;
-        }
-    }
-    cells << cell.trimmed();
-    return cells;
-}
-
 QStringList ExportRow(const Codeplug& cp, int c) {
     const bool digital = ChannelRules::IsDigital(cp, c);
     const auto tone = [&](Long ctcss, Long dcs) {
@@ -127,21 +97,28 @@ QStringList ExportRow(const Codeplug& cp, int c) {
 // One data row being applied to one channel.
 class RowImport {
 public:
-    RowImport(Codeplug& cp, const QHash<QString, QString>& cells, int line,
-              ChannelCsv::ImportResult& result)
-        : cp(cp), cells(cells), line(line), result(result) {}
+    RowImport(Codeplug& cp, const ChannelCsv::Cells& cells, int line,
+              ChannelCsv::ImportResult& result, const TextContext& ctx)
+        : cp(cp), cells(cells), line(line), result(result), ctx(ctx) {}
 
-    bool Apply();
+    bool Apply(int channel);
 
 private:
+    QString Say(const QString& english, const QString& chinese) const {
+        return ctx.Pick(english, chinese);
+    }
     bool Fail(const QString& column, const QString& message) {
-        result.ok = false;
-        result.error = QStringLiteral("line %1, column %2: %3").arg(line).arg(column, message);
-        return false;
+        return result.Fail(
+            Say(QStringLiteral("line %1, column %2: %3"), QStringLiteral("第%1行，%2列：%3"))
+                .arg(line)
+                .arg(column, message));
     }
     void Warn(const QString& message) {
-        result.warnings
-            << QStringLiteral("line %1 (channel %2): %3").arg(line).arg(channel + 1).arg(message);
+        result.warnings << Say(QStringLiteral("line %1 (channel %2): %3"),
+                               QStringLiteral("第%1行（信道%2）：%3"))
+                               .arg(line)
+                               .arg(channel + 1)
+                               .arg(message);
     }
     QString Value(const char* column) const { return cells.value(QLatin1String(column)); }
     bool Frequencies();
@@ -155,9 +132,10 @@ private:
     bool CallType();
 
     Codeplug& cp;
-    const QHash<QString, QString>& cells;
+    const ChannelCsv::Cells& cells;
     int line;
     ChannelCsv::ImportResult& result;
+    const TextContext& ctx;
     int channel = 0;
 };
 
@@ -166,7 +144,9 @@ bool RowImport::CheckFrequencyText(const char* column) {
     const QString text = Value(column);
     if (text.isEmpty() || text == QLatin1String(kNoTx) || number.match(text).hasMatch())
         return true;
-    return Fail(QLatin1String(column), QStringLiteral("'%1' is not a frequency in MHz").arg(text));
+    return Fail(QLatin1String(column), Say(QStringLiteral("'%1' is not a frequency in MHz"),
+                                           QStringLiteral("“%1”不是以MHz为单位的频率"))
+                                           .arg(text));
 }
 
 bool RowImport::Frequencies() {
@@ -183,11 +163,14 @@ bool RowImport::Frequencies() {
         ChannelEffects::GridTransmitEntry(cp, channel, QString(), kEnglish);
     const GridEdit rxEdit = ChannelEffects::GridReceiveEntry(cp, channel, rx, kEnglish);
     const QString band = QStringLiteral("%1-%2 MHz").arg(cp.BandLower).arg(cp.BandUpper);
+    result.outOfRange = result.outOfRange || rxEdit.outOfRange;
     if (rxEdit.outOfRange)
-        Warn(QStringLiteral("RxMHz %1 is outside the band %2; set to %3")
+        Warn(Say(QStringLiteral("RxMHz %1 is outside the band %2; set to %3"),
+                 QStringLiteral("RxMHz %1 超出频段 %2，改为 %3"))
                  .arg(rx, band, rxEdit.cellText));
     if (tx.isEmpty() && cp.TxFreq[channel] != cp.RxFreq[channel])
-        Warn(QStringLiteral("TxMHz follows RxMHz but is held to the transmit limit %1 MHz")
+        Warn(Say(QStringLiteral("TxMHz follows RxMHz but is held to the transmit limit %1 MHz"),
+                 QStringLiteral("TxMHz 跟随 RxMHz，但限制在发射上限 %1 MHz"))
                  .arg(cp.BandUpperTx));
     if (tx == QLatin1String(kNoTx)) {
         ChannelEffects::GridTransmitEntry(cp, channel, QString(), kEnglish);
@@ -195,8 +178,10 @@ bool RowImport::Frequencies() {
     }
     if (!tx.isEmpty()) {
         const GridEdit txEdit = ChannelEffects::GridTransmitEntry(cp, channel, tx, kEnglish);
+        result.outOfRange = result.outOfRange || txEdit.outOfRange;
         if (txEdit.outOfRange)
-            Warn(QStringLiteral("TxMHz %1 is outside the band %2-%3 MHz; set to %4")
+            Warn(Say(QStringLiteral("TxMHz %1 is outside the band %2-%3 MHz; set to %4"),
+                     QStringLiteral("TxMHz %1 超出频段 %2-%3 MHz，改为 %4"))
                      .arg(tx)
                      .arg(cp.BandLower)
                      .arg(cp.BandUpperTx)
@@ -212,8 +197,9 @@ bool RowImport::ListField(const char* column, const Filler& fill, int current,
         return true;
     const int index = ItemIndex(fill, text);
     if (index < 0)
-        return Fail(QLatin1String(column),
-                    QStringLiteral("'%1' is none of: %2").arg(text, Items(fill).join(", ")));
+        return Fail(QLatin1String(column), Say(QStringLiteral("'%1' is none of: %2"),
+                                               QStringLiteral("“%1”不在以下之中：%2"))
+                                               .arg(text, Items(fill, ctx).join(", ")));
     if (index != current)
         set(index);
     return true;
@@ -226,7 +212,8 @@ bool RowImport::Tones() {
         if (text.isEmpty())
             continue;
         if (digital) {
-            Warn(QStringLiteral("%1 ignored: digital channels carry no CTCSS/DCS")
+            Warn(Say(QStringLiteral("%1 ignored: digital channels carry no CTCSS/DCS"),
+                     QStringLiteral("忽略 %1：数字信道没有 CTCSS/DCS"))
                      .arg(QLatin1String(column)));
             continue;
         }
@@ -238,7 +225,8 @@ bool RowImport::Tones() {
         if (shown == entry.text)
             continue; // already shows this tone: the stored coding stays as it is
         if (entry.pair != TonePair{} && ToneRules::ToneListIndexOf(entry.pair) < 0)
-            Warn(QStringLiteral("%1 %2 is not on the tone list; stored as %3")
+            Warn(Say(QStringLiteral("%1 %2 is not on the tone list; stored as %3"),
+                     QStringLiteral("%1 %2 不在亚音列表中，存为 %3"))
                      .arg(QLatin1String(column), text, entry.text));
         ChannelEffects::GridToneCommit(cp, channel, decode ? FrequencySide::Rx : FrequencySide::Tx,
                                        text, kEnglish);
@@ -252,12 +240,23 @@ bool RowImport::RxList() {
         return true;
     bool ok = false;
     const int number = text.toInt(&ok);
-    if (!ok || number < 1 || number > cp.RxListCount)
-        return Fail(
-            QStringLiteral("RxList"),
-            QStringLiteral("'%1' is not a receive list 1..%2").arg(text).arg(cp.RxListCount));
-    if (ChannelListCoding::RxListIndex(cp.ChannelRxList[channel], cp.RxListCount) != number - 1)
-        cp.ChannelRxList[channel] = ChannelListCoding::RxListValue(number - 1);
+    // The list the channel already shows is kept as it is stored, so that an export of a radio
+    // that reports no receive lists (its channels all show list 1) reads back unchanged.
+    const int shown = ChannelListCoding::RxListIndex(cp.ChannelRxList[channel], cp.RxListCount);
+    if (ok && number == shown + 1)
+        return true;
+    const int choices = ChannelListCoding::RxListChoices(cp.RxListCount);
+    if (!ok || number < 1 || number > choices)
+        return Fail(QStringLiteral("RxList"),
+                    choices == 0 ? Say(QStringLiteral("'%1' is no receive list: the radio reports "
+                                                      "none"),
+                                       QStringLiteral("“%1”不是接收列表：对讲机没有接收列表"))
+                                       .arg(text)
+                                 : Say(QStringLiteral("'%1' is not a receive list 1..%2"),
+                                       QStringLiteral("“%1”不是接收列表 1..%2"))
+                                       .arg(text)
+                                       .arg(choices));
+    cp.ChannelRxList[channel] = ChannelListCoding::RxListValue(number - 1);
     return true;
 }
 
@@ -274,19 +273,16 @@ bool RowImport::CallType() {
         return true;
     static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{1,6}$"));
     if (!hex.match(id).hasMatch())
-        return Fail(QStringLiteral("TxID"), QStringLiteral("'%1' is not a hexadecimal ID").arg(id));
+        return Fail(QStringLiteral("TxID"), Say(QStringLiteral("'%1' is not a hexadecimal ID"),
+                                                QStringLiteral("“%1”不是十六进制ID"))
+                                                .arg(id));
     cp.CallTypeTxID[channel] =
         ChannelRules::EnterTxId(id.toUpper(), static_cast<zr40::CallType>(type)).value;
     return true;
 }
 
-bool RowImport::Apply() {
-    bool ok = false;
-    const int number = Value("Channel").toInt(&ok);
-    if (!ok || number < 1 || number > Codeplug::kChannels)
-        return Fail(QStringLiteral("Channel"),
-                    QStringLiteral("'%1' is not a channel number 1..32").arg(Value("Channel")));
-    channel = number - 1;
+bool RowImport::Apply(int target) {
+    channel = target;
     if (!Frequencies())
         return false;
     if (ChannelRules::IsEmptyChannel(cp, channel))
@@ -333,53 +329,82 @@ QStringList ChannelCsv::Columns() {
             "Compand",   "RxColor", "TxColor",     "RxList", "CallType", "TxID"};
 }
 
+QStringList ChannelCsv::Row(const Codeplug& codeplug, int channel) {
+    if (ChannelRules::IsEmptyChannel(codeplug, channel))
+        return {QString::number(channel + 1)};
+    return ExportRow(codeplug, channel);
+}
+
 QByteArray ChannelCsv::Export(const Codeplug& codeplug) {
-    QString text = Columns().join(QLatin1Char(',')) + QLatin1Char('\n');
+    QString text = CsvText::Line(Columns()) + QLatin1Char('\n');
     for (int c = 0; c < Codeplug::kChannels; ++c) {
-        if (ChannelRules::IsEmptyChannel(codeplug, c))
-            continue;
-        QStringList cells;
-        for (const QString& cell : ExportRow(codeplug, c))
-            cells << Cell(cell);
-        text += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+        if (!ChannelRules::IsEmptyChannel(codeplug, c))
+            text += CsvText::Line(Row(codeplug, c)) + QLatin1Char('\n');
     }
     return text.toUtf8();
 }
 
-ChannelCsv::ImportResult ChannelCsv::Import(const QString& text, Codeplug& codeplug) {
+bool ChannelCsv::IsHeader(const QStringList& cells) {
+    bool rx = false;
+    for (const QString& cell : cells) {
+        if (!Columns().contains(cell, Qt::CaseInsensitive))
+            return false;
+        rx = rx || cell.compare(QLatin1String("RxMHz"), Qt::CaseInsensitive) == 0;
+    }
+    return rx;
+}
+
+bool ChannelCsv::ApplyRow(Codeplug& codeplug, int channel, const Cells& cells, int row,
+                          ImportResult& result, const TextContext& ctx) {
+    return RowImport(codeplug, cells, row, result, ctx).Apply(channel);
+}
+
+ChannelCsv::ImportResult ChannelCsv::Import(const QString& text, Codeplug& codeplug,
+                                            const TextContext& ctx) {
     ImportResult result;
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines[0].startsWith(QChar(0xFEFF)))
-        lines[0].remove(0, 1);
-    const QStringList header = SplitLine(lines.value(0).trimmed());
+    const auto say = [&ctx](const QString& english, const QString& chinese) {
+        return ctx.Pick(english, chinese);
+    };
+    const QList<CsvText::Row> rows = CsvText::Rows(text);
+    const QStringList header = rows.isEmpty() ? QStringList() : rows.first().cells;
     for (const QString& column : header)
         if (!Columns().contains(column)) {
-            result.ok = false;
-            result.error = QStringLiteral("line 1: unknown column '%1' (known: %2)")
-                               .arg(column, Columns().join(", "));
+            result.Fail(say(QStringLiteral("line 1: unknown column '%1' (known: %2)"),
+                            QStringLiteral("第1行：未知的列“%1”（可用：%2）"))
+                            .arg(column, Columns().join(", ")));
             return result;
         }
     if (!header.contains(QStringLiteral("Channel")) || !header.contains(QStringLiteral("RxMHz"))) {
-        result.ok = false;
-        result.error = QStringLiteral("line 1: the header row needs the columns Channel and RxMHz");
+        result.Fail(
+            say(QStringLiteral("line 1: the header row needs the columns Channel and RxMHz"),
+                QStringLiteral("第1行：标题行需要 Channel 和 RxMHz 两列")));
         return result;
     }
     Codeplug cp = codeplug;
-    for (int i = 1; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty())
-            continue;
-        const QStringList values = SplitLine(line);
-        if (values.size() > header.size()) {
-            result.ok = false;
-            result.error = QStringLiteral("line %1: more cells than columns").arg(i + 1);
+    for (int i = 1; i < rows.size(); ++i) {
+        const CsvText::Row& row = rows[i];
+        if (row.cells.size() > header.size()) {
+            result.Fail(say(QStringLiteral("line %1: more cells than columns"),
+                            QStringLiteral("第%1行：单元格多于列数"))
+                            .arg(row.number));
             return result;
         }
-        QHash<QString, QString> cells;
-        for (int k = 0; k < values.size(); ++k)
-            cells.insert(header[k], values[k]);
-        if (!RowImport(cp, cells, i + 1, result).Apply())
+        Cells cells;
+        for (int k = 0; k < row.cells.size(); ++k)
+            cells.insert(header[k], row.cells[k]);
+        bool ok = false;
+        const int number = cells.value(QStringLiteral("Channel")).toInt(&ok);
+        if (!ok || number < 1 || number > Codeplug::kChannels) {
+            result.Fail(say(QStringLiteral("line %1, column Channel: '%2' is not a channel number "
+                                           "1..32"),
+                            QStringLiteral("第%1行，Channel列：“%2”不是信道号 1..32"))
+                            .arg(row.number)
+                            .arg(cells.value(QStringLiteral("Channel"))));
             return result;
+        }
+        if (!ApplyRow(cp, number - 1, cells, row.number, result, ctx))
+            return result;
+        result.channels << number - 1;
     }
     codeplug = cp;
     return result;

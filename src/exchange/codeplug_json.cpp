@@ -56,38 +56,46 @@ bool ToLong(const QJsonValue& value, Long& out) {
     if (!value.isDouble())
         return false;
     const double d = value.toDouble();
-    if (d != static_cast<double>(static_cast<long long>(d)) ||
-        d < std::numeric_limits<Long>::min() || d > std::numeric_limits<Long>::max())
+    // The range comes first: converting a double outside it to an integer is undefined.
+    if (!(d >= std::numeric_limits<Long>::min() && d <= std::numeric_limits<Long>::max()))
         return false;
-    out = static_cast<Long>(d);
+    const Long whole = static_cast<Long>(d);
+    if (static_cast<double>(whole) != d)
+        return false;
+    out = whole;
     return true;
 }
 
 // Reads one named field into `field`; the message names the field and what was expected.
 bool ReadField(const QJsonValue& value, const CodeplugField& field, const QString& where,
-               QString& error) {
+               QString& error, const TextContext& ctx) {
+    const QString integer =
+        ctx.Pick(QStringLiteral(": expected a 32-bit integer"), QStringLiteral("：应为32位整数"));
     if (!field.array) {
         if (!ToLong(value, field.data[0])) {
-            error = where + QStringLiteral(": expected a 32-bit integer");
+            error = where + integer;
             return false;
         }
         return true;
     }
     const QJsonArray array = value.toArray();
     if (!value.isArray() || array.size() != field.count) {
-        error = where + QStringLiteral(": expected a list of %1 integers").arg(field.count);
+        error = where + ctx.Pick(QStringLiteral(": expected a list of %1 integers"),
+                                 QStringLiteral("：应为%1个整数的列表"))
+                            .arg(field.count);
         return false;
     }
     for (int i = 0; i < field.count; ++i)
         if (!ToLong(array[i], field.data[i])) {
-            error = where + QStringLiteral("[%1]: expected a 32-bit integer").arg(i);
+            error = where + QStringLiteral("[%1]").arg(i) + integer;
             return false;
         }
     return true;
 }
 
 bool ReadObject(const QJsonObject& object, const std::vector<CodeplugField>& fields,
-                const QString& prefix, const QStringList& handledElsewhere, QString& error) {
+                const QString& prefix, const QStringList& handledElsewhere, QString& error,
+                const TextContext& ctx) {
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (handledElsewhere.contains(it.key()))
             continue;
@@ -95,42 +103,47 @@ bool ReadObject(const QJsonObject& object, const std::vector<CodeplugField>& fie
             return it.key() == QLatin1String(f.name);
         });
         if (field == fields.end()) {
-            error = prefix + it.key() + QStringLiteral(": unknown field");
+            error = prefix + it.key() +
+                    ctx.Pick(QStringLiteral(": unknown field"), QStringLiteral("：未知字段"));
             return false;
         }
-        if (!ReadField(it.value(), *field, prefix + it.key(), error))
+        if (!ReadField(it.value(), *field, prefix + it.key(), error, ctx))
             return false;
     }
     return true;
 }
 
-bool ReadChannels(const QJsonValue& value, Codeplug& cp, QString& error) {
+bool ReadChannels(const QJsonValue& value, Codeplug& cp, QString& error, const TextContext& ctx) {
     const QJsonArray channels = value.toArray();
     if (!value.isArray() || channels.size() > Codeplug::kChannels) {
-        error = QStringLiteral("Channels: expected a list of at most 32 channel objects");
+        error = ctx.Pick(QStringLiteral("Channels: expected a list of at most 32 channel objects"),
+                         QStringLiteral("Channels：应为最多32个信道对象的列表"));
         return false;
     }
     for (int c = 0; c < channels.size(); ++c) {
         const QString where = QStringLiteral("Channels[%1].").arg(c);
         if (!channels[c].isObject()) {
-            error = where.chopped(1) + QStringLiteral(": expected a channel object");
+            error = where.chopped(1) + ctx.Pick(QStringLiteral(": expected a channel object"),
+                                                QStringLiteral("：应为信道对象"));
             return false;
         }
-        if (!ReadObject(channels[c].toObject(), CodeplugFields::Channel(cp, c), where, {}, error))
+        if (!ReadObject(channels[c].toObject(), CodeplugFields::Channel(cp, c), where, {}, error,
+                        ctx))
             return false;
     }
     return true;
 }
 
-bool ReadRxLists(const QJsonValue& value, Codeplug& cp, QString& error) {
+bool ReadRxLists(const QJsonValue& value, Codeplug& cp, QString& error, const TextContext& ctx) {
     const QJsonArray lists = value.toArray();
     if (!value.isArray() || lists.size() != Codeplug::kRxLists) {
-        error = QStringLiteral("RxListEntry: expected 8 lists of 8 integers");
+        error = ctx.Pick(QStringLiteral("RxListEntry: expected 8 lists of 8 integers"),
+                         QStringLiteral("RxListEntry：应为8个列表，每个8个整数"));
         return false;
     }
     for (int l = 0; l < Codeplug::kRxLists; ++l)
         if (!ReadField(lists[l], CodeplugFields::RxList(cp, l),
-                       QStringLiteral("RxListEntry[%1]").arg(l), error))
+                       QStringLiteral("RxListEntry[%1]").arg(l), error, ctx))
             return false;
     return true;
 }
@@ -146,27 +159,30 @@ QByteArray CodeplugJson::Export(const Codeplug& codeplug) {
     return text + "}\n";
 }
 
-bool CodeplugJson::Import(const QByteArray& json, Codeplug& codeplug, QString& error) {
+bool CodeplugJson::Import(const QByteArray& json, Codeplug& codeplug, QString& error,
+                          const TextContext& ctx) {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = QStringLiteral("not valid json at offset %1: %2")
+        error = ctx.Pick(QStringLiteral("not valid json at offset %1: %2"),
+                         QStringLiteral("第%1字节处不是有效的 json：%2"))
                     .arg(parseError.offset)
                     .arg(parseError.errorString());
         return false;
     }
     if (!document.isObject()) {
-        error = QStringLiteral("expected a json object at the top");
+        error = ctx.Pick(QStringLiteral("expected a json object at the top"),
+                         QStringLiteral("最外层应为 json 对象"));
         return false;
     }
     const QJsonObject top = document.object();
     Codeplug cp = codeplug;
     const QStringList nested{QStringLiteral("Channels"), QStringLiteral("RxListEntry")};
-    if (!ReadObject(top, CodeplugFields::Settings(cp), QString(), nested, error))
+    if (!ReadObject(top, CodeplugFields::Settings(cp), QString(), nested, error, ctx))
         return false;
-    if (top.contains(nested[0]) && !ReadChannels(top[nested[0]], cp, error))
+    if (top.contains(nested[0]) && !ReadChannels(top[nested[0]], cp, error, ctx))
         return false;
-    if (top.contains(nested[1]) && !ReadRxLists(top[nested[1]], cp, error))
+    if (top.contains(nested[1]) && !ReadRxLists(top[nested[1]], cp, error, ctx))
         return false;
     codeplug = cp;
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "codeplug/text_context.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +16,8 @@ public:
     static QByteArray Export(const Codeplug& codeplug);
     // Replaces every value the json names and nothing else; on an unknown name, a value of the
     // wrong type or size, returns false with `error` naming the field (codeplug untouched).
-    static bool Import(const QByteArray& json, Codeplug& codeplug, QString& error);
+    static bool Import(const QByteArray& json, Codeplug& codeplug, QString& error,
+                       const TextContext& ctx = {true, QLatin1Char('.')});
 };
 
 } // namespace zr40

@@ -18,6 +18,9 @@ const std::vector<MenuItemText>& MainWindowTexts::Menu() {
         {"MenuSave", "MenuFile", "&Save", "保存(&S)", kShown, "Ctrl+S", false},
         {"MenuSaveAs", "MenuFile", "Save &As", "另存为(&A)", kShown, nullptr, false},
         {"-", "MenuFile", "", "", kShown, nullptr, false},
+        {"MenuImport", "MenuFile", "&Import…", "导入(&I)…", kShown, nullptr, false},
+        {"MenuExport", "MenuFile", "E&xport…", "导出(&X)…", kShown, nullptr, false},
+        {"-", "MenuFile", "", "", kShown, nullptr, false},
         {"MenuPrint", "MenuFile", "&Print…", "打印(&P)…", kShown, "Ctrl+P", false},
         {"MenuPrintView", "MenuFile", "Print Pre&view…", "打印预览(&V)…", kShown, nullptr, false},
         {"-", "MenuFile", "", "", kShown, nullptr, false},
@@ -26,6 +29,9 @@ const std::vector<MenuItemText>& MainWindowTexts::Menu() {
         {"MenuModelInformation", "MenuMachine", "&Model Information", "机型信息(&M)", kShown,
          nullptr, false},
         {"MenuEdit", nullptr, "&Edit", "编辑(&E)", kShown, nullptr, false},
+        {"MenuUndo", "MenuEdit", "&Undo", "撤销(&U)", kShown, "Ctrl+Z", false},
+        {"MenuRedo", "MenuEdit", "&Redo", "重做(&R)", kShown, "Ctrl+Y", false},
+        {"-", "MenuEdit", "", "", kShown, nullptr, false},
         {"MenuChannel", "MenuEdit", "&Channel Information", "信道信息(&C)", kShown, nullptr, false},
         {"-", "MenuEdit", "", "", kShown, nullptr, false},
         {"MenuOption", "MenuEdit", "&Function Setup", "功能设定(&F)", kShown, nullptr, false},
@@ -100,6 +106,17 @@ QString MainWindowTexts::PortPanel(const QString& portName, int portNumber, bool
     return number > 0 ? prefix + QString::number(number) : prefix + QLatin1Char(' ') + name;
 }
 
+QString MainWindowTexts::StepCaption(bool redo, const QString& step, bool english) {
+    const QString name = QString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (name.isEmpty())
+        return english ? (redo ? QStringLiteral("&Redo") : QStringLiteral("&Undo"))
+                       : (redo ? QStringLiteral("重做(&R)") : QStringLiteral("撤销(&U)"));
+    if (english)
+        return (redo ? QStringLiteral("&Redo ") : QStringLiteral("&Undo ")) + name;
+    return (redo ? QStringLiteral("重做 ") : QStringLiteral("撤销 ")) + name +
+           (redo ? QStringLiteral("(&R)") : QStringLiteral("(&U)"));
+}
+
 QString MainWindowTexts::Text(Id id, bool english) {
     auto pick = [english](const char* en, const char* zh) {
         return QString::fromUtf8(english ? en : zh);
@@ -142,6 +159,36 @@ QString MainWindowTexts::Text(Id id, bool english) {
         return pick("Embedded Message", "嵌入信息(M)");
     case Id::TreeTune:
         return pick("Tune Data", "调谐数据(T)");
+    case Id::ImportTitle:
+        return pick("Import", "导入");
+    case Id::ExportTitle:
+        return pick("Export", "导出");
+    case Id::FilterExchange:
+        return pick("Channel lists(*.json *.csv)", "信道表(*.json *.csv)");
+    case Id::FilterJson:
+        return pick("Every value as json(*.json)", "全部数值 json(*.json)");
+    case Id::FilterChannelCsv:
+        return pick("Channel plan csv(*.csv)", "信道表 csv(*.csv)");
+    case Id::FilterCommonCsv:
+        return pick("Common radio csv(*.csv)", "通用对讲机 csv(*.csv)");
+    case Id::ReadStep:
+        return pick("Read From Radio", "从对讲机读出数据");
+    case Id::ImportStep:
+        return pick("Import %1", "导入 %1");
+    case Id::ImportedValues:
+        return pick("%1: every value it holds is in the plan now.", "%1：其中的数值已全部导入。");
+    case Id::ImportedChannels:
+        return pick("%1: %2 rows went into channels %3.", "%1：%2 行已导入信道 %3。");
+    case Id::NotImported:
+        return pick("%1 was not imported; the plan is as it was.", "%1 没有导入，数据未改变。");
+    case Id::Exported:
+        return pick("%1: %2 channels written.", "%1：已写入 %2 个信道。");
+    case Id::ExportFailed:
+        return pick("The file was not written.", "文件没有写入。");
+    case Id::CannotRead:
+        return pick("The file cannot be read.", "无法读取文件。");
+    case Id::Close:
+        return pick("OK", "确定");
     }
     return {};
 }

@@ -39,6 +39,8 @@ public:
     static QString AppTitle() { return UiSeam::AppTitle(); }
     static QString Caption(const QString& fileName, bool modified, bool english);
     static QString PortPanel(const QString& portName, int portNumber, bool english);
+    // "&Undo Rx Frequency of channel 3" / "撤销 信道3 接收频率(&U)" (redo alike).
+    static QString StepCaption(bool redo, const QString& step, bool english);
 
     enum class Id {
         TreeChannel,
@@ -59,6 +61,21 @@ public:
         TreeScan,
         TreeMessage,
         TreeTune,
+        ImportTitle,
+        ExportTitle,
+        FilterExchange,
+        FilterJson,
+        FilterChannelCsv,
+        FilterCommonCsv,
+        ReadStep,
+        ImportStep,
+        ImportedValues,
+        ImportedChannels,
+        NotImported,
+        Exported,
+        ExportFailed,
+        CannotRead,
+        Close,
     };
     static QString Text(Id id, bool english);
 };

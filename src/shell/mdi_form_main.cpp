@@ -9,18 +9,19 @@
 #include "codeplug/settings_store.h"
 #include "functions/ui/form_option.h"
 #include "link/ui/form_process.h"
-#include "widgets/config_page.h"
 #include "shell/form_com_port.h"
+#include "shell/form_exchange_report.h"
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"
 #include "shell/frm_about.h"
-#include "widgets/interactive_seam.h"
 #include "shell/main_window_texts.h"
 #include "shell/panel_layout.h"
 #include "shell/panel_separator.h"
 #include "shell/port_choice.h"
 #include "shell/print_commands.h"
 #include "shell/toolkit_translator.h"
+#include "widgets/config_page.h"
+#include "widgets/interactive_seam.h"
 #include "widgets/ui_seam.h"
 // The service pages.
 #include "functions/ui/form_embed_message.h"
@@ -31,12 +32,14 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QSaveFile>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -224,6 +227,10 @@ void MDIFormMain::ConnectCommands() {
              UiSeam::Instance().ShowHelpTopic(this, QStringLiteral("general.htm"), english());
          }},
         {QStringLiteral("MenuAbout"), [this] { About(); }},
+        {QStringLiteral("MenuUndo"), [this] { Undo(); }},
+        {QStringLiteral("MenuRedo"), [this] { Redo(); }},
+        {QStringLiteral("MenuImport"), [this] { Import(); }},
+        {QStringLiteral("MenuExport"), [this] { Export(); }},
         {QStringLiteral("MenuBank"), [this] { BatchEdit(); }},
     };
     for (auto it = commands.begin(); it != commands.end(); ++it)
@@ -234,6 +241,9 @@ void MDIFormMain::ConnectCommands() {
                 [this, key](bool shown) { ShowPanel(key, shown); });
     }
     connect(helpAction_, &QAction::triggered, this, &MDIFormMain::ShowHelp);
+    actions_.value(QStringLiteral("MenuRedo"))
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 }
 
 // --- Start-up ---------------------------------------------------------------------------------
@@ -249,6 +259,7 @@ void MDIFormMain::StartUp(const StartOptions& options) {
     path_.clear();
     codeplug_.ApplyStartupDefaults();
     tracker_.MarkSaved(codeplug_); // the start-up plan is nothing worth asking about
+    history_.Reset(codeplug_);
     ApplyLanguage();
     LayoutPanels(PanelLayout::kStartTreeWidthTwips);
     if (tree_->topLevelItemCount() > 0)
@@ -274,6 +285,7 @@ void MDIFormMain::ApplyLanguage() {
     }
     helpAction_->setText(helpAction_->toolTip());
     RebuildTree();
+    UpdateEditActions();
     RefreshStatus();
 }
 
@@ -413,7 +425,7 @@ ConfigPage* MDIFormMain::ShowPage(int commandNumber) {
             pages_.remove(commandNumber);
         RebuildWindowList();
     });
-    connect(page, &ConfigPage::edited, this, &MDIFormMain::RefreshStatus);
+    connect(page, &ConfigPage::edited, this, &MDIFormMain::RecordStep);
     TrackChildState(sub);
     KeepMenuShortcuts(sub);
     ShowWithChildState(sub, state);
@@ -628,6 +640,8 @@ void MDIFormMain::New() {
         return;
     codeplug_.ApplyNewDefaults();
     tracker_.MarkUnsaved();
+    history_.Reset(codeplug_);
+    UpdateEditActions();
     ReopenChannelPage();
 }
 
@@ -653,6 +667,8 @@ bool MDIFormMain::LoadFile(const QString& path) {
     path_ = path;
     codeplug_.FileName = QFileInfo(path).fileName();
     tracker_.MarkSaved(codeplug_);
+    history_.Reset(codeplug_);
+    UpdateEditActions();
     ReopenChannelPage();
     return true;
 }
@@ -693,6 +709,8 @@ void MDIFormMain::ModelInformation() {
     if (!codeplug_.ModelChanged)
         return;
     ModelBand::ApplyModelChange(codeplug_, ModelBand::LoadModelData());
+    history_.Reset(codeplug_);
+    UpdateEditActions();
     ReopenChannelPage();
     codeplug_.ModelChanged = false;
 }
@@ -740,7 +758,8 @@ void MDIFormMain::ProgramPassword() {
     FreshPages(); // a change of password writes the whole plan
     FormPassword dialog(codeplug_, this);
     dialog.exec();
-    RefreshStatus();
+    // A changed password is kept in the model image: one step, like any other edit of it.
+    RecordStep({QStringLiteral("Change Password"), QStringLiteral("修改密码")});
 }
 
 void MDIFormMain::BatchEdit() {
@@ -750,7 +769,7 @@ void MDIFormMain::BatchEdit() {
         // The grid and an open channel edit dialog show the new channels at once.
         if (ConfigPage* channels = Page(kChannelPage))
             channels->Analyse();
-        RefreshStatus();
+        RecordStep({QStringLiteral("Batch Channel Edit"), QStringLiteral("批信道编辑")});
     });
     dialog.exec();
 }
@@ -781,13 +800,163 @@ void MDIFormMain::RunTransfer(bool read) {
     FormProcess dialog(
         codeplug_, [this] { AfterRead(); }, this);
     dialog.exec();
+    // A read is one step, also one that failed part way: what it overwrote can be taken back.
+    if (read)
+        RecordStep({MainWindowTexts::Text(Id::ReadStep, true),
+                    MainWindowTexts::Text(Id::ReadStep, false)});
     RefreshStatus();
 }
 
 void MDIFormMain::AfterRead() {
     ReloadPagesAfterRead();
-    tracker_.MarkUnsaved(); // what came from the radio is in no file yet
+    // The star follows a comparison with the file: undoing the read brings the saved plan back.
     RefreshStatus();
+}
+
+// --- Edit history -----------------------------------------------------------------------------
+
+void MDIFormMain::RecordStep(const EditStep& step) {
+    history_.Record(codeplug_, step);
+    UpdateEditActions();
+    RefreshStatus();
+}
+
+void MDIFormMain::Undo() {
+    MoveInHistory(false);
+}
+
+void MDIFormMain::Redo() {
+    MoveInHistory(true);
+}
+
+void MDIFormMain::MoveInHistory(bool redo) {
+    // An edit still in an editor is the latest step: it is committed, then taken back.
+    FreshPages();
+    if (!(redo ? history_.Redo(codeplug_) : history_.Undo(codeplug_)))
+        return;
+    AnalyseModel();
+    ReloadOpenPages();
+    UpdateEditActions();
+    RefreshStatus();
+}
+
+void MDIFormMain::UpdateEditActions() {
+    QAction* undo = actions_.value(QStringLiteral("MenuUndo"));
+    QAction* redo = actions_.value(QStringLiteral("MenuRedo"));
+    undo->setEnabled(history_.CanUndo());
+    redo->setEnabled(history_.CanRedo());
+    undo->setText(MainWindowTexts::StepCaption(
+        false, history_.CanUndo() ? history_.UndoStep().Name(english()) : QString(), english()));
+    redo->setText(MainWindowTexts::StepCaption(
+        true, history_.CanRedo() ? history_.RedoStep().Name(english()) : QString(), english()));
+}
+
+void MDIFormMain::ReloadOpenPages() {
+    for (QMdiSubWindow* sub : pages_) {
+        if (auto* page = qobject_cast<ConfigPage*>(sub->widget()); page && !sub->isHidden())
+            page->Analyse();
+    }
+}
+
+// --- Other tools' files -----------------------------------------------------------------------
+
+void MDIFormMain::Import() {
+    FreshPages();
+    const QStringList filters = {MainWindowTexts::Text(Id::FilterExchange, english()),
+                                 MainWindowTexts::Text(Id::FilterAll, english())};
+    const QString path =
+        UiSeam::Instance().FileDialog(this, true, MainWindowTexts::Text(Id::ImportTitle, english()),
+                                      QString(), filters, QString());
+    if (!path.isEmpty())
+        ImportFile(path);
+}
+
+bool MDIFormMain::ImportFile(const QString& path) {
+    QFile file(path);
+    // A channel list is a few kilobytes; a huge file is no list and is not read whole.
+    constexpr qint64 kLargest = 4 * 1024 * 1024;
+    if (!file.open(QIODevice::ReadOnly)) {
+        UiSeam::Instance().Message(this, QMessageBox::Critical,
+                                   MainWindowTexts::Text(Id::ErrorCaption, english()),
+                                   MainWindowTexts::Text(Id::CannotRead, english()) +
+                                       QLatin1Char('\n') + file.errorString(),
+                                   QMessageBox::Ok);
+        return false;
+    }
+    const QByteArray bytes = file.read(kLargest);
+    PlanExchange::Format format = PlanExchange::FromContent(bytes);
+    if (format == PlanExchange::Format::Unknown)
+        format = PlanExchange::FromPath(path);
+    const QString name = QFileInfo(path).fileName();
+    const ExchangeResult result =
+        PlanExchange::Import(format, bytes, codeplug_, 0, TextContext::Of(codeplug_));
+    QString summary = MainWindowTexts::Text(Id::NotImported, english()).arg(name);
+    QStringList lines = result.warnings;
+    if (result.ok) {
+        ReloadOpenPages();
+        const QString step = MainWindowTexts::Text(Id::ImportStep, true).arg(name);
+        RecordStep({step, MainWindowTexts::Text(Id::ImportStep, false).arg(name)});
+        QList<int> numbers;
+        for (int channel : result.channels)
+            numbers << channel + 1;
+        summary = format == PlanExchange::Format::Json
+                      ? MainWindowTexts::Text(Id::ImportedValues, english()).arg(name)
+                      : MainWindowTexts::Text(Id::ImportedChannels, english())
+                            .arg(name)
+                            .arg(result.channels.size())
+                            .arg(EditStep::NumberRuns(numbers));
+    } else {
+        lines.prepend(result.error);
+    }
+    ShowReport(MainWindowTexts::Text(Id::ImportTitle, english()), summary, lines);
+    return result.ok;
+}
+
+void MDIFormMain::Export() {
+    using Format = PlanExchange::Format;
+    FreshPages();
+    const QStringList filters = {MainWindowTexts::Text(Id::FilterJson, english()),
+                                 MainWindowTexts::Text(Id::FilterChannelCsv, english()),
+                                 MainWindowTexts::Text(Id::FilterCommonCsv, english())};
+    int chosen = -1;
+    const QString path = UiSeam::Instance().SaveFileDialog(
+        this, MainWindowTexts::Text(Id::ExportTitle, english()),
+        QFileInfo(codeplug_.FileName).completeBaseName(), filters, chosen);
+    if (path.isEmpty())
+        return;
+    const Format byFilter[] = {Format::Json, Format::ChannelCsv, Format::CommonCsv};
+    Format format = chosen >= 0 && chosen < 3 ? byFilter[chosen] : PlanExchange::FromPath(path);
+    ExportFile(path, format == Format::Unknown ? Format::Json : format);
+}
+
+bool MDIFormMain::ExportFile(const QString& path, PlanExchange::Format format) {
+    ExchangeResult report;
+    const QByteArray bytes =
+        PlanExchange::Export(format, codeplug_, &report, TextContext::Of(codeplug_));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        UiSeam::Instance().Message(this, QMessageBox::Critical,
+                                   MainWindowTexts::Text(Id::ErrorCaption, english()),
+                                   MainWindowTexts::Text(Id::ExportFailed, english()) +
+                                       QLatin1Char('\n') + file.errorString(),
+                                   QMessageBox::Ok);
+        return false;
+    }
+    // Only an export that left something out has anything to report.
+    if (!report.warnings.isEmpty())
+        ShowReport(MainWindowTexts::Text(Id::ExportTitle, english()),
+                   MainWindowTexts::Text(Id::Exported, english())
+                       .arg(QFileInfo(path).fileName())
+                       .arg(report.channels.size()),
+                   report.warnings);
+    return true;
+}
+
+void MDIFormMain::ShowReport(const QString& title, const QString& summary,
+                             const QStringList& warnings) {
+    FormExchangeReport dialog(title, summary, warnings, MainWindowTexts::Text(Id::Close, english()),
+                              this);
+    dialog.exec();
 }
 
 } // namespace zr40

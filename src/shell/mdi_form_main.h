@@ -1,6 +1,8 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "codeplug/edit_history.h"
+#include "exchange/plan_exchange.h"
 #include "shell/change_tracker.h"
 #include "shell/main_window_texts.h"
 #include "shell/start_options.h"
@@ -93,6 +95,21 @@ public:
     void PrintPreview(); // the preview of the plan last printed (every part at first)
     PrintCommands& Printing() const { return *print_; }
 
+    // --- Edit history ---
+    // The edit a page just made is one undo step (every page's edited signal comes here).
+    void RecordStep(const EditStep& step);
+    void Undo();
+    void Redo();
+    const EditHistory& History() const { return history_; }
+
+    // --- Plans from and for other tools (json, channel csv, common radio csv) ---
+    void Import();
+    // Applies the file to the plan as Import does once it is chosen, then shows the report; false
+    // when nothing was imported.
+    bool ImportFile(const QString& path);
+    void Export();
+    bool ExportFile(const QString& path, PlanExchange::Format format);
+
     // --- Access for the tests and the screen tour ---
     QAction* Action(const QString& name) const { return actions_.value(name); }
     QMenu* Menu(const QString& name) const { return menus_.value(name); }
@@ -138,11 +155,16 @@ private:
     QString AskFileName(bool isOpen, const QString& title, const QString& proposedName);
     void RunTransfer(bool read);
     void ShowSettingNotSaved();
+    void MoveInHistory(bool redo);
+    void UpdateEditActions();
+    void ReloadOpenPages();
+    void ShowReport(const QString& title, const QString& summary, const QStringList& warnings);
     bool english() const { return codeplug_.IsEnglish; }
 
     Codeplug& codeplug_;
     bool service_ = false;
     ChangeTracker tracker_;
+    EditHistory history_;
     QString path_;
     int treeWidthTwips_ = 2500;
     QMap<QString, QAction*> actions_;

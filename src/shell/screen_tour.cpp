@@ -3,15 +3,17 @@
 #include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "link/ui/form_tune.h"
-#include "shell/form_welcome.h"
 #include "shell/form_print.h"
+#include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
 #include "shell/print_commands.h"
+#include "widgets/key_filter_edit.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -19,7 +21,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <utility>
 
 namespace zr40 {
 
@@ -68,6 +73,43 @@ void OpenPasswordChain(MDIFormMain* w, int depth) {
     w->ProgramPassword();
 }
 
+// Two edits, one of them undone, so that both Undo and Redo name a step; then the Edit menu.
+void ShowEditMenu(MDIFormMain& w) {
+    auto* grid = qobject_cast<FormChannelInformation*>(w.OpenPage(MDIFormMain::kChannelPage));
+    if (!grid)
+        return;
+    for (const auto& [row, text] : {std::pair{9, "446.00625"}, std::pair{10, "446.01875"}}) {
+        grid->CellClick(row, 1);
+        grid->textEditor()->setText(QString::fromLatin1(text));
+        grid->textEditor()->setModified(true);
+        grid->FreshData();
+    }
+    w.Undo();
+    DropMenu(&w, "MenuEdit");
+}
+
+// A list in the common radio csv as another program might have saved it, with rows this radio
+// cannot use, imported into the plan: the report says what went where and what was left out.
+void ImportSample(MDIFormMain& w) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("club-memories.csv"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+               "DtcsPolarity,CrossMode,Mode,TStep,Skip,Power,Comment\n"
+               "0,Club RPT,438.500000,+,5.000000,Tone,100.0,88.5,023,NN,Tone->Tone,FM,12.50,,"
+               "5.0W,Tuesday net\n"
+               "1,Simplex,446.006250,,0.000000,TSQL,88.5,88.5,023,NN,Tone->Tone,NFM,12.50,,"
+               "1.0W,\n"
+               "2,Tower,124.500000,,0.000000,,88.5,88.5,023,NN,Tone->Tone,AM,25.00,,5.0W,\n"
+               "3,Digital,439.450000,-,7.600000,,88.5,88.5,023,NN,Tone->Tone,DV,12.50,,5.0W,\n"
+               "4,Link,434.000000,,0.000000,DTCS,88.5,88.5,754,RN,Tone->Tone,FM,12.50,,High,\n"
+               "5,Odd tone,440.100000,,0.000000,Tone,69.4,88.5,023,NN,Tone->Tone,FM,12.50,,"
+               "High,\n");
+    file.close();
+    w.ImportFile(path);
+}
 } // namespace
 
 ScreenTour::ScreenTour(MDIFormMain& window, const QString& folder, const QString& prefix,
@@ -125,6 +167,18 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_save_as"), [w] { w->SaveAs(); }, true},
         {QStringLiteral("dialog_read"), [w] { w->ReadFromRadio(); }, true},
         {QStringLiteral("dialog_write"), [w] { w->WriteToRadio(); }, true},
+        {QStringLiteral("menu_edit"), [w] { ShowEditMenu(*w); }, false},
+        {QStringLiteral("menu_rows"),
+         [w] {
+             if (auto* grid = qobject_cast<FormChannelInformation*>(
+                     w->OpenPage(MDIFormMain::kChannelPage))) {
+                 grid->SelectRows(2, 4);
+                 const QRect row = grid->grid()->visualItemRect(grid->grid()->item(2, 0));
+                 grid->ShowRowMenu(3, grid->grid()->viewport()->mapToGlobal(row.center()));
+             }
+         },
+         false},
+        {QStringLiteral("dialog_import_report"), [w] { ImportSample(*w); }, true},
         {QStringLiteral("dialog_channel_copy"),
          [w] {
              if (auto* grid =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "codeplug/edit_step.h"
 #include "widgets/ui_seam.h"
 
 #include <QKeyEvent>
@@ -63,8 +64,10 @@ protected:
     }
 
 signals:
-    // The page changed the codeplug (the main window marks unsaved changes).
-    void edited();
+    // The page changed the codeplug; the step names the edit for the Edit menu's Undo and Redo
+    // (EditStep::ChannelField for a field of one channel). The main window records one undo
+    // step per signal and marks unsaved changes.
+    void edited(const zr40::EditStep& step = zr40::EditStep());
 
 private:
     Codeplug& codeplug_;

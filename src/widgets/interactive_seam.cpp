@@ -3,6 +3,7 @@
 #include "widgets/help_window.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 #include <QPushButton>
 
@@ -69,6 +70,31 @@ QString InteractiveSeam::FileDialog(QWidget* parent, bool isOpen, const QString&
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString InteractiveSeam::SaveFileDialog(QWidget* parent, const QString& title,
+                                        const QString& proposedName, const QStringList& filters,
+                                        int& chosenFilter) {
+    QFileDialog dialog(parent, title);
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The extension follows the filter: "Common radio csv (*.csv)" adds "csv".
+    const auto suffixOf = [](const QString& filter) {
+        static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+        return pattern.match(filter).captured(1);
+    };
+    dialog.setDefaultSuffix(suffixOf(filters.value(0)));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    if (!proposedName.isEmpty())
+        dialog.selectFile(proposedName);
+    chosenFilter = -1;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    chosenFilter = int(filters.indexOf(dialog.selectedNameFilter()));
     return dialog.selectedFiles().constFirst();
 }
 

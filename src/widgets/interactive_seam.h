@@ -18,6 +18,8 @@ public:
     QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
                        const QString& proposedName, const QStringList& filters,
                        const QString& defaultSuffix) override;
+    QString SaveFileDialog(QWidget* parent, const QString& title, const QString& proposedName,
+                           const QStringList& filters, int& chosenFilter) override;
     void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) override;
 
     // Language of the message boxes' own buttons (OK, Cancel, Save, ...); the main window sets it

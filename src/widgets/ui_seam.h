@@ -25,6 +25,15 @@ public:
                                const QString& proposedName, const QStringList& filters,
                                const QString& defaultSuffix) = 0;
 
+    // A save dialog that also says which filter is chosen (its index; -1 when it cannot say), for
+    // formats that share an extension. Without an answer of its own it is FileDialog's.
+    virtual QString SaveFileDialog(QWidget* parent, const QString& title,
+                                   const QString& proposedName, const QStringList& filters,
+                                   int& chosenFilter) {
+        chosenFilter = -1;
+        return FileDialog(parent, false, title, proposedName, filters, QString());
+    }
+
     // Shows the help topic ("chinfo.htm") in the current language.
     virtual void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) = 0;
 

@@ -1,7 +1,7 @@
 #include "channels/batch_channel_edit.h"
 #include "channels/image_channel_layout.h"
 #include "channels/tone_rules.h"
-#include "channels_test_support.h"
+#include "rules_support.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "channels/channel_copy.h"
 #include "channels/image_channel_layout.h"
-#include "channels_test_support.h"
 #include "codeplug/codeplug_fields.h"
+#include "rules_support.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "channels/channel_effects.h"
-#include "channels_test_support.h"
+#include "rules_support.h"
 
 #include <QtTest>
 
@@ -13,20 +13,6 @@ Codeplug Used(Long rx = 440000000, Long tx = 440000000) {
     Codeplug cp = UhfCodeplug();
     cp.RxFreq[0] = rx;
     cp.TxFreq[0] = tx;
-    return cp;
-}
-
-// Channel 3 empty but holding a digital setup that a new-channel rule may or may not reset.
-Codeplug WithUsedEmptyChannel() {
-    Codeplug cp = UhfCodeplug();
-    cp.ChannelType[2] = 2;
-    cp.RxCtcss[2] = 885;
-    cp.TxPower[2] = 0;
-    cp.SqlLevel[2] = 9;
-    cp.TxAuthority[2] = 0;
-    cp.CallTypeTxID[2] = 0x800123;
-    cp.RxFreq[2] = 0;
-    cp.TxFreq[2] = 0;
     return cp;
 }
 
@@ -45,51 +31,31 @@ class TestChannelEffects : public QObject {
     Q_OBJECT
 
 private slots:
-    // A frequency typed into an empty channel: the grid sets only the analog defaults and leaves
-    // the rest as it was, the dialog resets the whole channel.
-    void newChannel_data() {
-        QTest::addColumn<bool>("dialog");
-        QTest::addColumn<int>("sql");
-        QTest::addColumn<int>("authority");
-        QTest::addColumn<int>("callId");
-        QTest::newRow("grid") << false << 9 << 0 << 0x800123;
-        QTest::newRow("dialog") << true << 5 << 2 << 0;
-    }
-
+    // A frequency typed into an empty channel holding a digital setup: the grid sets only the
+    // analog defaults and leaves the rest as it was, the dialog resets the whole channel.
     void newChannel() {
-        QFETCH(bool, dialog);
-        QFETCH(int, sql);
-        QFETCH(int, authority);
-        QFETCH(int, callId);
-        Codeplug cp = WithUsedEmptyChannel();
-        if (dialog) {
-            QVERIFY(!ChannelEffects::DialogReceiveEntry(cp, 2, "435.025", English()).outOfRange);
-        } else {
-            const GridEdit edit = ChannelEffects::GridReceiveEntry(cp, 2, "435.025", English());
-            QCOMPARE(edit.cellText, "435.02500");
-            QVERIFY(!edit.outOfRange);
-            QCOMPARE(edit.cells.value(kGridColumnDecode), "None");
-            QCOMPARE(edit.cells.value(kGridColumnEncode), "None");
-            QCOMPARE(edit.cells.value(kGridColumnPower), "High");
-            QCOMPARE(edit.cells.value(kGridColumnType), "Analog CH");
-            QVERIFY(edit.shadingChanged && !edit.digital);
-            Codeplug zh = WithUsedEmptyChannel();
-            const GridEdit chinese = ChannelEffects::GridReceiveEntry(zh, 2, "435", Chinese());
-            QCOMPARE(chinese.cells.value(kGridColumnType), QString::fromUtf8("模拟信道"));
-            QCOMPARE(chinese.cells.value(kGridColumnPower), QString::fromUtf8("高"));
-            QCOMPARE(chinese.cells.value(kGridColumnDecode), QString::fromUtf8("无"));
+        for (bool dialog : {false, true}) {
+            Codeplug cp = UhfCodeplug();
+            cp.ChannelType[2] = 2;
+            cp.RxCtcss[2] = 885;
+            cp.TxPower[2] = 0;
+            cp.SqlLevel[2] = 9;
+            cp.CallTypeTxID[2] = 0x800123;
+            if (dialog) {
+                QVERIFY(
+                    !ChannelEffects::DialogReceiveEntry(cp, 2, "435.025", English()).outOfRange);
+            } else {
+                const GridEdit edit = ChannelEffects::GridReceiveEntry(cp, 2, "435.025", English());
+                QCOMPARE(edit.cellText, "435.02500");
+                QCOMPARE(edit.cells.value(kGridColumnDecode), "None");
+                QVERIFY(edit.shadingChanged && !edit.digital);
+            }
+            QCOMPARE(std::tuple(cp.TxFreq[2], cp.RxColor[2], cp.ChannelType[2], cp.TxPower[2],
+                                cp.RxCtcss[2], cp.TxDcs[2]),
+                     std::tuple(435025000, 4, 1, 1, -1, -1));
+            QCOMPARE(std::pair(cp.SqlLevel[2], cp.CallTypeTxID[2]),
+                     dialog ? std::pair(5, 0) : std::pair(9, 0x800123));
         }
-        QCOMPARE(cp.RxFreq[2], 435025000);
-        QCOMPARE(cp.TxFreq[2], 435025000);
-        QCOMPARE(cp.RxColor[2], 4);
-        QCOMPARE(cp.TxColor[2], 4);
-        QCOMPARE(cp.ChannelType[2], 1);
-        QCOMPARE(cp.TxPower[2], 1);
-        QCOMPARE(cp.RxCtcss[2], -1);
-        QCOMPARE(cp.TxDcs[2], -1);
-        QCOMPARE(cp.SqlLevel[2], sql);
-        QCOMPARE(cp.TxAuthority[2], authority);
-        QCOMPARE(cp.CallTypeTxID[2], callId);
     }
 
     // Receive typed into an empty channel: Tx follows, held to the Tx band (470 here).
@@ -103,208 +69,134 @@ private slots:
         QTest::newRow("dialog lone separator") << FollowCase{true, ".", "400.00000", 400000000, 400000000, true};
         // clang-format on
     }
-
     void txFollowsRx() {
         QFETCH(FollowCase, c);
         Codeplug cp = Used(0, 0);
         if (c.dialog) {
             const DialogEdit edit = ChannelEffects::DialogReceiveEntry(cp, 0, c.typed, English());
-            QCOMPARE(edit.text, c.shown);
-            QCOMPARE(edit.outOfRange, c.outOfRange);
+            QCOMPARE(std::pair(edit.text, edit.outOfRange), std::pair(c.shown, c.outOfRange));
         } else {
             const GridEdit edit = ChannelEffects::GridReceiveEntry(cp, 0, c.typed, English());
-            QCOMPARE(edit.cellText, c.shown);
-            QCOMPARE(edit.outOfRange, c.outOfRange);
+            QCOMPARE(std::pair(edit.cellText, edit.outOfRange), std::pair(c.shown, c.outOfRange));
             QCOMPARE(edit.cells.value(kGridColumnTx), ChannelRules::FrequencyText(c.tx, '.'));
         }
-        QCOMPARE(cp.RxFreq[0], c.rx);
-        QCOMPARE(cp.TxFreq[0], c.tx);
-        QCOMPARE(cp.TxColor[0], ChannelRules::FrequencyColourCode(c.tx));
+        QCOMPARE(std::tuple(cp.RxFreq[0], cp.TxFreq[0], cp.TxColor[0]),
+                 std::tuple(c.rx, c.tx, ChannelRules::FrequencyColourCode(c.tx)));
     }
 
-    void rxEditOnUsedChannelKeepsTheRest() {
+    // On a used channel a receive edit keeps the rest; clearing it resets the channel.
+    void rxEditAndClear() {
         Codeplug cp = Used(440000000, 445000000);
         cp.TxCtcss[0] = 885;
         cp.SqlLevel[0] = 9;
-        const GridEdit edit = ChannelEffects::GridReceiveEntry(cp, 0, "441", English());
-        QCOMPARE(cp.TxFreq[0], 445000000);
-        QCOMPARE(cp.TxCtcss[0], 885);
-        QVERIFY(!edit.cells.contains(kGridColumnTx));
-        QVERIFY(!edit.cells.contains(kGridColumnType));
+        QVERIFY(ChannelEffects::GridReceiveEntry(cp, 0, "441", English()).cells.isEmpty());
         ChannelEffects::DialogReceiveEntry(cp, 0, "442", English());
-        QCOMPARE(cp.RxFreq[0], 442000000);
-        QCOMPARE(cp.TxFreq[0], 445000000);
-        QCOMPARE(cp.SqlLevel[0], 9);
-    }
-
-    void rxClearResetsTheChannel() {
-        Codeplug cp = Used();
-        cp.SqlLevel[0] = 9;
-        const GridEdit edit = ChannelEffects::GridReceiveEntry(cp, 0, QString(), English());
-        QCOMPARE(cp.RxFreq[0], 0);
-        QCOMPARE(cp.SqlLevel[0], 5);
-        QCOMPARE(edit.cells.size(), 5);
+        QCOMPARE(std::tuple(cp.RxFreq[0], cp.TxFreq[0], cp.TxCtcss[0], cp.SqlLevel[0]),
+                 std::tuple(442000000, 445000000, 885, 9));
+        const GridEdit cleared = ChannelEffects::GridReceiveEntry(cp, 0, QString(), English());
+        QCOMPARE(std::pair(cp.RxFreq[0], cp.SqlLevel[0]), std::pair(0, 5));
+        QCOMPARE(cleared.cells.size(), 5);
         for (int column = kGridColumnTx; column <= kGridColumnPower; ++column)
-            QVERIFY(edit.cells.value(column, "x").isEmpty());
+            QVERIFY(cleared.cells.value(column, "x").isEmpty());
         cp = Used();
         cp.SqlLevel[0] = 1;
         ChannelEffects::DialogReceiveEntry(cp, 0, QString(), English());
-        QCOMPARE(cp.RxFreq[0], 0);
         QCOMPARE(cp.SqlLevel[0], 5);
     }
 
     void gridTransmitEntry() {
         Codeplug cp = Used();
         cp.TxCtcss[0] = 885;
-        cp.TxPower[0] = 0;
         GridEdit edit = ChannelEffects::GridTransmitEntry(cp, 0, "500", English());
-        QVERIFY(edit.outOfRange);
-        QCOMPARE(edit.cellText, "470.00000");
-        QCOMPARE(cp.TxFreq[0], 470000000);
+        QVERIFY(edit.outOfRange && edit.cellText == "470.00000");
         QCOMPARE(cp.TxCtcss[0], 885); // an edit keeps the encode tone
         // Clearing leaves zero tones, shown as no cell text and read as None.
         edit = ChannelEffects::GridTransmitEntry(cp, 0, QString(), English());
-        QCOMPARE(cp.TxFreq[0], 0);
-        QCOMPARE(cp.TxCtcss[0], 0);
-        QCOMPARE(cp.TxDcs[0], 0);
-        QCOMPARE(cp.TxPower[0], 0);
-        QVERIFY(edit.cells.contains(kGridColumnEncode));
-        QVERIFY(edit.cells.value(kGridColumnEncode).isEmpty());
-        QCOMPARE(ToneRules::ToneText(cp.TxCtcss[0], cp.TxDcs[0], English()), "None");
-        // Starting the transmit side again sets None on an analog channel.
+        QCOMPARE(std::tuple(cp.TxFreq[0], cp.TxCtcss[0], cp.TxDcs[0]), std::tuple(0, 0, 0));
+        QVERIFY(edit.cells.contains(kGridColumnEncode) && edit.cells[kGridColumnEncode].isEmpty());
+        // Starting the transmit side again sets None on an analog channel ...
         edit = ChannelEffects::GridTransmitEntry(cp, 0, "445.00625", English());
-        QCOMPARE(cp.TxFreq[0], 445006250);
-        QCOMPARE(cp.TxColor[0], 1);
-        QCOMPARE(cp.TxCtcss[0], -1);
-        QCOMPARE(cp.TxDcs[0], -1);
+        QCOMPARE(std::tuple(cp.TxColor[0], cp.TxCtcss[0], cp.TxDcs[0]), std::tuple(1, -1, -1));
         QCOMPARE(edit.cells.value(kGridColumnEncode), "None");
         // ... and leaves the tones of a digital one.
         cp = Used(440000000, 0);
         cp.ChannelType[0] = 2;
         cp.TxCtcss[0] = 0;
         edit = ChannelEffects::GridTransmitEntry(cp, 0, "445", English());
-        QCOMPARE(cp.TxCtcss[0], 0);
-        QVERIFY(!edit.cells.contains(kGridColumnEncode));
+        QVERIFY(cp.TxCtcss[0] == 0 && !edit.cells.contains(kGridColumnEncode));
     }
 
+    // The dialog keeps the Tx fields on an edit, resets them on a clear and on a new start.
     void dialogTransmitEntry() {
         Codeplug cp = Used();
         cp.TxPower[0] = 0;
         ChannelEffects::DialogTransmitEntry(cp, 0, "446", English());
-        QCOMPARE(cp.TxFreq[0], 446000000);
-        QCOMPARE(cp.TxPower[0], 0); // an edit keeps the Tx fields
+        QCOMPARE(std::pair(cp.TxFreq[0], cp.TxPower[0]), std::pair(446000000, 0));
         cp.TxAuthority[0] = 0;
         cp.ChannelTOT[0] = 60;
-        cp.TxCtcss[0] = 885;
         cp.TxDcs[0] = 0x763813;
         ChannelEffects::DialogTransmitEntry(cp, 0, QString(), English());
-        QCOMPARE(cp.TxFreq[0], 0);
-        QCOMPARE(cp.TxPower[0], 1);
-        QCOMPARE(cp.TxAuthority[0], 2);
-        QCOMPARE(cp.ChannelTOT[0], 0);
-        QCOMPARE(cp.TxCtcss[0], 0);
-        QCOMPARE(cp.TxDcs[0], 0);
+        QCOMPARE(std::tuple(cp.TxFreq[0], cp.TxPower[0], cp.TxAuthority[0], cp.ChannelTOT[0],
+                            cp.TxDcs[0]),
+                 std::tuple(0, 1, 2, 0, 0));
         cp.TxPower[0] = 0;
         cp.ChannelTOT[0] = 60;
-        const DialogEdit edit = ChannelEffects::DialogTransmitEntry(cp, 0, "445.025", English());
-        QCOMPARE(edit.text, "445.02500");
-        QCOMPARE(cp.TxFreq[0], 445025000);
-        QCOMPARE(cp.TxColor[0], 4);
-        QCOMPARE(cp.TxPower[0], 1);
-        QCOMPARE(cp.ChannelTOT[0], 0);
-        QCOMPARE(cp.TxCtcss[0], 0);
+        QCOMPARE(ChannelEffects::DialogTransmitEntry(cp, 0, "445.025", English()).text,
+                 "445.02500");
+        QCOMPARE(std::tuple(cp.TxColor[0], cp.TxPower[0], cp.ChannelTOT[0]), std::tuple(4, 1, 0));
     }
 
-    void gridTypeToDigitalAndBack() {
+    void gridTypeChanges() {
         Codeplug cp = Used();
         cp.RxCtcss[0] = 885;
         cp.TxDcs[0] = 0x763813;
         GridEdit edit = ChannelEffects::GridTypeChange(cp, 0, 1, English());
-        QCOMPARE(cp.ChannelType[0], 2);
-        QCOMPARE(cp.ChannelSpace[0], 12500);
-        QCOMPARE(cp.RxCtcss[0], -1);
-        QCOMPARE(cp.TxDcs[0], -1);
-        QCOMPARE(edit.cellText, "Digital CH");
+        QCOMPARE(std::tuple(cp.ChannelType[0], cp.ChannelSpace[0], cp.RxCtcss[0], cp.TxDcs[0]),
+                 std::tuple(2, 12500, -1, -1));
         QVERIFY(edit.shadingChanged && edit.digital);
         QVERIFY(edit.cells.value(kGridColumnDecode, "x").isEmpty());
-        QVERIFY(edit.cells.value(kGridColumnEncode, "x").isEmpty());
         edit = ChannelEffects::GridTypeChange(cp, 0, -1, English()); // nothing selected
-        QCOMPARE(cp.ChannelType[0], 2);
-        QCOMPARE(edit.cellText, "Digital CH");
+        QVERIFY(cp.ChannelType[0] == 2 && edit.cellText == "Digital CH");
         edit = ChannelEffects::GridTypeChange(cp, 0, 0, English());
-        QCOMPARE(cp.ChannelType[0], 1);
         QCOMPARE(cp.ChannelSpace[0], 25000);
-        QVERIFY(edit.shadingChanged && !edit.digital);
-        QCOMPARE(edit.cells.value(kGridColumnDecode), "None");
         QCOMPARE(edit.cells.value(kGridColumnEncode), "None");
-    }
-
-    // Channels as loaded from files: tones kept while digital, old analog type code 0.
-    void gridTypeOnLoadedChannels() {
-        Codeplug cp = Used(440000000, 0);
+        // Channels as loaded from files: tones kept while digital, old analog type code 0.
+        cp = Used(440000000, 0);
         cp.ChannelType[0] = 2;
         cp.RxCtcss[0] = 885;
-        GridEdit edit = ChannelEffects::GridTypeChange(cp, 0, 0, English());
+        edit = ChannelEffects::GridTypeChange(cp, 0, 0, English());
         QCOMPARE(cp.RxCtcss[0], 885);
         QCOMPARE(edit.cells.value(kGridColumnDecode), "88.5");
         QVERIFY(edit.cells.value(kGridColumnEncode, "x").isEmpty()); // no transmit side shown
         cp.ChannelType[0] = 0;
         cp.ChannelSpace[0] = 12500;
         edit = ChannelEffects::GridTypeChange(cp, 0, 0, English());
-        QCOMPARE(cp.ChannelType[0], 1);
-        QCOMPARE(cp.ChannelSpace[0], 12500);
-        QCOMPARE(cp.RxCtcss[0], 885);
-        QVERIFY(!edit.shadingChanged);
-        QVERIFY(edit.cells.isEmpty());
+        QCOMPARE(std::pair(cp.ChannelType[0], cp.ChannelSpace[0]), std::pair(1, 12500));
+        QVERIFY(!edit.shadingChanged && edit.cells.isEmpty());
     }
 
-    void tonesAndPower() {
+    void tonesPowerCallsAndKeys() {
         Codeplug cp = UhfCodeplug();
-        GridEdit edit = ChannelEffects::GridToneCommit(cp, 0, FrequencySide::Rx, "D9", English());
-        QCOMPARE(edit.cellText, "D700N");
-        QCOMPARE(cp.RxCtcss[0], -1);
-        QCOMPARE(cp.RxDcs[0], ToneRules::DcsValue(0700, true));
+        QCOMPARE(ChannelEffects::GridToneCommit(cp, 0, FrequencySide::Rx, "D9", English()).cellText,
+                 "D700N");
         ChannelEffects::GridToneCommit(cp, 0, FrequencySide::Tx, "88.5", English());
-        QCOMPARE(cp.TxCtcss[0], 885);
-        QCOMPARE(cp.TxDcs[0], -1);
-        QCOMPARE(cp.RxDcs[0], ToneRules::DcsValue(0700, true));
+        QCOMPARE(std::tuple(cp.RxCtcss[0], cp.RxDcs[0], cp.TxCtcss[0], cp.TxDcs[0]),
+                 std::tuple(-1, ToneRules::DcsValue(0700, true), 885, -1));
         ChannelEffects::DialogTonePick(cp, 1, FrequencySide::Rx, 52); // D023N
-        QCOMPARE(cp.RxCtcss[1], -1);
+        ChannelEffects::DialogTonePick(cp, 1, FrequencySide::Rx, -1); // nothing picked
         QCOMPARE(cp.RxDcs[1], 0x89C7EC);
-        ChannelEffects::DialogTonePick(cp, 1, FrequencySide::Tx, 165); // D017I
-        QCOMPARE(cp.TxDcs[1] & 0x800000, 0);
-        QCOMPARE(ToneRules::ToneText(cp.TxCtcss[1], cp.TxDcs[1], English()), "D017I");
-        ChannelEffects::DialogTonePick(cp, 1, FrequencySide::Rx, -1);
-        QCOMPARE(cp.RxDcs[1], 0x89C7EC);
-        for (int pick : {0, -1}) {
-            edit = ChannelEffects::GridPowerChange(cp, 0, pick, English());
-            QCOMPARE(cp.TxPower[0], 0);
-            QCOMPARE(edit.cellText, "Low");
-        }
-    }
-
-    // The call type and ID rules are in the channel rule tests; here they reach the channel.
-    void dialogCallTypeAndId() {
-        Codeplug cp = UhfCodeplug();
+        for (int pick : {0, -1})
+            QCOMPARE(ChannelEffects::GridPowerChange(cp, 0, pick, English()).cellText, "Low");
+        QCOMPARE(cp.TxPower[0], 0);
         QCOMPARE(ChannelEffects::DialogCallTypeChange(cp, 0, CallType::Group).idText, "800000");
-        QCOMPARE(cp.CallTypeTxID[0], 0x800000);
         QCOMPARE(ChannelEffects::DialogTxIdEntry(cp, 0, "12").text, "800012");
         QCOMPARE(cp.CallTypeTxID[0], 0x800012);
         QVERIFY(!ChannelEffects::DialogCallTypeChange(cp, 0, CallType::All).idEnabled);
         QCOMPARE(cp.CallTypeTxID[0], 0xFFFFFF);
-        ChannelEffects::DialogCallTypeChange(cp, 0, CallType::Single);
-        ChannelEffects::DialogTxIdEntry(cp, 0, "800001");
-        QCOMPARE(cp.CallTypeTxID[0], 1);
-    }
-
-    void dialogKeys() {
-        Codeplug cp = UhfCodeplug();
         ChannelEffects::DialogKeyEntry(cp, 1, FrequencySide::Rx, "1234");
         ChannelEffects::DialogKeyEntry(cp, 1, FrequencySide::Tx, "99");
-        QCOMPARE(cp.RxKey[4], 0x12340000);
-        QCOMPARE(cp.RxKeyLength[1], 4);
-        QCOMPARE(cp.TxKey[4], static_cast<Long>(0x99000000u));
-        QCOMPARE(cp.TxKeyLength[1], 2);
+        QCOMPARE(std::tuple(cp.RxKey[4], cp.RxKeyLength[1], cp.TxKey[4], cp.TxKeyLength[1]),
+                 std::tuple(0x12340000, 4, static_cast<Long>(0x99000000u), 2));
     }
 };
 

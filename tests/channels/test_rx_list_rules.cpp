@@ -1,5 +1,5 @@
 #include "channels/rx_list_rules.h"
-#include "channels_test_support.h"
+#include "rules_support.h"
 
 #include <QtTest>
 
@@ -10,62 +10,38 @@ class TestRxListRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void enterEntry_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("1234 gets the group flag") << "1234" << 0x801234 << "801234";
-        QTest::newRow("group id kept") << "800001" << 0x800001 << "800001";
-        QTest::newRow("top group") << "FFFFFE" << 0xFFFFFE << "FFFFFE";
-        QTest::newRow("zero") << "0" << 0x800000 << "800000";
-        QTest::newRow("empty") << "" << -1 << "";
-        QTest::newRow("all call is no entry") << "FFFFFF" << -1 << "";
-        QTest::newRow("seven digits") << "1000000" << -1 << "";
-        QTest::newRow("not hexadecimal") << "XYZ" << -1 << "";
-        QTest::newRow("lower case") << "abc" << 0x800ABC << "800ABC";
-    }
+    // A typed entry gets the group flag; all call, seven digits and non-hex are no entry.
     void enterEntry() {
-        QFETCH(QString, typed);
-        QFETCH(int, value);
-        QFETCH(QString, shown);
-        const RxListEntryEdit edit = RxListRules::EnterEntry(typed);
-        QCOMPARE(edit.value, value);
-        QCOMPARE(edit.text, shown);
+        for (const auto& [typed, value, shown] : {std::tuple{"1234", 0x801234, "801234"},
+                                                  {"FFFFFE", 0xFFFFFE, "FFFFFE"},
+                                                  {"0", 0x800000, "800000"},
+                                                  {"", -1, ""},
+                                                  {"FFFFFF", -1, ""},
+                                                  {"1000000", -1, ""},
+                                                  {"XYZ", -1, ""}}) {
+            const RxListEntryEdit edit = RxListRules::EnterEntry(typed);
+            QCOMPARE(std::pair(edit.value, edit.text), std::pair(Long(value), QString(shown)));
+        }
     }
 
-    void showEntry_data() {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("after");
-        QTest::newRow("valid") << 0x800001 << "800001" << 0x800001;
-        QTest::newRow("empty") << -1 << "" << -1;
-        QTest::newRow("5 from a file") << 5 << "" << -1;
-        QTest::newRow("all call") << 0xFFFFFF << "" << -1;
-        QTest::newRow("too large") << 0x1000000 << "" << -1;
-    }
-    void showEntry() {
-        QFETCH(int, stored);
-        QFETCH(QString, shown);
-        QFETCH(int, after);
+    // A stored value that is no group ID shows empty and is cleared.
+    void showAndCommit() {
         Codeplug cp = UhfCodeplug();
-        cp.RxListEntry[RxListRules::EntryIndex(2, 5)] = stored;
-        QCOMPARE(RxListRules::ShowEntry(cp, 2, 5), shown);
-        QCOMPARE(cp.RxListEntry[21], after);
-    }
-
-    void commitStoresInItsOwnList() {
-        Codeplug cp = UhfCodeplug();
+        for (const auto& [stored, shown, after] : {std::tuple{0x800001, "800001", 0x800001},
+                                                   {5, "", -1},
+                                                   {0xFFFFFF, "", -1},
+                                                   {0x1000000, "", -1}}) {
+            cp.RxListEntry[RxListRules::EntryIndex(2, 5)] = stored;
+            QCOMPARE(RxListRules::ShowEntry(cp, 2, 5), shown);
+            QCOMPARE(cp.RxListEntry[21], after);
+        }
         RxListRules::CommitEntry(cp, 0, 0, "1234");
         RxListRules::CommitEntry(cp, 1, 0, "5678");
-        QCOMPARE(cp.RxListEntry[0], 0x801234);
-        QCOMPARE(cp.RxListEntry[8], 0x805678);
-        QCOMPARE(RxListRules::ShowEntry(cp, 0, 0), "801234");
-        QCOMPARE(RxListRules::ShowEntry(cp, 1, 0), "805678");
+        RxListRules::CommitEntry(cp, 7, 7, "1");
+        QCOMPARE(std::tuple(cp.RxListEntry[0], cp.RxListEntry[8], cp.RxListEntry[63]),
+                 std::tuple(0x801234, 0x805678, 0x800001));
         RxListRules::CommitEntry(cp, 0, 0, QString());
         QCOMPARE(cp.RxListEntry[0], -1);
-        QCOMPARE(cp.RxListEntry[63], -1);
-        RxListRules::CommitEntry(cp, 7, 7, "1");
-        QCOMPARE(cp.RxListEntry[63], 0x800001);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "channels/channel_rules.h"
 #include "codeplug/radio_data_file.h"
-#include "zr40_run_support.h"
+#include "zr40_support.h"
 
 #include <QProcess>
 #include <QStandardPaths>

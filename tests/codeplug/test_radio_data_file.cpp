@@ -1,15 +1,63 @@
+#include "codeplug/codeplug_fields.h"
 #include "codeplug/radio_data_file.h"
-#include "codeplug_fill_support.h"
+#include "zr40_support.h"
 
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 #include <unistd.h>
 
 using namespace zr40;
+using zr40::test::ReadFile;
+using zr40::test::WriteFile;
 
 namespace {
+
+template <typename Table> void FillTable(Table& table, int& next) {
+    for (auto& value : table)
+        value = next++;
+}
+
+// Gives every value the file holds a different number (and the unused last elements something
+// else again), so that a value written to the wrong place cannot go unnoticed.
+void FillDistinct(Codeplug& cp) {
+    int next = 100000;
+    for (Long* v :
+         {&cp.DataVersion,     &cp.HeaderCount1,    &cp.TunePointCount,  &cp.HeaderCount3,
+          &cp.ChannelCount,    &cp.RxListCount,     &cp.HeaderCount6,    &cp.TuneHeader0,
+          &cp.CtcssDev,        &cp.CdcssDev,        &cp.MicAmp,          &cp.SpeakAmp,
+          &cp.NoiseThW,        &cp.NoiseThN,        &cp.LocalID,         &cp.VoicePrompt,
+          &cp.OptionReserved1, &cp.VoxLevel,        &cp.KeyMethod,       &cp.OptionTOT,
+          &cp.OptionReserved2, &cp.OptionReserved3, &cp.OptionReserved4, &cp.OptionReserved5,
+          &cp.OptionReserved6, &cp.OptionReserved7, &cp.OptionReserved8, &cp.OptionReserved9,
+          &cp.VoxDelay})
+        *v = next++;
+    for (auto* t : {&cp.TuneFreq, &cp.TuneBias, &cp.TuneOsc, &cp.TuneDigitalDev, &cp.TuneSq})
+        FillTable(*t, next);
+    FillTable(cp.IdleTime, next);
+    FillTable(cp.KeyDefine, next);
+    FillTable(cp.SleepPoint, next);
+    FillTable(cp.VoltageWarningInterval, next);
+    FillTable(cp.VoltageLower, next);
+    FillTable(cp.VoltageUpper, next);
+    FillTable(cp.ReservedList, next);
+    for (auto* t :
+         {&cp.ChannelType,   &cp.RxFreq,       &cp.RxCtcss,     &cp.RxDcs,       &cp.TxFreq,
+          &cp.TxCtcss,       &cp.TxDcs,        &cp.TxPower,     &cp.TxAuthority, &cp.ChannelTOT,
+          &cp.SqlLevel,      &cp.ChannelSpace, &cp.RxKeyEnable, &cp.RxKeyLength, &cp.TxKeyEnable,
+          &cp.TxKeyLength,   &cp.DenoiseLevel, &cp.QuiteLevel,  &cp.RxColor,     &cp.TxColor,
+          &cp.ChannelRxList, &cp.CallTypeTxID, &cp.Compand,     &cp.ScrambleType})
+        FillTable(*t, next);
+    // Odd key words end in a non-zero digit, so recomputed lengths are 32 for every key.
+    for (auto* keys : {&cp.RxKey, &cp.TxKey}) {
+        FillTable(*keys, next);
+        for (auto& key : *keys)
+            key |= 1;
+    }
+    FillTable(cp.RxListEntry, next);
+}
 
 Long At(const QByteArray& bytes, int offset) {
     return qFromLittleEndian<qint32>(bytes.constData() + offset);
@@ -18,7 +66,7 @@ Long At(const QByteArray& bytes, int offset) {
 // Every value different, key lengths as a load recomputes them.
 Codeplug Distinct() {
     Codeplug cp;
-    test::FillDistinct(cp);
+    FillDistinct(cp);
     for (int c = 0; c < Codeplug::kChannels; ++c)
         cp.DeriveKeyLengths(c);
     return cp;
@@ -28,16 +76,6 @@ Codeplug Startup() {
     Codeplug cp;
     cp.ApplyStartupDefaults();
     return cp;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -96,111 +134,91 @@ private slots:
         QCOMPARE(checked, (5124 - 16) / 4); // every value of the file
     }
 
+    // Parsing keeps what is not in the file, ignores bytes after its end and derives the key
+    // lengths from the key words, whatever the file holds for them, unless asked to keep them.
     void parseGivesBackEveryValue() {
-        const Codeplug source = Distinct();
-        Codeplug loaded;
-        loaded.BandLower = 400; // state outside the file stays as it was
-        loaded.RadioImage[441] = '3';
-        loaded.PasswordBlock[0] = '7';
-        loaded.FileName = QStringLiteral("keep.rdat");
-        // Bytes after the end are ignored.
-        QVERIFY(RadioDataFile::Parse(RadioDataFile::Serialize(source) + "tail", loaded).ok());
-        QVERIFY(loaded.SameRadioData(source));
-        QCOMPARE(loaded.TunePointCount, source.TunePointCount);
-        QCOMPARE(loaded.HeaderCount3, source.HeaderCount3);
-        QCOMPARE(loaded.BandLower, 400);
-        QCOMPARE(loaded.RadioImage[441], '3');
-        QCOMPARE(loaded.PasswordBlock[0], '7');
-        QCOMPARE(loaded.FileName, QStringLiteral("keep.rdat"));
-    }
-
-    // Key lengths come from the key words, whatever the file holds.
-    void keyLengthsRecomputed() {
-        Codeplug source;
-        source.ApplyNewDefaults();
+        Codeplug source = Distinct();
         source.SetRxKeyWords(5, {0, 0, 0, static_cast<Long>(0xF0000000u)});
         source.SetTxKeyWords(6, {static_cast<Long>(0x80000000u), 0, 0, 0});
-        source.RxKeyLength[5] = 17;
-        source.TxKeyLength[6] = 31;
-        source.RxKeyLength[7] = 9; // all-zero key
+        source.SetRxKeyWords(7, {0, 0, 0, 0});
+        const QByteArray bytes = RadioDataFile::Serialize(source); // stale lengths 5 to 7
+        Codeplug exact;
+        QVERIFY(RadioDataFile::Parse(bytes, exact, RadioDataFile::KeyLengths::AsStored).ok());
+        QCOMPARE(RadioDataFile::Serialize(exact), bytes);
         Codeplug loaded;
-        QVERIFY(RadioDataFile::Parse(RadioDataFile::Serialize(source), loaded).ok());
+        loaded.BandLower = 400;
+        loaded.RadioImage[441] = '3';
+        loaded.FileName = QStringLiteral("keep.rdat");
+        QVERIFY(RadioDataFile::Parse(bytes + "tail", loaded).ok());
         QCOMPARE(loaded.RxKeyLength[5], 25);
         QCOMPARE(loaded.TxKeyLength[6], 1);
         QCOMPARE(loaded.RxKeyLength[7], 0);
+        for (int c : {5, 6, 7})
+            source.DeriveKeyLengths(c);
+        QVERIFY(loaded.SameRadioData(source));
+        QCOMPARE(loaded.BandLower, 400);
+        QCOMPARE(loaded.RadioImage[441], '3');
+        QCOMPARE(loaded.FileName, QStringLiteral("keep.rdat"));
     }
 
-    // Only "ZR40 Ver" counts: the last eight header bytes may hold anything.
-    void header_data() {
-        QTest::addColumn<int>("position");
+    // Damaged headers and short files are refused and leave the codeplug as it was. Only
+    // "ZR40 Ver" counts: the last eight header bytes may hold anything.
+    void refused_data() {
+        QTest::addColumn<int>("flipped");
+        QTest::addColumn<int>("size");
         QTest::addColumn<bool>("accepted");
         for (int i = 0; i < 16; ++i)
-            QTest::addRow("byte %d", i) << i << (i >= 8);
+            QTest::addRow("header byte %d", i) << i << 5124 << (i >= 8);
+        for (int size : {0, 7, 16, 772, 5123})
+            QTest::addRow("%d bytes", size) << -1 << size << false;
     }
-
-    void header() {
-        QFETCH(int, position);
+    void refused() {
+        QFETCH(int, flipped);
+        QFETCH(int, size);
         QFETCH(bool, accepted);
-        QByteArray bytes = RadioDataFile::Serialize(Distinct());
-        bytes[position] = static_cast<char>(bytes[position] ^ 0x20);
+        QByteArray bytes = RadioDataFile::Serialize(Distinct()).left(size);
+        if (flipped >= 0)
+            bytes[flipped] = static_cast<char>(bytes[flipped] ^ 0x20);
         Codeplug cp = Startup();
         const Codeplug before = cp;
         const FileResult result = RadioDataFile::Parse(bytes, cp);
         QCOMPARE(result.ok(), accepted);
         if (accepted)
             return;
-        QCOMPARE(result.error, FileResult::FileError::BadHeader);
         QVERIFY(cp.SameRadioData(before));
-        QVERIFY(result.Message(true).contains(QStringLiteral("ZR40 Ver")));
         QVERIFY(!result.Message(false).isEmpty());
+        if (flipped >= 0) {
+            QCOMPARE(result.error, FileResult::FileError::BadHeader);
+            QVERIFY(result.Message(true).contains(QStringLiteral("ZR40 Ver")));
+        }
     }
 
-    void shortFileRefused_data() {
-        QTest::addColumn<int>("size");
-        for (int size : {0, 7, 8, 16, 17, 772, 5120, 5123})
-            QTest::addRow("%d bytes", size) << size;
-    }
-
-    void shortFileRefused() {
-        QFETCH(int, size);
-        Codeplug cp = Startup();
-        const Codeplug before = cp;
-        QVERIFY(!RadioDataFile::Parse(RadioDataFile::Serialize(Distinct()).left(size), cp).ok());
-        QVERIFY(cp.SameRadioData(before));
-    }
-
-    void writeReadWriteByteIdentical() {
+    void writeReadWriteAndFailures() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString first = dir.filePath(QStringLiteral("a.rdat"));
         const QString second = dir.filePath(QStringLiteral("b.rdat"));
-        QVERIFY(WriteAll(first, QByteArray(9000, 'x'))); // a longer file is replaced whole
+        QVERIFY(WriteFile(first, QByteArray(9000, 'x'))); // a longer file is replaced whole
         QVERIFY(RadioDataFile::WriteToFile(first, Distinct()).ok());
         Codeplug loaded;
         QVERIFY(RadioDataFile::ReadFromFile(first, loaded).ok());
         QVERIFY(RadioDataFile::WriteToFile(second, loaded).ok());
-        QCOMPARE(ReadAll(first).size(), 5124);
-        QCOMPARE(ReadAll(first), ReadAll(second));
-    }
+        QCOMPARE(ReadFile(first).size(), 5124);
+        QCOMPARE(ReadFile(first), ReadFile(second));
 
-    void failuresReported() {
-        QTemporaryDir dir;
-        Codeplug cp;
-        QCOMPARE(RadioDataFile::ReadFromFile(QString(), cp).error,
-                 FileResult::FileError::EmptyPath);
-        QCOMPARE(RadioDataFile::WriteToFile(QString(), cp).error, FileResult::FileError::EmptyPath);
+        using E = FileResult::FileError;
+        QCOMPARE(RadioDataFile::ReadFromFile(QString(), loaded).error, E::EmptyPath);
+        QCOMPARE(RadioDataFile::WriteToFile(QString(), loaded).error, E::EmptyPath);
         const FileResult missing =
-            RadioDataFile::ReadFromFile(dir.filePath(QStringLiteral("none.rdat")), cp);
-        QCOMPARE(missing.error, FileResult::FileError::CannotOpen);
+            RadioDataFile::ReadFromFile(dir.filePath(QStringLiteral("none.rdat")), loaded);
+        QCOMPARE(missing.error, E::CannotOpen);
         QVERIFY(!missing.detail.isEmpty());
         const QString folder = dir.filePath(QStringLiteral("folder"));
         QVERIFY(QDir().mkdir(folder));
-        QCOMPARE(RadioDataFile::WriteToFile(folder, Distinct()).error,
-                 FileResult::FileError::CannotWrite);
+        QCOMPARE(RadioDataFile::WriteToFile(folder, loaded).error, E::CannotWrite);
         QVERIFY(QFileInfo(folder).isDir());
         const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/a.rdat"));
-        QCOMPARE(RadioDataFile::WriteToFile(nowhere, Distinct()).error,
-                 FileResult::FileError::CannotWrite);
+        QCOMPARE(RadioDataFile::WriteToFile(nowhere, loaded).error, E::CannotWrite);
         QVERIFY(!QFile::exists(nowhere));
     }
 
@@ -210,13 +228,13 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.rdat"));
         const QByteArray old(5124, 'o');
-        QVERIFY(WriteAll(path, old));
+        QVERIFY(WriteFile(path, old));
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const FileResult result = RadioDataFile::WriteToFile(path, Distinct());
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner);
         QCOMPARE(result.error, FileResult::FileError::CannotWrite);
-        QCOMPARE(ReadAll(path), old);
+        QCOMPARE(ReadFile(path), old);
     }
 
     // Damaged files must either load whole or leave the codeplug untouched, and never crash.
@@ -241,6 +259,37 @@ private slots:
                 QVERIFY(cp.TxKeyLength[c] >= 0 && cp.TxKeyLength[c] <= 32);
             }
         }
+    }
+
+    // The named fields cover exactly the values of the file, each once, under unique names.
+    void fieldsCoverTheFile() {
+        Codeplug cp;
+        FillDistinct(cp);
+        const QByteArray file = RadioDataFile::Serialize(cp);
+        QSet<Long> inFile;
+        for (int offset = 16; offset < file.size(); offset += 4)
+            inFile.insert(qFromLittleEndian<qint32>(file.constData() + offset));
+        QSet<Long> named;
+        QSet<QString> names;
+        int count = 0;
+        auto add = [&](const CodeplugField& field, bool name) {
+            for (int i = 0; i < field.count; ++i, ++count)
+                named.insert(field.data[i]);
+            if (name) {
+                QVERIFY2(!names.contains(QLatin1String(field.name)), field.name);
+                names.insert(QLatin1String(field.name));
+            }
+        };
+        for (const auto& field : CodeplugFields::Settings(cp))
+            add(field, true);
+        for (int c = 0; c < Codeplug::kChannels; ++c)
+            for (const auto& field : CodeplugFields::Channel(cp, c))
+                add(field, c == 0);
+        for (int l = 0; l < Codeplug::kRxLists; ++l)
+            add(CodeplugFields::RxList(cp, l), false);
+        QCOMPARE(count, 1277);
+        QCOMPARE(named, inFile);
+        QVERIFY(!names.contains(QStringLiteral("RxListEntry")));
     }
 };
 

@@ -20,84 +20,60 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configHome.path());
     }
 
-    void init() {
-        QDir(configHome.path()).removeRecursively();
-        QDir().mkpath(configHome.path());
-    }
-
-    void firstRunIsChinesePortOne() {
+    void firstRunThenWriteAndRead() {
         SettingsStore store;
-        QCOMPARE(store.ReadText(QStringLiteral("Language")), QString());
         Codeplug cp;
         cp.IsEnglish = true;
         cp.ComPortNumber = 7;
         store.Load(cp);
-        QVERIFY(!cp.IsEnglish);
+        QVERIFY(!cp.IsEnglish); // nothing saved yet: Chinese, port 1
         QCOMPARE(cp.ComPortNumber, 1);
-        QVERIFY(cp.ComPortName.isEmpty());
         QVERIFY(!store.ServiceMode());
-    }
-
-    void writeThenRead() {
-        SettingsStore store;
         QVERIFY(store.WriteText(QStringLiteral("Language"), QStringLiteral("True")));
-        QVERIFY(store.WriteText(QStringLiteral("ComPort"), QStringLiteral("3")));
-        QCOMPARE(SettingsStore().ReadText(QStringLiteral("ComPort")), QStringLiteral("3"));
-        Codeplug cp;
-        store.Load(cp);
-        QVERIFY(cp.IsEnglish);
-        QCOMPARE(cp.ComPortNumber, 3);
         QVERIFY(QFile::exists(configHome.filePath(QStringLiteral("NQ/ZR40.ini"))));
-        // A device name is kept as it is; a COM name also gives its number.
-        QVERIFY(store.WriteText(QStringLiteral("ComPort"), QStringLiteral("/dev/ttyUSB0")));
-        store.Load(cp);
-        QCOMPARE(cp.ComPortName, QStringLiteral("/dev/ttyUSB0"));
-        QCOMPARE(cp.ComPortNumber, 1);
-        QVERIFY(store.WriteText(QStringLiteral("ComPort"), QStringLiteral("COM4")));
-        store.Load(cp);
-        QCOMPARE(cp.ComPortName, QStringLiteral("COM4"));
-        QCOMPARE(cp.ComPortNumber, 4);
+        // A number, a device name kept as it is, a COM name that also gives its number.
+        const std::tuple<const char*, const char*, int> ports[] = {
+            {"3", "", 3}, {"/dev/ttyUSB0", "/dev/ttyUSB0", 1}, {"COM4", "COM4", 4}};
+        for (const auto& [saved, name, number] : ports) {
+            QVERIFY(store.WriteText(QStringLiteral("ComPort"), QLatin1String(saved)));
+            SettingsStore().Load(cp);
+            QVERIFY(cp.IsEnglish);
+            QCOMPARE(cp.ComPortNumber, number);
+            if (*name)
+                QCOMPARE(cp.ComPortName, QLatin1String(name));
+        }
     }
 
     void unwritableStoreReportsFailure() {
         if (geteuid() == 0)
             QSKIP("permissions do not bind the superuser");
-        QDir().mkpath(configHome.filePath(QStringLiteral("NQ")));
-        QFile::setPermissions(configHome.filePath(QStringLiteral("NQ")),
-                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        SettingsStore store;
-        const bool written = store.WriteText(QStringLiteral("Language"), QStringLiteral("True"));
-        QFile::setPermissions(configHome.filePath(QStringLiteral("NQ")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ExeOwner);
+        const QString folder = configHome.filePath(QStringLiteral("NQ"));
+        QDir().mkpath(folder);
+        QFile::remove(configHome.filePath(QStringLiteral("NQ/ZR40.ini")));
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool written =
+            SettingsStore().WriteText(QStringLiteral("Language"), QStringLiteral("True"));
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
         QVERIFY(!written);
     }
 
-    // What the settings file may hold: only "True" is English; the port is the leading number.
-    void parsing_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("english");
-        QTest::addColumn<int>("port");
-        QTest::addColumn<bool>("service");
-        QTest::newRow("True") << "True" << true << 1 << true;
-        QTest::newRow("true") << "true" << false << 1 << true;
-        QTest::newRow("True ") << "True " << false << 1 << true;
-        QTest::newRow("empty") << "" << false << 1 << false;
-        QTest::newRow("1") << "1" << false << 1 << true;
-        QTest::newRow("yes") << "yes" << false << 1 << false;
-        QTest::newRow("3abc") << "3abc" << false << 3 << false;
-        QTest::newRow("leading blanks") << "  5" << false << 5 << false;
-        QTest::newRow("too big") << "99999999999" << false << 1 << false;
-    }
-
+    // What the settings file may hold: only "True" is English; the port is the leading number;
+    // service mode is "True" in any case or "1".
     void parsing() {
-        QFETCH(QString, text);
-        QFETCH(bool, english);
-        QFETCH(int, port);
-        QFETCH(bool, service);
-        QCOMPARE(SettingsStore::IsEnglishFrom(text), english);
-        QCOMPARE(SettingsStore::ComPortNumberFrom(text), port);
-        QCOMPARE(SettingsStore::ServiceModeFrom(text), service);
+        for (const auto& [text, english, port, service] : {std::tuple{"True", true, 1, true},
+                                                           {"true", false, 1, true},
+                                                           {"True ", false, 1, true},
+                                                           {"", false, 1, false},
+                                                           {"1", false, 1, true},
+                                                           {"yes", false, 1, false},
+                                                           {"3abc", false, 3, false},
+                                                           {"  5", false, 5, false},
+                                                           {"99999999999", false, 1, false}})
+            QCOMPARE(std::tuple(SettingsStore::IsEnglishFrom(text),
+                                SettingsStore::ComPortNumberFrom(text),
+                                SettingsStore::ServiceModeFrom(text)),
+                     std::tuple(english, port, service));
     }
 };
 

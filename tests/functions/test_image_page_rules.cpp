@@ -4,7 +4,7 @@
 #include "functions/embedded_message_rules.h"
 #include "functions/key_setting_rules.h"
 #include "functions/scan_information_rules.h"
-#include "functions_test_support.h"
+#include "rules_support.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "functions/key_define_rules.h"
-#include "functions_test_support.h"
+#include "rules_support.h"
 
 #include <QtTest>
 
@@ -11,7 +11,7 @@ using Selections = QList<KeyRowSelection>;
 namespace {
 
 Codeplug TimeMode() {
-    Codeplug cp = NewCodeplug();
+    Codeplug cp = UhfCodeplug();
     cp.KeyMethod = 1;
     cp.KeyDefine.fill(-1);
     return cp;
@@ -23,25 +23,17 @@ Codeplug LoopMode() {
     return cp;
 }
 
+// Key codes `from` onwards.
+QList<Long> Keys(const Codeplug& cp, int from, int count) {
+    return QList<Long>(cp.KeyDefine.begin() + from, cp.KeyDefine.begin() + from + count);
+}
+
 } // namespace
 
 class TestKeyDefineRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void rowTexts() {
-        const QStringList shortRow = KeyDefineRules::RowItems(0, 1, English());
-        QCOMPARE(shortRow.size(), 9);
-        QCOMPARE(shortRow.at(2), "Monitor Instant");
-        const QStringList longRow = KeyDefineRules::RowItems(1, 1, English());
-        QCOMPARE(longRow.size(), 8);
-        QVERIFY(!longRow.contains("Monitor Instant"));
-        QCOMPARE(KeyDefineRules::RowItems(1, 2, English()).size(), 9);
-        QCOMPARE(KeyDefineRules::RowItems(0, 1, Chinese()).last(), QString::fromUtf8("降噪开关"));
-        QCOMPARE(KeyDefineRules::RowLabels(English()),
-                 QStringList({"PF1 Short", "PF1 Long", "PF2 Short", "PF2 Long"}));
-    }
-
     void timeCodes_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("position");
@@ -66,36 +58,20 @@ private slots:
         QCOMPARE(cp.KeyDefine[row], code);
     }
 
-    void loopCodesArePositions() {
-        for (int row = 0; row < KeyDefineRules::kRows; ++row) {
-            QCOMPARE(KeyDefineRules::CodeOf(row, 0, 2), -1);
-            for (int p = 1; p <= 8; ++p) {
-                QCOMPARE(KeyDefineRules::CodeOf(row, p, 2), p);
-                QCOMPARE(KeyDefineRules::PositionOf(row, p, 2), p);
-            }
-        }
-    }
-
-    void codesWithoutItemsLoadAsNone_data() {
-        QTest::addColumn<int>("method");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("code");
-        for (int code : {3, 7, 10, 11, 13, 0, -5})
-            QTest::addRow("time short %d", code) << 1 << 2 << code;
-        QTest::newRow("time long 2") << 1 << 1 << 2;
-        for (int code : {9, 10, 11, 12, 13, 0})
-            QTest::addRow("loop %d", code) << 2 << 4 << code;
-    }
+    // Codes a row has no item for load as None and are cleared.
     void codesWithoutItemsLoadAsNone() {
-        QFETCH(int, method);
-        QFETCH(int, row);
-        QFETCH(int, code);
-        Codeplug cp = TimeMode();
-        cp.KeyMethod = method;
-        cp.KeyDefine[row] = code;
-        const auto positions = KeyDefineRules::LoadRows(cp);
-        QCOMPARE(positions[row], 0);
-        QCOMPARE(cp.KeyDefine[row], -1);
+        std::vector<std::tuple<int, int, int>> cases{{1, 1, 2}}; // method, row, code
+        for (int code : {3, 7, 10, 11, 13, 0, -5})
+            cases.emplace_back(1, 2, code);
+        for (int code : {9, 10, 11, 12, 13, 0})
+            cases.emplace_back(2, 4, code);
+        for (const auto& [method, row, code] : cases) {
+            Codeplug cp = TimeMode();
+            cp.KeyMethod = method;
+            cp.KeyDefine[row] = code;
+            const int position = KeyDefineRules::LoadRows(cp)[row];
+            QCOMPARE(std::tuple(code, position, cp.KeyDefine[row]), std::tuple(code, 0, -1));
+        }
     }
 
     void loadReadsEveryRow() {
@@ -105,9 +81,7 @@ private slots:
         cp.KeyDefine[14] = 9;
         cp.KeyDefine[16] = 12; // element 16 is no row
         const auto positions = KeyDefineRules::LoadRows(cp);
-        QCOMPARE(positions[0], 2);
-        QCOMPARE(positions[5], 7);
-        QCOMPARE(positions[14], 7);
+        QVERIFY(positions[0] == 2 && positions[5] == 7 && positions[14] == 7);
         QCOMPARE(cp.KeyDefine[16], 12);
     }
 
@@ -116,8 +90,7 @@ private slots:
         Codeplug cp = TimeMode();
         cp.KeyDefine[1] = 5;
         QCOMPARE(KeyDefineRules::Click(cp, 0, 2), Selections({{1, 0}}));
-        QCOMPARE(cp.KeyDefine[0], 2);
-        QCOMPARE(cp.KeyDefine[1], -1);
+        QCOMPARE(Keys(cp, 0, 2), QList<Long>({2, -1}));
         // ... the long press snaps back while it holds, None is always taken ...
         QCOMPARE(KeyDefineRules::Click(cp, 1, 4), Selections({{1, 0}}));
         QCOMPARE(cp.KeyDefine[1], -1);
@@ -131,59 +104,47 @@ private slots:
         // None on a short press does not cascade in time mode.
         cp.KeyDefine[2] = 1;
         QVERIFY(KeyDefineRules::Click(cp, 0, 0).isEmpty());
+        QCOMPARE(Keys(cp, 1, 2), QList<Long>({4, 1}));
+        // A click without a selection, or past a long row's 8 items, changes nothing.
+        QVERIFY(KeyDefineRules::Click(cp, 1, -1).isEmpty());
+        QVERIFY(KeyDefineRules::Click(cp, 1, 8).isEmpty());
         QCOMPARE(cp.KeyDefine[1], 4);
-        QCOMPARE(cp.KeyDefine[2], 1);
     }
 
     void loopMode() {
         Codeplug cp = LoopMode();
+        for (int p = 1; p <= 8; ++p) // loop codes are the positions
+            QVERIFY(KeyDefineRules::CodeOf(9, p, 2) == p &&
+                    KeyDefineRules::PositionOf(9, p, 2) == p);
+        QCOMPARE(KeyDefineRules::CodeOf(9, 0, 2), -1);
         for (int row = 0; row < 10; ++row)
             cp.KeyDefine[row] = 1;
         // None clears the following steps, up to the last one.
         QCOMPARE(KeyDefineRules::Click(cp, 4, 0), Selections({{5, 0}, {6, 0}, {7, 0}}));
-        for (int row = 4; row <= 7; ++row)
-            QCOMPARE(cp.KeyDefine[row], -1);
-        QCOMPARE(cp.KeyDefine[3], 1);
-        QCOMPARE(cp.KeyDefine[8], 1);
+        QCOMPARE(Keys(cp, 3, 6), QList<Long>({1, -1, -1, -1, -1, 1}));
         QVERIFY(KeyDefineRules::Click(cp, 7, 0).isEmpty());
         // Monitor Instant has no rule here.
         cp.KeyDefine[1] = 5;
         QVERIFY(KeyDefineRules::Click(cp, 0, 2).isEmpty());
-        QCOMPARE(cp.KeyDefine[0], 2);
-        QCOMPARE(cp.KeyDefine[1], 5);
+        QCOMPARE(Keys(cp, 0, 2), QList<Long>({2, 5}));
         QVERIFY(KeyDefineRules::Click(cp, 1, 3).isEmpty());
         QCOMPARE(cp.KeyDefine[1], 3);
     }
 
-    void clickWithoutSelectionChangesNothing() {
-        Codeplug cp = TimeMode();
-        cp.KeyDefine[1] = 4;
-        QVERIFY(KeyDefineRules::Click(cp, 1, -1).isEmpty());
-        QVERIFY(KeyDefineRules::Click(cp, 1, 8).isEmpty()); // a long row has 8 items
-        QCOMPARE(cp.KeyDefine[1], 4);
-    }
-
     void changingTheMethodKeepsEachFunction() {
         Codeplug cp = TimeMode();
-        cp.KeyDefine[0] = 2; // Monitor Instant
-        cp.KeyDefine[1] = -1;
-        cp.KeyDefine[2] = 12; // Denoise Switch
-        cp.KeyDefine[3] = 4;  // Tx Power
+        // Monitor Instant, None, Denoise Switch, Tx Power.
+        std::copy_n(QList<Long>({2, -1, 12, 4}).begin(), 4, cp.KeyDefine.begin());
         Selections rows = KeyDefineRules::ChangeKeyMethod(cp, 1);
         QCOMPARE(cp.KeyMethod, 2);
-        QCOMPARE(cp.KeyDefine[0], 2);
-        QCOMPARE(cp.KeyDefine[2], 8);
-        QCOMPARE(cp.KeyDefine[3], 3);
+        QCOMPARE(Keys(cp, 0, 4), QList<Long>({2, -1, 8, 3}));
         QCOMPARE(rows.size(), 16);
         QCOMPARE(rows.at(3), (KeyRowSelection{3, 3}));
 
         cp.KeyDefine[1] = 2; // Monitor Instant on a long press: fine in loop mode only
         rows = KeyDefineRules::ChangeKeyMethod(cp, 0);
         QCOMPARE(cp.KeyMethod, 1);
-        QCOMPARE(cp.KeyDefine[0], 2);
-        QCOMPARE(cp.KeyDefine[1], -1);
-        QCOMPARE(cp.KeyDefine[2], 12);
-        QCOMPARE(cp.KeyDefine[3], 4);
+        QCOMPARE(Keys(cp, 0, 4), QList<Long>({2, -1, 12, 4}));
         QCOMPARE(rows.at(3), (KeyRowSelection{3, 2}));
     }
 };

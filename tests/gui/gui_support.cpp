@@ -47,6 +47,13 @@ QString ScriptedSeam::FileDialog(QWidget*, bool isOpen, const QString& title,
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
+QString ScriptedSeam::SaveFileDialog(QWidget* parent, const QString& title,
+                                     const QString& proposedName, const QStringList& filters,
+                                     int& chosenFilter) {
+    chosenFilter = filterAnswers.isEmpty() ? -1 : filterAnswers.takeFirst();
+    return FileDialog(parent, false, title, proposedName, filters, QString());
+}
+
 void ScriptedSeam::ShowHelpTopic(QWidget*, const QString& topic, bool english) {
     helpTopics.append(topic);
     helpEnglish.append(english);

@@ -58,10 +58,14 @@ public:
     QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
                        const QString& proposedName, const QStringList& filters,
                        const QString& defaultSuffix) override;
+    // The path as FileDialog answers it; the chosen filter from filterAnswers (-1 when empty).
+    QString SaveFileDialog(QWidget* parent, const QString& title, const QString& proposedName,
+                           const QStringList& filters, int& chosenFilter) override;
     void ShowHelpTopic(QWidget* parent, const QString& topic, bool english) override;
 
     QList<QMessageBox::StandardButton> messageAnswers;
     QStringList fileAnswers;
+    QList<int> filterAnswers;
 
     QList<ShownMessage> messages;
     QList<ShownFileDialog> fileDialogs;

@@ -31,32 +31,22 @@ private slots:
     void readThenWriteTheRadiosMemory() {
         QVERIFY(WriteRdat(Path("radio.rdat"), DistinctCodeplug(1)));
         QVERIFY(WriteRdat(Path("new.rdat"), DistinctCodeplug(2)));
-        const QByteArray before = FileBytes(Path("radio.rdat"));
-        QVERIFY(before != FileBytes(Path("new.rdat")));
+        const QByteArray before = ReadFile(Path("radio.rdat"));
+        QVERIFY(before != ReadFile(Path("new.rdat")));
         SimProcess sim;
         QVERIFY(sim.Start({"--memory", Path("radio.rdat"), "--password", "123456"}));
-        CliRun run = RunCli({"read", "--port", sim.device(), "--password", "123456", "--trace",
-                             "-o", Path("read.rdat")});
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        Run run = Zr40({"read", "--port", sim.device(), "--password", "123456", "--trace", "-o",
+                        Path("read.rdat")});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
         QVERIFY(run.err.contains("Read Data OK"));
         QVERIFY(run.out.startsWith("TX:55 1 1 0 0 2 AA \n"));
         QVERIFY(run.out.contains("\nRX:55 2 1 0 0 1 0 0 0 "));
         QVERIFY(run.out.contains("Calculate CheckSum="));
-        QCOMPARE(FileBytes(Path("read.rdat")), before);
-        run = RunCli({"write", "--port", sim.device(), "--password", "123456", Path("new.rdat")});
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QCOMPARE(ReadFile(Path("read.rdat")), before);
+        run = Zr40({"write", "--port", sim.device(), "--password", "123456", Path("new.rdat")});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
         QVERIFY(run.err.contains("Write Data OK"));
-        QCOMPARE(FileBytes(Path("radio.rdat")), FileBytes(Path("new.rdat")));
-    }
-
-    void wrongPasswordFailsAndWritesNoFile() {
-        SimProcess sim;
-        QVERIFY(sim.Start({"--password", "4321"}));
-        const CliRun run = RunCli(
-            {"read", "--port", sim.device(), "--password", "1234", "-o", Path("never.rdat")});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains("Password Failure!"), qPrintable(run.err));
-        QVERIFY(!QFileInfo::exists(Path("never.rdat")));
+        QCOMPARE(ReadFile(Path("radio.rdat")), ReadFile(Path("new.rdat")));
     }
 
     void newPasswordIsNeededAfterwards() {
@@ -64,59 +54,64 @@ private slots:
         SimProcess sim;
         QVERIFY(sim.Start({"--password", "4321", "--no-pace"}));
         const QString port = sim.device();
-        CliRun run = RunCli({"write", "--port", port, "--password", "4321", "--new-password", "777",
-                             Path("pw.rdat")});
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        Run run = Zr40({"write", "--port", port, "--password", "4321", "--new-password", "777",
+                        Path("pw.rdat")});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
         QCOMPARE(
-            RunCli({"read", "--port", port, "--password", "4321", "-o", Path("pw1.rdat")}).exitCode,
+            Zr40({"read", "--port", port, "--password", "4321", "-o", Path("pw1.rdat")}).exitCode,
             1);
-        run = RunCli(
-            {"write", "--port", port, "--password", "0777", "--no-password", Path("pw.rdat")});
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        run = RunCli({"read", "--port", port, "-o", Path("pw3.rdat")});
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        run =
+            Zr40({"write", "--port", port, "--password", "0777", "--no-password", Path("pw.rdat")});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        run = Zr40({"read", "--port", port, "-o", Path("pw3.rdat")});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
     }
 
-    // The radio goes away in the middle of a read: the command ends at once with the port's
-    // failure, not after a round of time-outs and a question nobody can answer.
-    void pulledCableEndsTheTransfer() {
+    // Reads that fail end at once with the cause on stderr and no file; a pulled cable is not
+    // left to a round of time-outs and a question nobody can answer.
+    void failedReads_data() {
+        QTest::addColumn<QStringList>("radio"); // the virtual radio's options; none: no radio
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("cause"); // DEVICE stands for the radio's device
+        QTest::newRow("wrong password") << QStringList{"--password", "4321"}
+                                        << QStringList{"--password", "1234"} << "Password Failure!";
+        QTest::newRow("wrong model")
+            << QStringList{"--data-version", "3"} << QStringList{} << "data version 3";
+        QTest::newRow("pulled cable") << QStringList{"--close-after", "5"} << QStringList{}
+                                      << "the serial port was lost: DEVICE\n";
+        QTest::newRow("no such port")
+            << QStringList{} << QStringList{"--port", "/dev/zr40-no-such-port"}
+            << "There is no port /dev/zr40-no-such-port";
+    }
+    void failedReads() {
+        QFETCH(QStringList, radio);
+        QFETCH(QStringList, options);
+        QFETCH(QString, cause);
         SimProcess sim;
-        QVERIFY(sim.Start({"--close-after", "5"}));
-        const CliRun run = RunCli({"read", "--port", sim.device(), "-o", Path("cut.rdat")});
+        if (!radio.isEmpty()) {
+            QVERIFY(sim.Start(radio));
+            options << "--port" << sim.device();
+        }
+        const Run run = Zr40(QStringList{"read", "-o", Path("failed.rdat")} + options);
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains("serial port was lost"), qPrintable(run.err));
+        cause.replace("DEVICE", sim.device());
+        QVERIFY2(run.err.contains(cause.toUtf8()), run.err.constData());
         QVERIFY(!run.err.contains("Retry or cancel"));
-        QVERIFY(!QFileInfo::exists(Path("cut.rdat")));
-    }
-
-    void missingDeviceIsNamed() {
-        const CliRun run =
-            RunCli({"read", "--port", "/dev/zr40-no-such-port", "-o", Path("none.rdat")});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains("There is no port /dev/zr40-no-such-port"), qPrintable(run.err));
-        QCOMPARE(RunCli({"ports"}).exitCode, 0);
-    }
-
-    void wrongModelReportsTheVersion() {
-        SimProcess sim;
-        QVERIFY(sim.Start({"--data-version", "3"}));
-        const CliRun run = RunCli({"read", "--port", sim.device(), "-o", Path("model.rdat")});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains("data version 3"), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(Path("failed.rdat")));
     }
 
     // Eleven bad replies bring the question; without a terminal the answer is cancel.
     void retryQuestionWithoutTerminalCancels() {
         SimProcess sim;
         QVERIFY(sim.Start({"--bad-checksum", "11"}));
-        const CliRun run = RunCli({"read", "--port", sim.device(), "-o", Path("retry.rdat")});
+        const Run run = Zr40({"read", "--port", sim.device(), "-o", Path("retry.rdat")});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains("Check connection!Retry or cancel?"), qPrintable(run.err));
+        QVERIFY2(run.err.contains("Check connection!Retry or cancel?"), run.err.constData());
         QVERIFY(run.err.contains("cancelled"));
         // The radio answers properly again: a new command reads it.
-        const CliRun again = RunCli({"read", "--port", sim.device(), "-o", Path("retry.rdat")});
-        QVERIFY2(again.exitCode == 0, qPrintable(again.err));
+        const Run again = Zr40({"read", "--port", sim.device(), "-o", Path("retry.rdat")});
+        QVERIFY2(again.exitCode == 0, again.err.constData());
     }
 
     // With a person at the terminal the question is asked there and "r" goes on; the progress
@@ -150,22 +145,16 @@ private slots:
         QVERIFY(QFileInfo::exists(Path("tty.rdat")));
     }
 
-    void usageErrors_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("no port") << QStringList{"read", "-o", "x.rdat"};
-        QTest::newRow("letters in password")
-            << QStringList{"read", "--port", "ttyS0", "--password", "12a", "-o", "x.rdat"};
-        QTest::newRow("both password choices") << QStringList{
-            "write", "--port", "ttyS0", "--new-password", "1", "--no-password", "x.rdat"};
-        QTest::newRow("no file") << QStringList{"write", "--port", "ttyS0"};
-        QTest::newRow("language") << QStringList{"read", "--port", "ttyS0", "--lang",
-                                                 "fr",   "-o",     "x.rdat"};
-    }
     void usageErrors() {
-        QFETCH(QStringList, arguments);
-        const CliRun run = RunCli(arguments);
-        QCOMPARE(run.exitCode, 2);
+        for (const QStringList& arguments :
+             {QStringList{"read", "-o", "x.rdat"}, // no port
+              {"read", "--port", "ttyS0", "--password", "12a", "-o", "x.rdat"},
+              {"write", "--port", "ttyS0", "--new-password", "1", "--no-password", "x.rdat"},
+              {"write", "--port", "ttyS0"}, // no file
+              {"read", "--port", "ttyS0", "--lang", "fr", "-o", "x.rdat"}})
+            QCOMPARE(Zr40(arguments).exitCode, 2);
         QVERIFY(!QFileInfo::exists("x.rdat"));
+        QCOMPARE(Zr40({"ports"}).exitCode, 0);
     }
 };
 

@@ -46,22 +46,17 @@ private slots:
         QCOMPARE(frame.toHex(' '), expected.toHex(' '));
     }
 
-    void readLongRoundTrip_data() {
-        QTest::addColumn<QList<int>>("values");
-        QTest::newRow("negative") << QList<int>{-1, -2, INT_MIN, INT_MAX};
-        QTest::newRow("escapes") << QList<int>{0x11111111, 0x55555555, int(0xAAAAAAAA), 0x11AA5500};
-    }
     void readLongRoundTrip() {
-        QFETCH(QList<int>, values);
-        const std::vector<Long> payload(values.begin(), values.end());
+        const std::vector<Long> payload{-1,         INT_MIN,         INT_MAX,   0x11111111,
+                                        0x55555555, int(0xAAAAAAAA), 0x11AA5500};
         const ReplyVerdict verdict = judge(
             {FrameCodec::BuildReply(CommandClass::ReadBlock, BlockType::Channel, 0x11, payload)});
         QCOMPARE(verdict.kind, ReplyVerdict::Kind::Good);
-        QCOMPARE(FrameCodec::PayloadCount(verdict.unstuffed), int(values.size()));
-        for (int k = 0; k < values.size(); ++k)
-            QCOMPARE(FrameCodec::ReadLong(verdict.unstuffed, k).value(), values[k]);
-        QVERIFY(!FrameCodec::ReadLong(verdict.unstuffed, int(values.size())).has_value());
-        QVERIFY(!FrameCodec::ReadLong(verdict.unstuffed, -1).has_value());
+        QCOMPARE(FrameCodec::PayloadCount(verdict.unstuffed), int(payload.size()));
+        for (int k = 0; k < int(payload.size()); ++k)
+            QCOMPARE(FrameCodec::ReadLong(verdict.unstuffed, k).value(), payload[k]);
+        for (int k : {-1, int(payload.size())})
+            QVERIFY(!FrameCodec::ReadLong(verdict.unstuffed, k).has_value());
     }
 
     void stuffedChecksumAccepted() {
@@ -90,27 +85,21 @@ private slots:
         QCOMPARE(g.RxCount(), int(reply.size()));
     }
 
-    void badReplies_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("kind");
+    void badReplies() {
         const QByteArray good =
             FrameCodec::BuildReply(CommandClass::ReadBlock, BlockType::RxList, 2, {5, 6});
         QByteArray badSum = good;
         badSum[badSum.size() - 2] = char(badSum.at(badSum.size() - 2) + 1);
-        const int bad = int(ReplyVerdict::Kind::Bad), none = int(ReplyVerdict::Kind::NoData);
-        QTest::newRow("checksum") << badSum << bad;
-        QTest::newRow("direction")
-            << FrameCodec::BuildRequest(CommandClass::ReadBlock, BlockType::RxList, 2, {5, 6})
-            << bad;
-        QTest::newRow("cut before end") << good.left(good.size() - 1) << bad;
-        QTest::newRow("cut after 3") << good.left(3) << none;
-        QTest::newRow("noise only") << hex("0102030405") << none;
-        QTest::newRow("nothing") << QByteArray() << none;
-    }
-    void badReplies() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, kind);
-        QCOMPARE(int(judge({bytes}).kind), kind);
+        const QByteArray request =
+            FrameCodec::BuildRequest(CommandClass::ReadBlock, BlockType::RxList, 2, {5, 6});
+        using K = ReplyVerdict::Kind;
+        for (const auto& [bytes, kind] : {std::pair{badSum, K::Bad},
+                                          {request, K::Bad},
+                                          {good.left(good.size() - 1), K::Bad},
+                                          {good.left(3), K::NoData},
+                                          {hex("0102030405"), K::NoData},
+                                          {QByteArray(), K::NoData}})
+            QCOMPARE(judge({bytes}).kind, kind);
     }
 
     void replyLengthGuard() {

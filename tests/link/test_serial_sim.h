@@ -5,20 +5,14 @@
 
 #include "codeplug/codeplug.h"
 #include "codeplug/radio_data_file.h"
+#include "zr40_support.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 
 namespace zr40::test {
 
 inline QString SimProgram() {
     return QStringLiteral(ZR40_BINARY_DIR "/zr40-sim");
-}
-inline QString CliProgram() {
-    return QStringLiteral(ZR40_BINARY_DIR "/zr40");
 }
 
 // zr40-sim as a child process. The device path is the first line it prints.
@@ -60,30 +54,6 @@ private:
     QString device_;
 };
 
-// One run of the zr40 command.
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-    bool finished = false;
-};
-
-inline CliRun RunCli(const QStringList& arguments, int timeoutMs = 60000) {
-    QProcess cli;
-    cli.setStandardInputFile(QProcess::nullDevice()); // no terminal: questions answer themselves
-    cli.start(CliProgram(), arguments);
-    CliRun run;
-    run.finished = cli.waitForStarted(10000) && cli.waitForFinished(timeoutMs);
-    if (!run.finished) {
-        cli.kill();
-        cli.waitForFinished(10000);
-    }
-    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(cli.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(cli.readAllStandardError());
-    return run;
-}
-
 // A codeplug as the zr40 command starts from, with the values a radio would hold set apart
 // from the defaults by `seed`. Quiet levels are 0 because a write always sends 0 for them.
 inline Codeplug DistinctCodeplug(int seed) {
@@ -116,9 +86,22 @@ inline bool WriteRdat(const QString& path, const Codeplug& codeplug) {
     return RadioDataFile::WriteToFile(path, codeplug).ok();
 }
 
+// The runner and file reader under the names the page tests use, output as text.
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    bool finished = false;
+};
+
+inline CliRun RunCli(const QStringList& arguments, int timeoutMs = 60000) {
+    const Run run = Zr40(arguments, timeoutMs);
+    return {run.exitCode, QString::fromLocal8Bit(run.out), QString::fromLocal8Bit(run.err),
+            run.finished};
+}
+
 inline QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadFile(path);
 }
 
 } // namespace zr40::test

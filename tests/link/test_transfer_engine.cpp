@@ -3,6 +3,7 @@
 #include "link/frame_codec.h"
 
 #include <QTest>
+#include <functional>
 
 using namespace zr40;
 
@@ -11,58 +12,45 @@ using B = BlockType;
 const LinkResult::Outcome kOk = LinkResult::Outcome::Succeeded;
 
 // A radio full of awkward values, with a consistent header.
-void fillRadio(LinkHarness& h, quint32 seed, Long password = -1) {
+void fillRadio(LinkHarness& h, quint32 seed) {
     Codeplug source;
     source.ApplyNewDefaults();
     FillNoisy(source, seed);
     source.HeaderCount3 = 1;
     for (int n = 0; n < Codeplug::kChannels; ++n)
         source.DeriveKeyLengths(n);
-    h.radio.LoadFrom(source, password);
+    h.radio.LoadFrom(source);
+}
+
+// The blocks of a transfer, tune points first when there are any.
+std::vector<std::pair<B, int>> Blocks(int points, int channels, int lists) {
+    return {{B::TuneHeader, points > 0 ? 1 : 0},
+            {B::TunePoint, points},
+            {B::Settings, 1},
+            {B::Channel, channels},
+            {B::RxList, lists}};
 }
 
 // The requests of a whole transfer as "class type index": a read asks (2) for each block, a
 // write sends (3) and commits (4) each one and ends with 5.
-QStringList order(bool write, int tunePoints, int channels, int lists, bool tune) {
+QStringList order(bool write, int points, int channels, int lists) {
     QStringList codes{"1 0 0", "2 3 0"};
-    auto block = [&](int type, int index) {
-        if (write)
-            codes << QStringLiteral("3 %1 %2").arg(type).arg(index)
-                  << QStringLiteral("4 %1 %2").arg(type).arg(index);
-        else
-            codes << QStringLiteral("2 %1 %2").arg(type).arg(index);
-    };
-    if (tune) {
-        block(1, 0);
-        for (int i = 0; i < tunePoints; ++i)
-            block(2, i);
-    }
-    block(3, 0);
-    for (int n = 0; n < channels; ++n)
-        block(4, n);
-    for (int l = 0; l < lists; ++l)
-        block(5, l);
+    for (const auto& [block, count] : Blocks(points, channels, lists))
+        for (int i = 0; i < count; ++i)
+            for (int command : write ? std::vector{3, 4} : std::vector{2})
+                codes << QStringLiteral("%1 %2 %3").arg(command).arg(int(block)).arg(i);
     if (write)
         codes << "5 0 0";
     return codes;
 }
 
-// The radio's tune blocks equal the codeplug's.
-void compareTune(const LinkHarness& h, int tunePoints) {
-    QCOMPARE(h.radio.Block(B::TuneHeader, 0), MemoryMap::Payload(h.codeplug, B::TuneHeader, 0));
-    for (int i = 0; i < tunePoints; ++i)
-        QCOMPARE(h.radio.Block(B::TunePoint, i), MemoryMap::Payload(h.codeplug, B::TunePoint, i));
-}
+struct TransferCase {
+    bool write;
+    bool tune;
+    int channels, lists, points; // as the radio reports them
+    bool bytewise;
+};
 
-// The radio's memory equals what the codeplug sends, block by block, value by value.
-void compareRadioWith(const LinkHarness& h, Long password) {
-    QCOMPARE(h.radio.Block(B::Settings, 0),
-             MemoryMap::Payload(h.codeplug, B::Settings, 0, password));
-    for (int n = 0; n < Codeplug::kChannels; ++n)
-        QCOMPARE(h.radio.Block(B::Channel, n), MemoryMap::Payload(h.codeplug, B::Channel, n));
-    for (int l = 0; l < Codeplug::kRxLists; ++l)
-        QCOMPARE(h.radio.Block(B::RxList, l), MemoryMap::Payload(h.codeplug, B::RxList, l));
-}
 } // namespace
 
 class TestTransferEngine : public QObject {
@@ -80,80 +68,60 @@ private slots:
         QCOMPARE(h.trace.at(2), QStringLiteral("Calculate CheckSum=40,ReceiveLen=35"));
     }
 
-    void fullReadCopiesTheRadio_data() {
-        QTest::addColumn<bool>("bytewise");
-        QTest::newRow("whole replies") << false;
-        QTest::newRow("byte by byte") << true;
+    // Whole transfers over the counts a radio may report: the first block always, never more
+    // than the memory holds; byte-by-byte delivery changes nothing.
+    void transfers_data() {
+        QTest::addColumn<TransferCase>("c");
+        QTest::newRow("read") << TransferCase{false, false, 32, 8, 10, false};
+        QTest::newRow("read byte by byte") << TransferCase{false, false, 32, 8, 10, true};
+        QTest::newRow("write") << TransferCase{true, false, 32, 8, 10, false};
+        for (int n : {0, 5, 40, -3}) {
+            QTest::addRow("read %d", n) << TransferCase{false, false, n, n, 10, false};
+            QTest::addRow("write %d", n) << TransferCase{true, false, n, n, 10, false};
+        }
+        QTest::newRow("tune read 12") << TransferCase{false, true, 32, 8, 12, false};
+        QTest::newRow("tune write 40") << TransferCase{true, true, 32, 8, 40, false};
+        QTest::newRow("tune write 0") << TransferCase{true, true, 32, 8, 0, false};
     }
-    void fullReadCopiesTheRadio() {
-        QFETCH(bool, bytewise);
+    void transfers() {
+        QFETCH(TransferCase, c);
         LinkHarness h;
-        h.deliverBytewise = bytewise;
-        fillRadio(h, 7, 4321);
-        QVERIFY(h.engine.StartRead(QStringLiteral("4321")));
-        const LinkResult r = h.Run();
-        QCOMPARE(r.outcome, kOk);
-        QCOMPARE(r.message, QStringLiteral("Read Data OK"));
-        QVERIFY(h.codeplug.LinkSucceeded);
-        Codeplug expected;
-        h.radio.SaveTo(expected);
-        // Tune data is not part of a plain read.
-        for (int i = 0; i < Codeplug::kTunePoints; ++i)
-            MemoryMap::Store(expected, B::TunePoint, i,
-                             MemoryMap::Payload(h.codeplug, B::TunePoint, i));
-        MemoryMap::Store(expected, B::TuneHeader, 0,
-                         MemoryMap::Payload(h.codeplug, B::TuneHeader, 0));
-        QVERIFY(h.codeplug.SameRadioData(expected));
-        QCOMPARE(h.RequestCodes(), order(false, 0, 32, 8, false));
-        QCOMPARE(h.engine.RetryCount(), 0);
-        QVERIFY(!h.engine.Running());
-    }
-
-    void fullWriteFillsTheRadio() {
-        LinkHarness h;
+        h.deliverBytewise = c.bytewise;
+        fillRadio(h, 7);
         FillNoisy(h.codeplug, 11);
-        h.codeplug.QuiteLevel[5] = 3;
-        h.radio.SetPassword(77);
-        QVERIFY(h.engine.StartWrite(QStringLiteral("077"), {}));
+        h.codeplug.QuiteLevel[0] = 3;
+        h.radio.SetHeaderCounts(c.points, c.channels, c.lists);
+        const Codeplug before = h.codeplug;
+        QVERIFY(c.write ? h.engine.StartWrite(QString(), {}, c.tune)
+                        : h.engine.StartRead(QString(), c.tune));
         QVERIFY(!h.engine.StartRead(QString())); // no second start while running
         const LinkResult r = h.Run();
         QCOMPARE(r.outcome, kOk);
-        QCOMPARE(r.message, QStringLiteral("Write Data OK"));
-        QCOMPARE(h.RequestCodes(), order(true, 0, 32, 8, false));
-        compareRadioWith(h, 77);
-        QCOMPARE(h.radio.Block(B::Channel, 5)[25], 0); // the quiet level goes out as 0
-        QCOMPARE(h.radio.Password(), 77);
-        QCOMPARE(h.radio.EndOfWriteCount(), 1);
-    }
-
-    void headerCounts_data() {
-        QTest::addColumn<int>("reported");
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<int>("lists");
-        QTest::newRow("0") << 0 << 1 << 1;
-        QTest::newRow("5") << 5 << 5 << 5;
-        QTest::newRow("40") << 40 << 32 << 8;
-        QTest::newRow("-3") << -3 << 1 << 1;
-    }
-    void headerCounts() {
-        QFETCH(int, reported);
-        QFETCH(int, channels);
-        QFETCH(int, lists);
-        for (bool reading : {true, false}) {
-            LinkHarness h;
-            fillRadio(h, 3);
-            h.radio.SetHeaderCounts(10, reported, reported);
-            const Codeplug before = h.codeplug;
-            QVERIFY(reading ? h.engine.StartRead(QString()) : h.engine.StartWrite(QString(), {}));
-            QCOMPARE(h.Run().outcome, kOk);
-            QCOMPARE(h.RequestCodes(), order(!reading, 0, channels, lists, false));
-            QCOMPARE(h.codeplug.ChannelCount, reported);
-            if (reading) { // channels beyond the count stay as they were
-                QCOMPARE(h.codeplug.RxFreq[channels], before.RxFreq[channels]);
-                QCOMPARE(h.codeplug.RxFreq[channels - 1],
-                         h.radio.Block(B::Channel, channels - 1)[1]);
-            }
+        QCOMPARE(r.message, c.write ? "Write Data OK" : "Read Data OK");
+        const int channels = std::clamp(c.channels, 1, 32);
+        const int points = c.tune ? std::clamp(c.points, 1, 16) : 0;
+        QCOMPARE(h.RequestCodes(), order(c.write, points, channels, std::clamp(c.lists, 1, 8)));
+        // What moved is the same on both sides: for a write as the codeplug sends it (quiet
+        // level 0), for a read as the codeplug holds it.
+        const Long password = h.radio.Block(B::Settings, 0)[26];
+        for (const auto& [block, count] : Blocks(points, channels, std::clamp(c.lists, 1, 8)))
+            for (int i = 0; i < count; ++i)
+                QCOMPARE(h.radio.Block(block, i),
+                         MemoryMap::Payload(h.codeplug, block, i, password, c.write));
+        QCOMPARE(h.engine.RetryCount(), 0);
+        if (c.write) {
+            QCOMPARE(h.radio.Block(B::Channel, 0)[25], 0); // the quiet level goes out as 0
+            QCOMPARE(h.radio.EndOfWriteCount(), 1);
+            return;
         }
+        QVERIFY(h.codeplug.LinkSucceeded);
+        QCOMPARE(h.codeplug.ChannelCount, c.channels);
+        if (channels < 32) // channels beyond the count stay as they were
+            QCOMPARE(h.codeplug.RxFreq[channels], before.RxFreq[channels]);
+        if (!c.tune) // a plain read leaves the tune data alone
+            QCOMPARE(h.codeplug.TuneFreq, before.TuneFreq);
+        else // after the start, the tune header and points 0 and 1
+            QVERIFY(h.codeplug.TunePointCount == c.points && h.progress[3].first == 2.0 / 53.0);
     }
 
     void progress() {
@@ -164,13 +132,9 @@ private slots:
         QCOMPARE(int(h.progress.size()), 1 + 1 + 32 + 8);
         QVERIFY(h.progress.front().second.isEmpty()); // the start leaves the label
         // The reply to the fourth channel request: 4 of 40.
-        QCOMPARE(h.progress[1 + 1 + 3].first, 0.1);
-        QCOMPARE(h.progress[1 + 1 + 3].second, QStringLiteral("Complete:10%"));
+        QCOMPARE(h.progress[1 + 1 + 3], (std::pair{0.1, QStringLiteral("Complete:10%")}));
         QCOMPARE(h.progress.back().second, QStringLiteral("Complete:100%"));
-        QCOMPARE(TransferEngine::ProgressText(0.004, true), QStringLiteral("Complete:%"));
         QCOMPARE(TransferEngine::ProgressText(0.125, true), QStringLiteral("Complete:13%"));
-        QCOMPARE(TransferEngine::ProgressText(3.0, true), QStringLiteral("Complete:100%"));
-
         LinkHarness chinese;
         chinese.engine.SetEnglish(false);
         QVERIFY(chinese.engine.StartWrite(QString(), {}));
@@ -178,24 +142,17 @@ private slots:
         QVERIFY(std::any_of(chinese.progress.begin(), chinese.progress.end(), [](const auto& p) {
             return p.second == QString::fromUtf8("完成进度:10%");
         }));
-    }
-
-    void zeroDivisorNeverDivides() {
-        LinkHarness h;
-        h.radio.Header()[3] = 0; // no settings block reported
-        h.radio.SetHeaderCounts(10, 0, 1);
-        QVERIFY(h.engine.StartRead(QString()));
-        QCOMPARE(h.Run().outcome, kOk);
-        for (std::size_t i = 0; i + 1 < h.progress.size(); ++i)
-            QCOMPARE(h.progress[i].first, 0.0);
-        QCOMPARE(h.progress.back().second, QStringLiteral("Complete:100%"));
-
-        LinkHarness negative;
-        negative.radio.SetHeaderCounts(10, -50, -50);
-        QVERIFY(negative.engine.StartWrite(QString(), {}));
-        QCOMPARE(negative.Run().outcome, kOk);
-        for (const auto& p : negative.progress)
-            QVERIFY(p.first >= 0.0 && p.first <= 1.0);
+        // Counts that make the divisor zero or negative never divide by it.
+        for (const auto& [read, count, lists] : {std::tuple{true, 0, 1}, {false, -50, -50}}) {
+            LinkHarness odd;
+            odd.radio.Header()[3] = count; // settings blocks reported
+            odd.radio.SetHeaderCounts(10, count, lists);
+            QVERIFY(read ? odd.engine.StartRead(QString()) : odd.engine.StartWrite(QString(), {}));
+            QCOMPARE(odd.Run().outcome, kOk);
+            for (const auto& p : odd.progress)
+                QVERIFY(p.first >= 0.0 && p.first <= 1.0);
+            QCOMPARE(odd.progress.back().second, QStringLiteral("Complete:100%"));
+        }
     }
 
     void wrongModel() {
@@ -207,7 +164,6 @@ private slots:
         QCOMPARE(r.outcome, LinkResult::Outcome::WrongModel);
         QCOMPARE(r.reportedVersion, 3);
         QCOMPARE(r.message, QString::fromUtf8("机型错误,请读取ZR40机器\n当前机型为3"));
-        QCOMPARE(h.codeplug.DataVersion, 1);
         QCOMPARE(h.codeplug.ChannelCount, 17);
         QCOMPARE(h.RequestCodes(), QStringList{"1 0 0"});
         QVERIFY(!h.codeplug.LinkSucceeded);
@@ -227,6 +183,7 @@ private slots:
         QTest::newRow("999999") << 999999 << "1" << true;
         QTest::newRow("999998") << 999998 << "" << false;
     }
+    // A rejected read stores nothing; a rejected write sends nothing after the settings read.
     void passwordRules() {
         QFETCH(int, radio);
         QFETCH(QString, entered);
@@ -239,23 +196,20 @@ private slots:
         QCOMPARE(r.Succeeded(), accepted);
         QCOMPARE(h.codeplug.PasswordRejected, !accepted);
         QCOMPARE(h.engine.RadioPassword(), radio);
-        if (!accepted)
-            QCOMPARE(r.message, QStringLiteral("Password Failure!"));
-    }
-
-    void rejectedWriteTouchesNothing() {
-        LinkHarness h;
-        h.radio.SetPassword(42);
+        if (accepted)
+            return;
+        QCOMPARE(r.message, QStringLiteral("Password Failure!"));
         FillNoisy(h.codeplug, 5);
         Codeplug radioBefore;
         h.radio.SaveTo(radioBefore);
-        QVERIFY(h.engine.StartWrite(QStringLiteral("41"), {true, QStringLiteral("1")}));
+        h.radio.ClearRequests();
+        QVERIFY(h.engine.StartWrite(entered, {true, QStringLiteral("1")}));
         QCOMPARE(h.Run().outcome, LinkResult::Outcome::PasswordRejected);
         QCOMPARE(h.RequestCodes(), (QStringList{"1 0 0", "2 3 0"}));
         Codeplug radioAfter;
         h.radio.SaveTo(radioAfter);
         QVERIFY(radioAfter.SameRadioData(radioBefore));
-        QCOMPARE(h.radio.Password(), 42);
+        QCOMPARE(h.radio.Password(), radio);
     }
 
     void newPassword_data() {
@@ -267,11 +221,9 @@ private slots:
         QTest::newRow("leading zeros") << 42 << true << "000007" << 7;
         QTest::newRow("empty removes") << 42 << true << "" << -1;
         QTest::newRow("keep own") << 42 << false << "999" << 42;
-        QTest::newRow("keep none") << -1 << false << "" << -1;
         QTest::newRow("keep odd none") << 1000000 << false << "" << 1000000;
         QTest::newRow("letters") << -1 << true << "12a4" << -2;
         QTest::newRow("seven digits") << -1 << true << "1234567" << -2;
-        QTest::newRow("sign") << -1 << true << "-1" << -2;
     }
     void newPassword() {
         QFETCH(int, radio);
@@ -282,78 +234,78 @@ private slots:
         h.radio.SetPassword(radio);
         if (written == -2) {
             QVERIFY(!h.engine.StartWrite(QString(), {true, newPassword}));
-            QVERIFY(h.engine.TakeActions().empty());
-            QVERIFY(!h.engine.Running());
+            QVERIFY(h.engine.TakeActions().empty() && !h.engine.Running());
             return;
         }
         QVERIFY(h.engine.StartWrite(QString::number(radio), {change, newPassword}));
         QCOMPARE(h.Run().outcome, kOk);
         QCOMPARE(h.radio.Password(), written);
+        if (written < 0 || written >= 999999)
+            return;
         // The next transfer needs the password just written.
-        if (written >= 0 && written < 999999) {
-            QVERIFY(h.engine.StartRead(QString::number(written)));
-            QCOMPARE(h.Run().outcome, kOk);
-            QVERIFY(h.engine.StartRead(QString::number(written + 1)));
-            QCOMPARE(h.Run().outcome, LinkResult::Outcome::PasswordRejected);
-        }
+        QVERIFY(h.engine.StartRead(QString::number(written)));
+        QCOMPARE(h.Run().outcome, kOk);
+        QVERIFY(h.engine.StartRead(QString::number(written + 1)));
+        QCOMPARE(h.Run().outcome, LinkResult::Outcome::PasswordRejected);
     }
 
+    // Ten silent requests are resent without a word, the eleventh failure asks; the count runs
+    // over the window's life, a good reply does not reset it.
     void silentResends_data() {
-        QTest::addColumn<int>("silent");
+        QTest::addColumn<QList<int>>("silent"); // silent requests in each read
         QTest::addColumn<int>("questions");
         QTest::addColumn<int>("retries");
-        QTest::newRow("ten stay silent") << 10 << 0 << 10;
-        QTest::newRow("eleventh asks") << 11 << 1 << 0;
+        QTest::newRow("ten stay silent") << QList<int>{10} << 0 << 10;
+        QTest::newRow("eleventh asks") << QList<int>{11} << 1 << 0;
+        QTest::newRow("5, a good read, 6") << QList<int>{5, 6} << 1 << 0;
     }
     void silentResends() {
-        QFETCH(int, silent);
+        QFETCH(QList<int>, silent);
         QFETCH(int, questions);
         QFETCH(int, retries);
         LinkHarness h;
-        h.radio.Faults().silentRequests = silent;
-        QVERIFY(h.engine.StartRead(QString()));
-        QCOMPARE(h.Run().outcome, kOk); // the answer is Retry
+        int total = 0;
+        for (int n : silent) {
+            h.radio.Faults().silentRequests = n;
+            QVERIFY(h.engine.StartRead(QString()));
+            QCOMPARE(h.Run().outcome, kOk); // the answer is Retry
+            total += n;
+        }
         QCOMPARE(int(h.questions.size()), questions);
         QCOMPARE(h.engine.RetryCount(), retries);
-        QCOMPARE(int(h.trace.count(QStringLiteral("No Data"))), silent);
-        QCOMPARE(int(h.sent.size()) - int(h.radio.Requests().size()), silent);
-        QVERIFY(h.now >= silent * 1000); // every wait for silence is a full second
+        QCOMPARE(int(h.trace.count(QStringLiteral("No Data"))), total);
+        QCOMPARE(int(h.sent.size()) - int(h.radio.Requests().size()), total);
+        QVERIFY(h.now >= total * 1000); // every wait for silence is a full second
         if (questions)
             QCOMPARE(h.questions.front(), QStringLiteral("Check connection!Retry or cancel?"));
     }
 
-    void goodReplyDoesNotResetCount() {
-        LinkHarness h;
-        h.radio.Faults().silentRequests = 5;
-        QVERIFY(h.engine.StartRead(QString()));
-        QCOMPARE(h.Run().outcome, kOk);
-        QCOMPARE(h.engine.RetryCount(), 5);
-        h.radio.Faults().silentRequests = 6;
-        QVERIFY(h.engine.StartRead(QString()));
-        QCOMPARE(h.Run().outcome, kOk);
-        QCOMPARE(int(h.questions.size()), 1);
-    }
-
+    // One fault hits the password check, the settings, a channel or a receive list: the read
+    // resends (or waits) and ends with the radio's data.
     void recoverableFaults_data() {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("retries");
-        for (const char* fault : {"trailing", "checksum", "direction", "cut", "cut to nothing",
-                                  "short", "short identify"})
-            QTest::newRow(fault) << fault << 1;
-        QTest::newRow("noise") << "noise" << 0;
-        QTest::newRow("delay") << "delay" << 0;
+        QTest::addColumn<int>("fault");
+        const char* names[] = {"trailing", "checksum",       "direction", "cut",  "cut to nothing",
+                               "short",    "short identify", "noise",     "delay"};
+        for (int f = 0; f < 9; ++f)
+            QTest::newRow(names[f]) << f;
     }
     void recoverableFaults() {
-        QFETCH(QString, fault);
-        QFETCH(int, retries);
-        // The fault hits the password check, the settings, a channel, a receive list.
+        QFETCH(int, fault);
+        const std::function<void(RadioFaults&)> faults[] = {
+            [](RadioFaults& f) { f.trailingReplies = 1; },
+            [](RadioFaults& f) { f.badChecksumReplies = 1; },
+            [](RadioFaults& f) { f.wrongDirectionReplies = 1; },
+            [](RadioFaults& f) { f.cutReplies = 1; },
+            [](RadioFaults& f) { f.cutReplies = 1, f.cutBytes = 1000; },
+            [](RadioFaults& f) { f.shortPayloadReplies = 1; },
+            [](RadioFaults& f) { f.shortPayloadReplies = 1, f.shortPayloadValues = 5; },
+            [](RadioFaults& f) { f.noisyReplies = 1; },
+            [](RadioFaults& f) { f.replyDelayMs = 999; }};
         for (int skip : {0, 1, 3, 40}) {
             LinkHarness h;
             fillRadio(h, 21);
             Codeplug expected;
             h.radio.SaveTo(expected);
-            RadioFaults& f = h.radio.Faults();
-            f.silentRequests = 0;
             QVERIFY(h.engine.StartRead(QString()));
             h.Pump();
             for (int i = 0; i < skip; ++i) { // reply, then the tick that judges it
@@ -361,64 +313,12 @@ private slots:
                 h.Step();
                 h.Pump();
             }
-            if (fault == "noise")
-                f.noisyReplies = 1;
-            else if (fault == "trailing")
-                f.trailingReplies = 1;
-            else if (fault == "checksum")
-                f.badChecksumReplies = 1;
-            else if (fault == "direction")
-                f.wrongDirectionReplies = 1;
-            else if (fault == "cut")
-                f.cutReplies = 1;
-            else if (fault == "cut to nothing")
-                f.cutReplies = 1, f.cutBytes = 1000;
-            else if (fault == "short")
-                f.shortPayloadReplies = 1;
-            else if (fault == "short identify")
-                f.shortPayloadReplies = 1, f.shortPayloadValues = 5;
-            else
-                f.replyDelayMs = 999;
+            faults[fault](h.radio.Faults());
             QCOMPARE(h.Run().outcome, kOk);
-            QCOMPARE(h.engine.RetryCount(), retries);
-            QCOMPARE(h.codeplug.ChannelCount, expected.ChannelCount);
+            QCOMPARE(h.engine.RetryCount(), fault < 7 ? 1 : 0);
             QCOMPARE(h.codeplug.RxFreq, expected.RxFreq);
             QCOMPARE(h.codeplug.RxListEntry, expected.RxListEntry);
-            QCOMPARE(h.codeplug.ReservedList, expected.ReservedList);
             QCOMPARE(h.codeplug.LocalID, expected.LocalID);
-        }
-    }
-
-    void tuneTransfers_data() {
-        QTest::addColumn<bool>("write");
-        QTest::addColumn<int>("reported");
-        QTest::addColumn<int>("points");
-        QTest::newRow("read 12") << false << 12 << 12;
-        QTest::newRow("write 10") << true << 10 << 10;
-        QTest::newRow("write 40") << true << 40 << 16;
-        QTest::newRow("write 0") << true << 0 << 1;
-    }
-    void tuneTransfers() {
-        QFETCH(bool, write);
-        QFETCH(int, reported);
-        QFETCH(int, points);
-        LinkHarness h;
-        fillRadio(h, 13);
-        FillNoisy(h.codeplug, 17);
-        h.radio.SetHeaderCounts(reported, 32, 8);
-        QVERIFY(write ? h.engine.StartWrite(QString(), {}, true)
-                      : h.engine.StartRead(QString(), true));
-        QCOMPARE(h.Run().outcome, kOk);
-        QCOMPARE(h.RequestCodes(), order(write, points, 32, 8, true));
-        compareTune(h, points);
-        if (write)
-            compareRadioWith(h, -1);
-        else
-            QCOMPARE(h.codeplug.TunePointCount, reported);
-        QCOMPARE(h.progress.back().first, 1.0);
-        if (!write) { // after the start, tune header, points 0 and 1
-            QCOMPARE(h.progress[3].first, 2.0 / 53.0);
-            QVERIFY(h.codeplug.TuneFreq[12] != h.radio.Block(B::TunePoint, 12)[0]);
         }
     }
 
@@ -460,8 +360,7 @@ private slots:
             QCOMPARE(h.portCloses, 1);
             QVERIFY(how == 0 || h.timerStops >= 1);
         }
-        QVERIFY(!h.codeplug.LinkSucceeded);
-        QVERIFY(!h.engine.Running());
+        QVERIFY(!h.codeplug.LinkSucceeded && !h.engine.Running());
         h.engine.TimerFired();
         h.engine.BytesReceived(QByteArray::fromHex("5502010000AA"));
         QVERIFY(h.engine.TakeActions().empty());

@@ -1,11 +1,20 @@
+// The virtual radio the link tests talk to: its answers in process, and zr40-sim as a program
+// (its device, its symlink, its options and the way it ends).
+
 #include "link/frame_codec.h"
-#include "link/memory_map.h"
 #include "link/reply_gatherer.h"
 #include "sim/virtual_radio.h"
+#include "test_serial_sim.h"
 
-#include <QTest>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
 
 using namespace zr40;
+using namespace zr40::test;
 
 namespace {
 using C = CommandClass;
@@ -33,28 +42,36 @@ std::vector<Long> values(const QByteArray& reply) {
         v.push_back(*FrameCodec::ReadLong(reply, k));
     return v;
 }
+
+// Sends an identify request through a plain serial port; the header values of the reply.
+std::vector<Long> IdentifyOver(const QString& device) {
+    QSerialPort port(device);
+    if (!port.open(QIODevice::ReadWrite))
+        return {};
+    port.write(FrameCodec::BuildRequest(CommandClass::Identify, BlockType::None, 0));
+    QByteArray reply;
+    while (!reply.endsWith(char(FrameCodec::kEnd)) && port.waitForReadyRead(10000))
+        reply += port.readAll();
+    return values(FrameCodec::Unstuff(reply));
+}
 } // namespace
 
 class TestVirtualRadio : public QObject {
     Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
 private slots:
-    void identifyAndReads() {
-        Codeplug c;
-        c.ApplyNewDefaults();
-        c.RxFreq[17] = 0x55AA1100;
-        c.QuiteLevel[17] = 4;
-        c.HeaderCount3 = 1;
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        QVERIFY2(QFileInfo::exists(SimProgram()), "zr40-sim must be built");
+    }
+
+    // Reads of the memory are the transfer tests'; here what only the radio decides: a block
+    // it does not have is answered without values.
+    void unknownBlockAnsweredEmpty() {
         VirtualRadio radio;
-        radio.LoadFrom(c, 123);
-        radio.SetHeaderCounts(10, 32, 8);
-        radio.SetDataVersion(3);
-        QCOMPARE(values(ask(radio, request(C::Identify))),
-                 (std::vector<Long>{3, 1, 10, 1, 32, 8, 8}));
-        const QByteArray reply = ask(radio, request(C::ReadBlock, B::Channel, 17));
-        QCOMPARE(quint8(reply.at(4)), quint8(17));
-        QCOMPARE(values(reply), MemoryMap::Payload(c, B::Channel, 17, -1, false));
-        QCOMPARE(values(ask(radio, request(C::ReadBlock, B::Settings)))[26], 123);
-        // An unknown block is answered, without values.
         const QByteArray unknown = ask(radio, request(C::ReadBlock, B::Channel, 40));
         QVERIFY(!unknown.isEmpty());
         QCOMPARE(FrameCodec::PayloadCount(unknown), 0);
@@ -98,7 +115,53 @@ private slots:
         QCOMPARE(replies, 1);
         QCOMPARE(int(radio.Receive(frame + frame).size()), 2); // two in one group get two
     }
+
+    void answersOnThePrintedDeviceAndTheLink() {
+        // A stale link is replaced, and removed again at the end.
+        const QString link = Path("radio-link");
+        QVERIFY(QFile::link("/dev/zr40-gone", link));
+        SimProcess sim;
+        QVERIFY(sim.Start(
+            {"--link", link, "--header-counts", "1,1,10,1,5,3,8", "--data-version", "2"}));
+        QVERIFY(sim.device().startsWith("/dev/pts/"));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), sim.device());
+        QCOMPARE(IdentifyOver(link), (std::vector<Long>{2, 1, 10, 1, 5, 3, 8}));
+        ::kill(sim.process.processId(), SIGINT);
+        QVERIFY(sim.process.waitForFinished(10000));
+        QCOMPARE(sim.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sim.process.exitCode(), 0);
+        QVERIFY(!QFileInfo(link).isSymLink());
+    }
+
+    void refusesBadOptions_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown") << QStringList{"--frobnicate"} << 2 << "";
+        QTest::newRow("negative delay") << QStringList{"--delay", "-5"} << 2 << "";
+        QTest::newRow("header too long")
+            << QStringList{"--header-counts", "1,1,1,1,1,1,1,1"} << 2 << "";
+        QTest::newRow("link over a file")
+            << QStringList{"--link", "plain-file"} << 1 << "not a symlink";
+        QTest::newRow("memory not a radio file")
+            << QStringList{"--memory", "plain-file"} << 1 << "plain-file";
+    }
+    void refusesBadOptions() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        const QString plain = Path("plain-file");
+        QVERIFY(WriteFile(plain, "keep me"));
+        arguments.replaceInStrings(QRegularExpression("^plain-file$"), plain);
+        QProcess sim;
+        sim.start(SimProgram(), arguments);
+        QVERIFY(sim.waitForFinished(10000));
+        QCOMPARE(sim.exitCode(), code);
+        const QString errors = QString::fromLocal8Bit(sim.readAllStandardError());
+        QVERIFY2(errors.contains(message), qPrintable(errors));
+        QCOMPARE(ReadFile(plain), QByteArray("keep me"));
+    }
 };
 
-QTEST_APPLESS_MAIN(TestVirtualRadio)
+QTEST_GUILESS_MAIN(TestVirtualRadio)
 #include "test_virtual_radio.moc"

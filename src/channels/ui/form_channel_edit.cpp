@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace zr40 {
 
 namespace {
@@ -49,6 +51,8 @@ constexpr CaptionEntry kCaptions[] = {
     {"LabelTxID", "Call Type", "呼叫方式"},
     {"CommandClose", "&Close", "关闭(&C)"},
     {"KeyTip", "Only Input Numbers", "只能输入数字"},
+    // Names of edits for the Edit menu, where no caption names the field.
+    {"StepTxID", "Tx ID", "发射ID"},
 };
 
 QString CaptionOf(const char* control, const TextContext& ctx) {
@@ -399,10 +403,17 @@ void FormChannelEdit::ShowCallType(const CallTypeView& view) {
 
 // --- Handlers ---
 
-void FormChannelEdit::Changed(bool channelData) {
+void FormChannelEdit::Changed(bool channelData, const char* field) {
     if (channelData)
         codeplug_.ChannelDataChanged = true;
-    emit edited();
+    for (const CaptionEntry& caption : kCaptions) {
+        if (qstrcmp(caption.control, field) == 0) {
+            emit edited(
+                EditStep::ChannelField({caption.english, caption.chinese}, shownChannel_ + 1));
+            return;
+        }
+    }
+    emit edited(EditStep());
 }
 
 void FormChannelEdit::ShowOutOfRange() {
@@ -449,7 +460,7 @@ void FormChannelEdit::TextRxFreq_Commit() {
     if (edit.outOfRange)
         ShowOutOfRange();
     AnalyseOneChannel();
-    Changed(true);
+    Changed(true, "LabelRxFreq");
 }
 
 void FormChannelEdit::TextTxFreq_Commit() {
@@ -458,7 +469,7 @@ void FormChannelEdit::TextTxFreq_Commit() {
     if (edit.outOfRange)
         ShowOutOfRange();
     AnalyseOneChannel();
-    Changed(true);
+    Changed(true, "LabelTxFreq");
 }
 
 void FormChannelEdit::ComboTone_Click(FrequencySide side, int index) {
@@ -466,7 +477,7 @@ void FormChannelEdit::ComboTone_Click(FrequencySide side, int index) {
         return;
     ChannelEffects::DialogTonePick(codeplug_, shownChannel_, side, index);
     (side == FrequencySide::Rx ? comboDecode_ : comboEncode_)->setPlaceholderText(QString());
-    Changed(true);
+    Changed(true, side == FrequencySide::Rx ? "LabelDecode" : "LabelEncode");
 }
 
 void FormChannelEdit::ComboList_Click(QComboBox* combo, int index) {
@@ -474,21 +485,27 @@ void FormChannelEdit::ComboList_Click(QComboBox* combo, int index) {
         return;
     const int e = shownChannel_;
     Codeplug& cp = codeplug_;
-    if (combo == comboTxPower_)
-        cp.TxPower[e] = ChannelListCoding::TxPowerValue(index);
-    else if (combo == comboSql_)
-        cp.SqlLevel[e] = ChannelListCoding::SqlLevelValue(index);
-    else if (combo == comboTxAuthority_)
-        cp.TxAuthority[e] = ChannelListCoding::TxAuthorityValue(index);
-    else if (combo == comboRxList_)
-        cp.ChannelRxList[e] = ChannelListCoding::RxListValue(index);
-    else if (combo == comboDenoise_)
-        cp.DenoiseLevel[e] = ChannelListCoding::DenoiseLevelValue(index);
-    else if (combo == comboSpace_)
-        cp.ChannelSpace[e] = ChannelListCoding::SpaceValue(index);
-    else
+    using C = ChannelListCoding;
+    const struct {
+        QComboBox* combo;
+        const char* field;
+        Long* value;
+        Long stored;
+    } lists[] = {
+        {comboTxPower_, "LabelTxPower", &cp.TxPower[e], C::TxPowerValue(index)},
+        {comboSql_, "LabelSq", &cp.SqlLevel[e], C::SqlLevelValue(index)},
+        {comboTxAuthority_, "LabelTxAuthority", &cp.TxAuthority[e], C::TxAuthorityValue(index)},
+        {comboRxList_, "LabelRxList", &cp.ChannelRxList[e], C::RxListValue(index)},
+        {comboDenoise_, "LabelDenoise", &cp.DenoiseLevel[e], C::DenoiseLevelValue(index)},
+        {comboSpace_, "LabelSpace", &cp.ChannelSpace[e], C::SpaceValue(index)},
+    };
+    const auto list = std::find_if(std::begin(lists), std::end(lists),
+                                   [combo](const auto& entry) { return entry.combo == combo; });
+    if (list == std::end(lists))
         return;
-    Changed(true);
+    *list->value = list->stored;
+    const char* field = list->field;
+    Changed(true, field);
 }
 
 void FormChannelEdit::CheckKey_Click(FrequencySide side, bool ticked) {
@@ -496,7 +513,7 @@ void FormChannelEdit::CheckKey_Click(FrequencySide side, bool ticked) {
         return;
     auto& table = side == FrequencySide::Rx ? codeplug_.RxKeyEnable : codeplug_.TxKeyEnable;
     table[shownChannel_] = ChannelListCoding::CheckValue(ticked);
-    Changed(false);
+    Changed(false, side == FrequencySide::Rx ? "CheckRxKey" : "CheckTxKey");
 }
 
 void FormChannelEdit::TextKey_Commit(FrequencySide side) {
@@ -508,21 +525,21 @@ void FormChannelEdit::TextKey_Commit(FrequencySide side) {
         rx ? codeplug_.RxKeyWords(shownChannel_) : codeplug_.TxKeyWords(shownChannel_),
         (rx ? codeplug_.RxKeyLength : codeplug_.TxKeyLength).at(shownChannel_)));
     if (changed)
-        Changed(false);
+        Changed(false, rx ? "LabelRxKey" : "LabelTxKey");
 }
 
 void FormChannelEdit::ComboCallType_Click(int index) {
     if (loading_ || index < 0)
         return;
     ShowCallType(ChannelEffects::DialogCallTypeChange(codeplug_, shownChannel_, CallType(index)));
-    Changed(false);
+    Changed(false, "LabelTxID");
 }
 
 void FormChannelEdit::TextTxID_Commit() {
     const TxIdEntry entry =
         ChannelEffects::DialogTxIdEntry(codeplug_, shownChannel_, textTxID_->text());
     textTxID_->setText(entry.text);
-    Changed(false);
+    Changed(false, "StepTxID");
 }
 
 void FormChannelEdit::FreshData() {

@@ -2,6 +2,7 @@
 
 #include "channels/channel_rules.h"
 #include "codeplug/codeplug.h"
+#include "codeplug/edit_step.h"
 
 #include <QDialog>
 
@@ -54,8 +55,8 @@ public slots:
     void reject() override;
 
 signals:
-    // The dialog changed the codeplug.
-    void edited();
+    // The dialog changed the codeplug; the step names the field and the channel.
+    void edited(const zr40::EditStep& step);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,7 +77,8 @@ private:
     void ShowNoTransmitSide();
     void ShowCallType(const CallTypeView& view);
     void ShowOutOfRange();
-    void Changed(bool channelData);
+    // A field was stored: `field` is the caption entry naming it in the Edit menu.
+    void Changed(bool channelData, const char* field);
     void CommitFrequency(KeyFilterEdit* box, bool enter);
     void CommitText(KeyFilterEdit* box, bool enter);
 

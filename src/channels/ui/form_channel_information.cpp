@@ -8,6 +8,7 @@
 #include "channels/ui/form_channel_edit.h"
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
+#include "exchange/channel_clipboard.h"
 #include "widgets/combo_fill.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/ui_seam.h"
@@ -16,8 +17,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QBoxLayout>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -46,6 +49,13 @@ enum TextId {
     kTextHeaderMore,
     kTextClose,
     kTextMore,
+    kTextCopyRows,
+    kTextPasteRows,
+    kTextClearRows,
+    kTextPasteStep,
+    kTextClearStep,
+    kTextPasteFailed,
+    kTextLeftOver,
     kTextCopyChannel,
 };
 
@@ -62,6 +72,13 @@ constexpr TextPair kTexts[] = {
     {"More", "更多"},
     {"&Close", "关闭(&C)"},
     {">>", ">>"},
+    {"&Copy Channels", "复制信道(&C)"},
+    {"&Paste Channels", "粘贴信道(&P)"},
+    {"C&lear Channels", "清除信道(&L)"},
+    {"Paste", "粘贴"},
+    {"Clear", "清除"},
+    {"The rows cannot be pasted:", "无法粘贴这些行："},
+    {"Rows %1 were not pasted: channel 32 is the last.", "第%1行没有粘贴：信道32是最后一个。"},
     {"Copy Channel…", "信道复制…"},
 };
 
@@ -112,10 +129,11 @@ void FormChannelInformation::BuildControls() {
     grid_ = new QTableWidget(kRows, kColumns - 1, this);
     grid_->setObjectName(QStringLiteral("MSHFlexGridChannel"));
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Channels are picked by their row headers (click, Shift, Ctrl) for the clipboard.
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid_->setCornerButtonEnabled(false);
     grid_->horizontalHeader()->setSectionsClickable(false);
-    grid_->verticalHeader()->setSectionsClickable(false);
+    grid_->verticalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setFixedHeight(kHeaderHeight);
     grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter |
                                                    Qt::Alignment(Qt::TextWordWrap));
@@ -140,6 +158,8 @@ void FormChannelInformation::BuildControls() {
             &FormChannelInformation::FreshData);
     connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &FormChannelInformation::FreshData);
+
+    BuildRowActions();
 
     text1_ = new KeyFilterEdit(KeyFilterKind::Frequency, grid_->viewport());
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -178,10 +198,51 @@ void FormChannelInformation::BuildControls() {
     connect(timer1_, &QTimer::timeout, this, &FormChannelInformation::Timer1_Timer);
 }
 
+void FormChannelInformation::BuildRowActions() {
+    const auto add = [this](const QKeySequence& key, void (FormChannelInformation::*run)()) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        // Only the grid's own keys: a text or list editor over a cell keeps Ctrl+C and Delete.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        grid_->addAction(action);
+        connect(action, &QAction::triggered, this, run);
+        return action;
+    };
+    copyRows_ = add(QKeySequence::Copy, &FormChannelInformation::CopyRows);
+    pasteRows_ = add(QKeySequence::Paste, &FormChannelInformation::PasteRows);
+    clearRows_ = add(QKeySequence::Delete, &FormChannelInformation::ClearRows);
+    copyRows_->setObjectName(QStringLiteral("ActionCopyRows"));
+    pasteRows_->setObjectName(QStringLiteral("ActionPasteRows"));
+    clearRows_->setObjectName(QStringLiteral("ActionClearRows"));
+    QHeaderView* rows = grid_->verticalHeader();
+    rows->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rows, &QWidget::customContextMenuRequested, this, [this, rows](const QPoint& pos) {
+        RowMenuRequested(rows->logicalIndexAt(pos) + 1, rows->mapToGlobal(pos));
+    });
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        RowMenuRequested(grid_->rowAt(pos.y()) + 1, grid_->viewport()->mapToGlobal(pos));
+    });
+}
+
+// Every entry of the row context menu; the actions carry their shortcuts, which the menu shows.
+void FormChannelInformation::FillRowMenu(QMenu& menu, int row) {
+    copyChannelAction_->setEnabled(!CellText(row, kGridColumnRx).isEmpty());
+    menu.addAction(copyChannelAction_);
+    menu.addSeparator();
+    menu.addAction(copyRows_);
+    menu.addAction(pasteRows_);
+    menu.addSeparator();
+    menu.addAction(clearRows_);
+}
+
 void FormChannelInformation::FillCaptionsAndLists() {
     const TextContext ctx = TextContext::Of(codeplug());
     setWindowTitle(Caption());
     commandClose_->setText(Text(kTextClose, ctx));
+    copyRows_->setText(Text(kTextCopyRows, ctx));
+    pasteRows_->setText(Text(kTextPasteRows, ctx));
+    clearRows_->setText(Text(kTextClearRows, ctx));
     copyChannelAction_->setText(Text(kTextCopyChannel, ctx));
     QStringList headers;
     for (int id = kTextHeaderRx; id <= kTextHeaderMore; ++id)
@@ -460,7 +521,7 @@ void FormChannelInformation::TextCommit() {
         ApplyEdit(row, edit);
         cp.ChannelGridChanged = true;
         committing_ = false;
-        emit edited();
+        emit edited(CellStep(row, column));
     }
     EndEdit();
     if (committedByEnter_)
@@ -503,7 +564,7 @@ void FormChannelInformation::ListCommit() {
         ApplyEdit(row, edit);
         codeplug().ChannelGridChanged = true;
         committing_ = false;
-        emit edited();
+        emit edited(CellStep(row, column));
     }
     EndEdit();
     if (!committedByEnter_)
@@ -561,28 +622,6 @@ void FormChannelInformation::BuildRowMenuActions() {
     copyChannelAction_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
     copyChannelAction_->setShortcutContext(Qt::WidgetShortcut);
     connect(copyChannelAction_, &QAction::triggered, this, [this] { ShiftF3(); });
-    QHeaderView* header = grid_->verticalHeader();
-    header->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(header, &QHeaderView::customContextMenuRequested, this,
-            &FormChannelInformation::ShowRowMenu);
-}
-
-void FormChannelInformation::FillRowMenu(QMenu& menu, int row) {
-    copyChannelAction_->setEnabled(!CellText(row, kGridColumnRx).isEmpty());
-    menu.addAction(copyChannelAction_);
-}
-
-void FormChannelInformation::ShowRowMenu(const QPoint& position) {
-    QHeaderView* header = grid_->verticalHeader();
-    const int row = header->logicalIndexAt(position) + 1;
-    if (row < 1)
-        return;
-    FreshData();
-    // The menu acts on the row it was opened on, as the keys act on the current cell.
-    SetCurrentCell(row, kGridColumnRx);
-    QMenu menu(this);
-    FillRowMenu(menu, row);
-    menu.exec(header->viewport()->mapToGlobal(position));
 }
 
 void FormChannelInformation::OpenChannelCopy(int row) {
@@ -592,11 +631,12 @@ void FormChannelInformation::OpenChannelCopy(int row) {
     dialog.exec();
 }
 
-void FormChannelInformation::ChannelCopied() {
+void FormChannelInformation::ChannelCopied(int source, int target) {
     Timer1_Timer(); // the copy set ChannelDataChanged: the grid shows it now, not at the next tick
     if (channelEdit_)
         channelEdit_->AnalyseOneChannel();
-    emit edited();
+    emit edited(EditStep(QStringLiteral("Copy of channel %1 to channel %2").arg(source).arg(target),
+                         QStringLiteral("复制信道%1到信道%2").arg(source).arg(target)));
 }
 
 bool FormChannelInformation::GridKeyPress(QKeyEvent* event) {
@@ -684,6 +724,112 @@ bool FormChannelInformation::eventFilter(QObject* watched, QEvent* event) {
 void FormChannelInformation::closeEvent(QCloseEvent* event) {
     FreshData();
     ConfigPage::closeEvent(event);
+}
+
+// --- Rows on the clipboard ---
+
+EditStep FormChannelInformation::CellStep(int row, int column) const {
+    return EditStep::ChannelField(kTexts[kTextHeaderRx + column - 1], row);
+}
+
+QList<int> FormChannelInformation::SelectedChannels() const {
+    QList<int> channels;
+    for (const QModelIndex& index : grid_->selectionModel()->selectedRows())
+        channels << index.row();
+    std::sort(channels.begin(), channels.end());
+    if (channels.isEmpty() && CurrentRow() >= 1)
+        channels << CurrentRow() - 1;
+    return channels;
+}
+
+void FormChannelInformation::SelectRows(int firstRow, int lastRow) {
+    firstRow = qBound(1, firstRow, kRows);
+    lastRow = qBound(firstRow, lastRow, kRows);
+    grid_->clearSelection();
+    grid_->setCurrentCell(firstRow - 1, 0, QItemSelectionModel::NoUpdate);
+    const QItemSelection rows(grid_->model()->index(firstRow - 1, 0),
+                              grid_->model()->index(lastRow - 1, kColumns - 2));
+    grid_->selectionModel()->select(rows, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void FormChannelInformation::CopyRows() {
+    FreshData();
+    QGuiApplication::clipboard()->setText(ChannelClipboard::Copy(codeplug(), SelectedChannels()));
+}
+
+void FormChannelInformation::PasteRows() {
+    FreshData();
+    const QList<int> selected = SelectedChannels();
+    if (selected.isEmpty())
+        return;
+    Codeplug& cp = codeplug();
+    const TextContext ctx = TextContext::Of(cp);
+    const ExchangeResult result =
+        ChannelClipboard::Paste(QGuiApplication::clipboard()->text(), cp, selected.first(), ctx);
+    if (!result.ok) {
+        UiSeam::Instance().Message(this, QMessageBox::Warning, UiSeam::AppTitle(),
+                                   Text(kTextPasteFailed, ctx) + QLatin1Char('\n') + result.error,
+                                   QMessageBox::Ok);
+        return;
+    }
+    // One message for the whole paste, however many rows were held to the band.
+    if (result.outOfRange)
+        ShowOutOfRange();
+    if (!result.leftOver.isEmpty())
+        UiSeam::Instance().Message(
+            this, QMessageBox::Information, UiSeam::AppTitle(),
+            Text(kTextLeftOver, ctx).arg(EditStep::NumberRuns(result.leftOver)), QMessageBox::Ok);
+    Analyse();
+    SelectRows(result.channels.first() + 1, result.channels.last() + 1);
+    cp.ChannelGridChanged = true;
+    QList<int> numbers;
+    for (int channel : result.channels)
+        numbers << channel + 1;
+    emit edited(EditStep::Channels(kTexts[kTextPasteStep], numbers));
+}
+
+void FormChannelInformation::ClearRows() {
+    FreshData();
+    Codeplug& cp = codeplug();
+    QList<int> numbers;
+    // Only rows picked by their headers: Delete on a single cell must not empty its channel.
+    if (grid_->selectionModel()->selectedRows().isEmpty())
+        return;
+    for (int channel : SelectedChannels()) {
+        if (ChannelRules::IsEmptyChannel(cp, channel))
+            continue; // an empty row stays as it is, defaults and all
+        ChannelEffects::GridReceiveEntry(cp, channel, QString(), TextContext::Of(cp));
+        numbers << channel + 1;
+    }
+    if (numbers.isEmpty())
+        return;
+    Analyse();
+    cp.ChannelGridChanged = true;
+    emit edited(EditStep::Channels(kTexts[kTextClearStep], numbers));
+}
+
+void FormChannelInformation::RowMenuRequested(int row, const QPoint& globalPos) {
+    if (row < 1 || row > kRows)
+        return;
+    FreshData();
+    // A right click outside the selection picks that row, as a click on its header does; the
+    // row clicked is the current one, which Copy Channel… copies.
+    if (!SelectedChannels().contains(row - 1) || grid_->selectionModel()->selectedRows().isEmpty())
+        SelectRows(row, row);
+    grid_->selectionModel()->setCurrentIndex(grid_->model()->index(row - 1, 0),
+                                             QItemSelectionModel::NoUpdate);
+    QMenu menu(this);
+    FillRowMenu(menu, row);
+    menu.exec(globalPos);
+}
+
+QMenu* FormChannelInformation::ShowRowMenu(int row, const QPoint& globalPos) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("RowMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    FillRowMenu(*menu, row);
+    menu->popup(globalPos);
+    return menu;
 }
 
 FormChannelEdit* FormChannelInformation::channelEdit() const {

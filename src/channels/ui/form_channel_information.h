@@ -69,7 +69,25 @@ public:
     // The editor in progress: 0 none, else the column it edits.
     int EditingColumn() const { return editor_ == Editor::None ? 0 : editColumn_; }
 
-    // The entries of the row header's context menu for channel row `row`.
+    // --- Rows on the clipboard ---
+    // The channels (indexes) whose rows are selected by their row headers, in order; the current
+    // row's when no row is selected.
+    QList<int> SelectedChannels() const;
+    // Selects rows first..last (1..32) as clicks on their headers do.
+    void SelectRows(int firstRow, int lastRow);
+    // Ctrl+C: the selected rows as a table for a spreadsheet or another plan.
+    void CopyRows();
+    // Ctrl+V: rows from the clipboard into the first selected (or the current) row and on.
+    void PasteRows();
+    // Delete: the channels of the selected rows emptied (nothing without a row selection).
+    void ClearRows();
+    QAction* copyRowsAction() const { return copyRows_; }
+    QAction* pasteRowsAction() const { return pasteRows_; }
+    QAction* clearRowsAction() const { return clearRows_; }
+    // The row context menu of row `row` popped up at a screen position (not waiting for a
+    // choice); it deletes itself when closed.
+    QMenu* ShowRowMenu(int row, const QPoint& globalPos);
+    // The entries of the row context menu for channel row `row`, from the page's shared actions.
     void FillRowMenu(QMenu& menu, int row);
     QAction* copyChannelAction() const { return copyChannelAction_; }
     // The channel copy dialog for channel `row`, modal.
@@ -87,6 +105,9 @@ private:
     enum class Editor { None, Text, List };
 
     void BuildControls();
+    void BuildRowActions();
+    void RowMenuRequested(int row, const QPoint& globalPos);
+    EditStep CellStep(int row, int column) const;
     void FillCaptionsAndLists();
     void FitColumns(const QStringList& listTexts);
     void ShowRow(int row);
@@ -112,13 +133,15 @@ private:
     bool EditorKeyPress(QKeyEvent* event);
     void ShiftF3();
     void BuildRowMenuActions();
-    void ShowRowMenu(const QPoint& position);
-    void ChannelCopied();
+    void ChannelCopied(int source, int target);
 
     QTableWidget* grid_ = nullptr;
     KeyFilterEdit* text1_ = nullptr;
     std::array<QComboBox*, 4> combo1_{};
     QPushButton* commandClose_ = nullptr;
+    QAction* copyRows_ = nullptr;
+    QAction* pasteRows_ = nullptr;
+    QAction* clearRows_ = nullptr;
     QAction* copyChannelAction_ = nullptr;
     QTimer* timer1_ = nullptr;
     WindowStateRecorder* stateRecorder_ = nullptr;

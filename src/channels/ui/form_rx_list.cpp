@@ -198,7 +198,9 @@ void FormRxList::Commit() {
         grid_->item(editRow_ - 1, 0)->setText(edit.text);
     committing_ = false;
     if (edit.value != before)
-        emit edited();
+        emit edited(
+            EditStep(QStringLiteral("Entry %1 of Rx List %2").arg(editRow_).arg(editList_ + 1),
+                     QStringLiteral("接收列表%1 第%2项").arg(editList_ + 1).arg(editRow_)));
     CloseEditor();
 }
 

@@ -86,7 +86,10 @@ void FormKeySetting::ComboKeySet_Click(int row, int position) {
         return;
     const std::uint8_t before = codeplug().RadioImage[KeySettingRules::kFirstByte + row];
     if (KeySettingRules::Select(codeplug().RadioImage, row, position) && before != position)
-        emit edited();
+        emit edited(EditStep(QString::fromUtf8(kCaption.english) + QLatin1Char(' ') +
+                                 KeySettingRules::RowName(row),
+                             QString::fromUtf8(kCaption.chinese) + QLatin1Char(' ') +
+                                 KeySettingRules::RowName(row)));
 }
 
 } // namespace zr40

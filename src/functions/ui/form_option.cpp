@@ -153,7 +153,7 @@ QCheckBox* FormOption::AddHiddenCheck(const QString& name,
         if (updating_)
             return;
         store(codeplug(), ticked);
-        Stored();
+        Stored({});
     });
     return check;
 }
@@ -193,7 +193,7 @@ QComboBox* FormOption::AddHiddenList(const QString& name,
         if (updating_ || position < 0)
             return;
         store(codeplug(), position);
-        Stored();
+        Stored({});
     });
     return combo;
 }
@@ -249,11 +249,14 @@ void FormOption::BuildHiddenTexts() {
 
 void FormOption::ConnectVisibleLists() {
     auto store = [this](QComboBox* combo, auto write) {
-        connect(combo, &QComboBox::activated, this, [this, write](int position) {
+        // The list's caption label is named like the list: ComboVoice, LabelVoice.
+        QString label = combo->objectName();
+        label.replace(QStringLiteral("Combo"), QStringLiteral("Label"));
+        connect(combo, &QComboBox::activated, this, [this, write, label](int position) {
             if (updating_ || position < 0)
                 return;
             write(codeplug(), position);
-            Stored();
+            Stored(label);
         });
     };
     store(comboVoice_, [](Codeplug& cp, int p) { cp.VoicePrompt = OptionRules::VoiceValue(p); });
@@ -346,8 +349,17 @@ void FormOption::LoadHiddenRows(const OptionView& view) {
 
 // --- Handlers ---
 
-void FormOption::Stored() {
-    emit edited();
+void FormOption::Stored(const QString& label) {
+    // A control's own caption names the edit ("Voice Prompt"); the never-shown controls have
+    // none a person would know, so they go by the page's name.
+    const QString name = label.isEmpty() ? QStringLiteral("window") : label;
+    const auto caption = [&name](bool english) {
+        // "Local ID      (0~7FFFFF)": the range after the blanks is no part of the name.
+        return OptionTexts::Caption(name, {english, QLatin1Char('.')})
+            .section(QStringLiteral("  "), 0, 0)
+            .trimmed();
+    };
+    emit edited(EditStep(caption(true), caption(false)));
 }
 
 void FormOption::FreshData() {
@@ -364,7 +376,7 @@ void FormOption::TextLocalID_Commit() {
     textLocalID_->setText(entry.text);
     textLocalID_->setModified(false);
     committing_ = false;
-    Stored();
+    Stored(QStringLiteral("LabelLocalID"));
 }
 
 void FormOption::ComboKeyDefine_Click(int row, int position) {
@@ -375,7 +387,7 @@ void FormOption::ComboKeyDefine_Click(int row, int position) {
     for (const KeyRowSelection& change : changes)
         keyDefine_.at(change.row)->setCurrentIndex(change.position);
     updating_ = false;
-    Stored();
+    Stored(row < kShownKeyRows ? Numbered("LabelKeyDefine", row) : QString());
 }
 
 void FormOption::ComboKeyMethod_Click(int position) {
@@ -387,7 +399,7 @@ void FormOption::ComboKeyMethod_Click(int position) {
     for (const KeyRowSelection& change : rows)
         keyDefine_.at(change.row)->setCurrentIndex(change.position);
     updating_ = false;
-    Stored();
+    Stored({});
 }
 
 void FormOption::CommitHiddenText(KeyFilterEdit* box) {
@@ -396,7 +408,7 @@ void FormOption::CommitHiddenText(KeyFilterEdit* box) {
     const NumberEntry entry = hiddenTexts_.value(box)(codeplug(), box->text());
     box->setText(entry.text);
     box->setModified(false);
-    Stored();
+    Stored({});
 }
 
 bool FormOption::eventFilter(QObject* watched, QEvent* event) {

@@ -74,7 +74,9 @@ private:
     void SelectKeyRows(const std::array<int, kKeyRows>& positions);
     void LoadHiddenRows(const OptionView& view);
     void CommitHiddenText(KeyFilterEdit* box);
-    void Stored();
+    // A value was written: one edit named by the caption label of its control (empty: the
+    // page's name).
+    void Stored(const QString& label);
 
     bool updating_ = false;
     bool committing_ = false;

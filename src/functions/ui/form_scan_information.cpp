@@ -179,16 +179,17 @@ void FormScanInformation::AnalyseScanInformation() {
     updating_ = false;
 }
 
-void FormScanInformation::StoreAt(int byte, const std::function<bool(Image&)>& select) {
+void FormScanInformation::StoreAt(int byte, const EditStep& step,
+                                  const std::function<bool(Image&)>& select) {
     const std::uint8_t before = codeplug().RadioImage[byte];
     if (select(codeplug().RadioImage) && codeplug().RadioImage[byte] != before)
-        emit edited();
+        emit edited(step);
 }
 
 void FormScanInformation::ComboPriority_Click(int position) {
     if (updating_ || position < 0)
         return;
-    StoreAt(Rules::kPriorityByte, [this, position](Image& image) {
+    StoreAt(Rules::kPriorityByte, EditStep(kTexts[kTextPriority]), [this, position](Image& image) {
         const ScanModeView mode = Rules::SelectPriority(image, position);
         updating_ = true;
         ApplyMode(mode);
@@ -199,19 +200,19 @@ void FormScanInformation::ComboPriority_Click(int position) {
 
 void FormScanInformation::ComboScanBackTime_Click(int row, int position) {
     if (!updating_)
-        StoreAt(Rules::kLookBackByte + row,
+        StoreAt(Rules::kLookBackByte + row, EditStep(kTexts[row == 0 ? kTextBackA : kTextBackB]),
                 [=](Image& image) { return Rules::SelectLookBack(image, row, position); });
 }
 
 void FormScanInformation::ComboScanDelay_Click(int row, int position) {
     if (!updating_)
-        StoreAt(Rules::kDelayByte + row,
+        StoreAt(Rules::kDelayByte + row, EditStep(kTexts[row == 0 ? kTextDropout : kTextDwell]),
                 [=](Image& image) { return Rules::SelectDelay(image, row, position); });
 }
 
 void FormScanInformation::ComboRevertChannel_Click(int position) {
     if (!updating_)
-        StoreAt(Rules::kRevertByte,
+        StoreAt(Rules::kRevertByte, EditStep(kTexts[kTextRevert]),
                 [=](Image& image) { return Rules::SelectRevert(image, position); });
 }
 
@@ -219,7 +220,11 @@ void FormScanInformation::ComboPriorityChannel_Click(int group, int position) {
     if (updating_ || position < 0)
         return;
     const int number = comboPriorityChannel_.at(group)->itemText(position).toInt();
+    const TextPair& name = kTexts[kTextPriorityChannel];
+    const QString group1 = QString::number(group + 1);
     StoreAt(Rules::kPriorityChannelByte + group,
+            EditStep(QString::fromUtf8(name.english).trimmed() + QLatin1Char(' ') + group1,
+                     QString::fromUtf8(name.chinese) + group1),
             [=](Image& image) { return Rules::SelectPriorityChannel(image, group, number); });
 }
 

@@ -46,7 +46,8 @@ private:
     void ApplyMode(const ScanModeView& mode);
     using Image = ScanInformationRules::Image;
     // Runs a click's rule and reports an edit when it changed the byte.
-    void StoreAt(int byte, const std::function<bool(Image&)>& select);
+    // Writes one byte through `select`; an edit named `step` when the byte changed.
+    void StoreAt(int byte, const EditStep& step, const std::function<bool(Image&)>& select);
 
     bool updating_ = false;
     QLabel* labelPriority_ = nullptr;

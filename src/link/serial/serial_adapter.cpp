@@ -1,5 +1,6 @@
 #include "link/serial/serial_adapter.h"
 
+#include "link/serial/port_loss.h"
 #include "link/serial/serial_port_name.h"
 
 namespace zr40 {
@@ -200,7 +201,7 @@ void SerialAdapter::LosePort(const QString& reason) {
     port_.clearError();
     if (!engine_.Running())
         return;
-    engine_.PortLost(reason.isEmpty() ? device_ : QStringLiteral("%1: %2").arg(device_, reason));
+    engine_.PortLost(PortLoss::Reason(device_, reason));
     Drain();
 }
 

@@ -1,5 +1,7 @@
 #include "link/serial/serial_port_name.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace zr40 {
@@ -11,10 +13,12 @@ QString SerialPortName::Resolve(const QString& name) {
 #ifdef Q_OS_WIN
     return trimmed;
 #else
+    // A name with a slash is a path, also a relative one; the serial library would put /dev/ in
+    // front of anything that does not start with a slash, so it gets the absolute path.
+    if (trimmed.contains(QLatin1Char('/')))
+        return QDir::cleanPath(QFileInfo(trimmed).absoluteFilePath());
     if (const int number = ComNumber(trimmed); number > 0)
         return QStringLiteral("/dev/ttyS%1").arg(number - 1);
-    if (trimmed.startsWith(QLatin1Char('/')))
-        return trimmed;
     return QStringLiteral("/dev/") + trimmed;
 #endif
 }

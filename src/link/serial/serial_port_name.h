@@ -10,8 +10,8 @@ namespace zr40 {
 // "COMn" that older settings and other systems use.
 class SerialPortName {
 public:
-    // The path or system name to open; empty when the name is empty.
-    // On Linux "COMn" means the n-th on-board UART, /dev/ttyS(n-1).
+    // The path or system name to open; empty when the name is empty. A name with a slash is a
+    // path (made absolute); on Linux "COMn" means the n-th on-board UART, /dev/ttyS(n-1).
     static QString Resolve(const QString& name);
     // "COM" followed by the number: the name a port number stands for.
     static QString FromNumber(int number);

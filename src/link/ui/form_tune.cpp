@@ -251,7 +251,10 @@ void FormTune::CommitCell() {
     text1_->setText(edit.cells.value(editColumn_));
     text1_->setModified(false);
     committing_ = false;
-    emit edited();
+    const TextPair& column = kColumnTexts[qBound(1, editColumn_, kValueColumns) - 1];
+    emit edited(EditStep(
+        QStringLiteral("%1 of tune point %2").arg(QString::fromUtf8(column.english)).arg(editRow_),
+        QStringLiteral("调谐点%1 %2").arg(editRow_).arg(QString::fromUtf8(column.chinese))));
 }
 
 void FormTune::CloseEditor() {
@@ -303,7 +306,12 @@ void FormTune::CommitBox(TuneBox which) {
     const TuneBoxEdit entry = TuneRules::EnterBox(codeplug(), which, edit->text());
     edit->setText(entry.text);
     edit->setModified(false);
-    emit edited();
+    // The box's label without the range after its blanks names the edit.
+    const TextPair& label = kBoxTexts[static_cast<int>(which)].label;
+    const auto name = [](const char* text) {
+        return QString::fromUtf8(text).section(QStringLiteral("  "), 0, 0).trimmed();
+    };
+    emit edited(EditStep(name(label.english), name(label.chinese)));
 }
 
 // --- Transfers ---

@@ -1,0 +1,351 @@
+// Undo and redo in the main window: every page's edit, a read from the virtual radio and an
+// import are steps that come back with what the pages show; New and Open start over.
+
+#include "gui_support.h"
+
+#include "channels/ui/form_channel_edit.h"
+#include "channels/ui/form_channel_information.h"
+#include "channels/ui/form_rx_list.h"
+#include "codeplug/radio_data_file.h"
+#include "functions/ui/form_option.h"
+#include "link/test_serial_sim.h"
+#include "link/ui/form_process.h"
+#include "shell/form_exchange_report.h"
+#include "shell/form_model_information.h"
+#include "shell/mdi_form_main.h"
+#include "widgets/key_filter_edit.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace zr40;
+
+class TestUndoRedo : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TemporarySettings> settings_;
+    std::unique_ptr<test::ScriptedSeam> seam_;
+    std::unique_ptr<Codeplug> codeplug_;
+    std::unique_ptr<MDIFormMain> window_;
+    QTemporaryDir files_;
+
+    MDIFormMain& Window(const QString& language = QStringLiteral("en")) {
+        if (!window_) {
+            StartOptions options;
+            options.language = language;
+            window_ = std::make_unique<MDIFormMain>(*codeplug_, options);
+            window_->SetPortSource([] { return QStringList(); });
+            window_->show();
+            window_->activateWindow();
+            if (!QTest::qWaitForWindowActive(window_.get()))
+                qWarning("the main window did not become active");
+        }
+        return *window_;
+    }
+    QString Path(const QString& name) const { return files_.filePath(name); }
+    FormChannelInformation* Grid() {
+        return qobject_cast<FormChannelInformation*>(Window().OpenPage(MDIFormMain::kChannelPage));
+    }
+    QAction* UndoAction() { return Window().Action(QStringLiteral("MenuUndo")); }
+    QAction* RedoAction() { return Window().Action(QStringLiteral("MenuRedo")); }
+    static void TypeCell(FormChannelInformation& grid, int row, int column, const QString& text) {
+        grid.SetCurrentCell(row, column);
+        grid.grid()->setFocus();
+        QTest::keyClick(grid.grid(), Qt::Key_Return);
+        QVERIFY(grid.textEditor()->isVisible());
+        QTest::keyClicks(grid.textEditor(), text);
+        QTest::keyClick(grid.textEditor(), Qt::Key_Return);
+    }
+    static void Pick(QWidget* page, const char* name, int index) {
+        auto* combo = page->findChild<QComboBox*>(QString::fromLatin1(name));
+        QVERIFY(combo);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    // Closes the report the next import or export shows and keeps what it said.
+    void NextReport() {
+        auto lines = std::make_shared<QStringList>();
+        test::OnNextModal([lines](QWidget* modal) {
+            auto* report = qobject_cast<FormExchangeReport*>(modal);
+            QVERIFY(report);
+            *lines << report->summary()->text();
+            for (int i = 0; i < report->warnings()->count(); ++i)
+                *lines << report->warnings()->item(i)->text();
+            report->okButton()->click();
+        });
+        reports_ = lines;
+    }
+    std::shared_ptr<QStringList> reports_;
+
+private slots:
+    void initTestCase() {
+        settings_ = std::make_unique<test::TemporarySettings>();
+        QVERIFY(files_.isValid());
+    }
+    void init() {
+        settings_->Wipe();
+        seam_ = std::make_unique<test::ScriptedSeam>();
+        codeplug_ = std::make_unique<Codeplug>();
+    }
+    void cleanup() {
+        window_.reset();
+        codeplug_.reset();
+        seam_.reset();
+    }
+
+    void gridCellComesBackWithItsRow() {
+        FormChannelInformation* grid = Grid();
+        QVERIFY(!UndoAction()->isEnabled());
+        TypeCell(*grid, 3, 1, QStringLiteral("435.5"));
+        QCOMPARE(grid->CellText(3, 1), QStringLiteral("435.50000"));
+        QVERIFY(Window().IsModified());
+        QVERIFY(UndoAction()->isEnabled());
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Rx Frequency of channel 3"));
+        UndoAction()->trigger();
+        QCOMPARE(grid->CellText(3, 1), QString());
+        QCOMPARE(grid->CellText(3, 6), QString());
+        QCOMPARE(codeplug_->RxFreq[2], 0);
+        // Back at the start-up plan, which is what the (absent) file holds: no star.
+        QVERIFY(!Window().IsModified());
+        QVERIFY(!Window().windowTitle().contains(QLatin1Char('*')));
+        QVERIFY(!UndoAction()->isEnabled());
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo"));
+        QCOMPARE(RedoAction()->text(), QStringLiteral("&Redo Rx Frequency of channel 3"));
+        RedoAction()->trigger();
+        QCOMPARE(grid->CellText(3, 1), QStringLiteral("435.50000"));
+        QCOMPARE(grid->CellText(3, 6), QStringLiteral("High"));
+        QVERIFY(Window().windowTitle().contains(QLatin1Char('*')));
+        QVERIFY(!RedoAction()->isEnabled());
+    }
+
+    // An edit still in the cell editor is the latest step: Undo commits it and takes it back.
+    void undoTakesBackAnEditInProgressFirst() {
+        FormChannelInformation* grid = Grid();
+        TypeCell(*grid, 1, 1, QStringLiteral("440"));
+        grid->SetCurrentCell(2, 1);
+        QTest::keyClick(grid->grid(), Qt::Key_Return);
+        QTest::keyClicks(grid->textEditor(), QStringLiteral("441"));
+        UndoAction()->trigger();
+        QCOMPARE(grid->CellText(2, 1), QString());
+        QCOMPARE(grid->CellText(1, 1), QStringLiteral("440.00000"));
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Rx Frequency of channel 1"));
+    }
+
+    void dialogEditComesBackInTheDialog() {
+        FormChannelInformation* grid = Grid();
+        TypeCell(*grid, 2, 1, QStringLiteral("440"));
+        grid->CellClick(2, 7);
+        FormChannelEdit* dialog = grid->channelEdit();
+        QVERIFY(dialog);
+        auto* power = dialog->findChild<QComboBox*>(QStringLiteral("ComboTxPower"));
+        QCOMPARE(power->currentText(), QStringLiteral("High"));
+        Pick(dialog, "ComboTxPower", 0);
+        QCOMPARE(codeplug_->TxPower[1], 0);
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Tx Power of channel 2"));
+        UndoAction()->trigger();
+        QCOMPARE(codeplug_->TxPower[1], 1);
+        QCOMPARE(power->currentText(), QStringLiteral("High"));
+        QCOMPARE(grid->CellText(2, 6), QStringLiteral("High"));
+        RedoAction()->trigger();
+        QCOMPARE(power->currentText(), QStringLiteral("Low"));
+        QCOMPARE(grid->CellText(2, 6), QStringLiteral("Low"));
+    }
+
+    void functionSettingComesBackOnItsPage() {
+        ConfigPage* page = Window().OpenPage(MDIFormMain::kOptionPage);
+        auto* voice = page->findChild<QComboBox*>(QStringLiteral("ComboVoice"));
+        const int before = voice->currentIndex();
+        const int other = before == 2 ? 1 : 2;
+        Pick(page, "ComboVoice", other);
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Voice Prompt"));
+        UndoAction()->trigger();
+        QCOMPARE(voice->currentIndex(), before);
+        RedoAction()->trigger();
+        QCOMPARE(voice->currentIndex(), other);
+    }
+
+    // A service page edits the model image: its edits are steps as well.
+    void servicePageEditComesBack() {
+        StartOptions options;
+        options.language = QStringLiteral("en");
+        options.service = true;
+        window_ = std::make_unique<MDIFormMain>(*codeplug_, options);
+        ConfigPage* page = Window().OpenPage(MDIFormMain::kKeyPage);
+        QVERIFY(page);
+        auto* key = page->findChild<QComboBox*>(QStringLiteral("ComboKeySet0"));
+        const int before = key->currentIndex();
+        Pick(page, "ComboKeySet0", before == 1 ? 2 : 1);
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Key Setting PF1"));
+        UndoAction()->trigger();
+        QCOMPARE(key->currentIndex(), before);
+    }
+
+    void receiveListEntryComesBackInItsCell() {
+        auto* page = qobject_cast<FormRxList*>(Window().OpenPage(MDIFormMain::kRxListPage));
+        QVERIFY(page);
+        page->CellClick(3, 1);
+        QLineEdit* editor = page->findChild<KeyFilterEdit*>(QStringLiteral("Text1"));
+        QTest::keyClicks(editor, QStringLiteral("1234"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(page->CellText(3), QStringLiteral("801234"));
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Entry 3 of Rx List 1"));
+        UndoAction()->trigger();
+        QCOMPARE(page->CellText(3), QString());
+        QCOMPARE(codeplug_->RxListEntry[2], -1);
+    }
+
+    void readFromTheRadioIsOneStep() {
+        Codeplug radio;
+        radio.ApplyStartupDefaults();
+        radio.ApplyNewDefaults();
+        test::PutChannel(radio, 0, 446006250, 446006250);
+        QVERIFY(RadioDataFile::WriteToFile(Path("radio.rdat"), radio).ok());
+        test::SimProcess sim;
+        QVERIFY(sim.Start({"--memory", Path("radio.rdat"), "--password", "2468", "--no-pace"}));
+        FormChannelInformation* grid = Grid();
+        TypeCell(*grid, 5, 1, QStringLiteral("440"));
+        codeplug_->ComPortName = sim.device();
+        test::OnNextModal([](QWidget* modal) {
+            auto* form = qobject_cast<FormProcess*>(modal);
+            QVERIFY(form);
+            form->findChild<QLineEdit*>(QStringLiteral("TextPassword"))->setText("002468");
+            QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("CommandRead")),
+                              Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                form->findChild<QLabel*>(QStringLiteral("TextShow"))->isVisible(), 60000);
+            form->reject();
+        });
+        Window().ReadFromRadio();
+        QVERIFY(codeplug_->LinkSucceeded);
+        grid = qobject_cast<FormChannelInformation*>(Window().Page(MDIFormMain::kChannelPage));
+        QCOMPARE(grid->CellText(1, 1), QStringLiteral("446.00625"));
+        QCOMPARE(grid->CellText(5, 1), QString());
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Read From Radio"));
+        UndoAction()->trigger();
+        QCOMPARE(grid->CellText(1, 1), QString());
+        QCOMPARE(grid->CellText(5, 1), QStringLiteral("440.00000"));
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Rx Frequency of channel 5"));
+        RedoAction()->trigger();
+        QCOMPARE(grid->CellText(1, 1), QStringLiteral("446.00625"));
+    }
+
+    void menuCaptionsInBothLanguages() {
+        Window(QStringLiteral("zh"));
+        QMenu* edit = Window().Menu(QStringLiteral("MenuEdit"));
+        QCOMPARE(edit->actions().at(0), UndoAction());
+        QCOMPARE(edit->actions().at(1), RedoAction());
+        QVERIFY(edit->actions().at(2)->isSeparator());
+        QCOMPARE(UndoAction()->text(), QStringLiteral("撤销(&U)"));
+        QCOMPARE(UndoAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(RedoAction()->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                      QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+        TypeCell(*Grid(), 3, 1, QStringLiteral("435.5"));
+        QCOMPARE(UndoAction()->text(), QStringLiteral("撤销 信道3 接收频率(&U)"));
+        UndoAction()->trigger();
+        QCOMPARE(RedoAction()->text(), QStringLiteral("重做 信道3 接收频率(&R)"));
+        codeplug_->IsEnglish = true;
+        Window().ApplyLanguage();
+        QCOMPARE(RedoAction()->text(), QStringLiteral("&Redo Rx Frequency of channel 3"));
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo"));
+        QCOMPARE(Window().Action(QStringLiteral("MenuImport"))->text(), QStringLiteral("&Import…"));
+    }
+
+    void newOpenAndModelChangeStartAFreshHistory() {
+        FormChannelInformation* grid = Grid();
+        TypeCell(*grid, 1, 1, QStringLiteral("440"));
+        seam_->AnswerMessage(QMessageBox::Discard);
+        Window().New();
+        QVERIFY(!UndoAction()->isEnabled());
+        QVERIFY(!RedoAction()->isEnabled());
+        TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
+        QVERIFY(UndoAction()->isEnabled());
+        Codeplug file;
+        file.ApplyNewDefaults();
+        QVERIFY(RadioDataFile::WriteToFile(Path("plan.rdat"), file).ok());
+        QVERIFY(Window().LoadFile(Path("plan.rdat"))); // Open's questions answered
+        QVERIFY(!UndoAction()->isEnabled());
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo"));
+        // A model change too: the band the steps were made in is gone.
+        TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
+        QVERIFY(UndoAction()->isEnabled());
+        test::OnNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<FormModelInformation*>(modal);
+            QVERIFY(dialog);
+            dialog->ComboArea()->setCurrentIndex(2);
+            dialog->CommandOk()->click();
+        });
+        Window().ModelInformation();
+        QCOMPARE(codeplug_->BandLower, std::int16_t(400));
+        QVERIFY(!UndoAction()->isEnabled());
+    }
+
+    void importIsOneStepAndReportsWhatItLeftOut() {
+        QFile csv(Path("memories.csv"));
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode\n"
+                  "0,Repeater,438.5,+,5.0,Tone,100.0,FM\n"
+                  "1,Air,124.5,,,,,AM\n"
+                  "2,Simplex,446.00625,,,,,NFM\n");
+        csv.close();
+        FormChannelInformation* grid = Grid();
+        seam_->AnswerFile(Path("memories.csv"));
+        NextReport();
+        Window().Action(QStringLiteral("MenuImport"))->trigger();
+        QCOMPARE(seam_->fileDialogs.size(), 1);
+        QVERIFY(seam_->fileDialogs.first().isOpen);
+        QVERIFY(reports_->size() >= 2);
+        QCOMPARE(reports_->first(), QStringLiteral("memories.csv: 2 rows went into channels 1-2."));
+        QVERIFY(reports_->join('\n').contains(QStringLiteral("row 3: mode AM")));
+        QCOMPARE(grid->CellText(1, 2), QStringLiteral("443.50000"));
+        QCOMPARE(grid->CellText(1, 5), QStringLiteral("100.0"));
+        QCOMPARE(grid->CellText(2, 1), QStringLiteral("446.00625"));
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Import memories.csv"));
+        UndoAction()->trigger();
+        QCOMPARE(grid->CellText(1, 1), QString());
+        // A file nothing can be taken from changes nothing and is no step.
+        QVERIFY(csv.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        csv.write("Location,Frequency,Mode\n0,124.5,AM\n");
+        csv.close();
+        NextReport();
+        QVERIFY(!Window().ImportFile(Path("memories.csv")));
+        QVERIFY(reports_->first().contains(QStringLiteral("was not imported")));
+        QCOMPARE(UndoAction()->isEnabled(), false);
+    }
+
+    void exportWritesTheChosenFormat() {
+        Window();
+        test::PutChannel(*codeplug_, 0, 440000000, 445000000);
+        test::PutChannel(*codeplug_, 1, 441000000, 441000000, true);
+        seam_->AnswerFile(Path("out.csv"));
+        seam_->filterAnswers << 2; // the common radio csv
+        NextReport();
+        Window().Action(QStringLiteral("MenuExport"))->trigger();
+        QFile file(Path("out.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("Location,Name,Frequency"));
+        QVERIFY(text.contains("440.000000,+,5.000000"));
+        QVERIFY(reports_->join('\n').contains(QStringLiteral("digital channels 2 left out")));
+        // The channel csv shares the extension; its filter chooses it.
+        seam_->AnswerFile(Path("plan.csv"));
+        seam_->filterAnswers << 1;
+        Window().Export();
+        QFile plan(Path("plan.csv"));
+        QVERIFY(plan.open(QIODevice::ReadOnly));
+        QVERIFY(plan.readAll().startsWith("Channel,RxMHz"));
+    }
+};
+
+QTEST_MAIN(TestUndoRedo)
+#include "test_undo_redo.moc"
