@@ -90,9 +90,15 @@ MainWindowRig::~MainWindowRig() {
 
 MDIFormMain& MainWindowRig::Window() {
     if (!window) {
-        window = std::make_unique<MDIFormMain>(codeplug);
+        window = std::make_unique<MDIFormMain>(codeplug, options);
         window->SetPortSource([this] { return ports; });
     }
+    return *window;
+}
+
+MDIFormMain& MainWindowRig::Shown() {
+    if (!Window().isActiveWindow() && !ShowActive(window.get()))
+        qWarning("the main window did not become active");
     return *window;
 }
 

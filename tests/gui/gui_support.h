@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "shell/start_options.h"
 #include "widgets/ui_seam.h"
 
 #include <QByteArray>
@@ -93,16 +94,20 @@ private:
 };
 
 // What a main-window test starts from: no saved settings, a scripted seam, a fresh codeplug
-// and, on first use, the main window, which finds the ports `ports` says are present.
+// and, on first use, the main window started with `options`, which finds the ports `ports` says
+// are present.
 struct MainWindowRig {
     MainWindowRig();
     ~MainWindowRig();
     MDIFormMain& Window();
+    // The window shown and active, as a user has it in front.
+    MDIFormMain& Shown();
 
     TemporarySettings settings;
     ScriptedSeam seam;
     Codeplug codeplug;
     QStringList ports;
+    StartOptions options;
     std::unique_ptr<MDIFormMain> window;
 };
 

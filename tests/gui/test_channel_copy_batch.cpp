@@ -167,11 +167,9 @@ private slots:
         auto* edit = Find<QPushButton>(&dialog, "CommandEdit");
         auto* box = dialog.findChild<QCheckBox*>(setBox);
         QVERIFY(!dialog.SettingPanelShown());
-        QCOMPARE(edit->text(), QStringLiteral("Edit &Setting"));
         QVERIFY(!box->isVisible());
         edit->click();
         QVERIFY(dialog.SettingPanelShown() && box->isVisible());
-        QCOMPARE(edit->text(), QStringLiteral("&Edit"));
         auto shown = [&] {
             QStringList visible;
             for (const QString& name : editors) {

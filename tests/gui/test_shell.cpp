@@ -1,7 +1,6 @@
 #include "gui_support.h"
 #include "shell/change_tracker.h"
 #include "shell/form_welcome.h"
-#include "shell/panel_layout.h"
 #include "shell/port_choice.h"
 #include "shell/start_options.h"
 #include "widgets/help_window.h"
@@ -18,9 +17,8 @@
 
 using namespace zr40;
 
-// The shell's rules that need no window (port order and choice, panel geometry, the command
-// line, change tracking) and its windows that need no main window (the interactive seam, help,
-// the splash).
+// The shell's rules that need no window (port order and choice, the command line, change
+// tracking) and its windows that need no main window (the interactive seam, help, the splash).
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
@@ -60,12 +58,6 @@ private slots:
         codeplug.ComPortName = name;
         codeplug.ComPortNumber = static_cast<std::int16_t>(number);
         QTEST(PortChoice::Preselect(items, codeplug), "index");
-    }
-
-    void treeKeepsItsPhysicalWidth() {
-        // A screen of twice the density: twice the pixels.
-        QCOMPARE(PanelLayout::ToPixels(2500, 96), 167);
-        QCOMPARE(PanelLayout::ToPixels(2500, 192), 333);
     }
 
     void commandLine_data() {
