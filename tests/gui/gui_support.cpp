@@ -1,13 +1,18 @@
 #include "gui_support.h"
 
+#include "channels/ui/form_channel_information.h"
+#include "link/ui/form_process.h"
 #include "shell/mdi_form_main.h"
+#include "widgets/key_filter_edit.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -157,6 +162,11 @@ bool Pick(QComboBox* combo, const QString& item) {
     return true;
 }
 
+void PickAt(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
 void Enter(QLineEdit* box, const QString& text) {
     box->setFocus();
     box->selectAll();
@@ -169,6 +179,29 @@ void Enter(QLineEdit* box, const QString& text) {
 void ClickCell(QTableWidget* grid, int row, int column) {
     const QRect cell = grid->visualItemRect(grid->item(row, column));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void TypeCell(FormChannelInformation& grid, int row, int column, const QString& text) {
+    grid.SetCurrentCell(row, column);
+    grid.grid()->setFocus();
+    QTest::keyClick(grid.grid(), Qt::Key_Return);
+    QVERIFY(grid.textEditor()->isVisible());
+    Enter(grid.textEditor(), text);
+}
+
+void RunNextTransfer(const char* button, std::function<void(FormProcess&)> prepare) {
+    OnNextModal([button, prepare](QWidget* modal) {
+        auto* form = qobject_cast<FormProcess*>(modal);
+        QVERIFY(form);
+        if (prepare)
+            prepare(*form);
+        auto* password = form->findChild<QWidget*>(QStringLiteral("TextPassword"));
+        QTest::mouseClick(form->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            form->findChild<QLabel*>(QStringLiteral("TextShow"))->isVisible() ||
+                password->isEnabled(),
+            kHangGuardMs);
+    });
 }
 
 void TypeText(QWidget* box, const QString& text) {

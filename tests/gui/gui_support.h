@@ -16,8 +16,10 @@ class QLineEdit;
 class QTableWidget;
 
 namespace zr40 {
+class FormChannelInformation;
+class FormProcess;
 class MDIFormMain;
-}
+} // namespace zr40
 
 namespace zr40::test {
 
@@ -125,10 +127,21 @@ bool ShowActive(QWidget* window);
 void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital = false);
 // Picks the item as the mouse does: the list changes and reports the choice. False when absent.
 bool Pick(QComboBox* combo, const QString& item);
+// The same by position.
+void PickAt(QComboBox* combo, int index);
 // Focuses the box, types over its whole text (an empty text erases it) and presses Enter.
 void Enter(QLineEdit* box, const QString& text);
 // Clicks a grid's cell (0-based table row and column) with the mouse.
 void ClickCell(QTableWidget* grid, int row, int column);
+// In the channel grid, by keyboard: Enter on the cell (1-based), then types over its text
+// (an empty text erases it) and presses Enter.
+void TypeCell(FormChannelInformation& grid, int row, int column, const QString& text);
+
+// The longest a transfer with the virtual radio may take before a test gives up on it.
+constexpr int kHangGuardMs = 60000;
+// In the transfer window the next call opens: runs `prepare`, presses `button` ("CommandRead" or
+// "CommandWrite") and waits until the transfer has ended, with its result or a message.
+void RunNextTransfer(const char* button, std::function<void(FormProcess&)> prepare = {});
 
 // Types text as a user does: ASCII from the keyboard, anything else through the input method
 // (as a Chinese character arrives).

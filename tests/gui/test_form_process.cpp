@@ -18,8 +18,6 @@ using namespace zr40::test;
 
 namespace {
 
-constexpr int kHangGuardMs = 60000;
-
 // One transfer window on a virtual radio started with the given options.
 struct Transfer {
     SimProcess sim;

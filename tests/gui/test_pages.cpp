@@ -66,10 +66,6 @@ class TestPages : public QObject {
     void Pick(const char* name, const QString& item) {
         QVERIFY2(test::Pick(Combo(name), item), name);
     }
-    void PickAt(QComboBox* combo, int index) {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
     void ShowChannel(int index) { Pick("ComboChannel", QString::number(index + 1)); }
     // Which of the edit dialog's controls are usable.
     QString Usable() const {
@@ -408,15 +404,16 @@ private slots:
 
     void sideKeys() {
         OpenOption();
-        PickAt(option()->keyDefine(0), 2); // Monitor Instant on PF1 short takes the long press too
+        test::PickAt(option()->keyDefine(0),
+                     2); // Monitor Instant on PF1 short takes the long press too
         QCOMPARE(cp.KeyDefine[0], 2);
         QCOMPARE(cp.KeyDefine[1], -1);
-        PickAt(option()->keyDefine(1), 1); // so Monitor on PF1 long snaps back
+        test::PickAt(option()->keyDefine(1), 1); // so Monitor on PF1 long snaps back
         QCOMPARE(option()->keyDefine(1)->currentIndex(), 0);
         QCOMPARE(cp.KeyDefine[1], -1);
-        PickAt(option()->keyDefine(3), 5);
+        test::PickAt(option()->keyDefine(3), 5);
         QCOMPARE(cp.KeyDefine[3], 8);
-        PickAt(Find<QComboBox>("ComboKeyMethod"), 1); // loop: every row offers every function
+        test::PickAt(Find<QComboBox>("ComboKeyMethod"), 1); // loop: every row offers every function
         QCOMPARE(cp.KeyMethod, 2);
         QCOMPARE(option()->keyDefine(1)->count(), 9);
     }

@@ -25,16 +25,6 @@ class TestPagesEndToEnd : public QObject {
 
     std::unique_ptr<test::ScriptedSeam> seam;
 
-    static void TypeCell(FormChannelInformation& grid, int row, int column, const QString& text) {
-        grid.SetCurrentCell(row, column);
-        grid.grid()->setFocus();
-        QTest::keyClick(grid.grid(), Qt::Key_Return);
-        QVERIFY(grid.textEditor()->isVisible());
-        if (text.isEmpty())
-            QTest::keyClick(grid.textEditor(), Qt::Key_Backspace);
-        QTest::keyClicks(grid.textEditor(), text);
-        QTest::keyClick(grid.textEditor(), Qt::Key_Return);
-    }
     static void ChooseInCell(FormChannelInformation& grid, int row, int column,
                              const QString& item) {
         grid.SetCurrentCell(row, column);
@@ -67,17 +57,17 @@ class TestPagesEndToEnd : public QObject {
     void TypePlan(Codeplug& cp) {
         FormChannelInformation grid(cp);
         QVERIFY(test::ShowActive(&grid));
-        TypeCell(grid, 1, 1, "435.025");
-        TypeCell(grid, 2, 1, "435.5");
-        TypeCell(grid, 2, 2, "440.125");
+        test::TypeCell(grid, 1, 1, "435.025");
+        test::TypeCell(grid, 2, 1, "435.5");
+        test::TypeCell(grid, 2, 2, "440.125");
         ChooseInCell(grid, 2, 4, "D023N");
         ChooseInCell(grid, 2, 5, "88.5");
         ChooseInCell(grid, 2, 6, "Low");
-        TypeCell(grid, 3, 1, "146.52");
-        TypeCell(grid, 3, 2, QString()); // receive only
-        TypeCell(grid, 5, 1, "446.00625");
+        test::TypeCell(grid, 3, 1, "146.52");
+        test::TypeCell(grid, 3, 2, QString()); // receive only
+        test::TypeCell(grid, 5, 1, "446.00625");
         ChooseInCell(grid, 5, 3, "Digital CH");
-        TypeCell(grid, 32, 1, "462.5625");
+        test::TypeCell(grid, 32, 1, "462.5625");
         ChooseInCell(grid, 32, 4, "D754I");
 
         // The digital channel's own fields in the edit dialog.

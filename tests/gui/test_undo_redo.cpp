@@ -48,20 +48,6 @@ class TestUndoRedo : public QObject {
     }
     QAction* UndoAction() { return Window().Action(QStringLiteral("MenuUndo")); }
     QAction* RedoAction() { return Window().Action(QStringLiteral("MenuRedo")); }
-    static void TypeCell(FormChannelInformation& grid, int row, int column, const QString& text) {
-        grid.SetCurrentCell(row, column);
-        grid.grid()->setFocus();
-        QTest::keyClick(grid.grid(), Qt::Key_Return);
-        QVERIFY(grid.textEditor()->isVisible());
-        QTest::keyClicks(grid.textEditor(), text);
-        QTest::keyClick(grid.textEditor(), Qt::Key_Return);
-    }
-    static void Pick(QWidget* page, const char* name, int index) {
-        auto* combo = page->findChild<QComboBox*>(QString::fromLatin1(name));
-        QVERIFY(combo);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
     // Closes the report the next import or export shows and keeps what it said.
     void NextReport() {
         auto lines = std::make_shared<QStringList>();
@@ -85,7 +71,7 @@ private slots:
     void gridCellComesBackWithItsRow() {
         FormChannelInformation* grid = Grid();
         QVERIFY(!UndoAction()->isEnabled());
-        TypeCell(*grid, 3, 1, QStringLiteral("435.5"));
+        test::TypeCell(*grid, 3, 1, QStringLiteral("435.5"));
         QCOMPARE(grid->CellText(3, 1), QStringLiteral("435.50000"));
         QVERIFY(Window().IsModified());
         QVERIFY(UndoAction()->isEnabled());
@@ -110,7 +96,7 @@ private slots:
     // An edit still in the cell editor is the latest step: Undo commits it and takes it back.
     void undoTakesBackAnEditInProgressFirst() {
         FormChannelInformation* grid = Grid();
-        TypeCell(*grid, 1, 1, QStringLiteral("440"));
+        test::TypeCell(*grid, 1, 1, QStringLiteral("440"));
         grid->SetCurrentCell(2, 1);
         QTest::keyClick(grid->grid(), Qt::Key_Return);
         QTest::keyClicks(grid->textEditor(), QStringLiteral("441"));
@@ -122,13 +108,13 @@ private slots:
 
     void dialogEditComesBackInTheDialog() {
         FormChannelInformation* grid = Grid();
-        TypeCell(*grid, 2, 1, QStringLiteral("440"));
+        test::TypeCell(*grid, 2, 1, QStringLiteral("440"));
         grid->CellClick(2, 7);
         FormChannelEdit* dialog = grid->channelEdit();
         QVERIFY(dialog);
         auto* power = dialog->findChild<QComboBox*>(QStringLiteral("ComboTxPower"));
         QCOMPARE(power->currentText(), QStringLiteral("High"));
-        Pick(dialog, "ComboTxPower", 0);
+        test::PickAt(power, 0);
         QCOMPARE(Plan().TxPower[1], 0);
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Tx Power of channel 2"));
         UndoAction()->trigger();
@@ -145,7 +131,7 @@ private slots:
         auto* voice = page->findChild<QComboBox*>(QStringLiteral("ComboVoice"));
         const int before = voice->currentIndex();
         const int other = before == 2 ? 1 : 2;
-        Pick(page, "ComboVoice", other);
+        test::PickAt(voice, other);
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Voice Prompt"));
         UndoAction()->trigger();
         QCOMPARE(voice->currentIndex(), before);
@@ -160,7 +146,7 @@ private slots:
         QVERIFY(page);
         auto* key = page->findChild<QComboBox*>(QStringLiteral("ComboKeySet0"));
         const int before = key->currentIndex();
-        Pick(page, "ComboKeySet0", before == 1 ? 2 : 1);
+        test::PickAt(key, before == 1 ? 2 : 1);
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Key Setting PF1"));
         UndoAction()->trigger();
         QCOMPARE(key->currentIndex(), before);
@@ -189,17 +175,10 @@ private slots:
         test::SimProcess sim;
         QVERIFY(sim.Start({"--memory", Path("radio.rdat"), "--password", "2468", "--no-pace"}));
         FormChannelInformation* grid = Grid();
-        TypeCell(*grid, 5, 1, QStringLiteral("440"));
+        test::TypeCell(*grid, 5, 1, QStringLiteral("440"));
         Plan().ComPortName = sim.device();
-        test::OnNextModal([](QWidget* modal) {
-            auto* form = qobject_cast<FormProcess*>(modal);
-            QVERIFY(form);
-            form->findChild<QLineEdit*>(QStringLiteral("TextPassword"))->setText("002468");
-            QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("CommandRead")),
-                              Qt::LeftButton);
-            QTRY_VERIFY_WITH_TIMEOUT(
-                form->findChild<QLabel*>(QStringLiteral("TextShow"))->isVisible(), 60000);
-            form->reject();
+        test::RunNextTransfer("CommandRead", [](FormProcess& form) {
+            form.findChild<QLineEdit*>(QStringLiteral("TextPassword"))->setText("002468");
         });
         Window().ReadFromRadio();
         QVERIFY(Plan().LinkSucceeded);
@@ -218,7 +197,7 @@ private slots:
     // The step names follow a language switch.
     void stepNamesInBothLanguages() {
         Window(QStringLiteral("zh"));
-        TypeCell(*Grid(), 3, 1, QStringLiteral("435.5"));
+        test::TypeCell(*Grid(), 3, 1, QStringLiteral("435.5"));
         QCOMPARE(UndoAction()->text(), QStringLiteral("撤销 信道3 接收频率(&U)"));
         UndoAction()->trigger();
         QCOMPARE(RedoAction()->text(), QStringLiteral("重做 信道3 接收频率(&R)"));
@@ -230,12 +209,12 @@ private slots:
 
     void newOpenAndModelChangeStartAFreshHistory() {
         FormChannelInformation* grid = Grid();
-        TypeCell(*grid, 1, 1, QStringLiteral("440"));
+        test::TypeCell(*grid, 1, 1, QStringLiteral("440"));
         Seam().AnswerMessage(QMessageBox::Discard);
         Window().New();
         QVERIFY(!UndoAction()->isEnabled());
         QVERIFY(!RedoAction()->isEnabled());
-        TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
+        test::TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
         QVERIFY(UndoAction()->isEnabled());
         Codeplug file;
         file.ApplyNewDefaults();
@@ -244,7 +223,7 @@ private slots:
         QVERIFY(!UndoAction()->isEnabled());
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo"));
         // A model change too: the band the steps were made in is gone.
-        TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
+        test::TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
         QVERIFY(UndoAction()->isEnabled());
         test::OnNextModal([](QWidget* modal) {
             auto* dialog = qobject_cast<FormModelInformation*>(modal);
