@@ -212,55 +212,50 @@ private slots:
             QVERIFY(Window().windowTitle().endsWith(QStringLiteral("*]")));
     }
 
-    void openCancelledChangesNothing_data() {
-        QTest::addColumn<bool>("chooseFile");
-        QTest::newRow("at the file dialog") << false;
-        QTest::newRow("at the question") << true;
+    // Open asks for a file, then whether to replace the plan. A cancel or a bad file changes
+    // nothing (a bad file says why); a good one replaces the plan and closes the other pages.
+    void open_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("cancelled at the file dialog")
+            << "" << int(QMessageBox::Cancel) << 0 << false;
+        QTest::newRow("cancelled at the question")
+            << "plan.rdat" << int(QMessageBox::Cancel) << 1 << false;
+        QTest::newRow("bad file") << "bad.rdat" << int(QMessageBox::Ok) << 2 << false;
+        QTest::newRow("good file") << "plan.rdat" << int(QMessageBox::Ok) << 1 << true;
     }
-    void openCancelledChangesNothing() {
-        QFETCH(bool, chooseFile);
-        QVERIFY(WritePlan("other.rdat", 0, 150'000'000));
-        Window();
-        if (chooseFile)
-            Seam().AnswerFile(Path("other.rdat"));
-        Seam().AnswerMessage(QMessageBox::Cancel);
-        Window().Open();
-        QCOMPARE(Seam().fileDialogs.size(), 1);
-        QVERIFY(Seam().fileDialogs[0].isOpen);
-        QCOMPARE(Seam().messages.size(), chooseFile ? 1 : 0);
-        QCOMPARE(Plan().FileName, QStringLiteral("new.rdat"));
-        QVERIFY(Plan().RxFreq[0] != 150'000'000);
-        QVERIFY(Window().CurrentPath().isEmpty());
-    }
-
-    void openLoadsTheFile() {
+    void open() {
+        QFETCH(QString, file);
+        QFETCH(int, answer);
+        QFETCH(bool, loaded);
         QVERIFY(WritePlan("plan.rdat", 3, 462'562'500));
-        Window().OpenPage(MDIFormMain::kRxListPage);
-        Seam().AnswerFile(Path("plan.rdat"));
-        Window().Open();
-        QCOMPARE(Plan().RxFreq[3], 462'562'500);
-        QCOMPARE(Window().CurrentPath(), Path("plan.rdat"));
-        QCOMPARE(Window().windowTitle(), QStringLiteral("ZR40[文件名:plan.rdat]"));
-        QVERIFY(!Window().Page(MDIFormMain::kRxListPage));
-        QVERIFY(Window().Page(MDIFormMain::kChannelPage));
-    }
-
-    void openRefusesABadFileAndSaysWhy() {
         QFile bad(Path("bad.rdat"));
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write(QByteArray(RadioDataFile::kFileSize, 'x'));
         bad.close();
-        Window();
+        Window().OpenPage(MDIFormMain::kRxListPage);
         const QByteArray before = RadioDataFile::Serialize(Plan());
-        Seam().AnswerFile(Path("bad.rdat"));
+        if (!file.isEmpty())
+            Seam().AnswerFile(Path(file));
+        Seam().AnswerMessage(QMessageBox::StandardButton(answer));
         Window().Open();
-        QCOMPARE(Seam().messages.size(), 2);
-        const test::ShownMessage& error = Seam().messages[1];
-        QCOMPARE(error.icon, QMessageBox::Critical);
-        QVERIFY(error.text.startsWith(QStringLiteral("错误的文件！\n")));
-        QVERIFY(error.text.size() > QStringLiteral("错误的文件！\n").size()); // and why
-        QCOMPARE(RadioDataFile::Serialize(Plan()), before);
-        QCOMPARE(Plan().FileName, QStringLiteral("new.rdat"));
+        QVERIFY(Seam().fileDialogs.value(0).isOpen);
+        QTEST(int(Seam().messages.size()), "messages");
+        QCOMPARE(RadioDataFile::Serialize(Plan()) == before, !loaded);
+        QCOMPARE(Plan().RxFreq[3] == 462'562'500, loaded);
+        QCOMPARE(Window().CurrentPath(), loaded ? Path("plan.rdat") : QString());
+        QCOMPARE(Window().windowTitle(),
+                 loaded ? QStringLiteral("ZR40[文件名:plan.rdat]") : "ZR40[文件名:new.rdat]");
+        QCOMPARE(!Window().Page(MDIFormMain::kRxListPage), loaded);
+        QVERIFY(Window().Page(MDIFormMain::kChannelPage));
+        if (file == QLatin1String("bad.rdat")) {
+            const QString error = Seam().messages[1].text;
+            QCOMPARE(Seam().messages[1].icon, QMessageBox::Critical);
+            QVERIFY(error.startsWith(QStringLiteral("错误的文件！\n")));
+            QVERIFY(error.size() > QStringLiteral("错误的文件！\n").size()); // and why
+        }
     }
 
     void saveAsksOnceThenKeepsThePath() {
