@@ -3,20 +3,32 @@
 #include "codeplug/radio_data_file.h"
 #include "codeplug/settings_store.h"
 #include "gui_support.h"
+#include "link/ui/form_password.h"
 #include "link/ui/form_process.h"
 #include "shell/form_com_port.h"
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"
+#include "shell/form_print.h"
+#include "shell/form_printer_setting.h"
 #include "shell/mdi_form_main.h"
 #include "shell/panel_layout.h"
+#include "shell/print_commands.h"
 #include "widgets/config_page.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -25,7 +37,68 @@
 
 using namespace zr40;
 
-// The main window: start-up, menu keys, file commands, its dialogs, the panels and the pages.
+namespace {
+
+QList<PrinterEntry> TwoPrinters() {
+    PrinterEntry office;
+    office.name = "Office";
+    office.driver = "HP LaserJet 4";
+    office.port = "lpd://office";
+    PrinterEntry lab;
+    lab.name = "Lab";
+    lab.driver = "Generic PostScript";
+    lab.port = "usb://lab";
+    lab.isDefault = true;
+    lab.pageSizes = {QPageSize(QPageSize::A4), QPageSize(QPageSize::Letter)};
+    return {office, lab};
+}
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every visible menu entry, "Menu/Item", rules as "Menu/-", in order.
+QStringList VisibleMenus(MDIFormMain& w) {
+    QStringList shown;
+    for (QAction* top : w.menuBar()->actions()) {
+        if (!top->isVisible())
+            continue;
+        shown << top->objectName();
+        for (QAction* item : top->menu()->actions()) {
+            if (item->isVisible())
+                shown << top->objectName() + QLatin1Char('/') +
+                             (item->isSeparator() ? QStringLiteral("-") : item->text());
+        }
+    }
+    return shown;
+}
+
+QStringList TreeKeys(MDIFormMain& w) {
+    QStringList keys;
+    QTreeWidgetItem* root = w.Tree()->topLevelItem(0);
+    for (int i = 0; i < root->childCount(); ++i)
+        keys << root->child(i)->data(0, Qt::UserRole).toString();
+    return keys;
+}
+
+const QStringList kServiceMenus = {"MenuKey",  "MenuScan",     "MenuMessage",
+                                   "MenuBank", "MenuPassword", "MenuTune"};
+const QStringList kDealerTree = {"TreeChannelInforamtion", "TreeOption", "TreeRxList"};
+const QStringList kServiceTree = {"TreeKeySetting", "TreeScanInformation", "TreeEmbeddedMessage",
+                                  "TreeTuneData"};
+
+} // namespace
+
+// The main window: start-up, menu keys, file commands, its dialogs, the panels and the pages,
+// printing, and service mode.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -89,6 +162,19 @@ class TestMainWindow : public QObject {
         return preselected;
     }
     QString SavedPort() { return SettingsStore().ReadText(QStringLiteral("ComPort")); }
+
+    // The print tests' window: English, and no printer installed.
+    MDIFormMain& PrintWindow() {
+        if (!rig_->window) {
+            rig_->options.language = QStringLiteral("en");
+            Window().Printing().SetPrinterSource([] { return QList<PrinterEntry>{}; });
+        }
+        return Window();
+    }
+    MDIFormMain& ServiceWindow(bool service) {
+        rig_->options.service = service;
+        return Window();
+    }
 
 private slots:
     void init() { rig_ = std::make_unique<test::MainWindowRig>(); }
@@ -570,6 +656,242 @@ private slots:
         w.AfterRead();
         QVERIFY(w.Page(MDIFormMain::kChannelPage));
         QCOMPARE(Active()->widget(), option);
+    }
+
+    // --- Printing: the print dialog's rules, the printer list, File > Print… and the preview ---
+
+    // OK is there only while a part is ticked, however the boxes got their ticks.
+    void okOnlyWhileAPartIsTicked() {
+        FormPrint dialog({true, '.'}, {});
+        const auto ticked = [&dialog] {
+            int n = 0;
+            for (int i = 0; i < PrintSections::kCount; ++i)
+                n += dialog.Check(PrintSections::PartAt(i))->isChecked();
+            return n;
+        };
+        QCOMPARE(ticked(), 0);
+        QVERIFY(!dialog.CommandOK()->isEnabled());
+        dialog.Check(PlanPart::Message)->click();
+        QVERIFY(dialog.CommandOK()->isEnabled());
+        dialog.Check(PlanPart::Message)->click();
+        QVERIFY(!dialog.CommandOK()->isEnabled());
+        dialog.CommandSelectAll()->click();
+        QCOMPARE(ticked(), PrintSections::kCount);
+        QVERIFY(dialog.CommandOK()->isEnabled());
+        QCOMPARE(dialog.Sections(), PrintSections::All());
+        dialog.Check(PlanPart::Channels)->click();
+        QVERIFY(dialog.CommandOK()->isEnabled());
+        dialog.CommandClearAll()->click();
+        QCOMPARE(ticked(), 0);
+        QVERIFY(!dialog.CommandOK()->isEnabled());
+    }
+
+    void helpAndPrinterSetupButtons() {
+        int setups = 0;
+        FormPrint dialog({false, '.'}, {[&setups](QWidget*) { ++setups; }, {}});
+        dialog.CommandHelp()->click();
+        QCOMPARE(rig_->seam.helpTopics, QStringList{"Print.htm"});
+        QCOMPARE(rig_->seam.helpEnglish, QList<bool>{false});
+        dialog.CommandPrinterSetting()->click();
+        QCOMPARE(setups, 1);
+    }
+
+    void printersInSystemOrderDefaultSelected() {
+        const QList<PrinterEntry> printers = TwoPrinters();
+        FormPrinterSetting dialog({true, '.'}, printers,
+                                  FormPrinterSetting::DefaultTarget(printers));
+        QCOMPARE(Items(dialog.ComboPrinter()),
+                 (QStringList{"Office,HP LaserJet 4,lpd://office",
+                              "Lab,Generic PostScript,usb://lab", "Print to PDF file…"}));
+        QCOMPARE(dialog.ComboPrinter()->currentIndex(), 1);
+        QVERIFY(dialog.LabelNoPrinter()->isHidden());
+        QCOMPARE(dialog.ComboPaperSize()->count(), 2); // the sizes this printer takes
+        dialog.ComboPrinter()->setCurrentIndex(0);
+        dialog.OptionLandscape()->click();
+        const PrintTarget target = dialog.Target();
+        QCOMPARE(target.printerName, "Office");
+        QCOMPARE(target.orientation, QPageLayout::Landscape);
+        QCOMPARE(target.pageSize.id(), QPageSize::A4);
+        // The choice made last time comes back; a PDF choice too.
+        FormPrinterSetting again({true, '.'}, printers, target);
+        QCOMPARE(again.ComboPrinter()->currentIndex(), 0);
+        QVERIFY(again.OptionLandscape()->isChecked());
+        FormPrinterSetting pdf({true, '.'}, printers, PrintTarget{});
+        QCOMPARE(pdf.ComboPrinter()->currentIndex(), 2);
+        QVERIFY(pdf.Target().ToPdf());
+    }
+
+    void noPrinterSaysSoAndOffersPdf() {
+        FormPrinterSetting dialog({false, '.'}, {}, FormPrinterSetting::DefaultTarget({}));
+        QCOMPARE(dialog.ComboPrinter()->count(), 1);
+        QVERIFY(!dialog.LabelNoPrinter()->isHidden());
+        QVERIFY(dialog.Target().ToPdf());
+    }
+
+    // File > Print… with no printer: OK asks for a file and writes the plan there.
+    void printToPdfFromTheFileMenu() {
+        QAction* print = PrintWindow().Action(QStringLiteral("MenuPrint"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.pdf"));
+        rig_->seam.AnswerFile(path);
+        test::OnNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<FormPrint*>(modal);
+            QVERIFY(dialog);
+            dialog->Check(PlanPart::RxLists)->click();
+            dialog->CommandOK()->click();
+        });
+        print->trigger();
+        QCOMPARE(rig_->seam.fileDialogs.size(), 1);
+        QCOMPARE(rig_->seam.fileDialogs[0].proposedName, "new.pdf");
+        QVERIFY(!rig_->seam.fileDialogs[0].isOpen);
+        QVERIFY(ReadAll(path).startsWith("%PDF"));
+        QVERIFY(PrintWindow().Printing().LastSections().Has(PlanPart::RxLists));
+        QVERIFY(!PrintWindow().Printing().LastSections().Has(PlanPart::Channels));
+
+        // The file dialog cancelled: nothing written, the print dialog stays for another try.
+        QFile::remove(path);
+        bool stayed = false;
+        test::OnNextModal([&stayed](QWidget* modal) {
+            auto* dialog = qobject_cast<FormPrint*>(modal);
+            QVERIFY(dialog);
+            dialog->CommandSelectAll()->click();
+            dialog->CommandOK()->click();
+            stayed = dialog->isVisible();
+        });
+        print->trigger();
+        QVERIFY(stayed);
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void previewShowsThePlan() {
+        int pages = 0;
+        test::OnNextModal([&](QWidget* modal) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+            QVERIFY(preview);
+            auto* widget = preview->findChild<QPrintPreviewWidget*>();
+            QVERIFY(widget);
+            widget->updatePreview();
+            pages = widget->pageCount();
+            preview->reject();
+        });
+        PrintWindow().PrintPreview();
+        QVERIFY(pages >= 1);
+    }
+
+    // --- Service mode: the service pages only when asked for ---
+
+    // The service entries appear only when asked for; without them no rule is left over.
+    void serviceEntriesOnlyInServiceMode_data() {
+        QTest::addColumn<bool>("option");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("service");
+        QTest::newRow("dealer") << false << "no" << false;
+        QTest::newRow("--service") << true << "" << true;
+        QTest::newRow("ServiceMode setting") << false << "true" << true;
+    }
+    void serviceEntriesOnlyInServiceMode() {
+        QFETCH(bool, option);
+        QFETCH(QString, setting);
+        QFETCH(bool, service);
+        if (!setting.isEmpty())
+            SettingsStore().WriteText(QStringLiteral("ServiceMode"), setting);
+        MDIFormMain& w = ServiceWindow(option);
+        QCOMPARE(w.ServiceMode(), service);
+        for (const QString& name : kServiceMenus)
+            QVERIFY2(w.Action(name)->isVisible() == service, qPrintable(name));
+        QVERIFY(!w.Action("MenuLocalMessage")->isVisible());
+        QCOMPARE(TreeKeys(w), service ? kDealerTree + kServiceTree : kDealerTree);
+        const QStringList menus = VisibleMenus(w);
+        for (qsizetype i = 0; i < menus.size(); ++i) {
+            if (menus[i].endsWith(QLatin1String("/-"))) {
+                const bool last = i + 1 == menus.size() || !menus[i + 1].contains('/');
+                QVERIFY2(!last && !menus[i + 1].endsWith(QLatin1String("/-")),
+                         qPrintable(menus[i]));
+            }
+        }
+        QCOMPARE(w.ToolbarActions().size(), 7);
+    }
+
+    void servicePagesOpenAndTheTunePageGivesWay() {
+        MDIFormMain& w = ServiceWindow(true);
+        struct Entry {
+            const char* menu;
+            int page;
+            const char* topic;
+            bool Codeplug::*flag;
+        };
+        const Entry entries[] = {
+            {"MenuKey", MDIFormMain::kKeyPage, "keyassign.htm", &Codeplug::KeySettingOpen},
+            {"MenuScan", MDIFormMain::kScanPage, "Scan/Scan.htm", &Codeplug::ScanInfoOpen},
+            {"MenuMessage", MDIFormMain::kMessagePage, "embmsg.htm", &Codeplug::EmbedMessageOpen},
+            {"MenuTune", MDIFormMain::kTunePage, "tune.htm", &Codeplug::TuneOpen},
+        };
+        for (const Entry& entry : entries) {
+            w.Action(QString::fromLatin1(entry.menu))->trigger();
+            ConfigPage* page = w.Page(entry.page);
+            QVERIFY2(page, entry.menu);
+            QCOMPARE(page->CommandNumber(), entry.page);
+            QVERIFY(Plan().*entry.flag);
+            QCOMPARE(Active()->widget(), page);
+            w.ShowHelp();
+            QCOMPARE(Seam().helpTopics.last(), QString::fromLatin1(entry.topic));
+        }
+        const QList<QAction*> list = w.WindowListActions();
+        QCOMPARE(list.size(), 5);
+        QCOMPARE(list.last()->data().toInt(), MDIFormMain::kTunePage);
+        QVERIFY(list.last()->isChecked());
+        // Opening the tune page again keeps it; opening another page closes it.
+        w.Action("MenuTune")->trigger();
+        QVERIFY(w.Page(MDIFormMain::kTunePage));
+        w.OpenPageFromTree(MDIFormMain::kKeyPage);
+        QVERIFY(!w.Page(MDIFormMain::kTunePage));
+        QCOMPARE(Active()->widget(), w.Page(MDIFormMain::kKeyPage));
+        QTest::mouseClick(w.Page(MDIFormMain::kKeyPage)->findChild<QPushButton*>("CommandClose"),
+                          Qt::LeftButton);
+        QTRY_VERIFY(!Plan().KeySettingOpen);
+        QTRY_VERIFY(!w.Page(MDIFormMain::kKeyPage));
+    }
+
+    // After a read the key and tune pages show what came; the scan and message pages keep what
+    // they showed. A read from the tune page leaves it in front.
+    void readReloadsTheKeyAndTunePages() {
+        MDIFormMain& w = ServiceWindow(true);
+        for (int page : {MDIFormMain::kScanPage, MDIFormMain::kMessagePage, MDIFormMain::kKeyPage,
+                         MDIFormMain::kTunePage})
+            w.OpenPage(page);
+        QMdiSubWindow* tune = Active();
+        Plan().RadioImage[306] = 3;
+        Plan().RadioImage[288] = 1;
+        Plan().RadioImage[768] = 'Q';
+        Plan().MicAmp = 33;
+        w.AfterRead();
+        auto combo = [&](int page, const char* name) {
+            return w.Page(page)->findChild<QComboBox*>(QLatin1String(name))->currentIndex();
+        };
+        QCOMPARE(combo(MDIFormMain::kKeyPage, "ComboKeySet0"), 3);
+        QCOMPARE(combo(MDIFormMain::kScanPage, "ComboPriority"), 0);
+        QVERIFY(w.Page(MDIFormMain::kMessagePage)
+                    ->findChild<QLineEdit*>("TextEmbedMessage0")
+                    ->text()
+                    .isEmpty());
+        QCOMPARE(w.Page(MDIFormMain::kTunePage)->findChild<QLineEdit*>("TextMicAmp")->text(),
+                 QStringLiteral("33"));
+        QCOMPARE(Active(), tune);
+        QVERIFY(w.Page(MDIFormMain::kChannelPage));
+    }
+
+    void passwordEntryOpensTheDialog() {
+        MDIFormMain& w = ServiceWindow(true);
+        Plan().ProgramPassword = QStringLiteral("246");
+        bool opened = false;
+        test::OnNextModal([&opened](QWidget* modal) {
+            opened = qobject_cast<FormPassword*>(modal) != nullptr;
+            modal->findChild<QLineEdit*>("TextPassword")->setText(QStringLiteral("135"));
+            modal->findChild<QPushButton*>("CommandOK")->click();
+        });
+        w.Action("MenuPassword")->trigger();
+        QVERIFY(opened);
+        QCOMPARE(Plan().ProgramPassword, QStringLiteral("135"));
     }
 };
 
