@@ -20,6 +20,7 @@
 #include "shell/port_choice.h"
 #include "shell/print_commands.h"
 #include "shell/toolkit_translator.h"
+#include "shell/virtual_radio_process.h"
 #include "widgets/config_page.h"
 #include "widgets/interactive_seam.h"
 #include "widgets/ui_seam.h"
@@ -76,7 +77,7 @@ const TreeNode kTreeNodes[] = {
 MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidget* parent)
     : QMainWindow(parent), codeplug_(codeplug),
       service_(options.service || SettingsStore().ServiceMode()),
-      portSource_(&FormComPort::SystemPorts) {
+      portSource_(&FormComPort::SystemPorts), virtualRadio_(new VirtualRadioProcess(this)) {
     GuiResources::Ensure();
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/zr40.svg")));
@@ -330,8 +331,10 @@ void MDIFormMain::RefreshStatus() {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
     panels_[0]->setText(QStringLiteral("ZR40"));
-    panels_[1]->setText(
-        MainWindowTexts::PortPanel(codeplug_.ComPortName, codeplug_.ComPortNumber, english()));
+    const QString port = virtualRadio_->Serves(codeplug_.ComPortName)
+                             ? VirtualRadioProcess::Caption(english())
+                             : codeplug_.ComPortName;
+    panels_[1]->setText(MainWindowTexts::PortPanel(port, codeplug_.ComPortNumber, english()));
     panels_[2]->setText(locale.toString(now.date(), QLocale::ShortFormat));
     panels_[3]->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
     setWindowTitle(MainWindowTexts::Caption(codeplug_.FileName, IsModified(), english()));
@@ -697,6 +700,7 @@ void MDIFormMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    virtualRadio_->Stop();
     emit closed();
 }
 
@@ -717,6 +721,7 @@ void MDIFormMain::ModelInformation() {
 
 void MDIFormMain::SetCom() {
     FormComPort dialog(codeplug_, portSource_ ? portSource_() : QStringList(), this);
+    dialog.OfferVirtualRadio(*virtualRadio_);
     dialog.exec();
     if (dialog.SettingFailed())
         ShowSettingNotSaved();

@@ -22,6 +22,7 @@ namespace zr40 {
 
 class ConfigPage;
 class PanelSeparator;
+class VirtualRadioProcess;
 class PrintCommands;
 
 // The application's main window: menus, toolbar, the tree of pages with its separator, the status
@@ -120,6 +121,8 @@ public:
     QString StatusText(int panel) const;
     // Where the serial port dialog gets the ports present (tests give a fixed list).
     void SetPortSource(std::function<QStringList()> source) { portSource_ = std::move(source); }
+    // The virtual radio the port dialog offers (tests point it at the zr40-sim of their build).
+    VirtualRadioProcess& VirtualRadio() const { return *virtualRadio_; }
     Codeplug& codeplug() const { return codeplug_; }
 
 signals:
@@ -178,6 +181,7 @@ private:
     QLabel* panels_[4] = {};
     QTimer* timer_ = nullptr;
     std::function<QStringList()> portSource_;
+    VirtualRadioProcess* virtualRadio_;
     PrintCommands* print_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
+#include "shell/form_com_port.h"
 #include "link/ui/form_tune.h"
 #include "shell/form_print.h"
 #include "shell/form_welcome.h"
@@ -10,6 +11,7 @@
 #include "widgets/key_filter_edit.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
@@ -149,6 +151,16 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_model"), [w] { w->ModelInformation(); }, true},
         {QStringLiteral("dialog_language"), [w] { w->SetLanguage(); }, true},
         {QStringLiteral("dialog_port"), [w] { w->SetCom(); }, true},
+        {QStringLiteral("dialog_port_virtual"),
+         [w] {
+             // The virtual radio chosen, with its note (offered when zr40-sim is beside us).
+             QTimer::singleShot(kSettleMilliseconds / 3, w, [] {
+                 if (auto* d = qobject_cast<FormComPort*>(QApplication::activeModalWidget()))
+                     d->ComboCom()->setCurrentIndex(d->ComboCom()->count() - 1);
+             });
+             w->SetCom();
+         },
+         true},
         {QStringLiteral("dialog_about"), [w] { w->About(); }, true},
         {QStringLiteral("dialog_print"),
          [w] {

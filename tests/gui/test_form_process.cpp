@@ -186,7 +186,8 @@ private slots:
         t.Press();
         QTRY_VERIFY_WITH_TIMEOUT(t.Result()->isVisible(), kHangGuardMs);
         auto* list = t.Control<QListWidget>("ListDebug");
-        QCOMPARE(list->item(0)->text(), QStringLiteral("TX:55 1 1 0 0 2 AA "));
+        QVERIFY(list->item(0)->text().startsWith(QStringLiteral("Low latency: refused")));
+        QCOMPARE(list->item(1)->text(), QStringLiteral("TX:55 1 1 0 0 2 AA "));
         QVERIFY(list->geometry().top() >= t.form->height()); // below the visible area
         QTest::keyClick(t.form.get(), Qt::Key_T, Qt::ControlModifier);
         QVERIFY(list->geometry().bottom() < t.form->height());

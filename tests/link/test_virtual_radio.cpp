@@ -139,6 +139,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("unknown") << QStringList{"--frobnicate"} << 2 << "";
         QTest::newRow("negative delay") << QStringList{"--delay", "-5"} << 2 << "";
+        QTest::newRow("adapter latency not a number")
+            << QStringList{"--adapter-latency", "fast"} << 2 << "--adapter-latency";
         QTest::newRow("header too long")
             << QStringList{"--header-counts", "1,1,1,1,1,1,1,1"} << 2 << "";
         QTest::newRow("link over a file")
