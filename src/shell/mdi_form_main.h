@@ -152,6 +152,7 @@ private:
     QMdiSubWindow* SubWindowOf(int commandNumber) const;
     void ShowWithChildState(QMdiSubWindow* sub, std::int16_t state);
     void TrackChildState(QMdiSubWindow* sub);
+    void KeepMenuShortcuts(QMdiSubWindow* sub);
     void FreshPages();
     bool ConfirmUnsavedChanges();
     QString AskFileName(bool isOpen, const QString& title, const QString& proposedName);

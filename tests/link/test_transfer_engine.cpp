@@ -115,6 +115,11 @@ private slots:
     // Progress runs from the settings read to 100% in either language; counts that make the
     // divisor zero or negative never divide by it.
     void progress() {
+        LinkHarness h;
+        QVERIFY(h.engine.StartRead(QString()));
+        h.Run();
+        QVERIFY(h.progress.front().second.isEmpty()); // the start leaves the label
+        QCOMPARE(h.progress.back().second, QStringLiteral("Complete:100%"));
         LinkHarness chinese;
         chinese.engine.SetEnglish(false);
         QVERIFY(chinese.engine.StartWrite(QString(), {}));
