@@ -31,4 +31,23 @@ run: build
 	@scripts/run-app $(BUILD)
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz
+
+# The Debian package $(BUILD)/zr40cps_<version>_<arch>.deb (programs, desktop entry, icon,
+# metainfo, manual pages).
+.PHONY: package
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# Fuzz targets under clang's libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer, each
+# run for FUZZ_SECONDS one after the other; FUZZ_TARGETS="transfer_read channel_csv" picks some.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TARGETS ?=
+.PHONY: fuzz
+fuzz:
+	@scripts/install-deps clang libclang-rt-14-dev
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DZR40_FUZZ=ON -DZR40_GUI=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target zr40_fuzz_targets
+	scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)

@@ -226,16 +226,22 @@ TxIdEntry ChannelEffects::DialogTxIdEntry(Codeplug& cp, int ch, const QString& t
     return entry;
 }
 
-void ChannelEffects::DialogKeyEntry(Codeplug& cp, int ch, FrequencySide side,
+bool ChannelEffects::DialogKeyEntry(Codeplug& cp, int ch, FrequencySide side,
                                     const QString& digits) {
     const KeyEntry key = ChannelRules::EnterKey(digits);
-    if (side == FrequencySide::Rx) {
+    const bool rx = side == FrequencySide::Rx;
+    Long& length = (rx ? cp.RxKeyLength : cp.TxKeyLength).at(ch);
+    // Words beyond the shown length stay as the radio gave them while the key is not changed.
+    const Codeplug::KeyWords words = rx ? cp.RxKeyWords(ch) : cp.TxKeyWords(ch);
+    if (length == key.length && ChannelRules::KeyDisplayText(words, length) ==
+                                    ChannelRules::KeyDisplayText(key.words, key.length))
+        return false;
+    if (rx)
         cp.SetRxKeyWords(ch, key.words);
-        cp.RxKeyLength.at(ch) = key.length;
-    } else {
+    else
         cp.SetTxKeyWords(ch, key.words);
-        cp.TxKeyLength.at(ch) = key.length;
-    }
+    length = key.length;
+    return true;
 }
 
 void ChannelEffects::StartGridChannel(Codeplug& cp, int ch) {

@@ -74,8 +74,9 @@ public:
     static CallTypeView DialogCallTypeChange(Codeplug& codeplug, int channel, CallType type);
     // The dialog's ID box committed under the channel's current call type.
     static TxIdEntry DialogTxIdEntry(Codeplug& codeplug, int channel, const QString& text);
-    // A key box committed: words and length of the receive or transmit key.
-    static void DialogKeyEntry(Codeplug& codeplug, int channel, FrequencySide side,
+    // A key box committed: words and length of the receive or transmit key. False, and nothing
+    // stored, when the box holds the key as it is shown already.
+    static bool DialogKeyEntry(Codeplug& codeplug, int channel, FrequencySide side,
                                const QString& digits);
 
     // The analog defaults a channel takes when the grid starts it: analog, power high, no tones.

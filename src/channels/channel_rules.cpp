@@ -211,11 +211,14 @@ QString ChannelRules::HexText(Long value) {
 }
 
 KeyEntry ChannelRules::EnterKey(const QString& digits) {
-    // Only digits can be typed; anything else (pasted) is dropped rather than zeroing a word.
+    // A character that is no hexadecimal digit is dropped rather than zeroing a word.
     QString kept;
     for (QChar c : digits) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && kept.size() < Codeplug::kKeyDigits)
-            kept += c;
+        const QChar digit = c.toUpper();
+        const bool hex = (digit >= QLatin1Char('0') && digit <= QLatin1Char('9')) ||
+                         (digit >= QLatin1Char('A') && digit <= QLatin1Char('F'));
+        if (hex && kept.size() < Codeplug::kKeyDigits)
+            kept += digit;
     }
     return {Codeplug::PackKey(kept), static_cast<Long>(kept.size())};
 }

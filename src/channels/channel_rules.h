@@ -82,7 +82,8 @@ public:
     static TxIdEntry EnterTxId(const QString& text, CallType type);
     static QString HexText(Long value); // upper case, no leading zeros
 
-    // Key box committed: up to 32 digits, each one hexadecimal digit of the key.
+    // Key box committed: up to 32 hexadecimal digits of the key. Only 0-9 can be typed, but a
+    // key from a file or the radio may hold A-F, and those digits are the key as much as any.
     static KeyEntry EnterKey(const QString& digits);
     // The key as the box shows it; empty when the length is 0.
     static QString KeyDisplayText(const Codeplug::KeyWords& words, Long length);

@@ -30,12 +30,16 @@ RxListEntryEdit RxListRules::EnterEntry(const QString& text) {
         return edit;
     bool ok = false;
     const uint typed = text.toUInt(&ok, 16);
-    // Only group IDs can be listed: a value that is no 24-bit number, or all call (FFFFFF), is
-    // refused at once instead of being shown as accepted and dropped on the next load.
-    if (!ok || typed >= static_cast<uint>(kAllCall))
+    // Only group IDs can be listed: a value that is no 24-bit number, or that is all call
+    // (FFFFFF) as typed or once it carries the group flag (7FFFFF), is refused at once instead of
+    // being stored behind an empty cell and dropped on the next load.
+    if (!ok || typed > 0xFFFFFFu)
         return edit;
-    edit.value = static_cast<Long>(typed) | kGroupFlag;
-    edit.text = EntryText(edit.value);
+    const Long value = static_cast<Long>(typed) | kGroupFlag;
+    if (!IsValidEntry(value))
+        return edit;
+    edit.value = value;
+    edit.text = EntryText(value);
     return edit;
 }
 

@@ -20,7 +20,8 @@ public:
     static QString EntryText(Long value);
     // Shows entry `row` (0..7) of list `list` (0..7); an invalid entry is set to -1.
     static QString ShowEntry(Codeplug& codeplug, int list, int row);
-    // A cell committed: hexadecimal text, made a group ID when below 0x800000; empty -> -1.
+    // A cell committed: hexadecimal text, made a group ID when below 0x800000; empty, or
+    // anything that is then no group ID -> -1.
     static RxListEntryEdit EnterEntry(const QString& text);
     // EnterEntry stored into the list.
     static RxListEntryEdit CommitEntry(Codeplug& codeplug, int list, int row, const QString& text);

@@ -40,7 +40,10 @@ int Overview(QTextStream& out) {
     for (const CliCommand& command : kCommands)
         out << "  " << QString::fromLatin1(command.name).leftJustified(8) << command.summary
             << "\n";
-    out << "\nRun 'zr40 <command> --help' for the options of a command.\n";
+    out << "\nOptions:\n"
+           "  -h, --help  Show this overview and exit.\n"
+           "  --version   Show the program's version and exit.\n"
+           "\nRun 'zr40 <command> --help' for the options of a command.\n";
     out.flush();
     return kExitOk;
 }
@@ -63,6 +66,11 @@ int main(int argc, char* argv[]) {
     if (name == QStringLiteral("--help") || name == QStringLiteral("-h") ||
         name == QStringLiteral("help"))
         return Overview(CliIo::Out());
+    if (name == QStringLiteral("--version")) {
+        CliIo::Out() << "zr40 " << ZR40_VERSION << "\n";
+        CliIo::Out().flush();
+        return kExitOk;
+    }
     for (const CliCommand& command : kCommands)
         if (name == QLatin1String(command.name))
             return command.run(arguments);

@@ -106,6 +106,16 @@ std::optional<ModelBand::Limits> ModelBand::LimitsFromAreaText(const QString& te
     return Limits{match.captured(1).toInt(), match.captured(2).toInt()};
 }
 
+int ModelBand::CurrentAreaIndex(const Codeplug& codeplug) {
+    const Limits current{codeplug.BandLower, codeplug.BandUpper};
+    const QStringList items = AreaItems();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (LimitsFromAreaText(items.at(i)) == current)
+            return int(i);
+    }
+    return -1;
+}
+
 void ModelBand::ApplyModelChange(Codeplug& codeplug, const QByteArray& modelData) {
     const int n = std::min<int>(modelData.size(), Codeplug::kModelDataSize);
     for (int i = 0; i < n; ++i)

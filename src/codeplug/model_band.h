@@ -44,6 +44,8 @@ public:
     static bool SignatureMatches(const Codeplug& codeplug, const Signature& signature);
     // "136-174MHz" -> {136, 174}; nullopt when the text does not carry two numbers there.
     static std::optional<Limits> LimitsFromAreaText(const QString& text);
+    // The area item whose limits are the band in use, or -1 (the start-up 100-550 MHz).
+    static int CurrentAreaIndex(const Codeplug& codeplug);
 
     // After a confirmed model change: the model data goes into image bytes 0..1023 (short data:
     // what there is), then bytes 441/445 follow the band limits.

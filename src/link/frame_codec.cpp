@@ -94,13 +94,19 @@ std::optional<Long> FrameCodec::ReadLong(const QByteArray& unstuffed, int k) {
     return static_cast<Long>(bits);
 }
 
+void FrameCodec::AppendHex(QString& text, quint8 byte) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    if (byte >= 0x10)
+        text += QLatin1Char(kDigits[byte >> 4]);
+    text += QLatin1Char(kDigits[byte & 0x0F]);
+    text += QLatin1Char(' ');
+}
+
 QString FrameCodec::HexTrace(const QByteArray& bytes) {
     QString text;
     text.reserve(bytes.size() * 3);
-    for (char c : bytes) {
-        text += QString::number(static_cast<quint8>(c), 16).toUpper();
-        text += QLatin1Char(' ');
-    }
+    for (char c : bytes)
+        AppendHex(text, static_cast<quint8>(c));
     return text;
 }
 

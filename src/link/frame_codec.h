@@ -48,6 +48,8 @@ public:
     // How many whole payload values an unstuffed frame carries between header and checksum.
     static int PayloadCount(const QByteArray& unstuffed);
 
+    // Appends one byte as the trace shows it ("AA ", "1 "), without building a string for it.
+    static void AppendHex(QString& text, quint8 byte);
     // "55 1 1 0 0 2 AA ": upper-case hexadecimal without leading zero, one blank after each byte.
     static QString HexTrace(const QByteArray& bytes);
     // "TX:" followed by the hex trace of a frame about to be sent.

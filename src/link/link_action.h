@@ -15,7 +15,7 @@ struct LinkAction {
         StartTimer, // (re)start the single reply timer for `ms` milliseconds (1000 or 1)
         StopTimer,  // stop the reply timer
         Trace,      // add `text` as a line to the trace list
-        Progress,   // show `fraction` (0..1) on the bar and `text` on the progress label
+        Progress,   // show `fraction` (0..1) on the bar and `text`, unless empty, on the label
         AskRetry,   // ask `text` with Retry and Cancel; answer with TransferEngine::AnswerRetry
         ClosePort,  // close the serial port
         Finished,   // the transfer is over: `result`

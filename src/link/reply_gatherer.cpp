@@ -26,7 +26,7 @@ bool ReplyGatherer::Gather(const QByteArray& group) {
     for (char c : group) {
         const auto byte = static_cast<quint8>(c);
         if (trace_.size() < kMaxTraceChars)
-            trace_ += FrameCodec::HexTrace(QByteArray(1, c));
+            FrameCodec::AppendHex(trace_, byte);
         Store(byte);
         if (byte == FrameCodec::kEnd && started_)
             endSeen = true;

@@ -80,7 +80,9 @@ bool TransferEngine::Start(bool reading, const QString& password, bool tune) {
     radioPassword_ = -1;
     retryBusy_ = false;
     pendingResult_ = {};
-    Emit(LinkAction::ShowProgress(0.0, ProgressText(0.0, english_)));
+    // The bar starts again; the label changes only with a good reply, so a transfer that gets
+    // none leaves it as it was.
+    Emit(LinkAction::ShowProgress(0.0, QString()));
     GoTo(Identify);
     return true;
 }

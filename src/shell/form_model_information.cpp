@@ -21,7 +21,7 @@ FormModelInformation::FormModelInformation(Codeplug& codeplug, QWidget* parent)
     setObjectName(QStringLiteral("FormModelInformation"));
     textVersion_->setReadOnly(true);
     comboArea_->addItems(ModelBand::AreaItems());
-    comboArea_->setCurrentIndex(0);
+    comboArea_->setCurrentIndex(ModelBand::CurrentAreaIndex(codeplug_));
     auto* grid = new QGridLayout;
     grid->addWidget(labelModel_, 0, 0);
     grid->addWidget(comboModel_, 0, 1);
@@ -60,6 +60,11 @@ void FormModelInformation::AnalyseModelInformation() {
 }
 
 void FormModelInformation::CommandOk_Click() {
+    // The band in use, or no band, confirmed as it was proposed: nothing to change.
+    if (comboArea_->currentIndex() == ModelBand::CurrentAreaIndex(codeplug_)) {
+        accept();
+        return;
+    }
     const auto signature =
         ModelBand::BuildSignature(comboModel_->currentIndex(), comboArea_->currentIndex());
     if (ModelBand::SignatureMatches(codeplug_, signature)) {

@@ -22,6 +22,7 @@
 #include "shell/port_choice.h"
 #include "shell/print_commands.h"
 #include "shell/toolkit_translator.h"
+#include "shell/virtual_radio_process.h"
 #include "widgets/config_page.h"
 #include "widgets/interactive_seam.h"
 #include "widgets/ui_seam.h"
@@ -79,7 +80,7 @@ const TreeNode kTreeNodes[] = {
 MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidget* parent)
     : QMainWindow(parent), codeplug_(codeplug),
       service_(options.service || SettingsStore().ServiceMode()),
-      portSource_(&FormComPort::SystemPorts) {
+      portSource_(&FormComPort::SystemPorts), virtualRadio_(new VirtualRadioProcess(this)) {
     GuiResources::Ensure();
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/zr40.svg")));
@@ -334,8 +335,10 @@ void MDIFormMain::RefreshStatus() {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
     panels_[0]->setText(QStringLiteral("ZR40"));
-    panels_[1]->setText(
-        MainWindowTexts::PortPanel(codeplug_.ComPortName, codeplug_.ComPortNumber, english()));
+    const QString port = virtualRadio_->Serves(codeplug_.ComPortName)
+                             ? VirtualRadioProcess::Caption(english())
+                             : codeplug_.ComPortName;
+    panels_[1]->setText(MainWindowTexts::PortPanel(port, codeplug_.ComPortNumber, english()));
     panels_[2]->setText(locale.toString(now.date(), QLocale::ShortFormat));
     panels_[3]->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
     setWindowTitle(MainWindowTexts::Caption(codeplug_.FileName, IsModified(), english()));
@@ -431,6 +434,7 @@ ConfigPage* MDIFormMain::ShowPage(int commandNumber) {
     });
     connect(page, &ConfigPage::edited, this, &MDIFormMain::RecordStep);
     TrackChildState(sub);
+    KeepMenuShortcuts(sub);
     ShowWithChildState(sub, state);
     area_->setActiveSubWindow(sub);
     RebuildWindowList();
@@ -452,6 +456,20 @@ void MDIFormMain::TrackChildState(QMdiSubWindow* sub) {
                                              : now.testFlag(Qt::WindowMaximized) ? 2
                                                                                  : 0;
             });
+}
+
+void MDIFormMain::KeepMenuShortcuts(QMdiSubWindow* sub) {
+    // A child window brings shortcuts of its own (its system menu closes it with Ctrl+W on most
+    // desktops); while a page has the focus they would make the menu's keys ambiguous, and
+    // neither would act.
+    QList<QKeySequence> menuKeys = helpAction_->shortcuts();
+    for (const QAction* action : std::as_const(actions_))
+        menuKeys += action->shortcuts();
+    for (QAction* action : sub->findChildren<QAction*>()) {
+        QList<QKeySequence> kept = action->shortcuts();
+        if (kept.removeIf([&](const QKeySequence& key) { return menuKeys.contains(key); }) > 0)
+            action->setShortcuts(kept);
+    }
 }
 
 void MDIFormMain::OpenPageFromTree(int commandNumber) {
@@ -511,13 +529,14 @@ void MDIFormMain::ReopenChannelPage() {
 
 void MDIFormMain::ReloadPagesAfterRead() {
     AnalyseModel();
-    // A read started from the tune page leaves that page open and in front.
-    QMdiSubWindow* tune = SubWindowOf(kTunePage);
-    const bool fromTune = tune && area_->activeSubWindow() == tune;
-    if (ConfigPage* channels = ShowPage(kChannelPage))
+    // The pages reload where they are; the one the user works in stays in front (the tune page
+    // too, when the read started there), also when the channel page has to be opened for the
+    // data read.
+    QMdiSubWindow* active = area_->activeSubWindow();
+    if (ConfigPage* channels = Page(kChannelPage))
         channels->Analyse();
-    if (fromTune)
-        area_->setActiveSubWindow(tune);
+    else if (ShowPage(kChannelPage) && active)
+        area_->setActiveSubWindow(active);
     // The scan and embedded message pages keep what they showed.
     for (int number : {kOptionPage, kKeyPage, kRxListPage, kTunePage}) {
         if (ConfigPage* page = Page(number))
@@ -537,15 +556,16 @@ void MDIFormMain::RebuildWindowList() {
     for (QAction* action : WindowListActions())
         delete action;
     QMdiSubWindow* active = area_->activeSubWindow();
-    for (auto it = pages_.begin(); it != pages_.end(); ++it) {
-        if (it.value()->isHidden())
+    // In the order the pages were opened.
+    for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::CreationOrder)) {
+        const int number = pages_.key(sub, 0);
+        if (number == 0 || sub->isHidden())
             continue;
-        auto* page = qobject_cast<ConfigPage*>(it.value()->widget());
+        auto* page = qobject_cast<ConfigPage*>(sub->widget());
         QAction* action = menu->addAction(page ? page->Caption() : QString());
-        action->setData(it.key());
+        action->setData(number);
         action->setCheckable(true);
-        action->setChecked(it.value() == active);
-        QMdiSubWindow* sub = it.value();
+        action->setChecked(sub == active);
         connect(action, &QAction::triggered, this, [this, sub] { area_->setActiveSubWindow(sub); });
     }
 }
@@ -684,6 +704,7 @@ void MDIFormMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    virtualRadio_->Stop();
     emit closed();
 }
 
@@ -704,6 +725,7 @@ void MDIFormMain::ModelInformation() {
 
 void MDIFormMain::SetCom() {
     FormComPort dialog(codeplug_, portSource_ ? portSource_() : QStringList(), this);
+    dialog.OfferVirtualRadio(*virtualRadio_);
     dialog.exec();
     if (dialog.SettingFailed())
         ShowSettingNotSaved();

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
-#include "review/backup_store.h"
-#include "review/plan_location.h"
 #include "codeplug/edit_history.h"
 #include "exchange/plan_exchange.h"
+#include "review/backup_store.h"
+#include "review/plan_location.h"
 #include "shell/change_tracker.h"
 #include "shell/main_window_texts.h"
 #include "shell/start_options.h"
@@ -24,6 +24,7 @@ namespace zr40 {
 
 class ConfigPage;
 class PanelSeparator;
+class VirtualRadioProcess;
 class PrintCommands;
 
 // The application's main window: menus, toolbar, the tree of pages with its separator, the status
@@ -133,6 +134,8 @@ public:
     // Where radio reads and writes keep their backups (tests give a folder of their own).
     void SetBackupStore(const BackupStore& store) { backups_ = store; }
     const BackupStore& Backups() const { return backups_; }
+    // The virtual radio the port dialog offers (tests point it at the zr40-sim of their build).
+    VirtualRadioProcess& VirtualRadio() const { return *virtualRadio_; }
     Codeplug& codeplug() const { return codeplug_; }
 
 signals:
@@ -162,6 +165,7 @@ private:
     QMdiSubWindow* SubWindowOf(int commandNumber) const;
     void ShowWithChildState(QMdiSubWindow* sub, std::int16_t state);
     void TrackChildState(QMdiSubWindow* sub);
+    void KeepMenuShortcuts(QMdiSubWindow* sub);
     void FreshPages();
     bool ConfirmUnsavedChanges();
     QString AskFileName(bool isOpen, const QString& title, const QString& proposedName);
@@ -192,6 +196,7 @@ private:
     QTimer* timer_ = nullptr;
     std::function<QStringList()> portSource_;
     BackupStore backups_ = BackupStore::Default();
+    VirtualRadioProcess* virtualRadio_;
     PrintCommands* print_ = nullptr;
 };
 

@@ -62,18 +62,19 @@ QStringList PortChoice::Sorted(const QStringList& names) {
 }
 
 int PortChoice::IndexOfCurrent(const QStringList& items, const Codeplug& codeplug) {
-    const QString current = SerialPortName::Choose(codeplug.ComPortName, codeplug.ComPortNumber);
-    return items.indexOf(current);
+    const QString current = SerialPortName::Resolve(
+        SerialPortName::Choose(codeplug.ComPortName, codeplug.ComPortNumber));
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (SerialPortName::Resolve(items.at(i)) == current)
+            return int(i);
+    }
+    return -1;
 }
 
-int PortChoice::Preselect(const QStringList& items, Codeplug& codeplug) {
+int PortChoice::Preselect(const QStringList& items, const Codeplug& codeplug) {
     if (items.isEmpty())
         return -1;
-    const int index = IndexOfCurrent(items, codeplug);
-    if (index >= 0)
-        return index;
-    Apply(items.constFirst(), codeplug);
-    return 0;
+    return qMax(0, IndexOfCurrent(items, codeplug));
 }
 
 void PortChoice::Apply(const QString& name, Codeplug& codeplug) {

@@ -13,11 +13,12 @@ public:
     // Ascending natural order: "ttyS2" before "ttyS10", "COM2" before "COM10"; no duplicates.
     static QStringList Sorted(const QStringList& names);
     // Index of the port in use in `items`, or -1. The port in use is ComPortName, or "COMn" of
-    // ComPortNumber when no device name is set.
+    // ComPortNumber when no device name is set; names are compared as the devices they open, so
+    // a saved "3" finds the port that COM3 opens.
     static int IndexOfCurrent(const QStringList& items, const Codeplug& codeplug);
-    // The index to preselect when the dialog opens; when the port in use is not listed the
-    // first item is chosen and becomes the port in use at once. -1 for an empty list.
-    static int Preselect(const QStringList& items, Codeplug& codeplug);
+    // The index to preselect when the dialog opens: the port in use, else the first item; -1 for
+    // an empty list. Nothing changes until the choice is confirmed.
+    static int Preselect(const QStringList& items, const Codeplug& codeplug);
     // Makes `name` the port in use: ComPortName, and ComPortNumber for "COMn" names.
     static void Apply(const QString& name, Codeplug& codeplug);
     // The text kept in the saved settings: the number for "COMn" names, else the device name.

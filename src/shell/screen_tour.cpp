@@ -7,7 +7,7 @@
 #include "review/codeplug_check.h"
 #include "review/codeplug_diff.h"
 #include "shell/backups_dialog.h"
-#include "shell/form_welcome.h"
+#include "shell/form_com_port.h"
 #include "link/ui/form_tune.h"
 #include "shell/form_print.h"
 #include "shell/form_welcome.h"
@@ -16,6 +16,7 @@
 #include "widgets/key_filter_edit.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
@@ -208,6 +209,16 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_model"), [w] { w->ModelInformation(); }, true},
         {QStringLiteral("dialog_language"), [w] { w->SetLanguage(); }, true},
         {QStringLiteral("dialog_port"), [w] { w->SetCom(); }, true},
+        {QStringLiteral("dialog_port_virtual"),
+         [w] {
+             // The virtual radio chosen, with its note (offered when zr40-sim is beside us).
+             QTimer::singleShot(kSettleMilliseconds / 3, w, [] {
+                 if (auto* d = qobject_cast<FormComPort*>(QApplication::activeModalWidget()))
+                     d->ComboCom()->setCurrentIndex(d->ComboCom()->count() - 1);
+             });
+             w->SetCom();
+         },
+         true},
         {QStringLiteral("dialog_about"), [w] { w->About(); }, true},
         {QStringLiteral("dialog_print"),
          [w] {

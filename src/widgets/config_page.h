@@ -5,7 +5,7 @@
 #include "widgets/ui_seam.h"
 
 #include <QKeyEvent>
-
+#include <QMdiSubWindow>
 #include <QWidget>
 
 namespace zr40 {
@@ -43,6 +43,16 @@ public:
 
     // Opens the page's help topic in the current language (F1).
     void ShowHelp() { UiSeam::Instance().ShowHelpTopic(this, HelpTopic(), codeplug_.IsEnglish); }
+
+    // The page's Close button: the open flag is cleared at once, then the child window that hosts
+    // the page (or the page itself) closes.
+    void ClosePage() {
+        codeplug_.*openFlag_ = false;
+        if (auto* host = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            host->close();
+        else
+            close();
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {

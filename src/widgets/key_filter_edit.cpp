@@ -5,9 +5,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 
 namespace zr40 {
 
@@ -21,7 +26,6 @@ bool IsEnter(int key) {
 
 KeyFilterEdit::KeyFilterEdit(int kind, QWidget* parent) : QLineEdit(parent), kind_(kind) {
     setDragEnabled(false);
-    setAcceptDrops(false);
 }
 
 void KeyFilterEdit::setKind(int kind) {
@@ -35,6 +39,8 @@ void KeyFilterEdit::setDecimalSeparator(QChar separator) {
 QString KeyFilterEdit::filtered(const QString& text) const {
     QString out;
     for (const QChar c : text) {
+        if (!c.isPrint())
+            continue;
         const int key = KeyFilter(out, 0, c.unicode(), kind_, separator_);
         if (key != 0)
             out.append(QChar(key));
@@ -86,18 +92,72 @@ void KeyFilterEdit::TypeCharacter(QChar c) {
         insert(QString(QChar(key)));
 }
 
+void KeyFilterEdit::InsertFiltered(const QString& text) {
+    // Backspace and Enter pass the key filter as keys; inside inserted text they are no digits.
+    for (const QChar c : text) {
+        if (c.isPrint())
+            TypeCharacter(c);
+    }
+}
+
 void KeyFilterEdit::pasteFiltered() {
-    const QString pasted = QGuiApplication::clipboard()->text();
-    for (const QChar c : pasted)
-        TypeCharacter(c);
+    InsertFiltered(QGuiApplication::clipboard()->text());
+}
+
+void KeyFilterEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // The X11 middle-click paste inserts the primary selection without going through the keys.
+    if (event->button() == Qt::MiddleButton && !isReadOnly()) {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (clipboard->supportsSelection()) {
+            deselect();
+            InsertFiltered(clipboard->text(QClipboard::Selection));
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void KeyFilterEdit::dropEvent(QDropEvent* event) {
+    if (isReadOnly() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    deselect();
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    InsertFiltered(event->mimeData()->text());
+    // Copied, never moved: the source keeps its text whatever this box kept of it.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void KeyFilterEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const QString committed = event->commitString();
+    if (committed.isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    // The composition still shows as the input method draws it; what it commits is filtered.
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&composing);
+    InsertFiltered(committed);
+    event->accept();
 }
 
 void KeyFilterEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
+    // Qt names the menu's actions only from 6.5 on; before that the paste entry is known by its
+    // (translated) text.
+    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
+        if (action->objectName() == QLatin1String("edit-paste") ||
+            (!action->isSeparator() && action->text().startsWith(paste))) {
             action->disconnect();
             connect(action, &QAction::triggered, this, &KeyFilterEdit::pasteFiltered);
+        } else if (action->menu()) {
+            // Inserting Unicode control characters is no entry of a radio value.
+            menu->removeAction(action);
         }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);

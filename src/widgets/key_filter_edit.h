@@ -6,9 +6,11 @@ namespace zr40 {
 
 // A text box that lets through only what the radio field can hold: every typed character passes
 // KeyFilter of its kind (refused keys are dropped, lower-case hex letters come out upper-case),
-// and pasted text is filtered the same way, character by character. Text set by the program is
-// shown as it is: a value read from the radio may hold characters the user cannot type (a key
-// with hex letters), and filtering it would silently change the value on the next commit.
+// and text arriving any other way (paste by key or menu, the middle-click paste of the primary
+// selection, drag and drop, an input method) is filtered the same way, character by character.
+// Text set by the program is shown as it is: a value read from the radio may hold characters the
+// user cannot type (a key with hex letters), and filtering it would silently change the value on
+// the next commit.
 //
 // It reports Enter, Escape and the loss of focus as signals, so that an owner can commit on
 // Enter or on leaving the box and cancel on Escape.
@@ -24,6 +26,9 @@ public:
 
     // Types one character as if from the keyboard: filtered, replacing the selection.
     void TypeCharacter(QChar c);
+    // Inserts text from outside the keyboard as if it were typed: what the kind refuses, control
+    // characters included, is left out.
+    void InsertFiltered(const QString& text);
 
     // Text as it would remain after typing `text` into an empty box one character at a time.
     QString filtered(const QString& text) const;
@@ -37,6 +42,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     void pasteFiltered();

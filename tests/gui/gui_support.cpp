@@ -1,12 +1,22 @@
 #include "gui_support.h"
 
+#include "channels/ui/form_channel_information.h"
+#include "link/ui/form_process.h"
+#include "shell/mdi_form_main.h"
+#include "widgets/key_filter_edit.h"
+
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -38,8 +48,8 @@ QMessageBox::StandardButton ScriptedSeam::Message(QWidget*, QMessageBox::Icon ic
 
 QString ScriptedSeam::FileDialog(QWidget*, bool isOpen, const QString& title,
                                  const QString& proposedName, const QStringList& filters,
-                                 const QString& defaultSuffix) {
-    fileDialogs.append({isOpen, title, proposedName, filters, defaultSuffix});
+                                 const QString&) {
+    fileDialogs.append({isOpen, title, proposedName, filters});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
@@ -78,14 +88,29 @@ TemporarySettings::~TemporarySettings() {
 }
 
 void TemporarySettings::Wipe() {
-    QDir dir(dir_.path());
-    for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        QFileInfo info(dir.filePath(entry));
-        if (info.isDir())
-            QDir(info.filePath()).removeRecursively();
-        else
-            QFile::remove(info.filePath());
+    QDir(dir_.path()).removeRecursively();
+    QDir().mkpath(dir_.path());
+}
+
+MainWindowRig::MainWindowRig() = default;
+
+MainWindowRig::~MainWindowRig() {
+    window.reset(); // before the codeplug it edits
+}
+
+MDIFormMain& MainWindowRig::Window() {
+    if (!window) {
+        window = std::make_unique<MDIFormMain>(codeplug, options);
+        window->SetPortSource([this] { return ports; });
+        window->SetBackupStore(BackupStore(backups.path())); // reads keep one
     }
+    return *window;
+}
+
+MDIFormMain& MainWindowRig::Shown() {
+    if (!Window().isActiveWindow() && !ShowActive(window.get()))
+        qWarning("the main window did not become active");
+    return *window;
 }
 
 namespace {
@@ -140,10 +165,10 @@ Codeplug PageCodeplug() {
     return cp;
 }
 
-bool ShowActive(QWidget* page) {
-    page->show();
-    page->activateWindow();
-    return QTest::qWaitForWindowActive(page);
+bool ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital) {
@@ -154,6 +179,57 @@ void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital) {
         cp.ChannelType[channel] = 2;
         cp.ChannelSpace[channel] = 12500;
     }
+}
+
+bool Pick(QComboBox* combo, const QString& item) {
+    const int index = combo->findText(item);
+    if (index < 0)
+        return false;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    return true;
+}
+
+void PickAt(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void Enter(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void ClickCell(QTableWidget* grid, int row, int column) {
+    const QRect cell = grid->visualItemRect(grid->item(row, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void TypeCell(FormChannelInformation& grid, int row, int column, const QString& text) {
+    grid.SetCurrentCell(row, column);
+    grid.grid()->setFocus();
+    QTest::keyClick(grid.grid(), Qt::Key_Return);
+    QVERIFY(grid.textEditor()->isVisible());
+    Enter(grid.textEditor(), text);
+}
+
+void RunNextTransfer(const char* button, std::function<void(FormProcess&)> prepare) {
+    OnNextModal([button, prepare](QWidget* modal) {
+        auto* form = qobject_cast<FormProcess*>(modal);
+        QVERIFY(form);
+        if (prepare)
+            prepare(*form);
+        auto* password = form->findChild<QWidget*>(QStringLiteral("TextPassword"));
+        QTest::mouseClick(form->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            form->findChild<QLabel*>(QStringLiteral("TextShow"))->isVisible() ||
+                password->isEnabled(),
+            kHangGuardMs);
+    });
 }
 
 void TypeText(QWidget* box, const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "shell/start_options.h"
 #include "widgets/ui_seam.h"
 
 #include <QByteArray>
@@ -9,6 +10,16 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QTableWidget;
+
+namespace zr40 {
+class FormChannelInformation;
+class FormProcess;
+class MDIFormMain;
+} // namespace zr40
 
 namespace zr40::test {
 
@@ -26,7 +37,6 @@ struct ShownFileDialog {
     QString title;
     QString proposedName;
     QStringList filters;
-    QString defaultSuffix;
 };
 
 // A seam that answers from prepared queues and records what was shown. It installs itself on
@@ -78,7 +88,6 @@ public:
     TemporarySettings(const TemporarySettings&) = delete;
     TemporarySettings& operator=(const TemporarySettings&) = delete;
 
-    QString path() const { return dir_.path(); }
     // Removes every file below the folder (a fresh "first run").
     void Wipe();
 
@@ -86,6 +95,25 @@ private:
     QTemporaryDir dir_;
     QByteArray previousXdg_;
     bool hadXdg_ = false;
+};
+
+// What a main-window test starts from: no saved settings, a scripted seam, a fresh codeplug
+// and, on first use, the main window started with `options`, which finds the ports `ports` says
+// are present.
+struct MainWindowRig {
+    MainWindowRig();
+    ~MainWindowRig();
+    MDIFormMain& Window();
+    // The window shown and active, as a user has it in front.
+    MDIFormMain& Shown();
+
+    TemporarySettings settings;
+    ScriptedSeam seam;
+    Codeplug codeplug;
+    QStringList ports;
+    StartOptions options;
+    QTemporaryDir backups;
+    std::unique_ptr<MDIFormMain> window;
 };
 
 // Runs `action` on the modal dialog that the next call opens (exec() blocks the caller, so the
@@ -109,11 +137,28 @@ template <typename T> std::shared_ptr<bool> WhenModal(std::function<void(T*)> ac
 
 // A codeplug as the pages find it after start-up, with the English interface.
 Codeplug PageCodeplug();
-// Shows a page and waits until it is the active window.
-bool ShowActive(QWidget* page);
+// Shows a window and waits until it is the active one.
+bool ShowActive(QWidget* window);
 // Puts a channel with these frequencies and every other field at its default; a digital channel
 // gets the 12.5 kHz spacing.
 void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital = false);
+// Picks the item as the mouse does: the list changes and reports the choice. False when absent.
+bool Pick(QComboBox* combo, const QString& item);
+// The same by position.
+void PickAt(QComboBox* combo, int index);
+// Focuses the box, types over its whole text (an empty text erases it) and presses Enter.
+void Enter(QLineEdit* box, const QString& text);
+// Clicks a grid's cell (0-based table row and column) with the mouse.
+void ClickCell(QTableWidget* grid, int row, int column);
+// In the channel grid, by keyboard: Enter on the cell (1-based), then types over its text
+// (an empty text erases it) and presses Enter.
+void TypeCell(FormChannelInformation& grid, int row, int column, const QString& text);
+
+// The longest a transfer with the virtual radio may take before a test gives up on it.
+constexpr int kHangGuardMs = 60000;
+// In the transfer window the next call opens: runs `prepare`, presses `button` ("CommandRead" or
+// "CommandWrite") and waits until the transfer has ended, with its result or a message.
+void RunNextTransfer(const char* button, std::function<void(FormProcess&)> prepare = {});
 
 // Types text as a user does: ASCII from the keyboard, anything else through the input method
 // (as a Chinese character arrives).

@@ -1,11 +1,23 @@
+#include "channels/ui/form_batch_channel_edit.h"
+#include "channels/ui/form_channel_copy.h"
 #include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "gui_support.h"
+#include "shell/mdi_form_main.h"
 #include "widgets/key_filter_edit.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -17,8 +29,44 @@ namespace {
 
 constexpr Long kMHz = 1000000;
 
+template <typename W> W* Find(QWidget* parent, const char* name) {
+    return parent->findChild<W*>(QString::fromLatin1(name));
+}
+
+// What the copy dialog showed when it opened, and the copy made in it.
+struct CopySeen {
+    int source = 0;
+    int target = 0;
+    int targets = 0;
+    QString targetRowRx; // the grid's row of the target, read while the dialog is still open
+};
+
+// What Apply writes, in the order the setting panel lists the "Set" boxes.
+QList<bool> SetFlags(const BatchChannelChoice& c) {
+    return {c.setRxFreq,  c.setTxFreq,     c.decode.set, c.encode.set, c.setScanAdd,
+            c.setReverse, c.setTalkAround, c.setTxPower, c.setSpace,   c.setBusyLock};
+}
+
+// The "Set" boxes in setting panel order (the order of SetFlags) and the editors each shows.
+const QList<QPair<QString, QStringList>> kSetBoxEditors = {
+    {"CheckSetRxFreq", {"FrameRxFreq"}},
+    {"CheckSetTxFreq", {"FrameTxFreq"}},
+    {"CheckSetDecode", {"FrameDecode"}},
+    {"CheckSetEncode", {"FrameEncode"}},
+    {"CheckSetScanAdd", {"CheckScanAdd"}},
+    {"CheckSetReverse", {"CheckReverse"}},
+    {"CheckSetTalkAround", {"CheckTalkAround"}},
+    {"CheckSetTxPower", {"LabelTxPower", "ComboTxPower"}},
+    {"CheckSetSpace", {"LabelSpace", "ComboSpace"}},
+    {"CheckSetBusyLock", {"LabelBusyLock", "ComboBusyLock"}},
+};
+
 } // namespace
 
+// The channel grid as the mouse and the keyboard drive it. What a commit stores is the channel
+// rules' business (tests/channels); here: the editors, the cells, where the keyboard goes, and
+// whole channels copied, pasted (ours or a spreadsheet's) and cleared; the copy dialog and the
+// batch editor it opens.
 class TestChannelGrid : public QObject {
     Q_OBJECT
 
@@ -31,27 +79,25 @@ class TestChannelGrid : public QObject {
         QVERIFY(test::ShowActive(page.get()));
     }
     QComboBox* List(int column) const { return page->listEditor(column - 3); }
-    void Click(int row, int column) {
-        QTableWidget* grid = page->grid();
-        const QRect cell = grid->visualItemRect(grid->item(row - 1, column - 1));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    }
-    // Opens the cell's text editor, types over its text and presses Enter.
-    void Type(int row, int column, const QString& text) {
+    KeyFilterEdit* Editor() const { return page->textEditor(); }
+    void Click(int row, int column) { test::ClickCell(page->grid(), row - 1, column - 1); }
+    // Opens the cell's text editor by mouse, types over its text; Enter unless `pending`.
+    void Type(int row, int column, const QString& text, bool pending = false) {
         Click(row, column);
-        KeyFilterEdit* editor = page->textEditor();
-        QVERIFY(editor->isVisible());
-        editor->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(editor, Qt::Key_Backspace);
+        QVERIFY(Editor()->isVisible());
+        QCOMPARE(Editor()->selectedText(), Editor()->text());
+        if (pending)
+            QTest::keyClicks(Editor(), text);
         else
-            QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
+            test::Enter(Editor(), text);
     }
-    // Opens the cell's text editor and types without finishing the edit.
-    void TypePending(int row, int column, const QString& text) {
-        Click(row, column);
-        QTest::keyClicks(page->textEditor(), text);
+    // Opens the cell's list by keyboard, moves in it and presses Enter.
+    void Choose(int row, int column, Qt::Key move) {
+        page->SetCurrentCell(row, column);
+        page->grid()->setFocus();
+        QTest::keyClick(page->grid(), Qt::Key_Return);
+        QTest::keyClick(List(column), move);
+        QTest::keyClick(List(column), Qt::Key_Return);
     }
     QStringList Row(int row) const {
         QStringList cells;
@@ -59,10 +105,51 @@ class TestChannelGrid : public QObject {
             cells << page->CellText(row, column);
         return cells;
     }
-    void NarrowBand() {
-        cp.BandLower = 400;
-        cp.BandUpper = 520;
-        cp.BandUpperTx = 480;
+
+    // Three channels, the second on low power, the third digital; the grid has the keyboard.
+    void OpenRows() {
+        test::PutChannel(cp, 0, 435025000, 440025000);
+        test::PutChannel(cp, 1, 146500000, 146500000);
+        test::PutChannel(cp, 2, 441000000, 441000000, true);
+        cp.TxPower[1] = 0;
+        QGuiApplication::clipboard()->clear();
+        Open();
+        page->grid()->setFocus();
+    }
+    void ClickHeader(int row, Qt::KeyboardModifiers modifiers = {}) {
+        QHeaderView* header = page->grid()->verticalHeader();
+        const QPoint at(header->width() / 2, header->sectionViewportPosition(row - 1) +
+                                                 header->sectionSize(row - 1) / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, modifiers, at);
+    }
+    void Key(const QKeySequence& key) { QTest::keySequence(page->grid(), key); }
+    static QList<int> Channels(std::initializer_list<int> numbers) {
+        QList<int> indexes;
+        for (int n : numbers)
+            indexes << n - 1;
+        return indexes;
+    }
+
+    // Answers the next copy dialog: records what it shows, copies onto `target`, closes.
+    void CopyInNextDialog(CopySeen& seen, int target) {
+        test::OnNextModal([this, &seen, target](QWidget* modal) {
+            auto* dialog = qobject_cast<FormChannelCopy*>(modal);
+            QVERIFY(dialog);
+            auto* list = Find<QComboBox>(dialog, "ComboChannelTo");
+            seen.source = dialog->CopySource();
+            seen.target = list->currentIndex() + 1;
+            seen.targets = list->count();
+            list->setCurrentIndex(target - 1);
+            Find<QPushButton>(dialog, "CommandCopy")->click();
+            seen.targetRowRx = page->CellText(target, 1);
+            Find<QPushButton>(dialog, "CommandCancel")->click();
+        });
+    }
+    void RightClickRowHeader(int row) {
+        QHeaderView* header = page->grid()->verticalHeader();
+        const QPoint at(4, header->sectionViewportPosition(row - 1) + 4);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, header->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(header->viewport(), &event);
     }
 
 private slots:
@@ -75,146 +162,43 @@ private slots:
         seam.reset();
     }
 
-    void layoutAndCaptions_data() {
-        QTest::addColumn<bool>("english");
-        QTest::addColumn<QStringList>("texts"); // caption, rx header, more header
-        QTest::newRow("english") << true
-                                 << QStringList{"Channel Information", "Rx Frequency", "More"};
-        QTest::newRow("chinese") << false << QStringList{"信道信息", "接收频率", "更多"};
-    }
-    void layoutAndCaptions() {
-        QFETCH(bool, english);
-        QFETCH(QStringList, texts);
-        cp.IsEnglish = english;
-        Open();
-        QTableWidget* grid = page->grid();
-        QCOMPARE(page->windowTitle(), texts[0]);
-        QCOMPARE(grid->horizontalHeaderItem(0)->text(), texts[1]);
-        QCOMPARE(grid->horizontalHeaderItem(6)->text(), texts[2]);
-        QCOMPARE(grid->rowCount(), 32);
-        // No column cuts its texts short.
-        const QFontMetrics metrics(grid->font());
-        for (const QString& type : {List(3)->itemText(0), List(3)->itemText(1)})
-            QVERIFY(grid->columnWidth(2) > metrics.horizontalAdvance(type));
-        QVERIFY(grid->columnWidth(0) > metrics.horizontalAdvance(QStringLiteral("446.00625")));
-        QCOMPARE(List(4)->count(), 279);
-        QVERIFY(cp.ChannelInfoOpen);
-        QTest::keyClick(grid, Qt::Key_F1);
-        QCOMPARE(seam->helpTopics, QStringList({"chinfo.htm"}));
-        QCOMPARE(seam->helpEnglish, QList<bool>({english}));
-        page.reset();
-        QVERIFY(!cp.ChannelInfoOpen);
-    }
-
-    void rowsShowTheChannelTables() {
-        test::PutChannel(cp, 0, 435025000, 435025000);
-        cp.RxCtcss[0] = 670;
-        cp.TxDcs[0] = 0x89C7EC;
-        cp.TxPower[0] = 0;
-        test::PutChannel(cp, 1, 146000000, 0, true);
-        test::PutChannel(cp, 2, 50 * kMHz, 435 * kMHz); // receive outside 100..550: an empty row
-        Open();
-        QCOMPARE(Row(1), QStringList({"435.02500", "435.02500", "Analog CH", "67.0", "D023N", "Low",
-                                      ">>"}));
-        QCOMPARE(Row(2), QStringList({"146.00000", "", "Digital CH", "", "", "High", ">>"}));
-        QCOMPARE(Row(3), QStringList({"", "", "", "", "", "", ">>"}));
-        QVERIFY(page->CellShaded(2, 4));
-        QVERIFY(page->CellShaded(2, 5));
-        QVERIFY(!page->CellShaded(1, 4));
-    }
-
-    void newChannelTypedIntoEmptyRow_data() {
-        QTest::addColumn<bool>("english");
-        QTest::addColumn<QStringList>("row");
-        QTest::newRow("english") << true
-                                 << QStringList{"146.50000", "146.50000", "Analog CH", "None",
-                                                "None",      "High",      ">>"};
-        QTest::newRow("chinese") << false << QStringList{"146.50000", "146.50000", "模拟信道", "无",
-                                                         "无",        "高",        ">>"};
-    }
-    void newChannelTypedIntoEmptyRow() {
-        QFETCH(bool, english);
-        QFETCH(QStringList, row);
-        cp.IsEnglish = english;
+    void newChannelTypedIntoAnEmptyRow() {
         Open();
         Type(17, 1, "146.5");
-        QCOMPARE(Row(17), row);
+        QCOMPARE(Row(17), QStringList({"146.50000", "146.50000", "Analog CH", "None", "None",
+                                       "High", ">>"}));
         QCOMPARE(cp.TxFreq[16], 146500000);
-        QCOMPARE(cp.ChannelType[16], 1);
-        QCOMPARE(cp.TxPower[16], 1);
-        QCOMPARE(cp.RxCtcss[16], -1);
-        QCOMPARE(cp.TxDcs[16], -1);
         QVERIFY(cp.ChannelGridChanged);
-        QVERIFY(seam->messages.isEmpty());
         // Enter in the receive editor moves on to the transmit cell of the same row.
         QCOMPARE(page->CurrentRow(), 17);
         QCOMPARE(page->CurrentColumn(), 2);
-        QVERIFY(!page->textEditor()->isVisible());
+        QVERIFY(!Editor()->isVisible());
+        // Digital rows grey their tone cells.
+        Choose(17, 3, Qt::Key_Down);
+        QCOMPARE(cp.ChannelType[16], 2);
+        QCOMPARE(page->CellText(17, 4), QString());
+        QVERIFY(page->CellShaded(17, 5));
+        Click(17, 4); // no tone editor on a digital channel
+        QCOMPARE(page->EditingColumn(), 0);
+        Choose(17, 3, Qt::Key_Up);
+        QCOMPARE(page->CellText(17, 4), QStringLiteral("None"));
+        QVERIFY(!page->CellShaded(17, 4));
     }
 
-    void transmitFollowingReceiveIsHeldToTheTransmitBand() {
-        NarrowBand();
-        Open();
-        Type(3, 1, "500");
-        QCOMPARE(page->CellText(3, 2), QStringLiteral("480.00000"));
-        QCOMPARE(cp.RxFreq[2], 500 * kMHz);
-        QCOMPARE(cp.TxFreq[2], 480 * kMHz);
-    }
-
-    void outOfRangeEntries_data() {
-        QTest::addColumn<bool>("english");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<Long>("stored");
-        QTest::newRow("rx above") << true << 1 << "999" << 520 * kMHz;
-        QTest::newRow("rx below") << true << 1 << "10" << 400 * kMHz;
-        QTest::newRow("rx separator") << true << 1 << "." << 400 * kMHz;
-        QTest::newRow("tx above tx band") << true << 2 << "500" << 480 * kMHz;
-        QTest::newRow("chinese") << false << 1 << "999" << 520 * kMHz;
-    }
-    void outOfRangeEntries() {
-        QFETCH(bool, english);
-        QFETCH(int, column);
-        QFETCH(QString, typed);
-        QFETCH(Long, stored);
-        cp.IsEnglish = english;
-        NarrowBand();
+    void outOfRangeIsSaidAndClamped() {
+        cp.BandLower = 400;
+        cp.BandUpper = 520;
         test::PutChannel(cp, 4, 440 * kMHz, 440 * kMHz);
         Open();
-        Type(5, column, typed);
+        Type(5, 1, "999");
         QCOMPARE(seam->messages.size(), 1);
         QCOMPARE(seam->messages[0].icon, QMessageBox::Warning);
-        QCOMPARE(seam->messages[0].title, QStringLiteral("ZR40"));
-        QCOMPARE(seam->messages[0].text, english ? QStringLiteral("Frequency is out of range!")
-                                                 : QStringLiteral("频率超出范围！"));
-        QCOMPARE(page->CellText(5, column), QString::number(stored / 1e6, 'f', 5));
-        QCOMPARE(column == 1 ? cp.RxFreq[4] : cp.TxFreq[4], stored);
+        QCOMPARE(seam->messages[0].text, QStringLiteral("Frequency is out of range!"));
+        QCOMPARE(page->CellText(5, 1), QStringLiteral("520.00000"));
+        QCOMPARE(cp.RxFreq[4], 520 * kMHz);
     }
 
-    void clearingReceiveEmptiesTheRow() {
-        test::PutChannel(cp, 1, 435 * kMHz, 436 * kMHz);
-        cp.SqlLevel[1] = 9;
-        Open();
-        Type(2, 1, QString());
-        QCOMPARE(Row(2), QStringList({"", "", "", "", "", "", ">>"}));
-        QCOMPARE(cp.RxFreq[1], 0);
-        QCOMPARE(cp.SqlLevel[1], 5); // the whole channel went back to its defaults
-    }
-
-    void clearingTransmitEmptiesTheEncodeCell() {
-        test::PutChannel(cp, 1, 435 * kMHz, 436 * kMHz);
-        cp.TxCtcss[1] = 885;
-        Open();
-        Type(2, 2, QString());
-        QCOMPARE(Row(2), QStringList({"435.00000", "", "Analog CH", "None", "", "High", ">>"}));
-        QCOMPARE(cp.TxFreq[1], 0);
-        QCOMPARE(cp.TxCtcss[1], 0);
-        QCOMPARE(cp.TxDcs[1], 0);
-        // The encode cell of a channel without transmit frequency opens the transmit editor.
-        Click(2, 5);
-        QCOMPARE(page->EditingColumn(), 2);
-    }
-
+    // Clicking through an empty row opens the receive editor each time and stores nothing.
     void emptyRowStartsWithReceiveAndStaysUntouched() {
         Open();
         const Codeplug before = cp;
@@ -222,63 +206,23 @@ private slots:
             Click(9, column);
             QCOMPARE(page->EditingColumn(), 1);
             QCOMPARE(page->CurrentColumn(), 1);
-            QVERIFY(page->textEditor()->hasFocus());
-            page->FreshData(); // leaving the editor untouched changes nothing
-            QVERIFY(!page->textEditor()->isVisible());
+            QVERIFY(Editor()->hasFocus());
+            page->FreshData();
+            QVERIFY(!Editor()->isVisible());
         }
-        QCOMPARE(cp.GridEditRow, std::int16_t(9));
         QVERIFY(cp.SameRadioData(before));
         QVERIFY(!cp.ChannelGridChanged);
+        // The encode cell of a channel without transmit frequency opens the transmit editor;
+        // clearing the receive frequency empties the row.
+        test::PutChannel(cp, 2, 435 * kMHz, 0);
+        page->AnalyseChannelInformation();
+        Click(3, 5);
+        QCOMPARE(page->EditingColumn(), 2);
+        Type(3, 1, QString());
+        QCOMPARE(Row(3), QStringList({"", "", "", "", "", "", ">>"}));
     }
 
-    void analogToDigitalAndBack() {
-        test::PutChannel(cp, 0, 435 * kMHz, 435 * kMHz);
-        cp.RxCtcss[0] = 670;
-        Open();
-        Click(1, 3);
-        QCOMPARE(List(3)->currentIndex(), 0);
-        QTest::keyClick(List(3), Qt::Key_Down);
-        QTest::keyClick(List(3), Qt::Key_Return);
-        QCOMPARE(cp.ChannelType[0], 2);
-        QCOMPARE(cp.ChannelSpace[0], 12500);
-        QCOMPARE(cp.RxCtcss[0], -1);
-        QCOMPARE(page->CellText(1, 4), QString());
-        QVERIFY(page->CellShaded(1, 5));
-        QCOMPARE(page->CurrentColumn(), 4);
-        Click(1, 4); // no tone editor on a digital channel
-        QCOMPARE(page->EditingColumn(), 0);
-
-        Click(1, 3);
-        QTest::keyClick(List(3), Qt::Key_Up);
-        QTest::keyClick(List(3), Qt::Key_Return);
-        QCOMPARE(cp.ChannelType[0], 1);
-        QCOMPARE(cp.ChannelSpace[0], 25000);
-        QCOMPARE(page->CellText(1, 4), QStringLiteral("None"));
-        QVERIFY(!page->CellShaded(1, 4));
-    }
-
-    void toneChosenInTheList() {
-        test::PutChannel(cp, 0, 435 * kMHz, 435 * kMHz);
-        Open();
-        Click(1, 4);
-        QCOMPARE(List(4)->currentText(), QStringLiteral("None"));
-        QTest::keyClick(List(4), Qt::Key_Down);
-        QTest::keyClick(List(4), Qt::Key_Return);
-        QCOMPARE(cp.RxCtcss[0], 670);
-        QCOMPARE(cp.RxDcs[0], -1);
-        QCOMPARE(page->CurrentColumn(), 5);
-
-        Click(1, 5);
-        QComboBox* encode = List(5);
-        encode->setCurrentIndex(encode->findText(QStringLiteral("D023N")));
-        emit encode->activated(encode->currentIndex());
-        page->FreshData();
-        QCOMPARE(cp.TxCtcss[0], -1);
-        QCOMPARE(cp.TxDcs[0], 0x89C7EC);
-        QCOMPARE(page->CellText(1, 5), QStringLiteral("D023N"));
-    }
-
-    void toneOffTheListIsKeptUntilAChoice() {
+    void tonesChosenAndKept() {
         test::PutChannel(cp, 0, 435 * kMHz, 435 * kMHz);
         cp.RxCtcss[0] = 1500; // 150.0 Hz: a radio tone that is not on the list
         cp.TxDcs[0] = 0x763813;
@@ -287,100 +231,98 @@ private slots:
         Click(1, 4);
         QCOMPARE(List(4)->currentIndex(), -1);
         QCOMPARE(List(4)->placeholderText(), QStringLiteral("150.0"));
-        page->FreshData();
+        page->FreshData(); // left without a choice: kept
         QCOMPARE(cp.RxCtcss[0], 1500);
-        QVERIFY(!cp.ChannelGridChanged);
-        // A list tone left without a choice is not rewritten either.
-        Click(1, 5);
-        QCOMPARE(List(5)->currentText(), QStringLiteral("D023I"));
-        QTest::keyClick(List(5), Qt::Key_Return);
+        Choose(1, 5, Qt::Key_Right); // a list tone left by Enter without a move is kept too
         QCOMPARE(cp.TxCtcss[0], 2600);
-        QCOMPARE(cp.TxDcs[0], 0x763813);
-    }
-
-    void enterInPowerListMovesToNextRow() {
-        for (int channel : {4, 5, 31})
-            test::PutChannel(cp, channel, 440 * kMHz, 440 * kMHz);
-        Open();
-        Click(5, 6);
-        QTest::keyClick(List(6), Qt::Key_Up);
-        QTest::keyClick(List(6), Qt::Key_Return);
-        QCOMPARE(cp.TxPower[4], 0);
-        QCOMPARE(page->CellText(5, 6), QStringLiteral("Low"));
-        QCOMPARE(page->CurrentRow(), 6);
-        QCOMPARE(page->CurrentColumn(), 1);
-        // Enter again opens the receive editor there, its text selected.
-        QTest::keyClick(page->grid(), Qt::Key_Return);
-        QCOMPARE(page->EditingColumn(), 1);
-        QCOMPARE(page->textEditor()->selectedText(), QStringLiteral("440.00000"));
-        // In the last row it moves to "More" instead.
-        Click(32, 6);
-        QTest::keyClick(List(6), Qt::Key_Return);
-        QCOMPARE(page->CurrentRow(), 32);
-        QCOMPARE(page->CurrentColumn(), 7);
+        Choose(1, 4, Qt::Key_Down); // from the placeholder to the first item, None
+        QCOMPARE(cp.RxCtcss[0], -1);
+        QCOMPARE(cp.RxDcs[0], -1);
+        QCOMPARE(page->CellText(1, 4), QStringLiteral("None"));
+        QCOMPARE(page->CurrentColumn(), 5);
+        Click(1, 5);
+        QVERIFY(test::Pick(List(5), QStringLiteral("D023N")));
+        page->FreshData();
+        QCOMPARE(cp.TxDcs[0], 0x89C7EC);
+        QCOMPARE(page->CellText(1, 5), QStringLiteral("D023N"));
+        QVERIFY(seam->messages.isEmpty());
     }
 
     void keyboardFillsAChannelPlan() {
+        for (int channel : {4, 5, 31})
+            test::PutChannel(cp, channel, 440 * kMHz, 440 * kMHz);
         Open();
         QTableWidget* grid = page->grid();
         page->SetCurrentCell(1, 1);
         grid->setFocus();
-        // Typing a digit starts the editor with that digit.
-        QTest::keyClick(grid, '4');
-        QTest::keyClicks(page->textEditor(), "35.125");
-        QTest::keyClick(page->textEditor(), Qt::Key_Return);
+        QTest::keyClick(grid, '4'); // typing a digit starts the editor with that digit
+        QTest::keyClicks(Editor(), "35.125");
+        QTest::keyClick(Editor(), Qt::Key_Return);
         QCOMPARE(cp.RxFreq[0], 435125000);
         QTest::keyClick(grid, '4');
-        QTest::keyClicks(page->textEditor(), "36");
-        QTest::keyClick(page->textEditor(), Qt::Key_Tab);
+        QTest::keyClicks(Editor(), "36");
+        QTest::keyClick(Editor(), Qt::Key_Tab);
         QCOMPARE(cp.TxFreq[0], 436 * kMHz);
         QCOMPARE(page->CurrentColumn(), 3);
-        QTest::keyClick(grid, Qt::Key_Down);
-        QTest::keyClick(grid, Qt::Key_Left);
-        QTest::keyClick(grid, Qt::Key_Left);
-        QCOMPARE(page->CurrentRow(), 2);
+        // Enter in the power list moves to the next row's receive cell; Enter opens it.
+        Choose(5, 6, Qt::Key_Up);
+        QCOMPARE(cp.TxPower[4], 0);
+        QCOMPARE(page->CurrentRow(), 6);
         QCOMPARE(page->CurrentColumn(), 1);
         QTest::keyClick(grid, Qt::Key_Return);
-        QTest::keyClicks(page->textEditor(), "4a3b8"); // letters never reach a frequency
-        QTest::keyClick(page->textEditor(), Qt::Key_Return);
-        QCOMPARE(cp.RxFreq[1], 438 * kMHz);
-        QCOMPARE(cp.TxFreq[1], 438 * kMHz);
+        QCOMPARE(Editor()->selectedText(), QStringLiteral("440.00000"));
+        QTest::keyClicks(Editor(), "4a3b8"); // letters never reach a frequency
+        QTest::keyClick(Editor(), Qt::Key_Return);
+        QCOMPARE(cp.RxFreq[5], 438 * kMHz);
+        Choose(32, 6, Qt::Key_Up); // in the last row it moves to "More" instead
+        QCOMPARE(page->CurrentRow(), 32);
+        QCOMPARE(page->CurrentColumn(), 7);
     }
 
-    void escapeCancelsAnEdit() {
+    // Escape gives up the edit and the keyboard returns to the grid, also when the page's window
+    // is not the active one (no window manager, another window in front).
+    void escapeCancelsAndTheGridKeepsTheKeyboard_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("activeWindow");
+        QTest::newRow("text editor") << 1 << true;
+        QTest::newRow("text editor, window behind") << 1 << false;
+        QTest::newRow("list editor, window behind") << 6 << false;
+    }
+    void escapeCancelsAndTheGridKeepsTheKeyboard() {
+        QFETCH(int, column);
+        QFETCH(bool, activeWindow);
         test::PutChannel(cp, 0, 435 * kMHz, 435 * kMHz);
         Open();
-        TypePending(1, 1, "999");
-        QTest::keyClick(page->textEditor(), Qt::Key_Escape);
-        QVERIFY(!page->textEditor()->isVisible());
+        QWidget other;
+        if (!activeWindow)
+            QVERIFY(test::ShowActive(&other));
+        page->SetCurrentCell(1, column);
+        QTest::keyClick(page->grid(), Qt::Key_Return);
+        QCOMPARE(page->EditingColumn(), column);
+        QTest::keyClicks(page->focusWidget(), "999");
+        QTest::keyClick(page->focusWidget(), Qt::Key_Escape);
+        QCOMPARE(page->EditingColumn(), 0);
+        QCOMPARE(page->focusWidget(), page->grid());
         QCOMPARE(page->CellText(1, 1), QStringLiteral("435.00000"));
-        QVERIFY(seam->messages.isEmpty());
-        QVERIFY(page->grid()->hasFocus());
         page->FreshData();
         QCOMPARE(cp.RxFreq[0], 435 * kMHz);
         QVERIFY(!cp.ChannelGridChanged);
+        QVERIFY(seam->messages.isEmpty());
     }
 
     // A pending edit is kept by FreshData, by the focus leaving, and by the Close button, and
     // stays in the row it was typed into.
     void pendingEditsAreCommitted() {
         Open();
-        TypePending(1, 1, "440");
-        page->FreshData();
-        QCOMPARE(cp.RxFreq[0], 440 * kMHz);
-        QVERIFY(!page->textEditor()->isVisible());
-
-        TypePending(3, 1, "442");
+        Type(3, 1, "442", true);
         cp.GridEditRow = 7; // the edit dialog selected another channel meanwhile
         page->FreshData();
         QCOMPARE(cp.RxFreq[2], 442 * kMHz);
         QCOMPARE(cp.RxFreq[6], 0);
-
-        TypePending(2, 1, "441");
+        Type(2, 1, "441", true);
         Click(3, 7); // opens the edit dialog, which takes the focus
         QCOMPARE(cp.RxFreq[1], 441 * kMHz);
-
-        TypePending(4, 1, "439");
+        Type(4, 1, "439", true);
         page->findChild<QPushButton*>(QStringLiteral("CommandClose"))->click();
         QVERIFY(!page->isVisible());
         QCOMPARE(cp.RxFreq[3], 439 * kMHz);
@@ -401,11 +343,9 @@ private slots:
         QCOMPARE(rx->text(), QStringLiteral("436.00000"));
         QVERIFY(!cp.ChannelGridChanged);
         auto* decode = dialog->findChild<QComboBox*>(QStringLiteral("ComboDecode"));
-        dialog->ComboTone_Click(FrequencySide::Rx, decode->findText(QStringLiteral("D023N")));
+        QVERIFY(test::Pick(decode, QStringLiteral("D023N")));
         QVERIFY(cp.ChannelDataChanged);
         QTRY_COMPARE(page->CellText(1, 4), QStringLiteral("D023N")); // the page's own timer
-        QVERIFY(!cp.ChannelDataChanged);
-
         // Typing in the dialog is committed before a save or a write.
         auto* tx = dialog->findChild<KeyFilterEdit*>(QStringLiteral("TextTxFreq"));
         tx->setFocus();
@@ -413,7 +353,6 @@ private slots:
         QTest::keyClicks(tx, "437");
         page->FreshData();
         QCOMPARE(cp.TxFreq[0], 437 * kMHz);
-
         // A reload after a read refreshes both.
         cp.RxFreq[0] = 438 * kMHz;
         page->Analyse();
@@ -421,6 +360,319 @@ private slots:
         QCOMPARE(rx->text(), QStringLiteral("438.00000"));
         page.reset();
         QVERIFY(!cp.ChannelEditOpen);
+    }
+    // --- Whole channels: rows picked by their headers, the clipboard, clearing ---
+
+    void rowHeadersPickChannels() {
+        OpenRows();
+        ClickHeader(2);
+        QCOMPARE(page->SelectedChannels(), Channels({2}));
+        ClickHeader(4, Qt::ShiftModifier);
+        QCOMPARE(page->SelectedChannels(), Channels({2, 3, 4}));
+        ClickHeader(9, Qt::ControlModifier);
+        ClickHeader(3, Qt::ControlModifier);
+        QCOMPARE(page->SelectedChannels(), Channels({2, 4, 9}));
+        // A click on a cell is an edit, not a row choice: only its own row counts.
+        page->grid()->clearSelection();
+        page->SetCurrentCell(7, 3);
+        QCOMPARE(page->SelectedChannels(), Channels({7}));
+    }
+
+    void copyThenPasteFromTheCurrentRowOnIsOneStep() {
+        OpenRows();
+        ClickHeader(1);
+        ClickHeader(3, Qt::ShiftModifier);
+        Key(QKeySequence::Copy);
+        const QStringList lines =
+            QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4); // a table with its header row, for a spreadsheet
+        QVERIFY(lines[0].startsWith(QStringLiteral("Channel\tRxMHz\tTxMHz\tType\tDecode")));
+        QVERIFY(lines[1].startsWith(QStringLiteral("1\t435.02500\t440.02500\tAnalog CH\tNone")));
+        QSignalSpy edited(page.get(), &ConfigPage::edited);
+        ClickHeader(10);
+        Key(QKeySequence::Paste);
+        QCOMPARE(edited.size(), 1);
+        QCOMPARE(edited.first().first().value<EditStep>().english,
+                 QStringLiteral("Paste channels 10-12"));
+        QCOMPARE(edited.first().first().value<EditStep>().chinese,
+                 QStringLiteral("粘贴 信道10-12"));
+        for (int column = 1; column <= 6; ++column) {
+            QCOMPARE(page->CellText(10, column), page->CellText(1, column));
+            QCOMPARE(page->CellText(12, column), page->CellText(3, column));
+        }
+        QCOMPARE(page->CellText(11, 6), QStringLiteral("Low"));
+        QVERIFY(page->CellShaded(12, 4)); // a digital channel
+        QCOMPARE(page->SelectedChannels(), Channels({10, 11, 12}));
+        QVERIFY(cp.ChannelGridChanged);
+        QVERIFY(seam->messages.isEmpty());
+    }
+
+    // Spreadsheet rows: band check with a single message, new-channel defaults.
+    void spreadsheetRowsPasteThroughTheGridRules() {
+        cp.BandLower = 400;
+        cp.BandUpper = cp.BandUpperTx = 480;
+        OpenRows();
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("RxMHz,TxMHz,Power\n999,,Low\n10,,\n445.5,-,\n"));
+        ClickHeader(20);
+        page->PasteRows();
+        QCOMPARE(seam->messages.size(), 1);
+        QCOMPARE(seam->messages.first().text, QStringLiteral("Frequency is out of range!"));
+        QCOMPARE(page->CellText(20, 1), QStringLiteral("480.00000"));
+        QCOMPARE(page->CellText(20, 6), QStringLiteral("Low"));
+        QCOMPARE(page->CellText(21, 1), QStringLiteral("400.00000"));
+        QCOMPARE(page->CellText(21, 4), QStringLiteral("None"));
+        QCOMPARE(page->CellText(21, 6), QStringLiteral("High"));
+        QCOMPARE(page->CellText(22, 2), QString()); // receive only
+        QCOMPARE(page->CellText(22, 3), QStringLiteral("Analog CH"));
+    }
+
+    void pasteThatCannotBeReadChangesNothing() {
+        OpenRows();
+        QSignalSpy edited(page.get(), &ConfigPage::edited);
+        QGuiApplication::clipboard()->setText(QStringLiteral("Some words from a letter"));
+        ClickHeader(1);
+        page->PasteRows();
+        QCOMPARE(edited.size(), 0);
+        QCOMPARE(seam->messages.size(), 1);
+        QVERIFY(
+            seam->messages.first().text.startsWith(QStringLiteral("The rows cannot be pasted:")));
+        QCOMPARE(cp.RxFreq[0], 435025000);
+        // Rows past channel 32 are said to be left over.
+        QGuiApplication::clipboard()->setText(QStringLiteral("440\n441\n442\n"));
+        ClickHeader(31);
+        page->PasteRows();
+        QCOMPARE(edited.size(), 1);
+        QCOMPARE(page->CellText(32, 1), QStringLiteral("441.00000"));
+        QVERIFY(seam->messages.last().text.contains(QStringLiteral("Rows 3 were not pasted")));
+    }
+
+    void deleteClearsOnlyRowsPickedByTheirHeaders() {
+        OpenRows();
+        QSignalSpy edited(page.get(), &ConfigPage::edited);
+        page->SetCurrentCell(1, 1);
+        Key(QKeySequence::Delete);
+        QCOMPARE(cp.RxFreq[0], 435025000); // a cell, not a row: nothing is cleared
+        ClickHeader(2);
+        ClickHeader(5, Qt::ShiftModifier);
+        Key(QKeySequence::Delete);
+        QCOMPARE(edited.size(), 1);
+        QCOMPARE(edited.first().first().value<EditStep>().english,
+                 QStringLiteral("Clear channels 2-3")); // 4 and 5 were empty already
+        QCOMPARE(page->CellText(2, 1), QString());
+        QCOMPARE(page->CellText(3, 3), QString());
+        QCOMPARE(cp.RxFreq[1], 0);
+        QCOMPARE(cp.RxFreq[0], 435025000);
+    }
+
+    // Keys typed into a cell editor belong to the editor.
+    void editorKeepsItsOwnKeys() {
+        OpenRows();
+        ClickHeader(1);
+        page->CellClick(1, 1);
+        KeyFilterEdit* editor = page->textEditor();
+        QVERIFY(editor->isVisible());
+        editor->setFocus();
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Delete);
+        QCOMPARE(cp.RxFreq[0], 435025000);
+        QCOMPARE(editor->text(), QString());
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCOMPARE(page->CellText(1, 1), QStringLiteral("435.02500"));
+    }
+
+    // --- The copy dialog and the batch editor ---
+
+    // Shift+F3 on a filled cell and the row header's menu both open the copy dialog on that
+    // row; the copy is in the grid while the dialog is still open.
+    void copyDialogOpensOnTheRow_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("Shift+F3") << false;
+        QTest::newRow("row header menu") << true;
+    }
+    void copyDialogOpensOnTheRow() {
+        QFETCH(bool, fromMenu);
+        test::PutChannel(cp, 1, 435025000, 440000000);
+        cp.RxKey[4] = 0x12345678;
+        cp.RxKeyLength[1] = 8;
+        Open();
+        QSignalSpy edited(page.get(), &ConfigPage::edited);
+        CopySeen seen;
+        CopyInNextDialog(seen, 9);
+        if (fromMenu) {
+            QTimer::singleShot(0, this, [this] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                QCOMPARE(menu->actions().first(), page->copyChannelAction());
+                QVERIFY(page->copyChannelAction()->isEnabled());
+                menu->setActiveAction(page->copyChannelAction());
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+            RightClickRowHeader(2);
+        } else {
+            page->SetCurrentCell(2, 4);
+            QTest::keyClick(page->grid(), Qt::Key_F3, Qt::ShiftModifier);
+        }
+        QCOMPARE(seen.source, 2);
+        QCOMPARE(seen.target, 2);
+        QCOMPARE(seen.targets, 32);
+        QCOMPARE(seen.targetRowRx, QStringLiteral("435.02500"));
+        QCOMPARE(cp.TxFreq[8], Long(440000000));
+        QCOMPARE(cp.RxKey[32], Long(0x12345678));
+        QCOMPARE(cp.RxKeyLength[8], Long(8));
+        QCOMPARE(edited.count(), 1);
+    }
+
+    // An empty row has nothing to copy: no key, no menu entry opens the dialog.
+    void emptyRowOffersNoCopy() {
+        Open();
+        QSignalSpy requested(page.get(), &FormChannelInformation::channelCopyRequested);
+        page->SetCurrentCell(5, 1);
+        QTest::keyClick(page->grid(), Qt::Key_F3, Qt::ShiftModifier);
+        QMenu menu;
+        page->FillRowMenu(menu, 5);
+        QVERIFY(!page->copyChannelAction()->isEnabled());
+        QCOMPARE(requested.count(), 0);
+    }
+
+    // Edit Setting swaps the panels; each "Set" box shows its editors only while ticked.
+    void batchPanels_data() {
+        QTest::addColumn<int>("position");
+        for (int i = 0; i < kSetBoxEditors.size(); ++i)
+            QTest::newRow(qPrintable(kSetBoxEditors[i].first)) << i;
+    }
+    void batchPanels() {
+        QFETCH(int, position);
+        const auto& [setBox, editors] = kSetBoxEditors.at(position);
+        FormBatchChannelEdit dialog(cp);
+        dialog.show();
+        auto* edit = Find<QPushButton>(&dialog, "CommandEdit");
+        auto* box = dialog.findChild<QCheckBox*>(setBox);
+        QVERIFY(!dialog.SettingPanelShown());
+        QVERIFY(!box->isVisible());
+        edit->click();
+        QVERIFY(dialog.SettingPanelShown() && box->isVisible());
+        auto shown = [&] {
+            QStringList visible;
+            for (const QString& name : editors) {
+                if (!dialog.findChild<QWidget*>(name)->isHidden())
+                    visible << name;
+            }
+            return visible;
+        };
+        QCOMPARE(shown(), editors);
+        box->click();
+        QCOMPARE(shown(), QStringList());
+        // Only the field of the cleared box drops out of what Apply writes.
+        QList<bool> expected(10, true);
+        expected[position] = false;
+        QCOMPARE(SetFlags(dialog.Choice()), expected);
+        Find<QPushButton>(&dialog, "CommandSelectAll")->click();
+        QCOMPARE(shown(), editors);
+        Find<QPushButton>(&dialog, "CommandSelectNone")->click();
+        QVERIFY(!box->isChecked());
+        edit->click();
+        QVERIFY(!dialog.SettingPanelShown());
+    }
+
+    // Which editors each option and check box makes available.
+    void batchEnabling_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("enabled");
+        QTest::addColumn<QStringList>("disabled");
+        QTest::newRow("opening") << QStringList{}
+                                 << QStringList{"ComboDecodeStart", "CheckEncodeRandom",
+                                                "TextEncodeStep"}
+                                 << QStringList{"TextStartChannel", "TextEndChannel",
+                                                "CheckOption",      "TextTxOffset",
+                                                "OptionPlus",       "TextTxStartFreq",
+                                                "TextTxStep",       "OptionTxStepUp"};
+        QTest::newRow("range") << QStringList{"OptionArea1"}
+                               << QStringList{"TextStartChannel", "TextEndChannel", "CheckOption"}
+                               << QStringList{};
+        QTest::newRow("offset") << QStringList{"OptionTxOffset"}
+                                << QStringList{"TextTxOffset", "OptionPlus", "OptionMinus"}
+                                << QStringList{"TextTxStartFreq", "TextTxStep", "OptionTxStepDown"};
+        QTest::newRow("own transmit run")
+            << QStringList{"OptionTxStartFreq"}
+            << QStringList{"TextTxStartFreq", "TextTxStep", "OptionTxStepUp", "OptionTxStepDown"}
+            << QStringList{"TextTxOffset", "OptionMinus"};
+        QTest::newRow("random decode")
+            << QStringList{"CheckDecodeRandom"} << QStringList{"TextEncodeStep"}
+            << QStringList{"ComboDecodeStart", "TextDecodeStep", "OptionDecodeStepUp",
+                           "OptionDecodeStepDown"};
+        QTest::newRow("encode follows decode")
+            << QStringList{"CheckEncodeDefault"} << QStringList{"ComboDecodeStart"}
+            << QStringList{"CheckEncodeRandom", "ComboEncodeStart", "TextEncodeStep",
+                           "OptionEncodeStepUp"};
+        QTest::newRow("random encode, then default and back")
+            << QStringList{"CheckEncodeRandom", "CheckEncodeDefault", "CheckEncodeDefault"}
+            << QStringList{"CheckEncodeRandom"} << QStringList{"ComboEncodeStart"};
+    }
+    void batchEnabling() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, enabled);
+        QFETCH(QStringList, disabled);
+        FormBatchChannelEdit dialog(cp);
+        dialog.show();
+        for (const QString& name : clicks)
+            dialog.findChild<QAbstractButton*>(name)->click();
+        for (const QString& name : enabled)
+            QVERIFY2(dialog.findChild<QWidget*>(name)->isEnabled(), qPrintable(name));
+        for (const QString& name : disabled)
+            QVERIFY2(!dialog.findChild<QWidget*>(name)->isEnabled(), qPrintable(name));
+    }
+
+    // Buttons act only when pressed: Enter in a list or on a box presses none of them.
+    void batchEnterPressesNoButton() {
+        FormBatchChannelEdit dialog(cp);
+        QSignalSpy edited(&dialog, &FormBatchChannelEdit::edited);
+        QVERIFY(test::ShowActive(&dialog));
+        auto* combo = Find<QComboBox>(&dialog, "ComboTxPower");
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Return);
+        Find<QPushButton>(&dialog, "CommandEdit")->click();
+        auto* box = Find<QCheckBox>(&dialog, "CheckSetRxFreq");
+        box->setFocus();
+        box->click();
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(!box->isChecked());
+        QVERIFY(dialog.isVisible() && dialog.SettingPanelShown());
+        QCOMPARE(edited.count(), 0);
+    }
+
+    // Through the main window: Apply in the batch editor shows in the open grid at once, and the
+    // frequencies that hit the band edge are reported once.
+    void applyUpdatesTheOpenGrid() {
+        test::TemporarySettings settings;
+        Codeplug shared;
+        StartOptions english;
+        english.language = QStringLiteral("en");
+        MDIFormMain window(shared, english);
+        auto* grid = qobject_cast<FormChannelInformation*>(window.Page(MDIFormMain::kChannelPage));
+        QVERIFY(grid);
+        test::OnNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<FormBatchChannelEdit*>(modal);
+            QVERIFY(dialog);
+            Find<QPushButton>(dialog, "CommandSelectNone")->click();
+            Find<QCheckBox>(dialog, "CheckSetRxFreq")->click();
+            Find<QRadioButton>(dialog, "OptionArea1")->click();
+            auto* start = Find<KeyFilterEdit>(dialog, "TextStartChannel");
+            auto* end = Find<KeyFilterEdit>(dialog, "TextEndChannel");
+            start->setText(QStringLiteral("31"));
+            end->setText(QStringLiteral("34"));
+            Find<KeyFilterEdit>(dialog, "TextRxStartFreq")->setText(QStringLiteral("549.99"));
+            Find<KeyFilterEdit>(dialog, "TextRxStep")->setText(QStringLiteral("6"));
+            Find<QPushButton>(dialog, "CommandApply")->click();
+        });
+        window.BatchEdit();
+        QCOMPARE(grid->CellText(31, 1), QStringLiteral("549.99000"));
+        QCOMPARE(grid->CellText(32, 1), QStringLiteral("549.99600"));
+        QCOMPARE(grid->CellText(31, 6), QStringLiteral("High"));
+        QCOMPARE(shared.RxFreq[31], Long(549996000));
+        QCOMPARE(seam->messages.size(), 1);
+        QVERIFY(seam->messages.first().text.contains(QLatin1Char('2')));
+        QVERIFY(window.IsModified());
     }
 };
 

@@ -1,42 +1,118 @@
-#include "gui_support.h"
-
+#include "channels/ui/form_channel_information.h"
+#include "codeplug/model_band.h"
 #include "codeplug/radio_data_file.h"
 #include "codeplug/settings_store.h"
-#include "widgets/config_page.h"
+#include "gui_support.h"
+#include "link/ui/form_password.h"
+#include "link/ui/form_process.h"
+#include "shell/form_com_port.h"
+#include "shell/form_language.h"
+#include "shell/form_model_information.h"
+#include "shell/form_print.h"
+#include "shell/form_printer_setting.h"
 #include "shell/mdi_form_main.h"
+#include "shell/panel_layout.h"
+#include "shell/print_commands.h"
+#include "widgets/config_page.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
+#include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
 
 using namespace zr40;
 
-// Start-up, menus, toolbar, tree and the file commands of the main window.
+namespace {
+
+QList<PrinterEntry> TwoPrinters() {
+    PrinterEntry office;
+    office.name = "Office";
+    office.driver = "HP LaserJet 4";
+    office.port = "lpd://office";
+    PrinterEntry lab;
+    lab.name = "Lab";
+    lab.driver = "Generic PostScript";
+    lab.port = "usb://lab";
+    lab.isDefault = true;
+    lab.pageSizes = {QPageSize(QPageSize::A4), QPageSize(QPageSize::Letter)};
+    return {office, lab};
+}
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every visible menu entry, "Menu/Item", rules as "Menu/-", in order.
+QStringList VisibleMenus(MDIFormMain& w) {
+    QStringList shown;
+    for (QAction* top : w.menuBar()->actions()) {
+        if (!top->isVisible())
+            continue;
+        shown << top->objectName();
+        for (QAction* item : top->menu()->actions()) {
+            if (item->isVisible())
+                shown << top->objectName() + QLatin1Char('/') +
+                             (item->isSeparator() ? QStringLiteral("-") : item->text());
+        }
+    }
+    return shown;
+}
+
+QStringList TreeKeys(MDIFormMain& w) {
+    QStringList keys;
+    QTreeWidgetItem* root = w.Tree()->topLevelItem(0);
+    for (int i = 0; i < root->childCount(); ++i)
+        keys << root->child(i)->data(0, Qt::UserRole).toString();
+    return keys;
+}
+
+const QStringList kServiceMenus = {"MenuKey",  "MenuScan",     "MenuMessage",
+                                   "MenuBank", "MenuPassword", "MenuTune"};
+const QStringList kDealerTree = {"TreeChannelInforamtion", "TreeOption", "TreeRxList"};
+const QStringList kServiceTree = {"TreeKeySetting", "TreeScanInformation", "TreeEmbeddedMessage",
+                                  "TreeTuneData"};
+
+} // namespace
+
+// The main window: start-up, menu keys, file commands, its dialogs, the panels and the pages,
+// printing, and service mode.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::TemporarySettings> settings_;
-    std::unique_ptr<test::ScriptedSeam> seam_;
-    std::unique_ptr<Codeplug> codeplug_;
-    std::unique_ptr<MDIFormMain> window_;
+    std::unique_ptr<test::MainWindowRig> rig_;
     QTemporaryDir files_;
 
-    MDIFormMain& Window() {
-        if (!window_) {
-            window_ = std::make_unique<MDIFormMain>(*codeplug_);
-            window_->SetPortSource([] { return QStringList(); });
-        }
-        return *window_;
-    }
+    MDIFormMain& Window() { return rig_->Window(); }
+    Codeplug& Plan() { return rig_->codeplug; }
+    test::ScriptedSeam& Seam() { return rig_->seam; }
     QString Path(const QString& name) const { return files_.filePath(name); }
     // Opens the window and changes a channel, so that the plan has unsaved changes.
     void EditAChannel() {
         Window();
-        codeplug_->RxFreq[0] = 435'012'500;
+        Plan().RxFreq[0] = 435'012'500;
     }
     bool WritePlan(const QString& name, int channel, Long rxHz) {
         Codeplug other;
@@ -49,274 +125,773 @@ class TestMainWindow : public QObject {
         return RadioDataFile::ReadFromFile(Path(name), reloaded).ok() ? reloaded.RxFreq[channel]
                                                                       : -1;
     }
+    static bool InAPage(const QObject* object) {
+        for (; object; object = object->parent()) {
+            if (qobject_cast<const QMdiSubWindow*>(object))
+                return true;
+        }
+        return false;
+    }
+
+    QMdiSubWindow* Active() { return Window().PageArea()->activeSubWindow(); }
+    // Opens the model dialog, records the band it proposes, chooses `area` (unless -2) and
+    // presses OK.
+    int ChooseModel(int area) {
+        int proposed = -2;
+        test::OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<FormModelInformation*>(modal);
+            proposed = dialog->ComboArea()->currentIndex();
+            if (area != -2)
+                dialog->ComboArea()->setCurrentIndex(area);
+            dialog->CommandOk()->click();
+        });
+        Window().ModelInformation();
+        return proposed;
+    }
+    // Opens the port dialog, records what it preselects, and presses OK or Cancel.
+    QString ChoosePort(bool ok, const QString& chosen = {}) {
+        QString preselected;
+        test::OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<FormComPort*>(modal);
+            preselected = dialog->ComboCom()->currentText();
+            if (!chosen.isEmpty())
+                dialog->ComboCom()->setEditText(chosen);
+            (ok ? dialog->CommandOK() : dialog->CommandCancel())->click();
+        });
+        Window().SetCom();
+        return preselected;
+    }
+    QString SavedPort() { return SettingsStore().ReadText(QStringLiteral("ComPort")); }
+
+    // The print tests' window: English, and no printer installed.
+    MDIFormMain& PrintWindow() {
+        if (!rig_->window) {
+            rig_->options.language = QStringLiteral("en");
+            Window().Printing().SetPrinterSource([] { return QList<PrinterEntry>{}; });
+        }
+        return Window();
+    }
+    MDIFormMain& ServiceWindow(bool service) {
+        rig_->options.service = service;
+        return Window();
+    }
 
 private slots:
-    void initTestCase() {
-        settings_ = std::make_unique<test::TemporarySettings>();
-        QVERIFY(files_.isValid());
-    }
-    void init() {
-        settings_->Wipe();
-        seam_ = std::make_unique<test::ScriptedSeam>();
-        codeplug_ = std::make_unique<Codeplug>();
-    }
-    void cleanup() {
-        window_.reset();
-        codeplug_.reset();
-        seam_.reset();
-    }
+    void init() { rig_ = std::make_unique<test::MainWindowRig>(); }
+    void cleanup() { rig_.reset(); }
 
-    void startsChineseOnPortOneWithoutSettings() {
+    void startsFromTheSavedSettings_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("portPanel");
+        QTest::newRow("nothing saved") << ""
+                                       << ""
+                                       << "ZR40[文件名:new.rdat]"
+                                       << "通信端口1";
+        QTest::newRow("english, port 3") << "True"
+                                         << "3"
+                                         << "ZR40[FileName:new.rdat]"
+                                         << "COM3";
+    }
+    void startsFromTheSavedSettings() {
+        QFETCH(QString, language);
+        QFETCH(QString, port);
+        if (!language.isEmpty())
+            QVERIFY(SettingsStore().WriteText(QStringLiteral("Language"), language));
+        if (!port.isEmpty())
+            QVERIFY(SettingsStore().WriteText(QStringLiteral("ComPort"), port));
         MDIFormMain& w = Window();
-        QCOMPARE(codeplug_->IsEnglish, false);
-        QCOMPARE(codeplug_->ComPortNumber, std::int16_t(1));
-        QCOMPARE(w.windowTitle(), QStringLiteral("ZR40[文件名:new.rdat]"));
-        QCOMPARE(w.StatusText(2), QStringLiteral("通信端口1"));
+        QCOMPARE(Plan().IsEnglish, !language.isEmpty());
+        QTEST(w.windowTitle(), "caption");
+        QTEST(w.StatusText(2), "portPanel");
         QVERIFY(w.Page(MDIFormMain::kChannelPage));
-        QCOMPARE(w.TreeWidthTwips(), 2500);
-        // The start-up plan: band 100..550 MHz, channels above 16 all zero.
-        QCOMPARE(codeplug_->BandLower, std::int16_t(100));
-        QCOMPARE(codeplug_->BandUpper, std::int16_t(550));
-        QCOMPARE(codeplug_->ChannelType[16], 0);
+        QCOMPARE(Plan().BandUpper, std::int16_t(550));
         QVERIFY(!w.IsModified());
-        QVERIFY(seam_->messages.isEmpty());
-        QTreeWidgetItem* root = w.Tree()->topLevelItem(0);
-        QCOMPARE(root->childCount(), 3);
-        QCOMPARE(root->child(2)->text(0), QStringLiteral("接收列表(L)"));
+        QVERIFY(Seam().messages.isEmpty());
         // The toolbar buttons are the menu's own commands.
-        const QList<QAction*> tools = w.ToolbarActions();
-        QCOMPARE(tools.size(), 7);
-        QCOMPARE(tools[0], w.Action(QStringLiteral("MenuNew")));
-        QCOMPARE(tools[3], w.Action(QStringLiteral("MenuRead")));
-        QCOMPARE(tools[6]->shortcut(), QKeySequence(Qt::Key_F1));
-    }
-
-    void startsInSavedLanguageAndPort() {
-        SettingsStore store;
-        QVERIFY(store.WriteText(QStringLiteral("Language"), QStringLiteral("True")));
-        QVERIFY(store.WriteText(QStringLiteral("ComPort"), QStringLiteral("3")));
-        MDIFormMain& w = Window();
-        QVERIFY(codeplug_->IsEnglish);
-        QCOMPARE(w.windowTitle(), QStringLiteral("ZR40[FileName:new.rdat]"));
-        QCOMPARE(w.StatusText(2), QStringLiteral("COM3"));
-        QCOMPARE(w.Action(QStringLiteral("MenuFile"))->text(), QStringLiteral("&File"));
-        QCOMPARE(w.Tree()->topLevelItem(0)->child(0)->text(0),
-                 QStringLiteral("Channel Information"));
+        QCOMPARE(w.ToolbarActions().at(3), w.Action(QStringLiteral("MenuRead")));
     }
 
     void portOptionSetsThePortForTheRun() {
         StartOptions options;
         options.port = QStringLiteral("/dev/pts/7");
-        MDIFormMain w(*codeplug_, options);
-        QCOMPARE(codeplug_->ComPortName, QStringLiteral("/dev/pts/7"));
+        MDIFormMain w(Plan(), options);
+        QCOMPARE(Plan().ComPortName, QStringLiteral("/dev/pts/7"));
         QCOMPARE(w.StatusText(2), QStringLiteral("通信端口 /dev/pts/7"));
         // The run's port is not remembered for the next start.
         QVERIFY(SettingsStore().ReadText(QStringLiteral("ComPort")).isEmpty());
     }
 
-    void menuItems() {
-        struct Item {
-            const char* name;
-            const char* chinese;
-            bool visible;
-            const char* shortcut;
-        };
-        const Item items[] = {
-            {"MenuNew", "新建(&N)", true, "Ctrl+N"},
-            {"MenuOpen", "打开(&O)", true, "Ctrl+O"},
-            {"MenuSave", "保存(&S)", true, "Ctrl+S"},
-            {"MenuSaveAs", "另存为(&A)", true, ""},
-            {"MenuPrint", "打印(&P)…", true, "Ctrl+P"},
-            {"MenuExit", "退出(&E)", true, ""},
-            {"MenuModelInformation", "机型信息(&M)", true, ""},
-            {"MenuChannel", "信道信息(&C)", true, ""},
-            {"MenuKey", "键设置(&K)", false, ""},
-            {"MenuStun", "遥晕遥毙选项(&D)", false, ""},
-            {"MenuBank", "批信道编辑(&B)", false, ""},
-            {"MenuRead", "从对讲机读出数据(&R)", true, "Ctrl+R"},
-            {"MenuWrite", "向对讲机写入数据(&W)", true, "Ctrl+W"},
-            {"MenuPassword", "密码(&P)", false, ""},
-            {"MenuTool", "工具(&T)", false, ""},
-            {"MenuCom", "串口设置(&C)", true, ""},
-            {"MenuTree", "树视图(&V)", true, ""},
-            {"MenuWindow", "窗口(&W)", true, ""},
-            {"MenuCeng", "层叠(&C)", true, ""},
-            {"MenuHelpPage", "帮助主题(&H)", false, ""},
-            {"MenuAbout", "关于ZR40(&A)", true, ""},
-        };
-        for (const Item& item : items) {
-            QAction* action = Window().Action(QString::fromLatin1(item.name));
-            QVERIFY2(action, item.name);
-            QCOMPARE(action->text(), QString::fromUtf8(item.chinese));
-            QVERIFY2(action->isVisible() == item.visible, item.name);
-            QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
+    // Every shown menu shortcut acts from wherever the keyboard is in a page; a page's own window
+    // must not take it (the child window's close key is Ctrl+W on most desktops). A text box
+    // keeps the undo keys for its own typing.
+    void menuShortcutsActWithAPageFocused_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("channel grid") << int(MDIFormMain::kChannelPage) << "MSHFlexGridChannel";
+        QTest::newRow("local id") << int(MDIFormMain::kOptionPage) << "TextLocalID";
+        QTest::newRow("rx list") << int(MDIFormMain::kRxListPage) << "ComboRxList";
+    }
+    void menuShortcutsActWithAPageFocused() {
+        QFETCH(int, page);
+        QFETCH(QString, focus);
+        MDIFormMain& w = Window();
+        QList<QAction*> withKeys; // the window's own: a page's go when a page closes
+        for (QAction* action : w.findChildren<QAction*>()) {
+            if (!action->shortcut().isEmpty() && action->isVisible() && !InAPage(action))
+                withKeys << action;
+        }
+        QCOMPARE(withKeys.size(), 9); // New, Open, Save, Print, Undo, Redo, Read, Write, F1
+        for (QAction* action : withKeys) {
+            const QString name = action->objectName();
+            const bool undoKey =
+                name == QLatin1String("MenuUndo") || name == QLatin1String("MenuRedo");
+            if (undoKey && focus.startsWith(QLatin1String("Text")))
+                continue;
+            for (const QKeySequence& key : action->shortcuts()) {
+                auto* target = w.OpenPage(page)->findChild<QWidget*>(focus);
+                QVERIFY(test::ShowActive(&w)); // a closed dialog may leave no window active
+                target->setFocus();
+                QVERIFY(target->hasFocus());
+                if (name == QLatin1String("MenuRead") || name == QLatin1String("MenuWrite") ||
+                    name == QLatin1String("MenuPrint"))
+                    test::OnNextModal([](QWidget*) {});
+                action->setEnabled(true); // undo and redo with nothing to take back
+                QSignalSpy triggered(action, &QAction::triggered);
+                QTest::keyClick(target, key[0].key(), key[0].keyboardModifiers());
+                QVERIFY2(triggered.size() == 1, qPrintable(key.toString()));
+            }
         }
     }
 
-    void newWithoutChangesAsksNothing() {
-        Window().New();
-        QVERIFY(seam_->messages.isEmpty());
-        // A new plan is in no file yet.
-        QVERIFY(Window().IsModified());
-        QCOMPARE(Window().windowTitle(), QStringLiteral("ZR40[文件名:new.rdat*]"));
+    // New asks about unsaved changes; the answer decides.
+    void newAsksAboutUnsavedChanges_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("renewed");
+        QTest::newRow("nothing changed") << false << int(QMessageBox::NoButton) << true;
+        QTest::newRow("cancel") << true << int(QMessageBox::Cancel) << false;
+        QTest::newRow("discard") << true << int(QMessageBox::Discard) << true;
+        QTest::newRow("save") << true << int(QMessageBox::Save) << true;
     }
-
-    void newCancelledKeepsTheData() {
-        EditAChannel();
-        seam_->AnswerMessage(QMessageBox::Cancel);
-        Window().New();
-        QCOMPARE(seam_->messages.size(), 1);
-        QCOMPARE(seam_->messages[0].text, QStringLiteral("是否保存对 new.rdat 的修改？"));
-        QCOMPARE(seam_->messages[0].buttons,
-                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        QCOMPARE(codeplug_->RxFreq[0], 435'012'500);
-        QCOMPARE(codeplug_->ChannelType[16], 0);
-    }
-
-    void newDiscardResetsAndReopensTheChannelPage() {
-        EditAChannel();
-        Window().OpenPage(MDIFormMain::kOptionPage);
-        seam_->AnswerMessage(QMessageBox::Discard);
-        QPointer<ConfigPage> before = Window().Page(MDIFormMain::kChannelPage);
-        Window().New();
-        QCOMPARE(codeplug_->ChannelType[16], 1); // New gives every channel its default
-        QVERIFY(!Window().Page(MDIFormMain::kOptionPage));
-        QVERIFY(!codeplug_->OptionOpen);
-        QVERIFY(!before); // closed and deleted, not kept
-        QVERIFY(Window().Page(MDIFormMain::kChannelPage));
-        QCOMPARE(Window().WindowListActions().size(), 1);
-    }
-
-    void saveAnswerInTheQuestionSaves() {
-        EditAChannel();
-        seam_->AnswerMessage(QMessageBox::Save);
-        seam_->AnswerFile(Path("kept.rdat"));
-        Window().New();
-        QCOMPARE(SavedRx("kept.rdat", 0), 435'012'500);
-        QCOMPARE(codeplug_->ChannelType[16], 1);
-    }
-
-    void openCancelledAtTheDialogChangesNothing() {
-        Window().Open();
-        QCOMPARE(seam_->fileDialogs.size(), 1);
-        const test::ShownFileDialog& dialog = seam_->fileDialogs[0];
-        QVERIFY(dialog.isOpen);
-        QCOMPARE(dialog.title, QStringLiteral("打开"));
-        QCOMPARE(dialog.filters, QStringList({"对讲机数据文件(*.rdat)", "所有文件(*.*)"}));
-        QCOMPARE(dialog.defaultSuffix, QStringLiteral("rdat"));
-        QVERIFY(seam_->messages.isEmpty());
-        QCOMPARE(codeplug_->FileName, QStringLiteral("new.rdat"));
-    }
-
-    void openCancelledAtTheQuestionChangesNothing() {
-        QVERIFY(WritePlan("other.rdat", 0, 150'000'000));
-        Window();
-        seam_->AnswerFile(Path("other.rdat"));
-        seam_->AnswerMessage(QMessageBox::Cancel);
-        Window().Open();
-        QCOMPARE(seam_->messages.size(), 1);
-        QCOMPARE(seam_->messages[0].icon, QMessageBox::Warning);
-        QCOMPARE(seam_->messages[0].text, QStringLiteral("覆盖当前数据？"));
-        QCOMPARE(codeplug_->FileName, QStringLiteral("new.rdat"));
-        QVERIFY(codeplug_->RxFreq[0] != 150'000'000);
-        QVERIFY(Window().CurrentPath().isEmpty());
-    }
-
-    void openLoadsTheFile() {
-        QVERIFY(WritePlan("plan.rdat", 3, 462'562'500));
+    void newAsksAboutUnsavedChanges() {
+        QFETCH(bool, edited);
+        QFETCH(int, answer);
+        QFETCH(bool, renewed);
+        if (edited)
+            EditAChannel();
         Window().OpenPage(MDIFormMain::kRxListPage);
-        seam_->AnswerFile(Path("plan.rdat"));
-        Window().Open();
-        QCOMPARE(codeplug_->RxFreq[3], 462'562'500);
-        QCOMPARE(Window().CurrentPath(), Path("plan.rdat"));
-        QCOMPARE(Window().windowTitle(), QStringLiteral("ZR40[文件名:plan.rdat]"));
-        QVERIFY(!Window().Page(MDIFormMain::kRxListPage));
-        QVERIFY(Window().Page(MDIFormMain::kChannelPage));
+        QPointer<ConfigPage> before = Window().Page(MDIFormMain::kChannelPage);
+        Seam().AnswerMessage(QMessageBox::StandardButton(answer));
+        const QString kept = QString::fromLatin1(QTest::currentDataTag()) + ".rdat";
+        Seam().AnswerFile(Path(kept));
+        Window().New();
+        QCOMPARE(Seam().messages.size(), edited ? 1 : 0);
+        if (edited)
+            QCOMPARE(Seam().messages[0].text, QStringLiteral("是否保存对 new.rdat 的修改？"));
+        QCOMPARE(Plan().ChannelType[16] == 1, renewed); // New gives every channel its default
+        QCOMPARE(!before, renewed);                     // pages closed, the channel page anew
+        QCOMPARE(!Window().Page(MDIFormMain::kRxListPage), renewed);
+        QCOMPARE(SavedRx(kept, 0), answer == QMessageBox::Save ? 435'012'500 : -1);
+        if (renewed) // a new plan is in no file yet
+            QVERIFY(Window().windowTitle().endsWith(QStringLiteral("*]")));
     }
 
-    void openRefusesABadFileAndSaysWhy() {
+    // Open asks for a file, then whether to replace the plan. A cancel or a bad file changes
+    // nothing (a bad file says why); a good one replaces the plan and closes the other pages.
+    void open_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("cancelled at the file dialog")
+            << "" << int(QMessageBox::Cancel) << 0 << false;
+        QTest::newRow("cancelled at the question")
+            << "plan.rdat" << int(QMessageBox::Cancel) << 1 << false;
+        QTest::newRow("bad file") << "bad.rdat" << int(QMessageBox::Ok) << 2 << false;
+        QTest::newRow("good file") << "plan.rdat" << int(QMessageBox::Ok) << 1 << true;
+    }
+    void open() {
+        QFETCH(QString, file);
+        QFETCH(int, answer);
+        QFETCH(bool, loaded);
+        QVERIFY(WritePlan("plan.rdat", 3, 462'562'500));
         QFile bad(Path("bad.rdat"));
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write(QByteArray(RadioDataFile::kFileSize, 'x'));
         bad.close();
-        Window();
-        const QByteArray before = RadioDataFile::Serialize(*codeplug_);
-        seam_->AnswerFile(Path("bad.rdat"));
+        Window().OpenPage(MDIFormMain::kRxListPage);
+        const QByteArray before = RadioDataFile::Serialize(Plan());
+        if (!file.isEmpty())
+            Seam().AnswerFile(Path(file));
+        Seam().AnswerMessage(QMessageBox::StandardButton(answer));
         Window().Open();
-        QCOMPARE(seam_->messages.size(), 2);
-        const test::ShownMessage& error = seam_->messages[1];
-        QCOMPARE(error.icon, QMessageBox::Critical);
-        QCOMPARE(error.title, QStringLiteral("错误"));
-        QVERIFY(error.text.startsWith(QStringLiteral("错误的文件！\n")));
-        QVERIFY(error.text.size() > QStringLiteral("错误的文件！\n").size());
-        QCOMPARE(RadioDataFile::Serialize(*codeplug_), before);
-        QCOMPARE(codeplug_->FileName, QStringLiteral("new.rdat"));
+        QVERIFY(Seam().fileDialogs.value(0).isOpen);
+        QTEST(int(Seam().messages.size()), "messages");
+        QCOMPARE(RadioDataFile::Serialize(Plan()) == before, !loaded);
+        QCOMPARE(Plan().RxFreq[3] == 462'562'500, loaded);
+        QCOMPARE(Window().CurrentPath(), loaded ? Path("plan.rdat") : QString());
+        QCOMPARE(Window().windowTitle(),
+                 loaded ? QStringLiteral("ZR40[文件名:plan.rdat]") : "ZR40[文件名:new.rdat]");
+        QCOMPARE(!Window().Page(MDIFormMain::kRxListPage), loaded);
+        QVERIFY(Window().Page(MDIFormMain::kChannelPage));
+        if (file == QLatin1String("bad.rdat")) {
+            const QString error = Seam().messages[1].text;
+            QCOMPARE(Seam().messages[1].icon, QMessageBox::Critical);
+            QVERIFY(error.startsWith(QStringLiteral("错误的文件！\n")));
+            QVERIFY(error.size() > QStringLiteral("错误的文件！\n").size()); // and why
+        }
     }
 
-    void saveWithoutPathAndCancelWritesNothing() {
-        QVERIFY(!Window().Save());
-        QCOMPARE(seam_->fileDialogs.size(), 1);
-        QVERIFY(!seam_->fileDialogs[0].isOpen);
-        QCOMPARE(seam_->fileDialogs[0].title, QStringLiteral("保存"));
-        QCOMPARE(seam_->fileDialogs[0].proposedName, QStringLiteral("new.rdat"));
-        QVERIFY(Window().CurrentPath().isEmpty());
-        QVERIFY(seam_->messages.isEmpty());
-    }
-
-    void saveWritesAndClearsTheMark() {
+    void saveAsksOnceThenKeepsThePath() {
+        QVERIFY(!Window().Save()); // cancelled
+        QCOMPARE(Seam().fileDialogs[0].proposedName, QStringLiteral("new.rdat"));
         EditAChannel();
-        Window().RefreshStatus();
-        QCOMPARE(Window().windowTitle(), QStringLiteral("ZR40[文件名:new.rdat*]"));
-        seam_->AnswerFile(Path("saved.rdat"));
+        Seam().AnswerFile(Path("saved.rdat"));
         QVERIFY(Window().Save());
-        QCOMPARE(QFileInfo(Path("saved.rdat")).size(), qint64(RadioDataFile::kFileSize));
         QCOMPARE(Window().windowTitle(), QStringLiteral("ZR40[文件名:saved.rdat]"));
-        // A second save goes to the same file without a dialog.
-        codeplug_->RxFreq[1] = 436'000'000;
-        QVERIFY(Window().Save());
-        QCOMPARE(seam_->fileDialogs.size(), 1);
+        Plan().RxFreq[1] = 436'000'000;
+        QVERIFY(Window().Save()); // the same file, no dialog
+        QCOMPARE(Seam().fileDialogs.size(), 2);
         QCOMPARE(SavedRx("saved.rdat", 1), 436'000'000);
-    }
-
-    void saveAsAsksForANewPathEachTime() {
-        SettingsStore().WriteText(QStringLiteral("Language"), QStringLiteral("True"));
-        seam_->AnswerFile(Path("first.rdat"));
-        QVERIFY(Window().SaveAs());
-        QVERIFY(!Window().SaveAs()); // cancelled: the path stays
-        QCOMPARE(seam_->fileDialogs.size(), 2);
-        QCOMPARE(seam_->fileDialogs[1].title, QStringLiteral("另存为"));
-        QVERIFY(seam_->fileDialogs[1].proposedName.isEmpty());
-        QCOMPARE(seam_->fileDialogs[1].filters,
-                 QStringList({"Radio data file(*.rdat)", "All file(*.*)"}));
-        QCOMPARE(Window().CurrentPath(), Path("first.rdat"));
+        QVERIFY(!Window().SaveAs()); // Save As always asks; cancelled, the path stays
+        QCOMPARE(Seam().fileDialogs.size(), 3);
+        QVERIFY(Seam().fileDialogs[2].proposedName.isEmpty());
+        QCOMPARE(Window().CurrentPath(), Path("saved.rdat"));
+        QVERIFY(Seam().messages.isEmpty());
     }
 
     void failedSaveKeepsTheChangesMarked() {
         EditAChannel();
-        seam_->AnswerFile(Path("missing-folder/plan.rdat"));
+        Seam().AnswerFile(Path("missing-folder/plan.rdat"));
         QVERIFY(!Window().Save());
-        QCOMPARE(seam_->messages.size(), 1);
-        QCOMPARE(seam_->messages[0].icon, QMessageBox::Critical);
-        QVERIFY(seam_->messages[0].text.startsWith(QStringLiteral("文件没有保存。\n")));
+        QCOMPARE(Seam().messages.size(), 1);
+        QVERIFY(Seam().messages[0].text.startsWith(QStringLiteral("文件没有保存。\n")));
         QVERIFY(Window().IsModified());
         QVERIFY(Window().CurrentPath().isEmpty());
-        QCOMPARE(codeplug_->FileName, QStringLiteral("new.rdat"));
+        QCOMPARE(Plan().FileName, QStringLiteral("new.rdat"));
     }
 
     void closeAsksAboutUnsavedChanges() {
         Window().show();
         QVERIFY(Window().close()); // nothing changed: no question
-        QVERIFY(seam_->messages.isEmpty());
+        QVERIFY(Seam().messages.isEmpty());
         Window().show();
         EditAChannel();
-        seam_->AnswerMessage(QMessageBox::Cancel);
+        Seam().AnswerMessage(QMessageBox::Cancel);
         QVERIFY(!Window().close());
         QVERIFY(Window().isVisible());
-        seam_->AnswerMessage(QMessageBox::Discard);
+        Seam().AnswerMessage(QMessageBox::Discard);
         QSignalSpy closed(&Window(), &MDIFormMain::closed);
         QVERIFY(Window().close());
         QCOMPARE(closed.size(), 1);
-        QCOMPARE(seam_->messages.size(), 2);
+    }
+
+    void modelChangeSetsBandAndImage_data() {
+        QTest::addColumn<int>("area");
+        QTest::addColumn<int>("lower");
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("analysedLower");
+        QTest::newRow("136-174") << 0 << 136 << 174 << 1 << 136;
+        // 200-260 has no code of its own: the image gets the 490-512 code.
+        QTest::newRow("200-260") << 1 << 200 << 260 << 131 << 490;
+        QTest::newRow("400-480") << 2 << 400 << 480 << 147 << 400;
+    }
+    void modelChangeSetsBandAndImage() {
+        QFETCH(int, area);
+        Window().OpenPage(MDIFormMain::kOptionPage);
+        QPointer<ConfigPage> channelsBefore = Window().Page(MDIFormMain::kChannelPage);
+        ChooseModel(area);
+        QCOMPARE(Seam().messages.size(), 1);
+        QCOMPARE(Seam().messages[0].text, QStringLiteral("频率数据将被清除"));
+        QTEST(int(Plan().BandLower), "lower");
+        QTEST(int(Plan().BandUpper), "upper");
+        QTEST(int(Plan().BandUpperTx), "upper");
+        QTEST(int(Plan().RadioImage[445]), "code");
+        QCOMPARE(int(Plan().RadioImage[0]), int(std::uint8_t(ModelBand::LoadModelData()[0])));
+        // Every page closed, the channel page opened anew.
+        QVERIFY(!Window().Page(MDIFormMain::kOptionPage));
+        QVERIFY(!channelsBefore);
+        QVERIFY(Window().Page(MDIFormMain::kChannelPage));
+        QVERIFY(ModelBand::AnalyseModel(Plan()));
+        QTEST(int(Plan().BandLower), "analysedLower");
+    }
+
+    // No change: the question cancelled, the signature already in the image, or the dialog's
+    // own proposal (the band in use, or none) confirmed.
+    void modelDialogChangesNothing_data() {
+        QTest::addColumn<int>("lower");
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<bool>("signature");
+        QTest::addColumn<int>("area");
+        QTest::addColumn<int>("proposed");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("cancelled") << 100 << 550 << false << 2 << -1 << 1;
+        QTest::newRow("in the image") << 100 << 550 << true << 0 << -1 << 0;
+        QTest::newRow("start-up band") << 100 << 550 << false << -2 << -1 << 0;
+        QTest::newRow("136-174") << 136 << 174 << false << -2 << 0 << 0;
+        QTest::newRow("400-480") << 400 << 480 << false << -2 << 2 << 0;
+        QTest::newRow("400-470") << 400 << 470 << false << -2 << -1 << 0;
+    }
+    void modelDialogChangesNothing() {
+        QFETCH(int, lower);
+        QFETCH(int, upper);
+        QFETCH(int, area);
+        Window();
+        Plan().BandLower = std::int16_t(lower);
+        Plan().BandUpper = Plan().BandUpperTx = std::int16_t(upper);
+        QFETCH(bool, signature);
+        if (signature) {
+            const auto bytes = ModelBand::BuildSignature(0, 0);
+            std::copy(bytes.begin(), bytes.end(), Plan().RadioImage.begin() + 440);
+        }
+        const auto image = Plan().RadioImage;
+        QPointer<ConfigPage> before = Window().Page(MDIFormMain::kChannelPage);
+        Seam().AnswerMessage(QMessageBox::Cancel);
+        QTEST(ChooseModel(area), "proposed");
+        QTEST(int(Seam().messages.size()), "questions");
+        QCOMPARE(int(Plan().BandLower), lower);
+        QCOMPARE(int(Plan().BandUpper), upper);
+        QVERIFY(Plan().RadioImage == image);
+        QVERIFY(before);
+    }
+
+    void languageDialog_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("english") << 0 << true;
+        QTest::newRow("same language") << 1 << true;
+        QTest::newRow("cancel") << 0 << false;
+    }
+    void languageDialog() {
+        QFETCH(int, index);
+        QFETCH(bool, ok);
+        Window().OpenPage(MDIFormMain::kRxListPage);
+        QPointer<ConfigPage> before = Window().Page(MDIFormMain::kChannelPage);
+        test::OnNextModal([=](QWidget* modal) {
+            auto* dialog = qobject_cast<FormLanguage*>(modal);
+            dialog->ComboLanguage()->setCurrentIndex(index);
+            (ok ? dialog->CommandOK() : dialog->CommandCancel())->click();
+        });
+        Window().SetLanguage();
+        const bool switched = ok && index == 0;
+        QCOMPARE(Plan().IsEnglish, switched);
+        QCOMPARE(SettingsStore().ReadText(QStringLiteral("Language")),
+                 switched ? QStringLiteral("True") : QString());
+        // A switch reopens only the channel page, in the new language.
+        QCOMPARE(!before, switched);
+        QCOMPARE(!Window().Page(MDIFormMain::kRxListPage), switched);
+        QCOMPARE(Window().StatusText(2), switched ? QStringLiteral("COM1") : "通信端口1");
+    }
+
+    // Cancel leaves the port as it was, though the dialog proposed another (which ports it
+    // proposes: PortChoice in test_shell).
+    void portDialogCancelKeepsThePort() {
+        rig_->ports = {"ttyS0", "ttyUSB0"};
+        SettingsStore().WriteText(QStringLiteral("ComPort"), QStringLiteral("ttyACM0"));
+        Window();
+        QCOMPARE(ChoosePort(false), QStringLiteral("ttyS0"));
+        QCOMPARE(Plan().ComPortName, QStringLiteral("ttyACM0"));
+        QCOMPARE(SavedPort(), QStringLiteral("ttyACM0"));
+        QCOMPARE(Window().StatusText(2), QStringLiteral("通信端口 ttyACM0"));
+    }
+
+    void portChosenIsUsedAndSaved_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("COM10") << "COM10"
+                               << "COM10" << 10 << "10"
+                               << "通信端口10";
+        QTest::newRow("typed path")
+            << "/dev/serial/by-id/usb-radio"
+            << "/dev/serial/by-id/usb-radio" << 1 << "/dev/serial/by-id/usb-radio"
+            << "通信端口 /dev/serial/by-id/usb-radio";
+    }
+    void portChosenIsUsedAndSaved() {
+        QFETCH(QString, chosen);
+        rig_->ports = {"COM1", "COM3", "COM10"};
+        ChoosePort(true, chosen);
+        QTEST(Plan().ComPortName, "name");
+        QTEST(int(Plan().ComPortNumber), "number");
+        QTEST(SavedPort(), "saved");
+        QTEST(Window().StatusText(2), "panel");
+        Codeplug next; // the next start uses it
+        SettingsStore().Load(next);
+        QTEST(next.ComPortName.isEmpty() ? QStringLiteral("COM10") : next.ComPortName, "name");
+    }
+
+    void helpOpensTheActivePageTopic() {
+        Window().ShowHelp();
+        Window().OpenPage(MDIFormMain::kOptionPage);
+        Window().ShowHelp();
+        Window().CloseAllPages();
+        Window().ShowHelp();
+        QCOMPARE(Seam().helpTopics, QStringList({"chinfo.htm", "optfeatures.htm", "general.htm"}));
+    }
+
+    void panels() {
+        MDIFormMain& w = Window();
+        w.resize(1000, 700);
+        w.show();
+        const int widthTwips = PanelLayout::ToTwips(w.width(), w.logicalDpiX());
+        QVERIFY(!w.DragSeparatorTo(120));
+        QVERIFY(!w.DragSeparatorTo(widthTwips / 2 + 15));
+        QCOMPARE(w.TreeWidthTwips(), 2500);
+        QVERIFY(w.DragSeparatorTo(3000));
+        QCOMPARE(w.Tree()->width(), PanelLayout::ToPixels(3000, w.logicalDpiX()));
+        QAction* status = w.Action(QStringLiteral("MenuStatus"));
+        status->trigger();
+        QVERIFY(!status->isChecked());
+        QVERIFY(!w.statusBar()->isVisible());
+        QAction* tree = w.Action(QStringLiteral("MenuTree"));
+        tree->trigger();
+        QVERIFY(!w.Tree()->isVisible());
+        QCOMPARE(w.PageArea()->x(), 0);
+        tree->trigger();
+        QVERIFY(w.Tree()->isVisible());
+    }
+
+    void treeClickBringsAnOpenPageToTheFront() {
+        MDIFormMain& w = Window();
+        QTreeWidgetItem* root = w.Tree()->topLevelItem(0);
+        emit w.Tree()->itemClicked(root->child(1), 0);
+        ConfigPage* option = w.Page(MDIFormMain::kOptionPage);
+        QVERIFY(option);
+        emit w.Tree()->itemClicked(root->child(0), 0);
+        QCOMPARE(Active()->widget(), w.Page(MDIFormMain::kChannelPage));
+        emit w.Tree()->itemClicked(root->child(1), 0);
+        QCOMPARE(Active()->widget(), option); // the same window, not a new one
+        emit w.Tree()->itemClicked(root, 0);
+        QVERIFY(!root->isExpanded());
+    }
+
+    // Listed in the order they were opened, the active one checked; closing drops them.
+    void windowMenuListsOpenPages() {
+        MDIFormMain& w = Window();
+        w.OpenPage(MDIFormMain::kRxListPage);
+        w.OpenPage(MDIFormMain::kOptionPage);
+        QList<int> order;
+        for (QAction* action : w.WindowListActions())
+            order << action->data().toInt() * (action->isChecked() ? -1 : 1);
+        QCOMPARE(order, QList<int>({1000, 1006, -1001}));
+        w.WindowListActions().at(0)->trigger();
+        QCOMPARE(Active()->widget(), w.Page(MDIFormMain::kChannelPage));
+        w.Page(MDIFormMain::kRxListPage)->parentWidget()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Plan().RxListOpen);
+        QCOMPARE(w.WindowListActions().size(), 2);
+        w.Action(QStringLiteral("MenuCloseAll"))->trigger();
+        QVERIFY(w.WindowListActions().isEmpty());
+        QVERIFY(!Plan().ChannelInfoOpen);
+    }
+
+    // The function setup page's own Close button, which the layout never shows, still works.
+    void optionPageCloseButtonCloses() {
+        ConfigPage* page = Window().OpenPage(MDIFormMain::kOptionPage);
+        page->findChild<QPushButton*>(QStringLiteral("CommandClose"))->click();
+        QVERIFY(!Plan().OptionOpen);
+        QTRY_VERIFY(!Window().Page(MDIFormMain::kOptionPage));
+        QCOMPARE(Window().WindowListActions().size(), 1);
+    }
+
+    void cascadeKeepsPageSizes() {
+        MDIFormMain& w = Window();
+        w.resize(1200, 800);
+        w.OpenPage(MDIFormMain::kOptionPage);
+        const QList<QMdiSubWindow*> subs = w.PageArea()->subWindowList(QMdiArea::CreationOrder);
+        const QSize optionSize = subs[1]->size();
+        w.Action(QStringLiteral("MenuCeng"))->trigger();
+        QCOMPARE(subs[1]->size(), optionSize);
+        QVERIFY(subs[1]->x() > 0);
+        QCOMPARE(subs[1]->x(), subs[1]->y());
+    }
+
+    void pagesReopenInTheRecordedWindowState() {
+        MDIFormMain& w = Window();
+        w.show();
+        Plan().ChildWindowState = 2;
+        w.New();
+        QVERIFY(Active()->isMaximized());
+        Plan().ChildWindowState = 1; // a minimised page is never reopened minimised
+        w.New();
+        QVERIFY(!Active()->isMinimized());
+    }
+
+    void readAndWriteOpenTheTransferWindow() {
+        Window();
+        QList<bool> reading;
+        for (bool read : {true, false}) {
+            test::OnNextModal([&](QWidget* modal) {
+                reading << qobject_cast<FormProcess*>(modal)->Reading() << Plan().LinkRead;
+            });
+            read ? Window().ReadFromRadio() : Window().WriteToRadio();
+        }
+        QCOMPARE(reading, QList<bool>({true, true, false, false}));
+        QVERIFY(!Plan().LinkRead);
+    }
+
+    // A read reloads the channel page where it is (the page the user works in stays in front),
+    // derives the band from the image read, and marks the plan unsaved.
+    void afterReadReloadsInPlace() {
+        MDIFormMain& w = Window();
+        ConfigPage* option = w.OpenPage(MDIFormMain::kOptionPage);
+        Plan().RxFreq[0] = 436'000'000;
+        Plan().RadioImage[441] = '3';
+        Plan().RadioImage[445] = 67;
+        w.AfterRead();
+        QCOMPARE(Active()->widget(), option);
+        auto* channels = qobject_cast<FormChannelInformation*>(w.Page(MDIFormMain::kChannelPage));
+        QCOMPARE(channels->CellText(1, 1), QStringLiteral("436.00000"));
+        QCOMPARE(Plan().BandLower, std::int16_t(400));
+        QCOMPARE(Plan().BandUpper, std::int16_t(430));
+        QVERIFY(w.windowTitle().endsWith(QStringLiteral("*]")));
+        // Without a channel page one is opened behind the page in front.
+        w.Page(MDIFormMain::kChannelPage)->parentWidget()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        w.AfterRead();
+        QVERIFY(w.Page(MDIFormMain::kChannelPage));
+        QCOMPARE(Active()->widget(), option);
+    }
+
+    // --- Printing: the print dialog's rules, the printer list, File > Print… and the preview ---
+
+    // OK is there only while a part is ticked, however the boxes got their ticks.
+    void okOnlyWhileAPartIsTicked() {
+        FormPrint dialog({true, '.'}, {});
+        const auto ticked = [&dialog] {
+            int n = 0;
+            for (int i = 0; i < PrintSections::kCount; ++i)
+                n += dialog.Check(PrintSections::PartAt(i))->isChecked();
+            return n;
+        };
+        QCOMPARE(ticked(), 0);
+        QVERIFY(!dialog.CommandOK()->isEnabled());
+        dialog.Check(PlanPart::Message)->click();
+        QVERIFY(dialog.CommandOK()->isEnabled());
+        dialog.Check(PlanPart::Message)->click();
+        QVERIFY(!dialog.CommandOK()->isEnabled());
+        dialog.CommandSelectAll()->click();
+        QCOMPARE(ticked(), PrintSections::kCount);
+        QVERIFY(dialog.CommandOK()->isEnabled());
+        QCOMPARE(dialog.Sections(), PrintSections::All());
+        dialog.Check(PlanPart::Channels)->click();
+        QVERIFY(dialog.CommandOK()->isEnabled());
+        dialog.CommandClearAll()->click();
+        QCOMPARE(ticked(), 0);
+        QVERIFY(!dialog.CommandOK()->isEnabled());
+    }
+
+    void helpAndPrinterSetupButtons() {
+        int setups = 0;
+        FormPrint dialog({false, '.'}, {[&setups](QWidget*) { ++setups; }, {}});
+        dialog.CommandHelp()->click();
+        QCOMPARE(rig_->seam.helpTopics, QStringList{"Print.htm"});
+        QCOMPARE(rig_->seam.helpEnglish, QList<bool>{false});
+        dialog.CommandPrinterSetting()->click();
+        QCOMPARE(setups, 1);
+    }
+
+    void printersInSystemOrderDefaultSelected() {
+        const QList<PrinterEntry> printers = TwoPrinters();
+        FormPrinterSetting dialog({true, '.'}, printers,
+                                  FormPrinterSetting::DefaultTarget(printers));
+        QCOMPARE(Items(dialog.ComboPrinter()),
+                 (QStringList{"Office,HP LaserJet 4,lpd://office",
+                              "Lab,Generic PostScript,usb://lab", "Print to PDF file…"}));
+        QCOMPARE(dialog.ComboPrinter()->currentIndex(), 1);
+        QVERIFY(dialog.LabelNoPrinter()->isHidden());
+        QCOMPARE(dialog.ComboPaperSize()->count(), 2); // the sizes this printer takes
+        dialog.ComboPrinter()->setCurrentIndex(0);
+        dialog.OptionLandscape()->click();
+        const PrintTarget target = dialog.Target();
+        QCOMPARE(target.printerName, "Office");
+        QCOMPARE(target.orientation, QPageLayout::Landscape);
+        QCOMPARE(target.pageSize.id(), QPageSize::A4);
+        // The choice made last time comes back; a PDF choice too.
+        FormPrinterSetting again({true, '.'}, printers, target);
+        QCOMPARE(again.ComboPrinter()->currentIndex(), 0);
+        QVERIFY(again.OptionLandscape()->isChecked());
+        FormPrinterSetting pdf({true, '.'}, printers, PrintTarget{});
+        QCOMPARE(pdf.ComboPrinter()->currentIndex(), 2);
+        QVERIFY(pdf.Target().ToPdf());
+    }
+
+    void noPrinterSaysSoAndOffersPdf() {
+        FormPrinterSetting dialog({false, '.'}, {}, FormPrinterSetting::DefaultTarget({}));
+        QCOMPARE(dialog.ComboPrinter()->count(), 1);
+        QVERIFY(!dialog.LabelNoPrinter()->isHidden());
+        QVERIFY(dialog.Target().ToPdf());
+    }
+
+    // File > Print… with no printer: OK asks for a file and writes the plan there.
+    void printToPdfFromTheFileMenu() {
+        QAction* print = PrintWindow().Action(QStringLiteral("MenuPrint"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.pdf"));
+        rig_->seam.AnswerFile(path);
+        test::OnNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<FormPrint*>(modal);
+            QVERIFY(dialog);
+            dialog->Check(PlanPart::RxLists)->click();
+            dialog->CommandOK()->click();
+        });
+        print->trigger();
+        QCOMPARE(rig_->seam.fileDialogs.size(), 1);
+        QCOMPARE(rig_->seam.fileDialogs[0].proposedName, "new.pdf");
+        QVERIFY(!rig_->seam.fileDialogs[0].isOpen);
+        QVERIFY(ReadAll(path).startsWith("%PDF"));
+        QVERIFY(PrintWindow().Printing().LastSections().Has(PlanPart::RxLists));
+        QVERIFY(!PrintWindow().Printing().LastSections().Has(PlanPart::Channels));
+
+        // The file dialog cancelled: nothing written, the print dialog stays for another try.
+        QFile::remove(path);
+        bool stayed = false;
+        test::OnNextModal([&stayed](QWidget* modal) {
+            auto* dialog = qobject_cast<FormPrint*>(modal);
+            QVERIFY(dialog);
+            dialog->CommandSelectAll()->click();
+            dialog->CommandOK()->click();
+            stayed = dialog->isVisible();
+        });
+        print->trigger();
+        QVERIFY(stayed);
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void previewShowsThePlan() {
+        int pages = 0;
+        test::OnNextModal([&](QWidget* modal) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+            QVERIFY(preview);
+            auto* widget = preview->findChild<QPrintPreviewWidget*>();
+            QVERIFY(widget);
+            widget->updatePreview();
+            pages = widget->pageCount();
+            preview->reject();
+        });
+        PrintWindow().PrintPreview();
+        QVERIFY(pages >= 1);
+    }
+
+    // --- Service mode: the service pages only when asked for ---
+
+    // The service entries appear only when asked for; without them no rule is left over.
+    void serviceEntriesOnlyInServiceMode_data() {
+        QTest::addColumn<bool>("option");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("service");
+        QTest::newRow("dealer") << false << "no" << false;
+        QTest::newRow("--service") << true << "" << true;
+        QTest::newRow("ServiceMode setting") << false << "true" << true;
+    }
+    void serviceEntriesOnlyInServiceMode() {
+        QFETCH(bool, option);
+        QFETCH(QString, setting);
+        QFETCH(bool, service);
+        if (!setting.isEmpty())
+            SettingsStore().WriteText(QStringLiteral("ServiceMode"), setting);
+        MDIFormMain& w = ServiceWindow(option);
+        QCOMPARE(w.ServiceMode(), service);
+        for (const QString& name : kServiceMenus)
+            QVERIFY2(w.Action(name)->isVisible() == service, qPrintable(name));
+        QVERIFY(!w.Action("MenuLocalMessage")->isVisible());
+        QCOMPARE(TreeKeys(w), service ? kDealerTree + kServiceTree : kDealerTree);
+        const QStringList menus = VisibleMenus(w);
+        for (qsizetype i = 0; i < menus.size(); ++i) {
+            if (menus[i].endsWith(QLatin1String("/-"))) {
+                const bool last = i + 1 == menus.size() || !menus[i + 1].contains('/');
+                QVERIFY2(!last && !menus[i + 1].endsWith(QLatin1String("/-")),
+                         qPrintable(menus[i]));
+            }
+        }
+        QCOMPARE(w.ToolbarActions().size(), 7);
+    }
+
+    void servicePagesOpenAndTheTunePageGivesWay() {
+        MDIFormMain& w = ServiceWindow(true);
+        struct Entry {
+            const char* menu;
+            int page;
+            const char* topic;
+            bool Codeplug::*flag;
+        };
+        const Entry entries[] = {
+            {"MenuKey", MDIFormMain::kKeyPage, "keyassign.htm", &Codeplug::KeySettingOpen},
+            {"MenuScan", MDIFormMain::kScanPage, "Scan/Scan.htm", &Codeplug::ScanInfoOpen},
+            {"MenuMessage", MDIFormMain::kMessagePage, "embmsg.htm", &Codeplug::EmbedMessageOpen},
+            {"MenuTune", MDIFormMain::kTunePage, "tune.htm", &Codeplug::TuneOpen},
+        };
+        for (const Entry& entry : entries) {
+            w.Action(QString::fromLatin1(entry.menu))->trigger();
+            ConfigPage* page = w.Page(entry.page);
+            QVERIFY2(page, entry.menu);
+            QCOMPARE(page->CommandNumber(), entry.page);
+            QVERIFY(Plan().*entry.flag);
+            QCOMPARE(Active()->widget(), page);
+            w.ShowHelp();
+            QCOMPARE(Seam().helpTopics.last(), QString::fromLatin1(entry.topic));
+        }
+        const QList<QAction*> list = w.WindowListActions();
+        QCOMPARE(list.size(), 5);
+        QCOMPARE(list.last()->data().toInt(), MDIFormMain::kTunePage);
+        QVERIFY(list.last()->isChecked());
+        // Opening the tune page again keeps it; opening another page closes it.
+        w.Action("MenuTune")->trigger();
+        QVERIFY(w.Page(MDIFormMain::kTunePage));
+        w.OpenPageFromTree(MDIFormMain::kKeyPage);
+        QVERIFY(!w.Page(MDIFormMain::kTunePage));
+        QCOMPARE(Active()->widget(), w.Page(MDIFormMain::kKeyPage));
+        QTest::mouseClick(w.Page(MDIFormMain::kKeyPage)->findChild<QPushButton*>("CommandClose"),
+                          Qt::LeftButton);
+        QTRY_VERIFY(!Plan().KeySettingOpen);
+        QTRY_VERIFY(!w.Page(MDIFormMain::kKeyPage));
+    }
+
+    // After a read the key and tune pages show what came; the scan and message pages keep what
+    // they showed. A read from the tune page leaves it in front.
+    void readReloadsTheKeyAndTunePages() {
+        MDIFormMain& w = ServiceWindow(true);
+        for (int page : {MDIFormMain::kScanPage, MDIFormMain::kMessagePage, MDIFormMain::kKeyPage,
+                         MDIFormMain::kTunePage})
+            w.OpenPage(page);
+        QMdiSubWindow* tune = Active();
+        Plan().RadioImage[306] = 3;
+        Plan().RadioImage[288] = 1;
+        Plan().RadioImage[768] = 'Q';
+        Plan().MicAmp = 33;
+        w.AfterRead();
+        auto combo = [&](int page, const char* name) {
+            return w.Page(page)->findChild<QComboBox*>(QLatin1String(name))->currentIndex();
+        };
+        QCOMPARE(combo(MDIFormMain::kKeyPage, "ComboKeySet0"), 3);
+        QCOMPARE(combo(MDIFormMain::kScanPage, "ComboPriority"), 0);
+        QVERIFY(w.Page(MDIFormMain::kMessagePage)
+                    ->findChild<QLineEdit*>("TextEmbedMessage0")
+                    ->text()
+                    .isEmpty());
+        QCOMPARE(w.Page(MDIFormMain::kTunePage)->findChild<QLineEdit*>("TextMicAmp")->text(),
+                 QStringLiteral("33"));
+        QCOMPARE(Active(), tune);
+        QVERIFY(w.Page(MDIFormMain::kChannelPage));
+    }
+
+    void passwordEntryOpensTheDialog() {
+        MDIFormMain& w = ServiceWindow(true);
+        Plan().ProgramPassword = QStringLiteral("246");
+        bool opened = false;
+        test::OnNextModal([&opened](QWidget* modal) {
+            opened = qobject_cast<FormPassword*>(modal) != nullptr;
+            modal->findChild<QLineEdit*>("TextPassword")->setText(QStringLiteral("135"));
+            modal->findChild<QPushButton*>("CommandOK")->click();
+        });
+        w.Action("MenuPassword")->trigger();
+        QVERIFY(opened);
+        QCOMPARE(Plan().ProgramPassword, QStringLiteral("135"));
     }
 };
 

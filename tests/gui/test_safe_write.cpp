@@ -24,8 +24,6 @@ using namespace zr40::test;
 
 namespace {
 
-constexpr int kHangGuardMs = 60000;
-
 QStringList Lines(PlanListDialog* dialog, int column) {
     QStringList lines;
     for (int row = 0; row < dialog->list()->topLevelItemCount(); ++row)

@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -33,46 +32,22 @@ using namespace zr40;
 class TestUndoRedo : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::TemporarySettings> settings_;
-    std::unique_ptr<test::ScriptedSeam> seam_;
-    std::unique_ptr<Codeplug> codeplug_;
-    std::unique_ptr<MDIFormMain> window_;
+    std::unique_ptr<test::MainWindowRig> rig_;
     QTemporaryDir files_;
 
     MDIFormMain& Window(const QString& language = QStringLiteral("en")) {
-        if (!window_) {
-            StartOptions options;
-            options.language = language;
-            window_ = std::make_unique<MDIFormMain>(*codeplug_, options);
-            window_->SetPortSource([] { return QStringList(); });
-            window_->SetBackupStore(BackupStore(Path("backups"))); // reads keep one
-            window_->show();
-            window_->activateWindow();
-            if (!QTest::qWaitForWindowActive(window_.get()))
-                qWarning("the main window did not become active");
-        }
-        return *window_;
+        if (!rig_->window)
+            rig_->options.language = language;
+        return rig_->Shown();
     }
+    Codeplug& Plan() { return rig_->codeplug; }
+    test::ScriptedSeam& Seam() { return rig_->seam; }
     QString Path(const QString& name) const { return files_.filePath(name); }
     FormChannelInformation* Grid() {
         return qobject_cast<FormChannelInformation*>(Window().OpenPage(MDIFormMain::kChannelPage));
     }
     QAction* UndoAction() { return Window().Action(QStringLiteral("MenuUndo")); }
     QAction* RedoAction() { return Window().Action(QStringLiteral("MenuRedo")); }
-    static void TypeCell(FormChannelInformation& grid, int row, int column, const QString& text) {
-        grid.SetCurrentCell(row, column);
-        grid.grid()->setFocus();
-        QTest::keyClick(grid.grid(), Qt::Key_Return);
-        QVERIFY(grid.textEditor()->isVisible());
-        QTest::keyClicks(grid.textEditor(), text);
-        QTest::keyClick(grid.textEditor(), Qt::Key_Return);
-    }
-    static void Pick(QWidget* page, const char* name, int index) {
-        auto* combo = page->findChild<QComboBox*>(QString::fromLatin1(name));
-        QVERIFY(combo);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
     // Closes the report the next import or export shows and keeps what it said.
     void NextReport() {
         auto lines = std::make_shared<QStringList>();
@@ -89,25 +64,14 @@ class TestUndoRedo : public QObject {
     std::shared_ptr<QStringList> reports_;
 
 private slots:
-    void initTestCase() {
-        settings_ = std::make_unique<test::TemporarySettings>();
-        QVERIFY(files_.isValid());
-    }
-    void init() {
-        settings_->Wipe();
-        seam_ = std::make_unique<test::ScriptedSeam>();
-        codeplug_ = std::make_unique<Codeplug>();
-    }
-    void cleanup() {
-        window_.reset();
-        codeplug_.reset();
-        seam_.reset();
-    }
+    void initTestCase() { QVERIFY(files_.isValid()); }
+    void init() { rig_ = std::make_unique<test::MainWindowRig>(); }
+    void cleanup() { rig_.reset(); }
 
     void gridCellComesBackWithItsRow() {
         FormChannelInformation* grid = Grid();
         QVERIFY(!UndoAction()->isEnabled());
-        TypeCell(*grid, 3, 1, QStringLiteral("435.5"));
+        test::TypeCell(*grid, 3, 1, QStringLiteral("435.5"));
         QCOMPARE(grid->CellText(3, 1), QStringLiteral("435.50000"));
         QVERIFY(Window().IsModified());
         QVERIFY(UndoAction()->isEnabled());
@@ -115,7 +79,7 @@ private slots:
         UndoAction()->trigger();
         QCOMPARE(grid->CellText(3, 1), QString());
         QCOMPARE(grid->CellText(3, 6), QString());
-        QCOMPARE(codeplug_->RxFreq[2], 0);
+        QCOMPARE(Plan().RxFreq[2], 0);
         // Back at the start-up plan, which is what the (absent) file holds: no star.
         QVERIFY(!Window().IsModified());
         QVERIFY(!Window().windowTitle().contains(QLatin1Char('*')));
@@ -132,7 +96,7 @@ private slots:
     // An edit still in the cell editor is the latest step: Undo commits it and takes it back.
     void undoTakesBackAnEditInProgressFirst() {
         FormChannelInformation* grid = Grid();
-        TypeCell(*grid, 1, 1, QStringLiteral("440"));
+        test::TypeCell(*grid, 1, 1, QStringLiteral("440"));
         grid->SetCurrentCell(2, 1);
         QTest::keyClick(grid->grid(), Qt::Key_Return);
         QTest::keyClicks(grid->textEditor(), QStringLiteral("441"));
@@ -144,17 +108,17 @@ private slots:
 
     void dialogEditComesBackInTheDialog() {
         FormChannelInformation* grid = Grid();
-        TypeCell(*grid, 2, 1, QStringLiteral("440"));
+        test::TypeCell(*grid, 2, 1, QStringLiteral("440"));
         grid->CellClick(2, 7);
         FormChannelEdit* dialog = grid->channelEdit();
         QVERIFY(dialog);
         auto* power = dialog->findChild<QComboBox*>(QStringLiteral("ComboTxPower"));
         QCOMPARE(power->currentText(), QStringLiteral("High"));
-        Pick(dialog, "ComboTxPower", 0);
-        QCOMPARE(codeplug_->TxPower[1], 0);
+        test::PickAt(power, 0);
+        QCOMPARE(Plan().TxPower[1], 0);
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Tx Power of channel 2"));
         UndoAction()->trigger();
-        QCOMPARE(codeplug_->TxPower[1], 1);
+        QCOMPARE(Plan().TxPower[1], 1);
         QCOMPARE(power->currentText(), QStringLiteral("High"));
         QCOMPARE(grid->CellText(2, 6), QStringLiteral("High"));
         RedoAction()->trigger();
@@ -167,7 +131,7 @@ private slots:
         auto* voice = page->findChild<QComboBox*>(QStringLiteral("ComboVoice"));
         const int before = voice->currentIndex();
         const int other = before == 2 ? 1 : 2;
-        Pick(page, "ComboVoice", other);
+        test::PickAt(voice, other);
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Voice Prompt"));
         UndoAction()->trigger();
         QCOMPARE(voice->currentIndex(), before);
@@ -177,15 +141,12 @@ private slots:
 
     // A service page edits the model image: its edits are steps as well.
     void servicePageEditComesBack() {
-        StartOptions options;
-        options.language = QStringLiteral("en");
-        options.service = true;
-        window_ = std::make_unique<MDIFormMain>(*codeplug_, options);
+        rig_->options.service = true;
         ConfigPage* page = Window().OpenPage(MDIFormMain::kKeyPage);
         QVERIFY(page);
         auto* key = page->findChild<QComboBox*>(QStringLiteral("ComboKeySet0"));
         const int before = key->currentIndex();
-        Pick(page, "ComboKeySet0", before == 1 ? 2 : 1);
+        test::PickAt(key, before == 1 ? 2 : 1);
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Key Setting PF1"));
         UndoAction()->trigger();
         QCOMPARE(key->currentIndex(), before);
@@ -202,7 +163,7 @@ private slots:
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Entry 3 of Rx List 1"));
         UndoAction()->trigger();
         QCOMPARE(page->CellText(3), QString());
-        QCOMPARE(codeplug_->RxListEntry[2], -1);
+        QCOMPARE(Plan().RxListEntry[2], -1);
     }
 
     void readFromTheRadioIsOneStep() {
@@ -214,20 +175,13 @@ private slots:
         test::SimProcess sim;
         QVERIFY(sim.Start({"--memory", Path("radio.rdat"), "--password", "2468", "--no-pace"}));
         FormChannelInformation* grid = Grid();
-        TypeCell(*grid, 5, 1, QStringLiteral("440"));
-        codeplug_->ComPortName = sim.device();
-        test::OnNextModal([](QWidget* modal) {
-            auto* form = qobject_cast<FormProcess*>(modal);
-            QVERIFY(form);
-            form->findChild<QLineEdit*>(QStringLiteral("TextPassword"))->setText("002468");
-            QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("CommandRead")),
-                              Qt::LeftButton);
-            QTRY_VERIFY_WITH_TIMEOUT(
-                form->findChild<QLabel*>(QStringLiteral("TextShow"))->isVisible(), 60000);
-            form->reject();
+        test::TypeCell(*grid, 5, 1, QStringLiteral("440"));
+        Plan().ComPortName = sim.device();
+        test::RunNextTransfer("CommandRead", [](FormProcess& form) {
+            form.findChild<QLineEdit*>(QStringLiteral("TextPassword"))->setText("002468");
         });
         Window().ReadFromRadio();
-        QVERIFY(codeplug_->LinkSucceeded);
+        QVERIFY(Plan().LinkSucceeded);
         grid = qobject_cast<FormChannelInformation*>(Window().Page(MDIFormMain::kChannelPage));
         QCOMPARE(grid->CellText(1, 1), QStringLiteral("446.00625"));
         QCOMPARE(grid->CellText(5, 1), QString());
@@ -240,36 +194,27 @@ private slots:
         QCOMPARE(grid->CellText(1, 1), QStringLiteral("446.00625"));
     }
 
-    void menuCaptionsInBothLanguages() {
+    // The step names follow a language switch.
+    void stepNamesInBothLanguages() {
         Window(QStringLiteral("zh"));
-        QMenu* edit = Window().Menu(QStringLiteral("MenuEdit"));
-        QCOMPARE(edit->actions().at(0), UndoAction());
-        QCOMPARE(edit->actions().at(1), RedoAction());
-        QVERIFY(edit->actions().at(2)->isSeparator());
-        QCOMPARE(UndoAction()->text(), QStringLiteral("撤销(&U)"));
-        QCOMPARE(UndoAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
-        QCOMPARE(RedoAction()->shortcuts(),
-                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
-                                      QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
-        TypeCell(*Grid(), 3, 1, QStringLiteral("435.5"));
+        test::TypeCell(*Grid(), 3, 1, QStringLiteral("435.5"));
         QCOMPARE(UndoAction()->text(), QStringLiteral("撤销 信道3 接收频率(&U)"));
         UndoAction()->trigger();
         QCOMPARE(RedoAction()->text(), QStringLiteral("重做 信道3 接收频率(&R)"));
-        codeplug_->IsEnglish = true;
+        Plan().IsEnglish = true;
         Window().ApplyLanguage();
         QCOMPARE(RedoAction()->text(), QStringLiteral("&Redo Rx Frequency of channel 3"));
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo"));
-        QCOMPARE(Window().Action(QStringLiteral("MenuImport"))->text(), QStringLiteral("&Import…"));
     }
 
     void newOpenAndModelChangeStartAFreshHistory() {
         FormChannelInformation* grid = Grid();
-        TypeCell(*grid, 1, 1, QStringLiteral("440"));
-        seam_->AnswerMessage(QMessageBox::Discard);
+        test::TypeCell(*grid, 1, 1, QStringLiteral("440"));
+        Seam().AnswerMessage(QMessageBox::Discard);
         Window().New();
         QVERIFY(!UndoAction()->isEnabled());
         QVERIFY(!RedoAction()->isEnabled());
-        TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
+        test::TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
         QVERIFY(UndoAction()->isEnabled());
         Codeplug file;
         file.ApplyNewDefaults();
@@ -278,7 +223,7 @@ private slots:
         QVERIFY(!UndoAction()->isEnabled());
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo"));
         // A model change too: the band the steps were made in is gone.
-        TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
+        test::TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
         QVERIFY(UndoAction()->isEnabled());
         test::OnNextModal([](QWidget* modal) {
             auto* dialog = qobject_cast<FormModelInformation*>(modal);
@@ -287,7 +232,7 @@ private slots:
             dialog->CommandOk()->click();
         });
         Window().ModelInformation();
-        QCOMPARE(codeplug_->BandLower, std::int16_t(400));
+        QCOMPARE(Plan().BandLower, std::int16_t(400));
         QVERIFY(!UndoAction()->isEnabled());
     }
 
@@ -300,11 +245,11 @@ private slots:
                   "2,Simplex,446.00625,,,,,NFM\n");
         csv.close();
         FormChannelInformation* grid = Grid();
-        seam_->AnswerFile(Path("memories.csv"));
+        Seam().AnswerFile(Path("memories.csv"));
         NextReport();
         Window().Action(QStringLiteral("MenuImport"))->trigger();
-        QCOMPARE(seam_->fileDialogs.size(), 1);
-        QVERIFY(seam_->fileDialogs.first().isOpen);
+        QCOMPARE(Seam().fileDialogs.size(), 1);
+        QVERIFY(Seam().fileDialogs.first().isOpen);
         QVERIFY(reports_->size() >= 2);
         QCOMPARE(reports_->first(), QStringLiteral("memories.csv: 2 rows went into channels 1-2."));
         QVERIFY(reports_->join('\n').contains(QStringLiteral("row 3: mode AM")));
@@ -326,10 +271,10 @@ private slots:
 
     void exportWritesTheChosenFormat() {
         Window();
-        test::PutChannel(*codeplug_, 0, 440000000, 445000000);
-        test::PutChannel(*codeplug_, 1, 441000000, 441000000, true);
-        seam_->AnswerFile(Path("out.csv"));
-        seam_->filterAnswers << 2; // the common radio csv
+        test::PutChannel(Plan(), 0, 440000000, 445000000);
+        test::PutChannel(Plan(), 1, 441000000, 441000000, true);
+        Seam().AnswerFile(Path("out.csv"));
+        Seam().filterAnswers << 2; // the common radio csv
         NextReport();
         Window().Action(QStringLiteral("MenuExport"))->trigger();
         QFile file(Path("out.csv"));
@@ -339,8 +284,8 @@ private slots:
         QVERIFY(text.contains("440.000000,+,5.000000"));
         QVERIFY(reports_->join('\n').contains(QStringLiteral("digital channels 2 left out")));
         // The channel csv shares the extension; its filter chooses it.
-        seam_->AnswerFile(Path("plan.csv"));
-        seam_->filterAnswers << 1;
+        Seam().AnswerFile(Path("plan.csv"));
+        Seam().filterAnswers << 1;
         Window().Export();
         QFile plan(Path("plan.csv"));
         QVERIFY(plan.open(QIODevice::ReadOnly));

@@ -32,35 +32,25 @@ class TestTuneRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void rowsShowOnlyFrequenciesInTheWindow_data() {
-        QTest::addColumn<Long>("hertz");
-        QTest::addColumn<Long>("bias");
-        QTest::addColumn<Long>("osc");
-        QTest::addColumn<Long>("squelch");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("zero is blank") << 0 << 5 << 5 << 5 << QStringList(5, QString());
-        QTest::newRow("550 shown")
-            << 550000000 << 5 << 5 << 5 << QStringList{"550.00000", "5", "5", "0", "5"};
-        QTest::newRow("above 550 blank") << 550000001 << 5 << 5 << 5 << QStringList(5, QString());
-        QTest::newRow("limits shown")
-            << 400125000 << 250 << 40000 << 128 << QStringList{"400.12500", "100", "0", "0", "0"};
-        QTest::newRow("negatives") << 100000000 << -3 << -32768 << -1
-                                   << QStringList{"100.00000", "-3", "-32768", "0", "0"};
-    }
+    // A point's row shows only frequencies in the window, its values held to their ranges.
     void rowsShowOnlyFrequenciesInTheWindow() {
-        QFETCH(Long, hertz);
-        QFETCH(Long, bias);
-        QFETCH(Long, osc);
-        QFETCH(Long, squelch);
-        QFETCH(QStringList, texts);
-        Codeplug c;
-        c.TuneFreq[4] = hertz;
-        c.TuneBias[4] = bias;
-        c.TuneOsc[4] = osc;
-        c.TuneDigitalDev[4] = 70000;
-        c.TuneSq[4] = squelch;
-        const auto row = TuneRules::RowTexts(c, 4, QLatin1Char('.'));
-        QCOMPARE(QStringList(row.begin(), row.end()), texts);
+        const QStringList blank(5, QString());
+        // clang-format off
+        const std::tuple<Long, Long, Long, Long, QStringList> rows[] = { // hertz, bias, osc, squelch
+            {0, 5, 5, 5, blank}, {550000000, 5, 5, 5, {"550.00000", "5", "5", "0", "5"}},
+            {550000001, 5, 5, 5, blank}, {400125000, 250, 40000, 128, {"400.12500", "100", "0", "0", "0"}},
+            {100000000, -3, -32768, -1, {"100.00000", "-3", "-32768", "0", "0"}}};
+        // clang-format on
+        for (const auto& [hertz, bias, osc, squelch, texts] : rows) {
+            Codeplug c;
+            c.TuneFreq[4] = hertz;
+            c.TuneBias[4] = bias;
+            c.TuneOsc[4] = osc;
+            c.TuneDigitalDev[4] = 70000;
+            c.TuneSq[4] = squelch;
+            const auto row = TuneRules::RowTexts(c, 4, QLatin1Char('.'));
+            QCOMPARE(QStringList(row.begin(), row.end()), texts);
+        }
     }
 
     void pointRowsStayWithinTheTables() {
@@ -78,36 +68,24 @@ private slots:
         QTest::addColumn<Cells>("cells");
         QTest::addColumn<bool>("outOfRange");
         QTest::addColumn<QList<Long>>("stored"); // freq, bias, osc, dev, sq
-        QTest::newRow("600 above the band") << 2 << 1 << "600" << Cells{{1, "480.00000"}} << true
-                                            << QList<Long>{480000000, 55, -12, 300, 90};
-        QTest::newRow("lone separator") << 2 << 1 << "." << Cells{{1, "400.00000"}} << true
-                                        << QList<Long>{400000000, 55, -12, 300, 90};
-        QTest::newRow("399 below") << 2 << 1 << "399" << Cells{{1, "400.00000"}} << true
-                                   << QList<Long>{400000000, 55, -12, 300, 90};
-        QTest::newRow("in band padded") << 2 << 1 << "438.5" << Cells{{1, "438.50000"}} << false
-                                        << QList<Long>{438500000, 55, -12, 300, 90};
-        QTest::newRow("blank row fills with 0")
-            << 7 << 1 << "450" << Cells{{1, "450.00000"}, {2, "0"}, {3, "0"}, {4, "0"}, {5, "0"}}
-            << false << QList<Long>{450000000, 0, 0, 0, 0};
-        QTest::newRow("frequency emptied")
-            << 2 << 1 << "" << Cells{{1, ""}, {2, ""}, {3, ""}, {4, ""}, {5, ""}} << false
-            << QList<Long>{0, 0, 0, 0, 90};
-        QTest::newRow("bias 101") << 2 << 2 << "101" << Cells{{2, "100"}} << false
-                                  << QList<Long>{435000000, 100, -12, 300, 90};
-        QTest::newRow("bias emptied")
-            << 2 << 2 << "" << Cells{{2, "0"}} << false << QList<Long>{435000000, 0, -12, 300, 90};
-        QTest::newRow("osc -99999") << 2 << 3 << "-99999" << Cells{{3, "-32768"}} << false
-                                    << QList<Long>{435000000, 55, -32768, 300, 90};
-        QTest::newRow("osc 99999") << 2 << 3 << "99999" << Cells{{3, "32767"}} << false
-                                   << QList<Long>{435000000, 55, 32767, 300, 90};
-        QTest::newRow("deviation -0")
-            << 2 << 4 << "-" << Cells{{4, "0"}} << false << QList<Long>{435000000, 55, -12, 0, 90};
-        QTest::newRow("deviation 99999999") << 2 << 4 << "99999999" << Cells{{4, "32767"}} << false
-                                            << QList<Long>{435000000, 55, -12, 32767, 90};
-        QTest::newRow("squelch 200") << 2 << 5 << "200" << Cells{{5, "127"}} << false
-                                     << QList<Long>{435000000, 55, -12, 300, 127};
-        QTest::newRow("squelch 127") << 2 << 5 << "127" << Cells{{5, "127"}} << false
-                                     << QList<Long>{435000000, 55, -12, 300, 127};
+        using V = QList<Long>;
+        const Cells blank{{1, ""}, {2, ""}, {3, ""}, {4, ""}, {5, ""}};
+        // clang-format off
+        QTest::newRow("600 above the band") << 2 << 1 << "600" << Cells{{1, "480.00000"}} << true << V{480000000, 55, -12, 300, 90};
+        QTest::newRow("lone separator") << 2 << 1 << "." << Cells{{1, "400.00000"}} << true << V{400000000, 55, -12, 300, 90};
+        QTest::newRow("399 below") << 2 << 1 << "399" << Cells{{1, "400.00000"}} << true << V{400000000, 55, -12, 300, 90};
+        QTest::newRow("in band padded") << 2 << 1 << "438.5" << Cells{{1, "438.50000"}} << false << V{438500000, 55, -12, 300, 90};
+        QTest::newRow("blank row fills with 0") << 7 << 1 << "450" << Cells{{1, "450.00000"}, {2, "0"}, {3, "0"}, {4, "0"}, {5, "0"}} << false << V{450000000, 0, 0, 0, 0};
+        QTest::newRow("frequency emptied") << 2 << 1 << "" << blank << false << V{0, 0, 0, 0, 90};
+        QTest::newRow("bias 101") << 2 << 2 << "101" << Cells{{2, "100"}} << false << V{435000000, 100, -12, 300, 90};
+        QTest::newRow("bias emptied") << 2 << 2 << "" << Cells{{2, "0"}} << false << V{435000000, 0, -12, 300, 90};
+        QTest::newRow("osc -99999") << 2 << 3 << "-99999" << Cells{{3, "-32768"}} << false << V{435000000, 55, -32768, 300, 90};
+        QTest::newRow("osc 99999") << 2 << 3 << "99999" << Cells{{3, "32767"}} << false << V{435000000, 55, 32767, 300, 90};
+        QTest::newRow("deviation -0") << 2 << 4 << "-" << Cells{{4, "0"}} << false << V{435000000, 55, -12, 0, 90};
+        QTest::newRow("deviation 99999999") << 2 << 4 << "99999999" << Cells{{4, "32767"}} << false << V{435000000, 55, -12, 32767, 90};
+        QTest::newRow("squelch 200") << 2 << 5 << "200" << Cells{{5, "127"}} << false << V{435000000, 55, -12, 300, 127};
+        QTest::newRow("squelch 127") << 2 << 5 << "127" << Cells{{5, "127"}} << false << V{435000000, 55, -12, 300, 127};
+        // clang-format on
     }
     void cells() {
         QFETCH(int, point);
@@ -132,27 +110,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<Long>("stored");
-        const int speaker = int(TuneBox::SpeakAmp);
-        QTest::newRow("speaker empty") << speaker << ""
-                                       << "0" << Long(-60);
-        QTest::newRow("speaker 75") << speaker << "75"
-                                    << "60" << Long(0);
-        QTest::newRow("speaker 20") << speaker << "20"
-                                    << "20" << Long(-40);
-        QTest::newRow("ctcss 16") << int(TuneBox::CtcssDev) << "16"
-                                  << "15" << Long(15);
-        QTest::newRow("cdcss 99999") << int(TuneBox::CdcssDev) << "99999"
-                                     << "15" << Long(15);
-        QTest::newRow("mic 43") << int(TuneBox::MicAmp) << "43"
-                                << "42" << Long(42);
-        QTest::newRow("noise W 70000") << int(TuneBox::NoiseThW) << "70000"
-                                       << "8191" << Long(8191);
-        QTest::newRow("noise N 99999999") << int(TuneBox::NoiseThN) << "99999999"
-                                          << "8191" << Long(8191);
-        QTest::newRow("noise N 8191") << int(TuneBox::NoiseThN) << "8191"
-                                      << "8191" << Long(8191);
-        QTest::newRow("noise N empty") << int(TuneBox::NoiseThN) << ""
-                                       << "0" << Long(0);
+        using B = TuneBox;
+        // clang-format off
+        for (auto [name, box, typed, shown, stored] : {std::tuple{"speaker empty", B::SpeakAmp, "", "0", -60},
+             {"speaker 75", B::SpeakAmp, "75", "60", 0}, {"speaker 20", B::SpeakAmp, "20", "20", -40},
+             {"ctcss 16", B::CtcssDev, "16", "15", 15}, {"cdcss 99999", B::CdcssDev, "99999", "15", 15},
+             {"mic 43", B::MicAmp, "43", "42", 42}, {"noise W 70000", B::NoiseThW, "70000", "8191", 8191},
+             {"noise N 99999999", B::NoiseThN, "99999999", "8191", 8191},
+             {"noise N 8191", B::NoiseThN, "8191", "8191", 8191}, {"noise N empty", B::NoiseThN, "", "0", 0}})
+            QTest::newRow(name) << int(box) << QString(typed) << QString(shown) << Long(stored);
+        // clang-format on
     }
     void boxes() {
         QFETCH(int, box);
@@ -173,12 +140,14 @@ private slots:
         QTest::addColumn<int>("box");
         QTest::addColumn<Long>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("speaker above") << int(TuneBox::SpeakAmp) << Long(5) << "60";
-        QTest::newRow("speaker below") << int(TuneBox::SpeakAmp) << Long(-61) << "0";
-        QTest::newRow("speaker -40") << int(TuneBox::SpeakAmp) << Long(-40) << "20";
-        QTest::newRow("mic 77") << int(TuneBox::MicAmp) << Long(77) << "42";
-        QTest::newRow("ctcss -1") << int(TuneBox::CtcssDev) << Long(-1) << "0";
-        QTest::newRow("noise W 9000") << int(TuneBox::NoiseThW) << Long(9000) << "8191";
+        using B = TuneBox;
+        // clang-format off
+        for (auto [name, box, stored, shown] : {std::tuple{"speaker above", B::SpeakAmp, 5, "60"},
+             {"speaker below", B::SpeakAmp, -61, "0"}, {"speaker -40", B::SpeakAmp, -40, "20"},
+             {"mic 77", B::MicAmp, 77, "42"}, {"ctcss -1", B::CtcssDev, -1, "0"},
+             {"noise W 9000", B::NoiseThW, 9000, "8191"}})
+            QTest::newRow(name) << int(box) << Long(stored) << QString(shown);
+        // clang-format on
     }
     void boxesShowLimitsOfStoredValues() {
         QFETCH(int, box);
@@ -197,14 +166,12 @@ private slots:
         QTest::addColumn<QString>("repeated");
         QTest::addColumn<bool>("ready");
         QTest::addColumn<QByteArray>("imageBytes");
-        QTest::newRow("mismatch") << "123"
-                                  << "124" << false << QByteArray(6, 'x');
-        QTest::newRow("three characters") << "123"
-                                          << "123" << true << QByteArray("123\xFF\xFF\xFF");
-        QTest::newRow("six") << "987654"
-                             << "987654" << true << QByteArray("987654");
-        QTest::newRow("empty") << ""
-                               << "" << true << QByteArray(6, char(0xFF));
+        // clang-format off
+        QTest::newRow("mismatch") << "123" << "124" << false << QByteArray(6, 'x');
+        QTest::newRow("three characters") << "123" << "123" << true << QByteArray("123\xFF\xFF\xFF");
+        QTest::newRow("six") << "987654" << "987654" << true << QByteArray("987654");
+        QTest::newRow("empty") << "" << "" << true << QByteArray(6, char(0xFF));
+        // clang-format on
     }
     void passwordChange() {
         QFETCH(QString, newPassword);

@@ -91,9 +91,10 @@ bool IsEnterKey(int key) {
 }
 
 void SelectTone(QComboBox* combo, int index, const QString& text) {
-    // A tone that is not a list item is shown as the placeholder; the stored value stays.
-    combo->setCurrentIndex(index);
+    // A tone that is not a list item is shown as the placeholder; the stored value stays. The
+    // placeholder goes first: clearing it while nothing is selected makes Qt select item 0.
     combo->setPlaceholderText(index < 0 ? text : QString());
+    combo->setCurrentIndex(index);
 }
 
 } // namespace
@@ -517,8 +518,14 @@ void FormChannelEdit::CheckKey_Click(FrequencySide side, bool ticked) {
 
 void FormChannelEdit::TextKey_Commit(FrequencySide side) {
     KeyFilterEdit* box = side == FrequencySide::Rx ? textRxKey_ : textTxKey_;
-    ChannelEffects::DialogKeyEntry(codeplug_, shownChannel_, side, box->text());
-    Changed(false, side == FrequencySide::Rx ? "LabelRxKey" : "LabelTxKey");
+    const bool changed =
+        ChannelEffects::DialogKeyEntry(codeplug_, shownChannel_, side, box->text());
+    const bool rx = side == FrequencySide::Rx;
+    box->setText(ChannelRules::KeyDisplayText(
+        rx ? codeplug_.RxKeyWords(shownChannel_) : codeplug_.TxKeyWords(shownChannel_),
+        (rx ? codeplug_.RxKeyLength : codeplug_.TxKeyLength).at(shownChannel_)));
+    if (changed)
+        Changed(false, rx ? "LabelRxKey" : "LabelTxKey");
 }
 
 void FormChannelEdit::ComboCallType_Click(int index) {

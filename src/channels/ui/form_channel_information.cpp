@@ -1,4 +1,5 @@
 #include "channels/ui/form_channel_information.h"
+#include "widgets/cell_editor.h"
 #include "widgets/grid_corner.h"
 
 #include "channels/channel_rules.h"
@@ -22,7 +23,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -180,12 +180,7 @@ void FormChannelInformation::BuildControls() {
 
     commandClose_ = new QPushButton(this);
     commandClose_->setObjectName(QStringLiteral("CommandClose"));
-    connect(commandClose_, &QPushButton::clicked, this, [this] {
-        if (auto* host = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            host->close();
-        else
-            close();
-    });
+    connect(commandClose_, &QPushButton::clicked, this, &ConfigPage::ClosePage);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -447,8 +442,9 @@ void FormChannelInformation::OpenListEditor(int row, int column) {
     if (IsToneColumn(column)) {
         // A tone that is not on the list (from a file or the radio) stays as it is until the
         // user picks an item; the list shows it as its placeholder.
-        combo->setCurrentIndex(index);
+        // The placeholder goes first: clearing it while nothing is selected selects item 0.
         combo->setPlaceholderText(index < 0 ? text : QString());
+        combo->setCurrentIndex(index);
     } else {
         combo->setCurrentIndex(qMax(index, 0));
     }
@@ -498,13 +494,8 @@ void FormChannelInformation::EndEdit() {
                           : nullptr;
     editor_ = Editor::None;
     explicitCommit_ = false;
-    if (!widget)
-        return;
-    // The grid takes the focus before the editor goes: hiding a focused child of the grid
-    // would pass the focus on with a Tab and move the current cell.
-    if (widget->hasFocus())
-        grid_->setFocus();
-    widget->hide();
+    if (widget)
+        HideCellEditor(widget, grid_);
 }
 
 void FormChannelInformation::TextCommit() {

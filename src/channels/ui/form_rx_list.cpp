@@ -1,4 +1,5 @@
 #include "channels/ui/form_rx_list.h"
+#include "widgets/cell_editor.h"
 #include "widgets/grid_corner.h"
 
 #include "channels/rx_list_rules.h"
@@ -206,11 +207,7 @@ void FormRxList::Commit() {
 void FormRxList::CloseEditor() {
     editRow_ = 0;
     enterPressed_ = false;
-    // The grid takes the focus before the editor goes: hiding a focused child of the grid
-    // would pass the focus on with a Tab and move the current entry.
-    if (text1_->hasFocus())
-        grid_->setFocus();
-    text1_->hide();
+    HideCellEditor(text1_, grid_);
 }
 
 bool FormRxList::GridKeyPress(QKeyEvent* event) {

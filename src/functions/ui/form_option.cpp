@@ -138,6 +138,8 @@ void FormOption::BuildHiddenControls() {
     }
     connect(hidden_->findChild<QPushButton*>(QStringLiteral("CommandHelp")), &QPushButton::clicked,
             this, &FormOption::ShowHelp);
+    connect(hidden_->findChild<QPushButton*>(QStringLiteral("CommandClose")), &QPushButton::clicked,
+            this, &ConfigPage::ClosePage);
     BuildHiddenChecks();
     BuildHiddenLists();
     BuildHiddenTexts();

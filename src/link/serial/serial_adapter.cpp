@@ -1,5 +1,6 @@
 #include "link/serial/serial_adapter.h"
 
+#include "link/serial/low_latency.h"
 #include "link/serial/port_loss.h"
 #include "link/serial/serial_port_name.h"
 
@@ -59,8 +60,10 @@ PortOpenError SerialAdapter::Open() {
     opening_ = true;
     const bool opened = port_.open(QIODevice::ReadWrite);
     opening_ = false;
-    if (opened)
+    if (opened) {
+        emit TraceLine(LowLatency::TraceLine(LowLatency::Request(port_.handle()), device_));
         return openError_ = {};
+    }
     openError_ = PortOpenError::FromFailedOpen(device_, port_.error(), port_.errorString());
     port_.clearError();
     return openError_;

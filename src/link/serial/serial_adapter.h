@@ -35,7 +35,8 @@ public:
     void SetPortName(const QString& name) { portName_ = name; }
     QString PortName() const { return portName_; }
 
-    // Opens the port unless it is open already; the error says why it could not be opened.
+    // Opens the port unless it is open already; the error says why it could not be opened. An
+    // opened port is asked for low latency (LowLatency); a trace line tells the driver's answer.
     PortOpenError Open();
     bool IsOpen() const { return port_.isOpen(); }
     void Close();

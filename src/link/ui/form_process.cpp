@@ -276,7 +276,8 @@ void FormProcess::OnTrace(const QString& line) {
 void FormProcess::OnProgress(double fraction, const QString& label) {
     const double clamped = std::isfinite(fraction) ? std::clamp(fraction, 0.0, 1.0) : 0.0;
     progressBar_->setValue(static_cast<int>(std::lround(clamped * kProgressSteps)));
-    labelProcess_->setText(label);
+    if (!label.isEmpty())
+        labelProcess_->setText(label);
 }
 
 void FormProcess::OnRetryQuestion(const QString& question) {

@@ -28,6 +28,10 @@ void AddOptions(QCommandLineParser& parser) {
         {"delay", "Think this many milliseconds before every reply.", "MS"},
         {"pace", "Move bytes at the speed of a 115200 baud cable (default)."},
         {"no-pace", "Move bytes as fast as the pseudo-terminal does."},
+        {"adapter-latency",
+         "Pass reply bytes on in bursts every MS milliseconds, as a USB-serial adapter does "
+         "whose driver has not asked it for low latency (16 on common chips).",
+         "MS"},
         {"close-after", "Pull the cable when request N+1 arrives.", "N"},
         {"verbose", "Log every request on stderr."},
     });
@@ -117,12 +121,13 @@ std::optional<SimOptions> SimOptions::Parse(const QStringList& arguments, QStrin
     options.memoryFile = parser.value("memory");
     options.paced = !parser.isSet("no-pace");
     options.verbose = parser.isSet("verbose");
-    long long password = -1, version = 1, silent = 0, delay = 0, closeAfter = -1;
+    long long password = -1, version = 1, silent = 0, delay = 0, closeAfter = -1, latency = 0;
     if (!ReadNumber(parser, "password", INT32_MIN, INT32_MAX, &password, error) ||
         !ReadNumber(parser, "data-version", INT32_MIN, INT32_MAX, &version, error) ||
         !ReadNumber(parser, "silent", 0, 1000000, &silent, error) ||
         !ReadNumber(parser, "delay", 0, 60000, &delay, error) ||
-        !ReadNumber(parser, "close-after", 0, 1000000, &closeAfter, error))
+        !ReadNumber(parser, "close-after", 0, 1000000, &closeAfter, error) ||
+        !ReadNumber(parser, "adapter-latency", 0, 1000, &latency, error))
         return std::nullopt;
     if (parser.isSet("header-counts") &&
         !ReadHeader(parser.value("header-counts"), &options.headerValues, error))
@@ -132,6 +137,7 @@ std::optional<SimOptions> SimOptions::Parse(const QStringList& arguments, QStrin
     if (parser.isSet("data-version"))
         options.dataVersion = static_cast<Long>(version);
     options.closeAfterRequests = static_cast<int>(closeAfter);
+    options.adapterLatencyMs = static_cast<int>(latency);
     options.faults.silentRequests = static_cast<int>(silent);
     options.faults.replyDelayMs = static_cast<int>(delay);
     int* counters[] = {&options.faults.noisyReplies, &options.faults.trailingReplies,

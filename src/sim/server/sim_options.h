@@ -20,6 +20,7 @@ struct SimOptions {
     std::vector<Long> headerValues; // --header-counts, in the order of the radio header
     RadioFaults faults;
     bool paced = true;
+    int adapterLatencyMs = 0;    // 0: reply bytes are passed on as they arrive
     int closeAfterRequests = -1; // -1: never pull the cable
     bool verbose = false;        // log every request on stderr
     bool helpRequested = false;

@@ -40,7 +40,9 @@ const char* CommandName(CommandClass command) {
 
 } // namespace
 
-SimServer::SimServer(const SimOptions& options) : options_(options), wire_(options.paced) {}
+SimServer::SimServer(const SimOptions& options)
+    : options_(options), wire_(options.paced),
+      adapter_(std::chrono::milliseconds(options.adapterLatencyMs)) {}
 
 void SimServer::RequestStop() {
     stopRequested = 1;
@@ -170,17 +172,22 @@ void SimServer::SendReply(const RadioReply& reply, WireClock::TimePoint requestA
     // A UART hands each byte over when its stop bit is done. Bytes go out in groups of a
     // couple of milliseconds, as a USB serial adapter delivers them; the last group goes out
     // exactly when the last stop bit ends. Few wake-ups keep the radio on time on a busy machine.
-    const auto end = start + wire_.TimeFor(total);
+    // An adapter that holds bytes for its latency timer passes on what has come in at each
+    // burst instead.
+    const auto end = start + adapter_.Delivered(wire_.TimeFor(total));
     while (written < total) {
         const auto now = WireClock::Now();
-        const long long due = wire_.BytesWithin(now - start, total);
+        const auto burst = adapter_.LastBurst(now - start);
+        const long long due = burst ? wire_.BytesWithin(*burst, total) : 0;
         if (due > written) {
             if (!pty_.WriteAll(reply.bytes.mid(written, due - written)))
                 return;
             written = due;
         }
+        const auto wake =
+            adapter_.Holds() ? start + adapter_.NextBurst(now - start) : now + kGroupTime;
         if (written < total)
-            WireClock::SleepUntil(std::min(now + kGroupTime, end));
+            WireClock::SleepUntil(std::min(wake, end));
     }
 }
 

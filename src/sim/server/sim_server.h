@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "sim/adapter_latency.h"
 #include "sim/radio_reply.h"
 #include "sim/server/pseudo_terminal.h"
 #include "sim/server/sim_options.h"
@@ -41,6 +42,7 @@ private:
     Codeplug memory_; // what --memory held, so values the radio does not carry survive
     PseudoTerminal pty_;
     WireClock wire_;
+    AdapterLatency adapter_;
     int savedWrites_ = 0;
     std::size_t loggedRequests_ = 0;
 };

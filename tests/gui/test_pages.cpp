@@ -1,0 +1,860 @@
+// The pages and the channel edit dialog (the service pages on the model image too): which
+// controls a page offers, that each control's commit reaches the codeplug and shows what was
+// stored, and what every page shares (the filtered text box, the open flag, F1, the window
+// state). Field codings and repairs are tested with the rules in tests/channels and
+// tests/functions.
+
+#include "channels/image_channel_layout.h"
+#include "channels/ui/form_channel_edit.h"
+#include "channels/ui/form_channel_information.h"
+#include "channels/ui/form_rx_list.h"
+#include "codeplug/key_filter.h"
+#include "codeplug/radio_data_file.h"
+#include "functions/ui/form_embed_message.h"
+#include "functions/ui/form_key_setting.h"
+#include "functions/ui/form_option.h"
+#include "functions/ui/form_scan_information.h"
+#include "gui_support.h"
+#include "link/test_transfer_engine_harness.h"
+#include "widgets/key_filter_edit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace zr40;
+
+namespace {
+
+constexpr Long kMHz = 1000000;
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+QByteArray MessageBytes(const Codeplug& cp) {
+    return QByteArray(reinterpret_cast<const char*>(cp.RadioImage.data()) + 768, 64);
+}
+
+} // namespace
+
+class TestPages : public QObject {
+    Q_OBJECT
+
+    Codeplug cp;
+    std::unique_ptr<test::ScriptedSeam> seam;
+    std::unique_ptr<QWidget> window;
+
+    template <typename Page> Page* Show(Page* page) {
+        window.reset(page);
+        test::ShowActive(page);
+        return page;
+    }
+    FormChannelEdit* OpenEdit(int row) {
+        cp.GridEditRow = std::int16_t(row);
+        return Show(new FormChannelEdit(cp));
+    }
+    FormRxList* OpenLists() { return Show(new FormRxList(cp)); }
+    FormOption* OpenOption() { return Show(new FormOption(cp)); }
+    FormChannelEdit* edit() const { return static_cast<FormChannelEdit*>(window.get()); }
+    FormRxList* lists() const { return static_cast<FormRxList*>(window.get()); }
+    FormOption* option() const { return static_cast<FormOption*>(window.get()); }
+
+    template <typename T = QWidget> T* Find(const char* name) const {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+    QComboBox* Combo(const char* name) const { return Find<QComboBox>(name); }
+    KeyFilterEdit* Text(const char* name) const { return Find<KeyFilterEdit>(name); }
+    void Enter(const char* box, const QString& text) { test::Enter(Text(box), text); }
+    void Pick(const char* name, const QString& item) {
+        QVERIFY2(test::Pick(Combo(name), item), name);
+    }
+    void ShowChannel(int index) { Pick("ComboChannel", QString::number(index + 1)); }
+    // Which of the edit dialog's controls are usable.
+    QString Usable() const {
+        QStringList names;
+        for (const char* name :
+             {"TextRxFreq", "TextTxFreq", "ComboDecode", "ComboEncode", "ComboTxPower",
+              "ComboSpace", "ComboSql", "ComboDenoise", "ComboTxAuthority", "ComboRxList",
+              "CheckRxKey", "TextRxKey", "CheckTxKey", "TextTxKey", "ComboCallType", "TextTxID"}) {
+            if (Find(name)->isEnabled())
+                names << QString::fromLatin1(name);
+        }
+        return names.join(QLatin1Char(' '));
+    }
+    // Opens a receive-list entry's editor by mouse and types over it; Enter unless `pending`.
+    void TypeEntry(int row, const QString& text, bool pending = false) {
+        test::ClickCell(lists()->grid(), row - 1, 0);
+        KeyFilterEdit* editor = lists()->textEditor();
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->selectedText(), editor->text());
+        if (pending)
+            QTest::keyClicks(editor, text);
+        else
+            test::Enter(editor, text);
+    }
+    void SelectList(int index) {
+        QVERIFY(test::Pick(lists()->listSelector(), QString::number(index + 1)));
+    }
+    Long Entry(int list, int row) const { return cp.RxListEntry[list * 8 + row - 1]; }
+
+    static void ChooseInCell(FormChannelInformation& grid, int row, int column,
+                             const QString& item) {
+        grid.SetCurrentCell(row, column);
+        grid.grid()->setFocus();
+        QTest::keyClick(grid.grid(), Qt::Key_Return);
+        QComboBox* list = grid.listEditor(column - 3);
+        QVERIFY(list->isVisible());
+        QVERIFY2(test::Pick(list, item), qPrintable(item));
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    static void PickIn(QWidget* page, const char* name, const QString& item) {
+        QVERIFY2(test::Pick(page->findChild<QComboBox*>(name), item), name);
+    }
+    static void EnterIn(QWidget* page, const char* name, const QString& text) {
+        test::Enter(page->findChild<KeyFilterEdit*>(name), text);
+    }
+    static QStringList GridRows(Codeplug& cp) {
+        FormChannelInformation grid(cp);
+        QStringList rows;
+        for (int row = 1; row <= 32; ++row) {
+            QStringList cells;
+            for (int column = 1; column <= 6; ++column)
+                cells << grid.CellText(row, column);
+            rows << cells.join(QLatin1Char('|'));
+        }
+        return rows;
+    }
+
+    // Fills a codeplug through the pages only.
+    void TypePlan(Codeplug& cp) {
+        FormChannelInformation grid(cp);
+        QVERIFY(test::ShowActive(&grid));
+        test::TypeCell(grid, 1, 1, "435.025");
+        test::TypeCell(grid, 2, 1, "435.5");
+        test::TypeCell(grid, 2, 2, "440.125");
+        ChooseInCell(grid, 2, 4, "D023N");
+        ChooseInCell(grid, 2, 5, "88.5");
+        ChooseInCell(grid, 2, 6, "Low");
+        test::TypeCell(grid, 3, 1, "146.52");
+        test::TypeCell(grid, 3, 2, QString()); // receive only
+        test::TypeCell(grid, 5, 1, "446.00625");
+        ChooseInCell(grid, 5, 3, "Digital CH");
+        test::TypeCell(grid, 32, 1, "462.5625");
+        ChooseInCell(grid, 32, 4, "D754I");
+
+        // The digital channel's own fields in the edit dialog.
+        grid.SetCurrentCell(5, 7);
+        grid.grid()->setFocus();
+        QTest::keyClick(grid.grid(), Qt::Key_Return);
+        FormChannelEdit* dialog = grid.channelEdit();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->ShownChannel(), 4);
+        PickIn(dialog, "ComboCallType", "Group Call");
+        EnterIn(dialog, "TextTxID", "1234");
+        PickIn(dialog, "ComboRxList", "2");
+        dialog->findChild<QCheckBox*>(QStringLiteral("CheckRxKey"))->click();
+        EnterIn(dialog, "TextRxKey", "0123456789");
+        PickIn(dialog, "ComboSql", "8");
+        PickIn(dialog, "ComboDenoise", "4");
+
+        FormRxList lists(cp);
+        QVERIFY(test::ShowActive(&lists));
+        lists.CellClick(1, 1);
+        QTest::keyClicks(lists.textEditor(), "1234");
+        QTest::keyClick(lists.textEditor(), Qt::Key_Return);
+        lists.listSelector()->setCurrentIndex(1);
+        emit lists.listSelector()->activated(1);
+        lists.CellClick(3, 1);
+        QTest::keyClicks(lists.textEditor(), "abcdef");
+        QTest::keyClick(lists.textEditor(), Qt::Key_Return);
+
+        FormOption option(cp);
+        QVERIFY(test::ShowActive(&option));
+        EnterIn(&option, "TextLocalID", "5a5a");
+        PickIn(&option, "ComboVoice", "Chinese");
+        PickIn(&option, "ComboTOT", "60");
+        PickIn(&option, "ComboVoxLevel", "2");
+        PickIn(&option, "ComboKeyDefine2", "Scan");
+    }
+
+private slots:
+    void init() {
+        cp = test::PageCodeplug();
+        seam = std::make_unique<test::ScriptedSeam>();
+    }
+    void cleanup() {
+        window.reset();
+        seam.reset();
+    }
+
+    // --- Channel edit dialog ---
+
+    void controlsByChannelKind_data() {
+        QTest::addColumn<int>("kind"); // 0 empty, 1 analog, 2 digital
+        QTest::addColumn<Long>("txHz");
+        QTest::addColumn<QString>("usable");
+        const QString rx = "TextRxFreq TextTxFreq ";
+        QTest::newRow("empty") << 0 << Long(0) << "TextRxFreq";
+        QTest::newRow("analog") << 1 << 440 * kMHz
+                                << rx + "ComboDecode ComboEncode ComboTxPower ComboSpace ComboSql "
+                                        "ComboDenoise ComboTxAuthority";
+        QTest::newRow("digital") << 2 << 440 * kMHz
+                                 << rx + "ComboTxPower ComboSql ComboDenoise ComboTxAuthority "
+                                         "ComboRxList CheckRxKey TextRxKey CheckTxKey TextTxKey "
+                                         "ComboCallType TextTxID";
+        QTest::newRow("digital no tx")
+            << 2 << Long(0) << rx + "ComboSql ComboDenoise ComboRxList CheckRxKey TextRxKey";
+    }
+    void controlsByChannelKind() {
+        QFETCH(int, kind);
+        QFETCH(Long, txHz);
+        if (kind > 0)
+            test::PutChannel(cp, 2, 440 * kMHz, txHz, kind == 2);
+        OpenEdit(3);
+        QTEST(Usable(), "usable");
+        QCOMPARE(Combo("ComboEncode")->count(), txHz ? 279 : 0);
+    }
+
+    void receiveTypedIntoAnEmptyChannelFillsTheDialog() {
+        cp.SqlLevel[19] = 9; // left over, not a channel
+        OpenEdit(20);
+        Enter("TextRxFreq", "435.025");
+        QCOMPARE(cp.RxFreq[19], 435025000);
+        QCOMPARE(cp.SqlLevel[19], 5); // the channel was reset first
+        QVERIFY(cp.ChannelDataChanged);
+        QCOMPARE(Text("TextTxFreq")->text(), QStringLiteral("435.02500"));
+        QCOMPARE(Combo("ComboDecode")->currentText(), QStringLiteral("None"));
+        QCOMPARE(Combo("ComboTxAuthority")->currentText(), QStringLiteral("No Limited"));
+        Enter("TextTxFreq", QString()); // no transmit side: its controls go
+        QCOMPARE(cp.TxFreq[19], 0);
+        QVERIFY(!Combo("ComboEncode")->isEnabled());
+        Enter("TextRxFreq", "999");
+        QCOMPARE(seam->messages.size(), 1);
+        QCOMPARE(Text("TextRxFreq")->text(), QStringLiteral("550.00000"));
+    }
+
+    // A key from a file or the radio may hold A-F, which cannot be typed: a commit stores the
+    // digits the box holds, and a commit that changes nothing stores nothing.
+    void keyBoxes_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("edits");
+        QTest::newRow("enter alone") << ""
+                                     << "ABCD" << 0;
+        QTest::newRow("one digit more") << "5"
+                                        << "ABCD5" << 1;
+        QTest::newRow("letters are not typed") << "e6f"
+                                               << "ABCD6" << 1;
+    }
+    void keyBoxes() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        test::PutChannel(cp, 0, 440 * kMHz, 440 * kMHz, true);
+        cp.RxKeyLength[0] = cp.TxKeyLength[0] = 4;
+        cp.SetRxKeyWords(0, Codeplug::PackKey(QStringLiteral("ABCD")));
+        cp.SetTxKeyWords(0, Codeplug::PackKey(QStringLiteral("ABCD")));
+        OpenEdit(1);
+        QSignalSpy edited(edit(), &FormChannelEdit::edited);
+        for (const char* box : {"TextRxKey", "TextTxKey"}) {
+            KeyFilterEdit* edit = Text(box);
+            edit->setFocus();
+            edit->end(false);
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_Return);
+            QCOMPARE(edit->text(), stored);
+        }
+        QCOMPARE(Codeplug::KeyText(cp.RxKeyWords(0), cp.RxKeyLength[0]), stored);
+        QCOMPARE(Codeplug::KeyText(cp.TxKeyWords(0), cp.TxKeyLength[0]), stored);
+        QTEST(int(edited.size()) / 2, "edits");
+        // Tabbing through a box stores nothing either.
+        const qsizetype before = edited.size();
+        Text("TextTxKey")->setFocus();
+        Find("CheckTxKey")->setFocus();
+        QCOMPARE(edited.size(), before);
+        Find<QCheckBox>("CheckTxKey")->click();
+        QCOMPARE(cp.TxKeyEnable[0], 1);
+    }
+
+    void listsWriteTheirFields() {
+        const struct {
+            const char* combo;
+            const char* item;
+            int field; // 0 power, 1 squelch, 2 permission, 3 denoise, 4 spacing
+            Long stored;
+        } picks[] = {{"ComboTxPower", "Low", 0, 0},
+                     {"ComboSql", "10", 1, 10},
+                     {"ComboTxAuthority", "Busy Lock", 2, 1},
+                     {"ComboDenoise", "3", 3, 18},
+                     {"ComboSpace", "12.5K(Narrow)", 4, 12500}};
+        test::PutChannel(cp, 4, 440 * kMHz, 440 * kMHz);
+        test::PutChannel(cp, 5, 440 * kMHz, 440 * kMHz, true);
+        OpenEdit(5);
+        cp.GridEditRow = 9; // a click in the grid meanwhile: the edits stay on the shown channel
+        for (const auto& pick : picks) {
+            cp.ChannelDataChanged = false;
+            Pick(pick.combo, QString::fromLatin1(pick.item));
+            const Long values[] = {cp.TxPower[4], cp.SqlLevel[4], cp.TxAuthority[4],
+                                   cp.DenoiseLevel[4], cp.ChannelSpace[4]};
+            QVERIFY2(values[pick.field] == pick.stored, pick.item);
+            QVERIFY(cp.ChannelDataChanged);
+        }
+        ShowChannel(5);
+        QCOMPARE(cp.GridEditRow, std::int16_t(6));
+        Pick("ComboRxList", "6");
+        QCOMPARE(cp.ChannelRxList[5], 5);
+    }
+
+    void toneLists() {
+        test::PutChannel(cp, 0, 440 * kMHz, 440 * kMHz);
+        cp.RxCtcss[0] = cp.TxCtcss[0] = 1500; // a radio tone off the list: shown, not changed
+        test::PutChannel(cp, 1, 440 * kMHz, 440 * kMHz, true);
+        OpenEdit(1);
+        QCOMPARE(Combo("ComboEncode")->currentIndex(), -1);
+        QCOMPARE(Combo("ComboEncode")->placeholderText(), QStringLiteral("150.0"));
+        QCOMPARE(cp.TxCtcss[0], 1500);
+        // A digital channel shown next shows nothing in its tone lists.
+        ShowChannel(1);
+        for (const char* name : {"ComboDecode", "ComboEncode"})
+            QCOMPARE(Combo(name)->currentText(), QString());
+        ShowChannel(0);
+        Pick("ComboDecode", "D023N");
+        QCOMPARE(cp.RxDcs[0], 0x89C7EC);
+        QVERIFY(cp.ChannelDataChanged);
+        QCOMPARE(Combo("ComboDecode")->placeholderText(), QString());
+    }
+
+    void tabbingThroughChangesNothingAndEscapeRestores() {
+        test::PutChannel(cp, 0, 440 * kMHz, 0);
+        OpenEdit(1);
+        Text("TextRxFreq")->setFocus();
+        Combo("ComboSql")->setFocus();
+        QCOMPARE(cp.TxFreq[0], 0);
+        QVERIFY(!cp.ChannelDataChanged);
+        Text("TextRxFreq")->selectAll();
+        QTest::keyClicks(Text("TextRxFreq"), "450");
+        QTest::keyClick(Text("TextRxFreq"), Qt::Key_Escape);
+        QCOMPARE(Text("TextRxFreq")->text(), QStringLiteral("440.00000"));
+        QVERIFY(edit()->isVisible());
+        // Typing and leaving commits.
+        Text("TextRxFreq")->setFocus();
+        Text("TextRxFreq")->selectAll();
+        QTest::keyClicks(Text("TextRxFreq"), "441");
+        Combo("ComboSql")->setFocus();
+        QCOMPARE(cp.RxFreq[0], 441 * kMHz);
+        QCOMPARE(cp.TxFreq[0], 441 * kMHz);
+        // Enter in a list stays in the dialog.
+        QTest::keyClick(Combo("ComboDecode"), Qt::Key_Return);
+        QVERIFY(edit()->isVisible());
+    }
+
+    // --- Receive lists ---
+
+    // The cell and the stored value agree, also for what is refused.
+    void entriesAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<Long>("stored");
+        QTest::addColumn<int>("edits");
+        QTest::newRow("small id becomes a group") << "1234"
+                                                  << "801234" << Long(0x801234) << 1;
+        QTest::newRow("lower case") << "fffffe"
+                                    << "FFFFFE" << Long(0xFFFFFE) << 1;
+        QTest::newRow("all call") << "FFFFFF"
+                                  << "" << Long(-1) << 1;
+        QTest::newRow("group flag makes all call") << "7FFFFF"
+                                                   << "" << Long(-1) << 1;
+        QTest::newRow("cleared") << ""
+                                 << "" << Long(-1) << 1;
+        QTest::newRow("unchanged") << "800003"
+                                   << "800003" << Long(0x800003) << 0;
+    }
+    void entriesAsTyped() {
+        QFETCH(QString, typed);
+        cp.RxListEntry[2] = 0x800003;
+        OpenLists();
+        QSignalSpy edited(lists(), &ConfigPage::edited);
+        TypeEntry(3, typed);
+        QTEST(Entry(0, 3), "stored");
+        QTEST(lists()->CellText(3), "shown");
+        QTEST(int(edited.size()), "edits");
+        QVERIFY(!lists()->textEditor()->isVisible());
+        QCOMPARE(lists()->grid()->currentRow(), 2); // the current entry does not move
+    }
+
+    // Each list keeps its own entries; a pending entry is stored in the list it was typed into,
+    // when the list changes or on FreshData. An invalid entry is emptied once its list is shown.
+    void listsKeepTheirOwnEntries() {
+        cp.RxListEntry[8 + 5] = 5;
+        OpenLists();
+        TypeEntry(1, "111");
+        TypeEntry(4, "444", true);
+        QCOMPARE(cp.RxListEntry[8 + 5], 5); // list 2 not shown yet
+        SelectList(1);
+        QCOMPARE(Entry(0, 4), 0x800444);
+        QCOMPARE(lists()->CellText(4), QString());
+        QCOMPARE(Entry(1, 6), -1);
+        TypeEntry(2, "77", true);
+        lists()->FreshData();
+        QCOMPARE(Entry(1, 2), 0x800077);
+        SelectList(0);
+        QCOMPARE(lists()->CellText(1), QStringLiteral("800111"));
+    }
+
+    // Typing starts the editor, Tab moves on, Escape gives up; the grid keeps the keyboard, also
+    // when the page's window is not the active one.
+    void keyboardOnly() {
+        OpenLists();
+        lists()->grid()->setCurrentCell(4, 0);
+        lists()->grid()->setFocus();
+        QTest::keyClick(lists()->grid(), 'a');
+        QVERIFY(lists()->textEditor()->hasFocus());
+        QTest::keyClicks(lists()->textEditor(), "bc");
+        QTest::keyClick(lists()->textEditor(), Qt::Key_Tab);
+        QCOMPARE(Entry(0, 5), 0x800ABC);
+        QCOMPARE(lists()->grid()->currentRow(), 5);
+        QWidget other;
+        QVERIFY(test::ShowActive(&other));
+        QTest::keyClick(lists()->grid(), Qt::Key_Return);
+        QTest::keyClicks(lists()->textEditor(), "99");
+        QTest::keyClick(lists()->textEditor(), Qt::Key_Escape);
+        QCOMPARE(Entry(0, 6), -1);
+        QVERIFY(!lists()->textEditor()->isVisible());
+        QCOMPARE(lists()->focusWidget(), lists()->grid());
+    }
+
+    // --- Function setup ---
+
+    void onlyTheRadiosSettingsAreShown() {
+        OpenOption();
+        for (const char* name :
+             {"TextLocalID", "ComboVoice", "ComboTOT", "ComboVoxLevel", "ComboVoxDelay",
+              "ComboSave", "ComboKeyDefine0", "ComboKeyDefine3"})
+            QVERIFY2(Find(name)->isVisible(), name);
+        for (const char* name : {"ComboKeyDefine4", "ComboKeyMethod", "CheckTail", "ComboSQ",
+                                 "TextSleepPoint0", "TextVoltageUpper7", "CommandClose"}) {
+            QVERIFY2(Find(name), name);
+            QVERIFY2(!Find(name)->isVisible(), name);
+        }
+    }
+
+    void loadShowsTheSettings() {
+        cp.LocalID = 0x1234AB;
+        cp.VoicePrompt = 2;
+        cp.IdleTime[0] = 15;
+        cp.KeyDefine[3] = 12;
+        OpenOption();
+        QCOMPARE(Find<KeyFilterEdit>("TextLocalID")->text(), QStringLiteral("1234AB"));
+        QCOMPARE(Find<QComboBox>("ComboVoice")->currentText(), QStringLiteral("English"));
+        QCOMPARE(Find<QComboBox>("ComboSave")->currentText(), QStringLiteral("Special"));
+        QCOMPARE(option()->keyDefine(3)->currentText(), QStringLiteral("Denoise Switch"));
+        cp.VoicePrompt = 0; // a reload after a read
+        option()->Analyse();
+        QCOMPARE(Find<QComboBox>("ComboVoice")->currentText(), QStringLiteral("Off"));
+    }
+
+    void localIdIsCheckedAndKept() {
+        OpenOption();
+        QSignalSpy edited(option(), &ConfigPage::edited);
+        auto* box = Find<KeyFilterEdit>("TextLocalID");
+        test::Enter(box, "800000");
+        QCOMPARE(cp.LocalID, 0x7FFFFF);
+        QCOMPARE(box->text(), QStringLiteral("7FFFFF"));
+        QCOMPARE(edited.size(), 1);
+        box->selectAll();
+        QTest::keyClicks(box, "4a"); // pending: committed by FreshData
+        option()->FreshData();
+        QCOMPARE(cp.LocalID, 0x4A);
+    }
+
+    void listsWriteTheirSettings() {
+        const struct {
+            const char* combo;
+            const char* item;
+            int field; // 0 voice, 1 TOT, 2 VOX level, 3 VOX delay, 4 save
+            Long stored;
+        } clicks[] = {{"ComboVoice", "Off", 0, 0},      {"ComboTOT", "Off", 1, -1},
+                      {"ComboTOT", "600", 1, 600},      {"ComboVoxLevel", "3", 2, 3},
+                      {"ComboVoxDelay", "3.0", 3, 150}, {"ComboSave", "Special", 4, 15}};
+        OpenOption();
+        for (const auto& click : clicks) {
+            Pick(click.combo, QString::fromLatin1(click.item));
+            const Long values[] = {cp.VoicePrompt, cp.OptionTOT, cp.VoxLevel, cp.VoxDelay,
+                                   cp.IdleTime[0]};
+            QVERIFY2(values[click.field] == click.stored, click.item);
+        }
+    }
+
+    void sideKeys() {
+        OpenOption();
+        test::PickAt(option()->keyDefine(0),
+                     2); // Monitor Instant on PF1 short takes the long press too
+        QCOMPARE(cp.KeyDefine[0], 2);
+        QCOMPARE(cp.KeyDefine[1], -1);
+        test::PickAt(option()->keyDefine(1), 1); // so Monitor on PF1 long snaps back
+        QCOMPARE(option()->keyDefine(1)->currentIndex(), 0);
+        QCOMPARE(cp.KeyDefine[1], -1);
+        test::PickAt(option()->keyDefine(3), 5);
+        QCOMPARE(cp.KeyDefine[3], 8);
+        test::PickAt(Find<QComboBox>("ComboKeyMethod"), 1); // loop: every row offers every function
+        QCOMPARE(cp.KeyMethod, 2);
+        QCOMPARE(option()->keyDefine(1)->count(), 9);
+    }
+
+    void hiddenControlsWriteTheModelImage() {
+        cp.BandLower = 400;
+        cp.BandUpperTx = 480;
+        OpenOption();
+        Find<QCheckBox>("CheckTail")->click();
+        QCOMPARE(cp.RadioImage[287], 1);
+        Find<QCheckBox>("CheckExtension")->click(); // widens the transmit band
+        QCOMPARE(cp.BandUpperTx, std::int16_t(520));
+        test::Enter(Text("TextVoltageUpper3"), "20000");
+        QCOMPARE(cp.VoltageUpper[3], 10000);
+        QCOMPARE(Text("TextVoltageUpper3")->text(), QStringLiteral("10000"));
+        Find<QCheckBox>("CheckVox")->click();
+        Find<QCheckBox>("CheckVox")->click();
+        QVERIFY(!Find("ComboVoxLevel")->isEnabled());
+    }
+
+    // --- Key setting ---
+
+    void keyRowsLoadAndStore() {
+        cp.RadioImage[306] = 7;
+        cp.RadioImage[307] = 4;
+        FormKeySetting page(cp);
+        QVERIFY(cp.KeySettingOpen);
+        QCOMPARE(page.keySet(0)->currentIndex(), 0);
+        QCOMPARE(int(cp.RadioImage[306]), 0); // an unknown code is repaired on loading
+        QCOMPARE(page.keySet(1)->currentText(), QStringLiteral("Alarm"));
+        QSignalSpy edited(&page, &ConfigPage::edited);
+        test::PickAt(page.keySet(0), 2);
+        QCOMPARE(int(cp.RadioImage[306]), 2);
+        test::PickAt(page.keySet(0), 2); // the same again is no edit
+        QCOMPARE(edited.size(), 1);
+        QVERIFY(!page.keySet(2)->isVisibleTo(&page)); // the one-second presses stay hidden
+    }
+
+    // --- Scan information ---
+
+    void scanLoads_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("revertByte");
+        QTest::addColumn<int>("timeByte");
+        QTest::addColumn<QString>("priority");
+        QTest::addColumn<bool>("lookBack");
+        QTest::addColumn<bool>("channels");
+        QTest::addColumn<int>("revertItems");
+        QTest::addColumn<QString>("revert");
+        QTest::addColumn<QString>("time");
+        QTest::newRow("mode 5") << 5 << 0 << 50 << "None" << false << false << 2 << "Selected"
+                                << "5.0";
+        QTest::newRow("fixed") << 1 << 3 << 55 << "Fixd" << true << true << 4
+                               << "Priority+Talk Back"
+                               << "1.0";
+    }
+    void scanLoads() {
+        QFETCH(int, mode);
+        QFETCH(int, revertByte);
+        QFETCH(int, timeByte);
+        QFETCH(QString, priority);
+        QFETCH(bool, lookBack);
+        QFETCH(bool, channels);
+        QFETCH(int, revertItems);
+        QFETCH(QString, revert);
+        QFETCH(QString, time);
+        cp.RadioImage[288] = static_cast<std::uint8_t>(mode);
+        cp.RadioImage[292] = static_cast<std::uint8_t>(revertByte);
+        for (int byte : {290, 291, 293, 294})
+            cp.RadioImage[byte] = static_cast<std::uint8_t>(timeByte);
+        const auto before = cp.RadioImage;
+        FormScanInformation page(cp);
+        QCOMPARE(page.priority()->currentText(), priority);
+        for (int row = 0; row < 2; ++row) {
+            QCOMPARE(page.scanBackTime(row)->isEnabled(), lookBack);
+            QCOMPARE(page.scanBackTime(row)->currentText(), time);
+            QCOMPARE(page.scanDelay(row)->currentText(), time);
+            QVERIFY(page.scanDelay(row)->isEnabled());
+        }
+        for (int g = 0; g < 8; ++g)
+            QCOMPARE(page.priorityChannel(g)->isEnabled(), channels);
+        QCOMPARE(page.revertChannel()->count(), revertItems);
+        QCOMPARE(page.revertChannel()->currentText(), revert);
+        QCOMPARE(cp.RadioImage, before); // nothing shown is written back (no group has channels)
+    }
+
+    void priorityModeChangesTheRevertList() {
+        cp.RadioImage[288] = 1;
+        cp.RadioImage[292] = 2;
+        FormScanInformation page(cp);
+        QSignalSpy edited(&page, &ConfigPage::edited);
+        QCOMPARE(page.revertChannel()->currentText(), QStringLiteral("Priority"));
+        test::PickAt(page.priority(), 0);
+        QCOMPARE(int(cp.RadioImage[288]), 0);
+        QCOMPARE(page.revertChannel()->count(), 2);
+        QCOMPARE(page.revertChannel()->currentIndex(), -1); // the chosen item went away
+        QCOMPARE(int(cp.RadioImage[292]), 2);
+        QVERIFY(!page.scanBackTime(0)->isEnabled());
+        test::PickAt(page.priority(), 2);
+        QCOMPARE(Items(page.revertChannel()),
+                 QStringList({"Selected", "Selected+Talk Back", "Priority", "Priority+Talk Back"}));
+        QVERIFY(page.scanBackTime(1)->isEnabled());
+        QVERIFY(!page.priorityChannel(0)->isEnabled());
+        test::PickAt(page.revertChannel(), 3);
+        test::PickAt(page.scanBackTime(1), 8);
+        test::PickAt(page.scanDelay(0), 1);
+        QCOMPARE(int(cp.RadioImage[292]), 3);
+        QCOMPARE(int(cp.RadioImage[291]), 50);
+        QCOMPARE(int(cp.RadioImage[293]), 15);
+        QCOMPARE(edited.size(), 5);
+    }
+
+    void priorityChannelsOfTheGroups() {
+        cp.RadioImage[288] = 1;
+        for (int ch : {16 + 2, 16 + 10, 16 + 15}) // group 2: channels 3, 11, 16
+            ImageChannelLayout::SetPresent(cp.RadioImage, ch, true);
+        cp.RadioImage[313] = 9; // not present: the first one is taken
+        cp.RadioImage[312] = 4; // group 1 has no channel: left as it is
+        FormScanInformation page(cp);
+        QCOMPARE(Items(page.priorityChannel(1)), QStringList({"3", "11", "16"}));
+        QCOMPARE(page.priorityChannel(1)->currentText(), QStringLiteral("3"));
+        QCOMPARE(int(cp.RadioImage[313]), 3);
+        QCOMPARE(page.priorityChannel(0)->count(), 0);
+        QCOMPARE(int(cp.RadioImage[312]), 4);
+        test::PickAt(page.priorityChannel(1), 2);
+        QCOMPARE(int(cp.RadioImage[313]), 16);
+    }
+
+    // --- Embedded message ---
+
+    void messageLoads() {
+        const QByteArray bytes =
+            QByteArray("AB\nC") + QByteArray(28, char(0xFF)) + "z" + QByteArray(31, char(0xFF));
+        std::copy(bytes.begin(), bytes.end(), cp.RadioImage.begin() + 768);
+        FormEmbedMessage page(cp);
+        QCOMPARE(page.line(0)->text(), QStringLiteral("ABC"));
+        QCOMPARE(page.line(1)->text(), QStringLiteral("z"));
+    }
+
+    void messageTypedStoresBothLines_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("five letters")
+            << "HELLO"
+            << "HELLO" << QByteArray("HELLO") + QByteArray(59, char(0xFF));
+        QTest::newRow("chinese refused") << QString::fromUtf8("Hi 你好!") << "Hi !"
+                                         << QByteArray("Hi !") + QByteArray(60, char(0xFF));
+        QTest::newRow("32 characters") << QString(40, 'x') << QString(32, 'x')
+                                       << QByteArray(32, 'x') + QByteArray(32, char(0xFF));
+    }
+    void messageTypedStoresBothLines() {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QByteArray, bytes);
+        FormEmbedMessage page(cp);
+        QVERIFY(test::ShowActive(&page));
+        page.line(0)->setFocus();
+        test::TypeText(page.line(0), typed);
+        QCOMPARE(page.line(0)->text(), kept);
+        QSignalSpy edited(&page, &ConfigPage::edited);
+        page.line(1)->setFocus(); // leaving line 1 stores both lines
+        QCOMPARE(MessageBytes(cp), bytes);
+        QCOMPARE(edited.size(), 1);
+    }
+
+    void messagePasteAndEnter() {
+        FormEmbedMessage page(cp);
+        QVERIFY(test::ShowActive(&page));
+        page.line(0)->setFocus();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("中A文B\tC"));
+        QTest::keyClick(page.line(0), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(page.line(0)->text(), QStringLiteral("ABC"));
+        QTest::keyClick(page.line(0), Qt::Key_Return);
+        QCOMPARE(MessageBytes(cp).left(4), QByteArray("ABC\xFF"));
+        QVERIFY(page.line(1)->hasFocus());
+        QTest::keyClicks(page.line(1), "zr40");
+        QTest::keyClick(page.line(1), Qt::Key_Return);
+        QVERIFY(page.findChild<QPushButton*>("CommandClose")->hasFocus());
+        QCOMPARE(MessageBytes(cp).mid(32, 5), QByteArray("zr40\xFF"));
+    }
+
+    // --- Shared by every page ---
+
+    void typingOverASelection() {
+        KeyFilterEdit box(KeyFilterKind::Frequency);
+        box.setText(QStringLiteral("446.00625"));
+        box.selectAll();
+        QTest::keyClick(&box, '.'); // replaces the old separator with the selection
+        QCOMPARE(box.text(), QStringLiteral("."));
+        box.setText(QStringLiteral("446.00625"));
+        box.setSelection(8, 1);
+        QTest::keyClick(&box, '7'); // nine characters, one selected
+        QTest::keyClick(&box, '8');
+        QCOMPARE(box.text(), QStringLiteral("446.00627"));
+    }
+
+    // Whatever way text arrives, the box keeps what its kind allows and drops the rest.
+    void everyInsertionIsFiltered_data() {
+        QTest::addColumn<QString>("way");
+        for (const char* way :
+             {"typed", "ctrl+v", "shift+insert", "menu", "middle click", "drop", "input method"})
+            QTest::newRow(way) << QString::fromLatin1(way);
+    }
+    void everyInsertionIsFiltered() {
+        QFETCH(QString, way);
+        const QString text = QStringLiteral("1234zzGG12\r");
+        KeyFilterEdit box(KeyFilterKind::Hex);
+        QVERIFY(test::ShowActive(&box));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(text);
+        if (way == "typed") {
+            QTest::keyClicks(&box, text);
+        } else if (way == "ctrl+v") {
+            QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        } else if (way == "shift+insert") {
+            QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+        } else if (way == "menu") {
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                   box.mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(&box, &menu);
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(popup);
+            for (QAction* action : popup->actions()) {
+                if (action->text().startsWith(QStringLiteral("&Paste")))
+                    action->trigger();
+            }
+            popup->close();
+        } else if (way == "middle click") {
+            if (!clipboard->supportsSelection())
+                QSKIP("no primary selection on this platform");
+            clipboard->setText(text, QClipboard::Selection);
+            QTest::mouseClick(&box, Qt::MiddleButton);
+        } else if (way == "drop") {
+            QMimeData data;
+            data.setText(text);
+            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(&box, &enter);
+            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(&box, &drop);
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(&box, &commit);
+        }
+        QCOMPARE(box.text(), QStringLiteral("123412"));
+    }
+
+    // Every page sets its open flag while it exists and answers F1 with its own help topic.
+    void everyPageKeepsItsFlagAndHelp_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("topic");
+        QTest::newRow("channel grid") << 0 << "chinfo.htm";
+        QTest::newRow("function setup") << 1 << "optfeatures.htm";
+        QTest::newRow("rx list") << 2 << "rxlist.htm";
+        QTest::newRow("channel edit") << 3 << "chEdit.htm";
+    }
+    void everyPageKeepsItsFlagAndHelp() {
+        QFETCH(int, page);
+        bool Codeplug::*flags[] = {&Codeplug::ChannelInfoOpen, &Codeplug::OptionOpen,
+                                   &Codeplug::RxListOpen, &Codeplug::ChannelEditOpen};
+        const std::function<QWidget*()> opens[] = {
+            [this] { return Show(new FormChannelInformation(cp)); },
+            [this] { return OpenOption(); }, [this] { return OpenLists(); },
+            [this] { return OpenEdit(1); }};
+        opens[page]();
+        QVERIFY(cp.*flags[page]);
+        // F1 from the control that has the keyboard, whichever it is.
+        QWidget* focus = window->focusWidget() ? window->focusWidget() : window.get();
+        QTest::keyClick(focus, Qt::Key_F1);
+        QTEST(seam->helpTopics.value(0), "topic");
+        window.reset();
+        QVERIFY(!(cp.*flags[page]));
+    }
+
+    void pageInAnMdiWindowRecordsThatWindowsState() {
+        QMdiArea area;
+        area.resize(800, 600);
+        QMdiSubWindow* sub = area.addSubWindow(new FormRxList(cp));
+        area.show();
+        sub->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        sub->showMaximized();
+        QTRY_COMPARE(cp.ChildWindowState, std::int16_t(2));
+        sub->showMinimized();
+        QTRY_COMPARE(cp.ChildWindowState, std::int16_t(1));
+        sub->showNormal();
+        QTRY_COMPARE(cp.ChildWindowState, std::int16_t(0));
+    }
+
+    // --- End to end: a plan typed through the pages, saved, reopened, written to the virtual
+    // radio and read back keeps what was typed ---
+
+    void typedPlanSurvivesFileAndRadio() {
+        Codeplug typed = test::PageCodeplug();
+        TypePlan(typed);
+        QVERIFY(seam->messages.isEmpty());
+
+        // What was typed, as the codeplug holds it (the grid rows are compared below).
+        QCOMPARE(typed.TxFreq[1], 440125000);
+        QCOMPARE(typed.RxDcs[1], 0x89C7EC);
+        QCOMPARE(typed.TxFreq[2], 0);
+        QCOMPARE(typed.CallTypeTxID[4], 0x801234);
+        QCOMPARE(typed.ChannelRxList[4], 1);
+        QCOMPARE(typed.RxKeyLength[4], 10);
+        QCOMPARE(typed.DenoiseLevel[4], 24);
+        QCOMPARE(typed.RxListEntry[8 + 2], 0xABCDEF);
+        QCOMPARE(typed.LocalID, 0x5A5A);
+        QCOMPARE(typed.KeyDefine[2], 5);
+        const QStringList rows = GridRows(typed);
+
+        // Saved and opened again.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.rdat"));
+        QVERIFY(RadioDataFile::WriteToFile(path, typed).ok());
+        Codeplug reopened;
+        reopened.ApplyStartupDefaults();
+        reopened.IsEnglish = true;
+        QVERIFY(RadioDataFile::ReadFromFile(path, reopened).ok());
+        QVERIFY(reopened.SameRadioData(typed));
+        QCOMPARE(GridRows(reopened), rows);
+
+        // Written to the radio and read back into an empty codeplug.
+        LinkHarness link;
+        link.codeplug = reopened;
+        QVERIFY(link.engine.StartWrite(QString(), NewPasswordChoice{}));
+        QCOMPARE(link.Run().outcome, LinkResult::Outcome::Succeeded);
+        Codeplug& read = link.codeplug;
+        read = Codeplug();
+        read.ApplyNewDefaults();
+        read.IsEnglish = true;
+        QVERIFY(link.engine.StartRead(QString()));
+        QCOMPARE(link.Run().outcome, LinkResult::Outcome::Succeeded);
+        QCOMPARE(GridRows(read), rows);
+        QCOMPARE(read.CallTypeTxID[4], 0x801234);
+        QCOMPARE(read.RxKeyWords(4), typed.RxKeyWords(4));
+        QCOMPARE(read.RxListEntry, typed.RxListEntry);
+        QCOMPARE(read.LocalID, 0x5A5A);
+        QCOMPARE(read.KeyDefine[2], 5);
+    }
+};
+
+QTEST_MAIN(TestPages)
+#include "test_pages.moc"
