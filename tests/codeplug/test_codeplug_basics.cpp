@@ -118,6 +118,7 @@ private slots:
             Codeplug cp = Startup();
             cp.BandLower = std::int16_t(limits->lower);
             cp.BandUpper = cp.BandUpperTx = std::int16_t(limits->upper);
+            QCOMPARE(ModelBand::CurrentAreaIndex(cp), area); // the dialog proposes the band in use
             ModelBand::ApplyModelChange(cp, ModelBand::LoadModelData());
             QCOMPARE(std::pair(int(cp.RadioImage[440]), int(cp.RadioImage[447])),
                      std::pair(int('K'), 0xFF));
@@ -125,6 +126,7 @@ private slots:
             QCOMPARE(std::pair(int(cp.BandLower), int(cp.BandUpper)), analysed[area]);
         }
         QVERIFY(!ModelBand::LimitsFromAreaText(QStringLiteral("abc")).has_value());
+        QCOMPARE(ModelBand::CurrentAreaIndex(Startup()), -1); // no band of the list: none proposed
         Codeplug cp;
         cp.RadioImage[600] = 9;
         cp.BandLower = 136;

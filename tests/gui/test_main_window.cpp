@@ -388,39 +388,26 @@ private slots:
         QCOMPARE(closed.size(), 1);
     }
 
-    void modelChangeSetsBandAndImage_data() {
-        QTest::addColumn<int>("area");
-        QTest::addColumn<int>("lower");
-        QTest::addColumn<int>("upper");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("analysedLower");
-        QTest::newRow("136-174") << 0 << 136 << 174 << 1 << 136;
-        // 200-260 has no code of its own: the image gets the 490-512 code.
-        QTest::newRow("200-260") << 1 << 200 << 260 << 131 << 490;
-        QTest::newRow("400-480") << 2 << 400 << 480 << 147 << 400;
-    }
+    // 200-260 has no code of its own: the image gets the 490-512 code. Every band's code is in
+    // test_codeplug_basics.
     void modelChangeSetsBandAndImage() {
-        QFETCH(int, area);
         Window().OpenPage(MDIFormMain::kOptionPage);
         QPointer<ConfigPage> channelsBefore = Window().Page(MDIFormMain::kChannelPage);
-        ChooseModel(area);
+        ChooseModel(1);
         QCOMPARE(Seam().messages.size(), 1);
         QCOMPARE(Seam().messages[0].text, QStringLiteral("频率数据将被清除"));
-        QTEST(int(Plan().BandLower), "lower");
-        QTEST(int(Plan().BandUpper), "upper");
-        QTEST(int(Plan().BandUpperTx), "upper");
-        QTEST(int(Plan().RadioImage[445]), "code");
+        QCOMPARE(std::tuple(int(Plan().BandLower), int(Plan().BandUpper), int(Plan().BandUpperTx)),
+                 std::tuple(200, 260, 260));
+        QCOMPARE(int(Plan().RadioImage[445]), 131);
         QCOMPARE(int(Plan().RadioImage[0]), int(std::uint8_t(ModelBand::LoadModelData()[0])));
         // Every page closed, the channel page opened anew.
         QVERIFY(!Window().Page(MDIFormMain::kOptionPage));
         QVERIFY(!channelsBefore);
         QVERIFY(Window().Page(MDIFormMain::kChannelPage));
-        QVERIFY(ModelBand::AnalyseModel(Plan()));
-        QTEST(int(Plan().BandLower), "analysedLower");
     }
 
     // No change: the question cancelled, the signature already in the image, or the dialog's
-    // own proposal (the band in use, or none) confirmed.
+    // own proposal confirmed (which band it proposes is in test_codeplug_basics).
     void modelDialogChangesNothing_data() {
         QTest::addColumn<int>("lower");
         QTest::addColumn<int>("upper");
@@ -431,9 +418,7 @@ private slots:
         QTest::newRow("cancelled") << 100 << 550 << false << 2 << -1 << 1;
         QTest::newRow("in the image") << 100 << 550 << true << 0 << -1 << 0;
         QTest::newRow("start-up band") << 100 << 550 << false << -2 << -1 << 0;
-        QTest::newRow("136-174") << 136 << 174 << false << -2 << 0 << 0;
         QTest::newRow("400-480") << 400 << 480 << false << -2 << 2 << 0;
-        QTest::newRow("400-470") << 400 << 470 << false << -2 << -1 << 0;
     }
     void modelDialogChangesNothing() {
         QFETCH(int, lower);
@@ -498,31 +483,17 @@ private slots:
         QCOMPARE(Window().StatusText(2), QStringLiteral("通信端口 ttyACM0"));
     }
 
-    void portChosenIsUsedAndSaved_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<QString>("panel");
-        QTest::newRow("COM10") << "COM10"
-                               << "COM10" << 10 << "10"
-                               << "通信端口10";
-        QTest::newRow("typed path")
-            << "/dev/serial/by-id/usb-radio"
-            << "/dev/serial/by-id/usb-radio" << 1 << "/dev/serial/by-id/usb-radio"
-            << "通信端口 /dev/serial/by-id/usb-radio";
-    }
+    // How a port name is saved is PortChoice's (test_shell).
     void portChosenIsUsedAndSaved() {
-        QFETCH(QString, chosen);
+        const QString typed = QStringLiteral("/dev/serial/by-id/usb-radio");
         rig_->ports = {"COM1", "COM3", "COM10"};
-        ChoosePort(true, chosen);
-        QTEST(Plan().ComPortName, "name");
-        QTEST(int(Plan().ComPortNumber), "number");
-        QTEST(SavedPort(), "saved");
-        QTEST(Window().StatusText(2), "panel");
+        ChoosePort(true, typed);
+        QCOMPARE(Plan().ComPortName, typed);
+        QCOMPARE(SavedPort(), typed);
+        QCOMPARE(Window().StatusText(2), QStringLiteral("通信端口 ") + typed);
         Codeplug next; // the next start uses it
         SettingsStore().Load(next);
-        QTEST(next.ComPortName.isEmpty() ? QStringLiteral("COM10") : next.ComPortName, "name");
+        QCOMPARE(next.ComPortName, typed);
     }
 
     void helpOpensTheActivePageTopic() {

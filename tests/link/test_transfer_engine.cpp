@@ -151,26 +151,28 @@ private slots:
         QVERIFY(!h.codeplug.LinkSucceeded);
     }
 
+    void passwordAccepted() {
+        // clang-format off
+        for (const auto& [radio, entered, accepted] : {std::tuple{123, "123", true},
+             {123, "000123", true}, {123, "1234", false}, {123, "", false}, {0, "", false},
+             {0, "000000", true}, {-1, "5", true}, {999999, "1", true}, {999998, "", false}})
+            // clang-format on
+            QVERIFY2(TransferEngine::PasswordAccepted(radio, entered) == accepted, entered);
+    }
+
+    // A rejected read stores nothing; a rejected write sends nothing after the settings read.
     void passwordRules_data() {
         QTest::addColumn<int>("radio");
         QTest::addColumn<QString>("entered");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("same") << 123 << "123" << true;
-        QTest::newRow("three zeros") << 123 << "000123" << true;
         QTest::newRow("one more digit") << 123 << "1234" << false;
-        QTest::newRow("empty") << 123 << "" << false;
-        QTest::newRow("zero, empty") << 0 << "" << false;
-        QTest::newRow("zero") << 0 << "000000" << true;
         QTest::newRow("none, any") << -1 << "5" << true;
-        QTest::newRow("999999") << 999999 << "1" << true;
-        QTest::newRow("999998") << 999998 << "" << false;
     }
-    // A rejected read stores nothing; a rejected write sends nothing after the settings read.
     void passwordRules() {
         QFETCH(int, radio);
         QFETCH(QString, entered);
         QFETCH(bool, accepted);
-        QCOMPARE(TransferEngine::PasswordAccepted(radio, entered), accepted);
         LinkHarness h;
         h.radio.SetPassword(radio);
         QVERIFY(h.engine.StartRead(entered));
@@ -263,25 +265,22 @@ private slots:
     }
 
     // One fault hits the password check, the settings, a channel or a receive list: the read
-    // resends (or waits) and ends with the radio's data.
+    // resends (or waits) and ends with the radio's data. Which bytes make a bad reply or none
+    // is the gatherer's (test_frame); here one of each, the replies too short for their block,
+    // and a late one.
     void recoverableFaults_data() {
         QTest::addColumn<int>("fault");
-        const char* names[] = {"trailing", "checksum",       "direction", "cut",  "cut to nothing",
-                               "short",    "short identify", "noise",     "delay"};
-        for (int f = 0; f < 9; ++f)
+        const char* names[] = {"checksum", "cut to nothing", "short", "short identify", "delay"};
+        for (int f = 0; f < 5; ++f)
             QTest::newRow(names[f]) << f;
     }
     void recoverableFaults() {
         QFETCH(int, fault);
         const std::function<void(RadioFaults&)> faults[] = {
-            [](RadioFaults& f) { f.trailingReplies = 1; },
             [](RadioFaults& f) { f.badChecksumReplies = 1; },
-            [](RadioFaults& f) { f.wrongDirectionReplies = 1; },
-            [](RadioFaults& f) { f.cutReplies = 1; },
             [](RadioFaults& f) { f.cutReplies = 1, f.cutBytes = 1000; },
             [](RadioFaults& f) { f.shortPayloadReplies = 1; },
             [](RadioFaults& f) { f.shortPayloadReplies = 1, f.shortPayloadValues = 5; },
-            [](RadioFaults& f) { f.noisyReplies = 1; },
             [](RadioFaults& f) { f.replyDelayMs = 999; }};
         for (int skip : {0, 1, 3, 40}) {
             LinkHarness h;
@@ -297,7 +296,7 @@ private slots:
             }
             faults[fault](h.radio.Faults());
             QCOMPARE(h.Run().outcome, kOk);
-            QCOMPARE(h.engine.RetryCount(), fault < 7 ? 1 : 0);
+            QCOMPARE(h.engine.RetryCount(), fault < 4 ? 1 : 0);
             QCOMPARE(h.codeplug.RxFreq, expected.RxFreq);
             QCOMPARE(h.codeplug.RxListEntry, expected.RxListEntry);
             QCOMPARE(h.codeplug.LocalID, expected.LocalID);
