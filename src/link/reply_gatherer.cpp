@@ -76,7 +76,9 @@ ReplyVerdict ReplyGatherer::Judge() const {
     if (overflowed_ || !framed || sum != at(count_ - 2) || at(1) != FrameCodec::kFromRadio)
         return verdict;
     verdict.kind = ReplyVerdict::Kind::Good;
-    verdict.unstuffed = FrameCodec::Unstuff(buffer_.left(count_));
+    // Unstuffed from the same byte on as the walk above: after a cut-short frame the first
+    // counted byte can be an escape, and taking it as one would shift every value of the reply.
+    verdict.unstuffed = buffer_.left(1) + FrameCodec::Unstuff(buffer_.mid(1, count_ - 1));
     return verdict;
 }
 
