@@ -42,22 +42,11 @@ namespace {
 QList<PrinterEntry> TwoPrinters() {
     PrinterEntry office;
     office.name = "Office";
-    office.driver = "HP LaserJet 4";
-    office.port = "lpd://office";
     PrinterEntry lab;
     lab.name = "Lab";
-    lab.driver = "Generic PostScript";
-    lab.port = "usb://lab";
     lab.isDefault = true;
     lab.pageSizes = {QPageSize(QPageSize::A4), QPageSize(QPageSize::Letter)};
     return {office, lab};
-}
-
-QStringList Items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -205,12 +194,8 @@ private slots:
         QCOMPARE(Plan().IsEnglish, !language.isEmpty());
         QTEST(w.windowTitle(), "caption");
         QTEST(w.StatusText(2), "portPanel");
-        QVERIFY(w.Page(MDIFormMain::kChannelPage));
-        QCOMPARE(Plan().BandUpper, std::int16_t(550));
         QVERIFY(!w.IsModified());
         QVERIFY(Seam().messages.isEmpty());
-        // The toolbar buttons are the menu's own commands.
-        QCOMPARE(w.ToolbarActions().at(3), w.Action(QStringLiteral("MenuRead")));
     }
 
     void portOptionSetsThePortForTheRun() {
@@ -288,8 +273,6 @@ private slots:
         Seam().AnswerFile(Path(kept));
         Window().New();
         QCOMPARE(Seam().messages.size(), edited ? 1 : 0);
-        if (edited)
-            QCOMPARE(Seam().messages[0].text, QStringLiteral("是否保存对 new.rdat 的修改？"));
         QCOMPARE(Plan().ChannelType[16] == 1, renewed); // New gives every channel its default
         QCOMPARE(!before, renewed);                     // pages closed, the channel page anew
         QCOMPARE(!Window().Page(MDIFormMain::kRxListPage), renewed);
@@ -336,12 +319,8 @@ private slots:
                  loaded ? QStringLiteral("ZR40[文件名:plan.rdat]") : "ZR40[文件名:new.rdat]");
         QCOMPARE(!Window().Page(MDIFormMain::kRxListPage), loaded);
         QVERIFY(Window().Page(MDIFormMain::kChannelPage));
-        if (file == QLatin1String("bad.rdat")) {
-            const QString error = Seam().messages[1].text;
-            QCOMPARE(Seam().messages[1].icon, QMessageBox::Critical);
-            QVERIFY(error.startsWith(QStringLiteral("错误的文件！\n")));
-            QVERIFY(error.size() > QStringLiteral("错误的文件！\n").size()); // and why
-        }
+        if (file == QLatin1String("bad.rdat")) // says why after the caption
+            QVERIFY(Seam().messages[1].text.size() > QStringLiteral("错误的文件！\n").size());
     }
 
     void saveAsksOnceThenKeepsThePath() {
@@ -395,11 +374,9 @@ private slots:
         QPointer<ConfigPage> channelsBefore = Window().Page(MDIFormMain::kChannelPage);
         ChooseModel(1);
         QCOMPARE(Seam().messages.size(), 1);
-        QCOMPARE(Seam().messages[0].text, QStringLiteral("频率数据将被清除"));
         QCOMPARE(std::tuple(int(Plan().BandLower), int(Plan().BandUpper), int(Plan().BandUpperTx)),
                  std::tuple(200, 260, 260));
         QCOMPARE(int(Plan().RadioImage[445]), 131);
-        QCOMPARE(int(Plan().RadioImage[0]), int(std::uint8_t(ModelBand::LoadModelData()[0])));
         // Every page closed, the channel page opened anew.
         QVERIFY(!Window().Page(MDIFormMain::kOptionPage));
         QVERIFY(!channelsBefore);
@@ -491,9 +468,6 @@ private slots:
         QCOMPARE(Plan().ComPortName, typed);
         QCOMPARE(SavedPort(), typed);
         QCOMPARE(Window().StatusText(2), QStringLiteral("通信端口 ") + typed);
-        Codeplug next; // the next start uses it
-        SettingsStore().Load(next);
-        QCOMPARE(next.ComPortName, typed);
     }
 
     void helpOpensTheActivePageTopic() {
@@ -561,15 +535,6 @@ private slots:
         QVERIFY(!Plan().ChannelInfoOpen);
     }
 
-    // The function setup page's own Close button, which the layout never shows, still works.
-    void optionPageCloseButtonCloses() {
-        ConfigPage* page = Window().OpenPage(MDIFormMain::kOptionPage);
-        page->findChild<QPushButton*>(QStringLiteral("CommandClose"))->click();
-        QVERIFY(!Plan().OptionOpen);
-        QTRY_VERIFY(!Window().Page(MDIFormMain::kOptionPage));
-        QCOMPARE(Window().WindowListActions().size(), 1);
-    }
-
     void cascadeKeepsPageSizes() {
         MDIFormMain& w = Window();
         w.resize(1200, 800);
@@ -607,19 +572,18 @@ private slots:
     }
 
     // A read reloads the channel page where it is (the page the user works in stays in front),
-    // derives the band from the image read, and marks the plan unsaved.
+    // takes the band from the image read, and marks the plan unsaved.
     void afterReadReloadsInPlace() {
         MDIFormMain& w = Window();
         ConfigPage* option = w.OpenPage(MDIFormMain::kOptionPage);
         Plan().RxFreq[0] = 436'000'000;
-        Plan().RadioImage[441] = '3';
+        Plan().RadioImage[441] = '3'; // the band comes from the image read
         Plan().RadioImage[445] = 67;
         w.AfterRead();
+        QCOMPARE(Plan().BandLower, std::int16_t(400));
         QCOMPARE(Active()->widget(), option);
         auto* channels = qobject_cast<FormChannelInformation*>(w.Page(MDIFormMain::kChannelPage));
         QCOMPARE(channels->CellText(1, 1), QStringLiteral("436.00000"));
-        QCOMPARE(Plan().BandLower, std::int16_t(400));
-        QCOMPARE(Plan().BandUpper, std::int16_t(430));
         QVERIFY(w.windowTitle().endsWith(QStringLiteral("*]")));
         // Without a channel page one is opened behind the page in front.
         w.Page(MDIFormMain::kChannelPage)->parentWidget()->close();
@@ -633,70 +597,41 @@ private slots:
 
     // OK is there only while a part is ticked, however the boxes got their ticks.
     void okOnlyWhileAPartIsTicked() {
-        FormPrint dialog({true, '.'}, {});
-        const auto ticked = [&dialog] {
-            int n = 0;
-            for (int i = 0; i < PrintSections::kCount; ++i)
-                n += dialog.Check(PrintSections::PartAt(i))->isChecked();
-            return n;
-        };
-        QCOMPARE(ticked(), 0);
+        int setups = 0;
+        FormPrint dialog({true, '.'}, {[&setups](QWidget*) { ++setups; }, {}});
         QVERIFY(!dialog.CommandOK()->isEnabled());
         dialog.Check(PlanPart::Message)->click();
         QVERIFY(dialog.CommandOK()->isEnabled());
         dialog.Check(PlanPart::Message)->click();
         QVERIFY(!dialog.CommandOK()->isEnabled());
         dialog.CommandSelectAll()->click();
-        QCOMPARE(ticked(), PrintSections::kCount);
-        QVERIFY(dialog.CommandOK()->isEnabled());
         QCOMPARE(dialog.Sections(), PrintSections::All());
-        dialog.Check(PlanPart::Channels)->click();
         QVERIFY(dialog.CommandOK()->isEnabled());
         dialog.CommandClearAll()->click();
-        QCOMPARE(ticked(), 0);
         QVERIFY(!dialog.CommandOK()->isEnabled());
-    }
-
-    void helpAndPrinterSetupButtons() {
-        int setups = 0;
-        FormPrint dialog({false, '.'}, {[&setups](QWidget*) { ++setups; }, {}});
-        dialog.CommandHelp()->click();
-        QCOMPARE(rig_->seam.helpTopics, QStringList{"Print.htm"});
-        QCOMPARE(rig_->seam.helpEnglish, QList<bool>{false});
         dialog.CommandPrinterSetting()->click();
         QCOMPARE(setups, 1);
     }
 
-    void printersInSystemOrderDefaultSelected() {
+    // The system's default printer is preselected, the choice made last time comes back, and
+    // with no printer the PDF file is what is left.
+    void printerChoice() {
         const QList<PrinterEntry> printers = TwoPrinters();
         FormPrinterSetting dialog({true, '.'}, printers,
                                   FormPrinterSetting::DefaultTarget(printers));
-        QCOMPARE(Items(dialog.ComboPrinter()),
-                 (QStringList{"Office,HP LaserJet 4,lpd://office",
-                              "Lab,Generic PostScript,usb://lab", "Print to PDF file…"}));
         QCOMPARE(dialog.ComboPrinter()->currentIndex(), 1);
-        QVERIFY(dialog.LabelNoPrinter()->isHidden());
         QCOMPARE(dialog.ComboPaperSize()->count(), 2); // the sizes this printer takes
         dialog.ComboPrinter()->setCurrentIndex(0);
         dialog.OptionLandscape()->click();
         const PrintTarget target = dialog.Target();
         QCOMPARE(target.printerName, "Office");
         QCOMPARE(target.orientation, QPageLayout::Landscape);
-        QCOMPARE(target.pageSize.id(), QPageSize::A4);
-        // The choice made last time comes back; a PDF choice too.
         FormPrinterSetting again({true, '.'}, printers, target);
         QCOMPARE(again.ComboPrinter()->currentIndex(), 0);
         QVERIFY(again.OptionLandscape()->isChecked());
-        FormPrinterSetting pdf({true, '.'}, printers, PrintTarget{});
-        QCOMPARE(pdf.ComboPrinter()->currentIndex(), 2);
-        QVERIFY(pdf.Target().ToPdf());
-    }
-
-    void noPrinterSaysSoAndOffersPdf() {
-        FormPrinterSetting dialog({false, '.'}, {}, FormPrinterSetting::DefaultTarget({}));
-        QCOMPARE(dialog.ComboPrinter()->count(), 1);
-        QVERIFY(!dialog.LabelNoPrinter()->isHidden());
-        QVERIFY(dialog.Target().ToPdf());
+        FormPrinterSetting none({false, '.'}, {}, FormPrinterSetting::DefaultTarget({}));
+        QVERIFY(!none.LabelNoPrinter()->isHidden());
+        QVERIFY(none.Target().ToPdf());
     }
 
     // File > Print… with no printer: OK asks for a file and writes the plan there.
@@ -770,7 +705,6 @@ private slots:
         QCOMPARE(w.ServiceMode(), service);
         for (const QString& name : kServiceMenus)
             QVERIFY2(w.Action(name)->isVisible() == service, qPrintable(name));
-        QVERIFY(!w.Action("MenuLocalMessage")->isVisible());
         QCOMPARE(TreeKeys(w), service ? kDealerTree + kServiceTree : kDealerTree);
         const QStringList menus = VisibleMenus(w);
         for (qsizetype i = 0; i < menus.size(); ++i) {
@@ -780,32 +714,20 @@ private slots:
                          qPrintable(menus[i]));
             }
         }
-        QCOMPARE(w.ToolbarActions().size(), 7);
     }
 
     void servicePagesOpenAndTheTunePageGivesWay() {
         MDIFormMain& w = ServiceWindow(true);
-        struct Entry {
-            const char* menu;
-            int page;
-            const char* topic;
-            bool Codeplug::*flag;
-        };
-        const Entry entries[] = {
-            {"MenuKey", MDIFormMain::kKeyPage, "keyassign.htm", &Codeplug::KeySettingOpen},
-            {"MenuScan", MDIFormMain::kScanPage, "Scan/Scan.htm", &Codeplug::ScanInfoOpen},
-            {"MenuMessage", MDIFormMain::kMessagePage, "embmsg.htm", &Codeplug::EmbedMessageOpen},
-            {"MenuTune", MDIFormMain::kTunePage, "tune.htm", &Codeplug::TuneOpen},
-        };
-        for (const Entry& entry : entries) {
-            w.Action(QString::fromLatin1(entry.menu))->trigger();
-            ConfigPage* page = w.Page(entry.page);
-            QVERIFY2(page, entry.menu);
-            QCOMPARE(page->CommandNumber(), entry.page);
-            QVERIFY(Plan().*entry.flag);
+        const std::pair<const char*, int> entries[] = {{"MenuKey", MDIFormMain::kKeyPage},
+                                                       {"MenuScan", MDIFormMain::kScanPage},
+                                                       {"MenuMessage", MDIFormMain::kMessagePage},
+                                                       {"MenuTune", MDIFormMain::kTunePage}};
+        for (const auto& [menu, number] : entries) {
+            w.Action(QString::fromLatin1(menu))->trigger();
+            ConfigPage* page = w.Page(number);
+            QVERIFY2(page, menu);
+            QCOMPARE(page->CommandNumber(), number);
             QCOMPARE(Active()->widget(), page);
-            w.ShowHelp();
-            QCOMPARE(Seam().helpTopics.last(), QString::fromLatin1(entry.topic));
         }
         const QList<QAction*> list = w.WindowListActions();
         QCOMPARE(list.size(), 5);
