@@ -62,8 +62,9 @@ private:
     static QLabel* Result(FormProcess& form) {
         return form.findChild<QLabel*>(QStringLiteral("TextShow"));
     }
-    void Write(FormProcess& form, const QString& password = QStringLiteral("2468")) {
-        form.SetBackupStore(BackupStore(BackupFolder()));
+    void Write(FormProcess& form, const QString& password = QStringLiteral("2468"),
+               const QString& backups = {}) {
+        form.SetBackupStore(BackupStore(backups.isEmpty() ? BackupFolder() : backups));
         form.show();
         form.findChild<QLineEdit*>(QStringLiteral("TextPassword"))->setText(password);
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CommandWrite")),
@@ -131,17 +132,11 @@ private slots:
         SimProcess sim;
         QVERIFY(StartRadio(sim));
         const QByteArray before = FileBytes(Path("radio.rdat"));
-        QFile file(Path("plain-file"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(QFile(Path("plain-file")).open(QIODevice::WriteOnly));
         ScriptedSeam seam;
         Codeplug plan = Plan(sim.device());
         FormProcess form(plan, {});
-        form.show();
-        form.SetBackupStore(BackupStore(Path("plain-file/backups")));
-        form.findChild<QLineEdit*>(QStringLiteral("TextPassword"))->setText("2468");
-        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CommandWrite")),
-                          Qt::LeftButton);
+        Write(form, QStringLiteral("2468"), Path("plain-file/backups"));
         QTRY_COMPARE_WITH_TIMEOUT(seam.messages.size(), 1, kHangGuardMs);
         QCOMPARE(seam.messages[0].text,
                  "The radio could not be backed up, so nothing was written.\nThe backup folder " +
