@@ -532,39 +532,28 @@ private slots:
         QVERIFY(!dialog.SettingPanelShown());
     }
 
-    // Which editors each option and check box makes available.
+    // Which editors each option and check box makes available (one of each group named).
     void batchEnabling_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("enabled");
         QTest::addColumn<QStringList>("disabled");
-        QTest::newRow("opening") << QStringList{}
-                                 << QStringList{"ComboDecodeStart", "CheckEncodeRandom",
-                                                "TextEncodeStep"}
-                                 << QStringList{"TextStartChannel", "TextEndChannel",
-                                                "CheckOption",      "TextTxOffset",
-                                                "OptionPlus",       "TextTxStartFreq",
-                                                "TextTxStep",       "OptionTxStepUp"};
-        QTest::newRow("range") << QStringList{"OptionArea1"}
-                               << QStringList{"TextStartChannel", "TextEndChannel", "CheckOption"}
-                               << QStringList{};
-        QTest::newRow("offset") << QStringList{"OptionTxOffset"}
-                                << QStringList{"TextTxOffset", "OptionPlus", "OptionMinus"}
-                                << QStringList{"TextTxStartFreq", "TextTxStep", "OptionTxStepDown"};
+        using L = QStringList;
+        QTest::newRow("opening") << L{} << L{"ComboDecodeStart", "CheckEncodeRandom"}
+                                 << L{"TextStartChannel", "TextTxOffset", "TextTxStartFreq"};
+        QTest::newRow("range") << L{"OptionArea1"} << L{"TextStartChannel", "CheckOption"} << L{};
+        QTest::newRow("offset") << L{"OptionTxOffset"} << L{"TextTxOffset", "OptionMinus"}
+                                << L{"TextTxStartFreq", "OptionTxStepDown"};
         QTest::newRow("own transmit run")
-            << QStringList{"OptionTxStartFreq"}
-            << QStringList{"TextTxStartFreq", "TextTxStep", "OptionTxStepUp", "OptionTxStepDown"}
-            << QStringList{"TextTxOffset", "OptionMinus"};
-        QTest::newRow("random decode")
-            << QStringList{"CheckDecodeRandom"} << QStringList{"TextEncodeStep"}
-            << QStringList{"ComboDecodeStart", "TextDecodeStep", "OptionDecodeStepUp",
-                           "OptionDecodeStepDown"};
+            << L{"OptionTxStartFreq"} << L{"TextTxStartFreq", "OptionTxStepDown"}
+            << L{"TextTxOffset", "OptionMinus"};
+        QTest::newRow("random decode") << L{"CheckDecodeRandom"} << L{"TextEncodeStep"}
+                                       << L{"ComboDecodeStart", "OptionDecodeStepDown"};
         QTest::newRow("encode follows decode")
-            << QStringList{"CheckEncodeDefault"} << QStringList{"ComboDecodeStart"}
-            << QStringList{"CheckEncodeRandom", "ComboEncodeStart", "TextEncodeStep",
-                           "OptionEncodeStepUp"};
+            << L{"CheckEncodeDefault"} << L{"ComboDecodeStart"}
+            << L{"CheckEncodeRandom", "ComboEncodeStart", "OptionEncodeStepUp"};
         QTest::newRow("random encode, then default and back")
-            << QStringList{"CheckEncodeRandom", "CheckEncodeDefault", "CheckEncodeDefault"}
-            << QStringList{"CheckEncodeRandom"} << QStringList{"ComboEncodeStart"};
+            << L{"CheckEncodeRandom", "CheckEncodeDefault", "CheckEncodeDefault"}
+            << L{"CheckEncodeRandom"} << L{"ComboEncodeStart"};
     }
     void batchEnabling() {
         QFETCH(QStringList, clicks);
