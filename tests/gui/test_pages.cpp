@@ -4,7 +4,6 @@
 // state). Field codings and repairs are tested with the rules in tests/channels and
 // tests/functions.
 
-#include "channels/image_channel_layout.h"
 #include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
@@ -39,13 +38,6 @@ using namespace zr40;
 namespace {
 
 constexpr Long kMHz = 1000000;
-
-QStringList Items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
 
 QByteArray MessageBytes(const Codeplug& cp) {
     return QByteArray(reinterpret_cast<const char*>(cp.RadioImage.data()) + 768, 64);
@@ -510,19 +502,6 @@ private slots:
         test::PickAt(page.revertChannel(), 3);
         QCOMPARE(int(cp.RadioImage[292]), 3); // the codings are in test_image_page_rules
         QCOMPARE(edited.size(), 3);
-    }
-
-    // Which channel a group offers and repairs is in test_image_page_rules.
-    void priorityChannelsOfTheGroups() {
-        cp.RadioImage[288] = 1;
-        for (int ch : {16 + 2, 16 + 10, 16 + 15}) // group 2: channels 3, 11, 16
-            ImageChannelLayout::SetPresent(cp.RadioImage, ch, true);
-        FormScanInformation page(cp);
-        QCOMPARE(Items(page.priorityChannel(1)), QStringList({"3", "11", "16"}));
-        QCOMPARE(page.priorityChannel(0)->count(), 0);
-        QVERIFY(page.priorityChannel(1)->isEnabled()); // in fixed mode only
-        test::PickAt(page.priorityChannel(1), 2);
-        QCOMPARE(int(cp.RadioImage[313]), 16);
     }
 
     // --- Embedded message ---
