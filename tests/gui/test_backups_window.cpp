@@ -30,45 +30,27 @@ using namespace zr40::test;
 class TestBackupsWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TemporarySettings> settings_;
-    std::unique_ptr<ScriptedSeam> seam_;
-    std::unique_ptr<Codeplug> codeplug_;
-    std::unique_ptr<MDIFormMain> window_;
-    std::unique_ptr<QTemporaryDir> files_;
+    std::unique_ptr<MainWindowRig> rig_;
 
-    QString Path(const QString& name) const { return files_->filePath(name); }
-    BackupStore Store() const { return BackupStore(Path("backups")); }
-    MDIFormMain& Window() {
-        if (!window_) {
-            window_ = std::make_unique<MDIFormMain>(*codeplug_);
-            window_->SetBackupStore(Store());
-        }
-        return *window_;
-    }
+    QTemporaryDir files_;
+
+    QString Path(const QString& name) const { return files_.filePath(name); }
+    BackupStore Store() const { return BackupStore(rig_->backups.path()); }
+    MDIFormMain& Window() { return rig_->Window(); }
     static QPushButton* Button(QWidget* dialog, const char* name) {
         return dialog->findChild<QPushButton*>(QLatin1String(name));
     }
 
 private slots:
-    void initTestCase() { settings_ = std::make_unique<TemporarySettings>(); }
-    void init() {
-        settings_->Wipe();
-        seam_ = std::make_unique<ScriptedSeam>();
-        codeplug_ = std::make_unique<Codeplug>();
-        files_ = std::make_unique<QTemporaryDir>();
-    }
-    void cleanup() {
-        window_.reset();
-        codeplug_.reset();
-        seam_.reset();
-    }
+    void init() { rig_ = std::make_unique<MainWindowRig>(); }
+    void cleanup() { rig_.reset(); }
 
     void readLeavesABackup() {
         QVERIFY(WriteRdat(Path("radio.rdat"), DistinctCodeplug(3)));
         SimProcess sim;
         QVERIFY(sim.Start({"--memory", Path("radio.rdat"), "--no-pace"}));
         Window();
-        codeplug_->ComPortName = sim.device();
+        rig_->codeplug.ComPortName = sim.device();
         const auto came = WhenModal<FormProcess>([](FormProcess* form) {
             Button(form, "CommandRead")->click();
             auto* label = form->findChild<QLabel*>(QStringLiteral("TextShow"));
@@ -80,13 +62,13 @@ private slots:
         const QList<BackupEntry> backups = Store().List();
         QCOMPARE(backups.size(), 1);
         QCOMPARE(backups[0].kind, BackupKind::Read);
-        QCOMPARE(FileBytes(backups[0].path), RadioDataFile::Serialize(*codeplug_));
-        QCOMPARE(codeplug_->RxFreq[0], DistinctCodeplug(3).RxFreq[0]);
+        QCOMPARE(FileBytes(backups[0].path), RadioDataFile::Serialize(rig_->codeplug));
+        QCOMPARE(rig_->codeplug.RxFreq[0], DistinctCodeplug(3).RxFreq[0]);
     }
 
     void backupChoiceIsKeptInTheSettings() {
         Window();
-        QVERIFY(codeplug_->BackupBeforeWrite);
+        QVERIFY(rig_->codeplug.BackupBeforeWrite);
         const auto came = WhenModal<FormProcess>([](FormProcess* form) {
             form->findChild<QCheckBox*>(QStringLiteral("CheckBackupFirst"))->setChecked(false);
             form->reject();
@@ -103,10 +85,10 @@ private slots:
     // A double-click on a problem before a write opens the channel in the edit dialog.
     void problemOpensItsChannel() {
         Window();
-        codeplug_->ApplyNewDefaults();
-        PutChannel(*codeplug_, 5, 440000000, 440000000);
-        codeplug_->ChannelType[5] = 7;
-        codeplug_->ComPortName = QStringLiteral("/dev/zr40-absent");
+        rig_->codeplug.ApplyNewDefaults();
+        PutChannel(rig_->codeplug, 5, 440000000, 440000000);
+        rig_->codeplug.ChannelType[5] = 7;
+        rig_->codeplug.ComPortName = QStringLiteral("/dev/zr40-absent");
         const auto opened = WhenModal<FormProcess>(
             [](FormProcess* form) { Button(form, "CommandWrite")->click(); });
         const auto listed = WhenModal<CheckListDialog>([](CheckListDialog* list) {
@@ -160,16 +142,16 @@ private slots:
         Window().Action(QStringLiteral("MenuBackups"))->trigger();
         QVERIFY(*came);
         QCOMPARE(kinds, QStringList({"写入前 32", "读取 8"})); // the start-up language is Chinese
-        QCOMPARE(seam_->shownFolders, QStringList{store.Folder()});
-        QCOMPARE(seam_->messages.size(), 1); // "cover current data?"
-        QCOMPARE(codeplug_->RxFreq[0], sample.RxFreq[0]);
-        QCOMPARE(codeplug_->FileName, QFileInfo(older.path).fileName());
+        QCOMPARE(rig_->seam.shownFolders, QStringList{store.Folder()});
+        QCOMPARE(rig_->seam.messages.size(), 1); // "cover current data?"
+        QCOMPARE(rig_->codeplug.RxFreq[0], sample.RxFreq[0]);
+        QCOMPARE(rig_->codeplug.FileName, QFileInfo(older.path).fileName());
         QVERIFY(Window().CurrentPath().isEmpty());
         QVERIFY(Window().IsModified());
         // Save asks for a name instead of writing over the backup.
-        seam_->AnswerFile(QString());
+        rig_->seam.AnswerFile(QString());
         QVERIFY(!Window().Save());
-        QCOMPARE(seam_->fileDialogs.size(), 1);
+        QCOMPARE(rig_->seam.fileDialogs.size(), 1);
         QCOMPARE(FileBytes(older.path), RadioDataFile::Serialize(sample));
     }
 
@@ -177,12 +159,12 @@ private slots:
         Store().Save(DistinctCodeplug(1), BackupKind::Read);
         const QString path = Store().List().value(0).path;
         Window();
-        codeplug_->RxFreq[0] = 435012500;
-        seam_->AnswerMessage(QMessageBox::Cancel);
+        rig_->codeplug.RxFreq[0] = 435012500;
+        rig_->seam.AnswerMessage(QMessageBox::Cancel);
         QVERIFY(!Window().OpenBackup(path));
-        QCOMPARE(codeplug_->RxFreq[0], 435012500);
-        QCOMPARE(seam_->messages.size(), 1);
-        QCOMPARE(seam_->messages[0].buttons,
+        QCOMPARE(rig_->codeplug.RxFreq[0], 435012500);
+        QCOMPARE(rig_->seam.messages.size(), 1);
+        QCOMPARE(rig_->seam.messages[0].buttons,
                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     }
 };
