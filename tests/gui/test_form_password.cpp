@@ -82,37 +82,28 @@ private slots:
         QVERIFY2(QFileInfo::exists(SimProgram()), "zr40-sim must be built");
     }
 
+    // Neither a mismatch nor a cancelled question opens the transfer window; what the image
+    // holds after each is the password rules' case (test_tune_rules).
     void mismatchAndCancelChangeNothingOnTheRadio_data() {
         QTest::addColumn<QString>("second");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QByteArray>("image");
-        QTest::addColumn<QString>("programPassword");
         QTest::newRow("mismatch") << "5679" << int(QMessageBox::Ok)
-                                  << "Different between two new passowrds" << QByteArray(6, 'x')
-                                  << "kept";
-        QTest::newRow("cancel") << "5678" << int(QMessageBox::Cancel) << "Change password?"
-                                << QByteArray("5678\xFF\xFF") << "1234";
+                                  << "Different between two new passowrds";
+        QTest::newRow("cancel") << "5678" << int(QMessageBox::Cancel) << "Change password?";
     }
     void mismatchAndCancelChangeNothingOnTheRadio() {
         QFETCH(QString, second);
         QFETCH(int, answer);
-        QFETCH(QString, message);
-        QFETCH(QByteArray, image);
-        QFETCH(QString, programPassword);
         ScriptedSeam seam;
         seam.AnswerMessage(QMessageBox::StandardButton(answer));
         Codeplug cp = PageCodeplug();
-        cp.RadioImage.fill('x');
-        cp.ProgramPassword = QStringLiteral("kept");
         FormPasswordChange dialog(cp);
         dialog.show();
         Fill(dialog, "1234", "5678", second);
         dialog.CommandOK_Click();
         QCOMPARE(seam.messages.size(), 1);
-        QCOMPARE(seam.messages[0].text, message);
-        QCOMPARE(ImagePassword(cp), image);
-        QCOMPARE(cp.ProgramPassword, programPassword);
+        QTEST(seam.messages[0].text, "message");
         QVERIFY(dialog.isVisible());
         QVERIFY(!cp.PasswordChanged);
     }
