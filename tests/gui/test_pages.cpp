@@ -13,7 +13,6 @@
 #include "functions/ui/form_option.h"
 #include "functions/ui/form_scan_information.h"
 #include "gui_support.h"
-#include "link/test_transfer_engine_harness.h"
 #include "widgets/key_filter_edit.h"
 
 #include <QApplication>
@@ -104,86 +103,6 @@ class TestPages : public QObject {
         QVERIFY(test::Pick(lists()->listSelector(), QString::number(index + 1)));
     }
     Long Entry(int list, int row) const { return cp.RxListEntry[list * 8 + row - 1]; }
-
-    static void ChooseInCell(FormChannelInformation& grid, int row, int column,
-                             const QString& item) {
-        grid.SetCurrentCell(row, column);
-        grid.grid()->setFocus();
-        QTest::keyClick(grid.grid(), Qt::Key_Return);
-        QComboBox* list = grid.listEditor(column - 3);
-        QVERIFY(list->isVisible());
-        QVERIFY2(test::Pick(list, item), qPrintable(item));
-        QTest::keyClick(list, Qt::Key_Return);
-    }
-    static void PickIn(QWidget* page, const char* name, const QString& item) {
-        QVERIFY2(test::Pick(page->findChild<QComboBox*>(name), item), name);
-    }
-    static void EnterIn(QWidget* page, const char* name, const QString& text) {
-        test::Enter(page->findChild<KeyFilterEdit*>(name), text);
-    }
-    static QStringList GridRows(Codeplug& cp) {
-        FormChannelInformation grid(cp);
-        QStringList rows;
-        for (int row = 1; row <= 32; ++row) {
-            QStringList cells;
-            for (int column = 1; column <= 6; ++column)
-                cells << grid.CellText(row, column);
-            rows << cells.join(QLatin1Char('|'));
-        }
-        return rows;
-    }
-
-    // Fills a codeplug through the pages only.
-    void TypePlan(Codeplug& cp) {
-        FormChannelInformation grid(cp);
-        QVERIFY(test::ShowActive(&grid));
-        test::TypeCell(grid, 1, 1, "435.025");
-        test::TypeCell(grid, 2, 1, "435.5");
-        test::TypeCell(grid, 2, 2, "440.125");
-        ChooseInCell(grid, 2, 4, "D023N");
-        ChooseInCell(grid, 2, 5, "88.5");
-        ChooseInCell(grid, 2, 6, "Low");
-        test::TypeCell(grid, 3, 1, "146.52");
-        test::TypeCell(grid, 3, 2, QString()); // receive only
-        test::TypeCell(grid, 5, 1, "446.00625");
-        ChooseInCell(grid, 5, 3, "Digital CH");
-        test::TypeCell(grid, 32, 1, "462.5625");
-        ChooseInCell(grid, 32, 4, "D754I");
-
-        // The digital channel's own fields in the edit dialog.
-        grid.SetCurrentCell(5, 7);
-        grid.grid()->setFocus();
-        QTest::keyClick(grid.grid(), Qt::Key_Return);
-        FormChannelEdit* dialog = grid.channelEdit();
-        QVERIFY(dialog);
-        QCOMPARE(dialog->ShownChannel(), 4);
-        PickIn(dialog, "ComboCallType", "Group Call");
-        EnterIn(dialog, "TextTxID", "1234");
-        PickIn(dialog, "ComboRxList", "2");
-        dialog->findChild<QCheckBox*>(QStringLiteral("CheckRxKey"))->click();
-        EnterIn(dialog, "TextRxKey", "0123456789");
-        PickIn(dialog, "ComboSql", "8");
-        PickIn(dialog, "ComboDenoise", "4");
-
-        FormRxList lists(cp);
-        QVERIFY(test::ShowActive(&lists));
-        lists.CellClick(1, 1);
-        QTest::keyClicks(lists.textEditor(), "1234");
-        QTest::keyClick(lists.textEditor(), Qt::Key_Return);
-        lists.listSelector()->setCurrentIndex(1);
-        emit lists.listSelector()->activated(1);
-        lists.CellClick(3, 1);
-        QTest::keyClicks(lists.textEditor(), "abcdef");
-        QTest::keyClick(lists.textEditor(), Qt::Key_Return);
-
-        FormOption option(cp);
-        QVERIFY(test::ShowActive(&option));
-        EnterIn(&option, "TextLocalID", "5a5a");
-        PickIn(&option, "ComboVoice", "Chinese");
-        PickIn(&option, "ComboTOT", "60");
-        PickIn(&option, "ComboVoxLevel", "2");
-        PickIn(&option, "ComboKeyDefine2", "Scan");
-    }
 
 private slots:
     void init() {
@@ -293,6 +212,9 @@ private slots:
         QCOMPARE(cp.GridEditRow, std::int16_t(6));
         Pick("ComboRxList", "6");
         QCOMPARE(cp.ChannelRxList[5], 5);
+        Pick("ComboCallType", "Group Call");
+        Enter("TextTxID", "1234");
+        QCOMPARE(cp.CallTypeTxID[5], 0x801234);
     }
 
     void toneLists() {
@@ -631,40 +553,6 @@ private slots:
         QTRY_COMPARE(cp.ChildWindowState, std::int16_t(1));
         sub->showNormal();
         QTRY_COMPARE(cp.ChildWindowState, std::int16_t(0));
-    }
-
-    // --- End to end: a plan typed through the pages, written to the virtual radio and read back
-    // keeps what was typed ---
-
-    void typedPlanSurvivesFileAndRadio() {
-        Codeplug typed = test::PageCodeplug();
-        TypePlan(typed);
-        QVERIFY(seam->messages.isEmpty());
-
-        // What the dialog and the lists took, as the codeplug holds it.
-        QCOMPARE(typed.CallTypeTxID[4], 0x801234);
-        QCOMPARE(typed.RxListEntry[8 + 2], 0xABCDEF);
-        QCOMPARE(typed.KeyDefine[2], 5);
-        const QStringList rows = GridRows(typed);
-
-        // Written to the radio and read back into an empty codeplug (the file keeps the same
-        // image: test_radio_data_file).
-        LinkHarness link;
-        link.codeplug = typed;
-        QVERIFY(link.engine.StartWrite(QString(), NewPasswordChoice{}));
-        QCOMPARE(link.Run().outcome, LinkResult::Outcome::Succeeded);
-        Codeplug& read = link.codeplug;
-        read = Codeplug();
-        read.ApplyNewDefaults();
-        read.IsEnglish = true;
-        QVERIFY(link.engine.StartRead(QString()));
-        QCOMPARE(link.Run().outcome, LinkResult::Outcome::Succeeded);
-        QCOMPARE(GridRows(read), rows);
-        QCOMPARE(read.CallTypeTxID[4], 0x801234);
-        QCOMPARE(read.RxKeyWords(4), typed.RxKeyWords(4));
-        QCOMPARE(read.RxListEntry, typed.RxListEntry);
-        QCOMPARE(read.LocalID, 0x5A5A);
-        QCOMPARE(read.KeyDefine[2], 5);
     }
 };
 
