@@ -183,11 +183,9 @@ void PutChannel(Codeplug& cp, int channel, Long rxHz, Long txHz, bool digital) {
 
 bool Pick(QComboBox* combo, const QString& item) {
     const int index = combo->findText(item);
-    if (index < 0)
-        return false;
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-    return true;
+    if (index >= 0)
+        PickAt(combo, index);
+    return index >= 0;
 }
 
 void PickAt(QComboBox* combo, int index) {

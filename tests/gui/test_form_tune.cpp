@@ -35,13 +35,7 @@ Codeplug TuneCodeplug() {
 // Types into a cell as a user does: click, type over the cell's text, Enter.
 void TypeIntoCell(FormTune& page, int row, int column, const QString& text) {
     page.CellClick(row, column);
-    KeyFilterEdit* editor = page.textEditor();
-    editor->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(editor, Qt::Key_Delete);
-    else
-        QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
+    Enter(page.textEditor(), text);
 }
 
 } // namespace
