@@ -171,8 +171,7 @@ private slots:
         Write(form);
         QVERIFY(*came);
         QVERIFY(!offersWrite);
-        QCOMPARE(texts,
-                 QStringList{"Receive frequency 146.00000 is outside the band 400 to 480 MHz."});
+        QCOMPARE(texts.size(), 1); // its wording is the check's (test_codeplug_check)
         QVERIFY(!form.isVisible());
         QCOMPARE(form.ChosenLocation(), PlanLocation::Channel(4, "RxFreq"));
         QVERIFY(BackupFiles().isEmpty()); // the radio was not even read
