@@ -175,17 +175,11 @@ private slots:
         Choose(17, 3, Qt::Key_Up);
         QCOMPARE(page->CellText(17, 4), QStringLiteral("None"));
         QVERIFY(!page->CellShaded(17, 4));
-    }
-
-    void outOfRangeIsSaidAndClamped() {
-        cp.BandLower = 400;
-        cp.BandUpper = 520;
-        test::PutChannel(cp, 4, 440 * kMHz, 440 * kMHz);
-        Open();
-        Type(5, 1, "999");
+        // Out of the band: said once and clamped (the clamp is the channel rules').
+        Type(17, 1, "999");
         QCOMPARE(seam->messages.size(), 1);
-        QCOMPARE(page->CellText(5, 1), QStringLiteral("520.00000"));
-        QCOMPARE(cp.RxFreq[4], 520 * kMHz);
+        QCOMPARE(page->CellText(17, 1), QStringLiteral("550.00000"));
+        QCOMPARE(cp.RxFreq[16], 550 * kMHz);
     }
 
     // Clicking through an empty row opens the receive editor each time and stores nothing.
