@@ -13,13 +13,11 @@
 #include "shell/backups_dialog.h"
 #include "shell/mdi_form_main.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 #include <memory>

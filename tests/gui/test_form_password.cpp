@@ -8,7 +8,6 @@
 #include "link/ui/form_process.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -9,7 +9,6 @@
 #include "link/ui/write_changes_dialog.h"
 #include "review/backup_store.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
