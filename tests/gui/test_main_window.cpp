@@ -442,26 +442,24 @@ private slots:
         QCOMPARE(Window().StatusText(2), switched ? QStringLiteral("COM1") : "通信端口1");
     }
 
-    // Cancel leaves the port as it was, though the dialog proposed another (which ports it
-    // proposes: PortChoice in test_shell).
-    void portDialogCancelKeepsThePort() {
+    // OK uses and saves the port typed; Cancel leaves the port as it was, though the dialog
+    // proposed another (which ports it proposes and how a name is saved: PortChoice in
+    // test_shell).
+    void portDialog_data() {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("port");
+        QTest::newRow("typed, OK") << true << "/dev/serial/by-id/usb-radio";
+        QTest::newRow("proposed, Cancel") << false << "ttyACM0";
+    }
+    void portDialog() {
+        QFETCH(bool, ok);
+        QFETCH(QString, port);
         rig_->ports = {"ttyS0", "ttyUSB0"};
         SettingsStore().WriteText(QStringLiteral("ComPort"), QStringLiteral("ttyACM0"));
-        Window();
-        QCOMPARE(ChoosePort(false), QStringLiteral("ttyS0"));
-        QCOMPARE(Plan().ComPortName, QStringLiteral("ttyACM0"));
-        QCOMPARE(SavedPort(), QStringLiteral("ttyACM0"));
-        QCOMPARE(Window().StatusText(2), QStringLiteral("通信端口 ttyACM0"));
-    }
-
-    // How a port name is saved is PortChoice's (test_shell).
-    void portChosenIsUsedAndSaved() {
-        const QString typed = QStringLiteral("/dev/serial/by-id/usb-radio");
-        rig_->ports = {"COM1", "COM3", "COM10"};
-        ChoosePort(true, typed);
-        QCOMPARE(Plan().ComPortName, typed);
-        QCOMPARE(SavedPort(), typed);
-        QCOMPARE(Window().StatusText(2), QStringLiteral("通信端口 ") + typed);
+        QCOMPARE(ChoosePort(ok, ok ? port : QString()), QStringLiteral("ttyS0"));
+        QCOMPARE(Plan().ComPortName, port);
+        QCOMPARE(SavedPort(), port);
+        QCOMPARE(Window().StatusText(2), QStringLiteral("通信端口 ") + port);
     }
 
     void helpOpensTheActivePageTopic() {
