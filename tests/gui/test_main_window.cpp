@@ -4,7 +4,6 @@
 #include "codeplug/settings_store.h"
 #include "gui_support.h"
 #include "link/ui/form_password.h"
-#include "link/ui/form_process.h"
 #include "shell/form_com_port.h"
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"
@@ -478,7 +477,6 @@ private slots:
         const int widthTwips = PanelLayout::ToTwips(w.width(), w.logicalDpiX());
         QVERIFY(!w.DragSeparatorTo(120));
         QVERIFY(!w.DragSeparatorTo(widthTwips / 2 + 15));
-        QCOMPARE(w.TreeWidthTwips(), 2500);
         QVERIFY(w.DragSeparatorTo(3000));
         QCOMPARE(w.Tree()->width(), PanelLayout::ToPixels(3000, w.logicalDpiX()));
         QAction* status = w.Action(QStringLiteral("MenuStatus"));
@@ -548,19 +546,6 @@ private slots:
         Plan().ChildWindowState = 1; // a minimised page is never reopened minimised
         w.New();
         QVERIFY(!Active()->isMinimized());
-    }
-
-    void readAndWriteOpenTheTransferWindow() {
-        Window();
-        QList<bool> reading;
-        for (bool read : {true, false}) {
-            test::OnNextModal([&](QWidget* modal) {
-                reading << qobject_cast<FormProcess*>(modal)->Reading() << Plan().LinkRead;
-            });
-            read ? Window().ReadFromRadio() : Window().WriteToRadio();
-        }
-        QCOMPARE(reading, QList<bool>({true, true, false, false}));
-        QVERIFY(!Plan().LinkRead);
     }
 
     // A read reloads the channel page where it is (the page the user works in stays in front),
