@@ -72,6 +72,7 @@ class TestVirtualRadioPort : public QObject {
         test::OnNextModal([&](QWidget* modal) {
             auto* form = qobject_cast<FormProcess*>(modal);
             QVERIFY(form);
+            QCOMPARE(form->Reading(), read); // the main window opens it the way asked
             form->findChild<QPushButton*>(read ? "CommandRead" : "CommandWrite")->click();
             auto* shown = form->findChild<QLabel*>("TextShow");
             QTRY_VERIFY_WITH_TIMEOUT(shown->isVisible(), 60000);
