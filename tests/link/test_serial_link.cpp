@@ -259,11 +259,10 @@ private slots:
 
     // --- The zr40 command ---
 
-    void readThenWriteTheRadiosMemory() {
+    // The command's read over a pseudo-terminal, traced frame by frame; its write is the review
+    // command tests' (the backup it keeps first).
+    void readTracesEveryFrame() {
         QVERIFY(WriteRdat(Path("radio.rdat"), DistinctCodeplug(1)));
-        QVERIFY(WriteRdat(Path("new.rdat"), DistinctCodeplug(2)));
-        const QByteArray before = ReadFile(Path("radio.rdat"));
-        QVERIFY(before != ReadFile(Path("new.rdat")));
         SimProcess sim;
         QVERIFY(sim.Start({"--memory", Path("radio.rdat"), "--password", "123456"}));
         Run run = Zr40({"read", "--port", sim.device(), "--password", "123456", "--trace", "-o",
@@ -276,11 +275,7 @@ private slots:
         QCOMPARE(trace.section('\n', 1, 1), QStringLiteral("TX:55 1 1 0 0 2 AA "));
         QVERIFY(run.out.contains("\nRX:55 2 1 0 0 1 0 0 0 "));
         QVERIFY(run.out.contains("Calculate CheckSum="));
-        QCOMPARE(ReadFile(Path("read.rdat")), before);
-        run = Zr40({"write", "--port", sim.device(), "--password", "123456", Path("new.rdat")});
-        QVERIFY2(run.exitCode == 0, run.err.constData());
-        QVERIFY(run.err.contains("Write Data OK"));
-        QCOMPARE(ReadFile(Path("radio.rdat")), ReadFile(Path("new.rdat")));
+        QCOMPARE(ReadFile(Path("read.rdat")), ReadFile(Path("radio.rdat")));
     }
 
     void newPasswordIsNeededAfterwards() {
