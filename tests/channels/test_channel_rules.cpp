@@ -142,8 +142,8 @@ private slots:
                  std::tuple(c.type, shown.idText, shown.rangeCaption));
     }
 
-    // Typed call IDs, and receive list entries (always a group; all call and seven digits are
-    // no entry).
+    // Typed call IDs, and receive list entries (always a group; all call, also 7FFFFF once it
+    // carries the group flag, and seven digits are no entry).
     void enterIds() {
         const auto single = CallType::Single;
         const auto group = CallType::Group;
@@ -159,7 +159,7 @@ private slots:
         // clang-format off
         for (const auto& [typed, value, shown] : {std::tuple{"1234", 0x801234, "801234"},
              {"FFFFFE", 0xFFFFFE, "FFFFFE"}, {"0", 0x800000, "800000"}, {"", -1, ""},
-             {"FFFFFF", -1, ""}, {"1000000", -1, ""}, {"XYZ", -1, ""}}) {
+             {"FFFFFF", -1, ""}, {"7FFFFF", -1, ""}, {"1000000", -1, ""}, {"XYZ", -1, ""}}) {
             // clang-format on
             const RxListEntryEdit edit = RxListRules::EnterEntry(typed);
             QCOMPARE(std::pair(edit.value, edit.text), std::pair(Long(value), QString(shown)));

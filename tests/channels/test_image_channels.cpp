@@ -228,22 +228,14 @@ private slots:
         QCOMPARE(cp.RadioImage, expected);
     }
 
-    void nothingToCopy_data() {
-        QTest::addColumn<int>("source");
-        QTest::addColumn<int>("target");
-        QTest::newRow("3 onto itself") << 3 << 3;
-        QTest::newRow("no channel 0") << 0 << 5;
-        QTest::newRow("no channel 33") << 5 << 33;
-    }
+    // Onto itself, from channel 0, onto channel 33: nothing changes.
     void nothingToCopy() {
-        QFETCH(int, source);
-        QFETCH(int, target);
-        Codeplug cp = Patterned();
-        const auto image = cp.RadioImage;
-        QVERIFY(!ChannelCopy::Copy(cp, source, target));
-        QCOMPARE(cp.RadioImage, image);
-        QVERIFY(cp.SameRadioData(Patterned()));
-        QVERIFY(!cp.ChannelDataChanged);
+        for (auto [source, target] : {std::pair{3, 3}, {0, 5}, {5, 33}}) {
+            Codeplug cp = Patterned();
+            QVERIFY(!ChannelCopy::Copy(cp, source, target));
+            QVERIFY(cp.RadioImage == Patterned().RadioImage && cp.SameRadioData(Patterned()));
+            QVERIFY(!cp.ChannelDataChanged);
+        }
     }
 
     // Receive frequencies rising or falling channel by channel, held to the band, in the image
@@ -406,11 +398,9 @@ private slots:
         QCOMPARE(cp.RadioImage[flags], std::uint8_t(0x88 | 0x40 | 0x20 | 0x10 | 0x02));
         QVERIFY(L::InScan(cp.RadioImage, 2) && L::InScan(cp.RadioImage, 3));
         QVERIFY(!L::InScan(cp.RadioImage, 4));
-        QCOMPARE(cp.TxPower[2], Long(0));
-        QCOMPARE(cp.TxPower[3], Long(0));
-        QCOMPARE(cp.ChannelSpace[2], Long(25000));
-        QCOMPARE(cp.ChannelSpace[3], Long(12500));
-        QCOMPARE(cp.TxPower[4], Long(1));
+        QCOMPARE(std::tuple(cp.TxPower[2], cp.TxPower[3], cp.TxPower[4], cp.ChannelSpace[2],
+                            cp.ChannelSpace[3]),
+                 std::tuple(0, 0, 1, 25000, 12500));
     }
 
     // What a codeplug channel takes depends on what its editors allow.
@@ -427,9 +417,8 @@ private slots:
         choice.encode = {true, false, 13, 0, StepDirection::Ascending};
         Apply(cp, choice);
         // A new channel takes the grid's defaults and stays receive-only.
-        QCOMPARE(cp.ChannelType[20], Long(1));
-        QCOMPARE(cp.TxPower[20], Long(1));
-        QCOMPARE(cp.TxFreq[20], Long(0));
+        QCOMPARE(std::tuple(cp.ChannelType[20], cp.TxPower[20], cp.TxFreq[20]),
+                 std::tuple(1, 1, 0));
         QCOMPARE((TonePair{cp.RxCtcss[20], cp.RxDcs[20]}), (TonePair{1000, -1}));
         QCOMPARE((TonePair{cp.TxCtcss[20], cp.TxDcs[20]}), TonePair{});
         QCOMPARE((TonePair{cp.RxCtcss[1], cp.RxDcs[1]}), TonePair{}); // digital

@@ -144,8 +144,6 @@ private slots:
         QTest::newRow("runs") << EditStep::Channels({"Clear", "清除"}, {6, 1, 4, 5, 4})
                               << "Clear channels 1, 4-6"
                               << "清除 信道1, 4-6";
-        QTest::newRow("unnamed") << EditStep() << "Edit"
-                                 << "编辑";
     }
     void stepNames() {
         QFETCH(EditStep, step);

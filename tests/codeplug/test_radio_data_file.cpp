@@ -123,15 +123,13 @@ private slots:
         loaded.RadioImage[441] = '3';
         loaded.FileName = QStringLiteral("keep.rdat");
         QVERIFY(RadioDataFile::Parse(bytes + "tail", loaded).ok());
-        QCOMPARE(loaded.RxKeyLength[5], 25);
-        QCOMPARE(loaded.TxKeyLength[6], 1);
-        QCOMPARE(loaded.RxKeyLength[7], 0);
+        QCOMPARE(std::tuple(loaded.RxKeyLength[5], loaded.TxKeyLength[6], loaded.RxKeyLength[7]),
+                 std::tuple(25, 1, 0));
         for (int c : {5, 6, 7})
             source.DeriveKeyLengths(c);
         QVERIFY(loaded.SameRadioData(source));
-        QCOMPARE(loaded.BandLower, 400);
-        QCOMPARE(loaded.RadioImage[441], '3');
-        QCOMPARE(loaded.FileName, QStringLiteral("keep.rdat"));
+        QCOMPARE(std::tuple(loaded.BandLower, loaded.RadioImage[441], loaded.FileName),
+                 std::tuple(400, '3', QStringLiteral("keep.rdat")));
     }
 
     // Damaged headers and short files are refused and leave the codeplug as it was. Only

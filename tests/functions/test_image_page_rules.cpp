@@ -56,8 +56,6 @@ private slots:
             QCOMPARE(KeySettingRules::LoadRow(image, row), position);
             QCOMPARE(int(image[byte]), position);
         }
-        Image image = Blank(4);
-        QCOMPARE(KeySettingRules::KeyText(image, 1, Chinese()), QString::fromUtf8("报警"));
     }
 
     void keySelectionStoresTheCode() {

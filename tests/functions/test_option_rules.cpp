@@ -129,13 +129,11 @@ private slots:
         cp.SleepPoint[3] = 1234;
         cp.IdleTime[1] = 20;
         const OptionView view = OptionRules::AnalyseOption(cp);
-        QCOMPARE(cp.VoltageWarningInterval[0], 0);
-        QCOMPARE(view.warningInterval[1], "999");
-        QCOMPARE(cp.VoltageLower[2], 0);
-        QCOMPARE(view.voltageLower[3], "10000");
-        QCOMPARE(cp.VoltageUpper[7], 0);
-        QCOMPARE(cp.SleepPoint[0], 0);
-        QCOMPARE(view.sleepPoint[3], "24");
+        QCOMPARE(std::tuple(cp.VoltageWarningInterval[0], cp.VoltageLower[2], cp.VoltageUpper[7],
+                            cp.SleepPoint[0]),
+                 std::tuple(0, 0, 0, 0));
+        QCOMPARE(QStringList({view.warningInterval[1], view.voltageLower[3], view.sleepPoint[3]}),
+                 QStringList({"999", "10000", "24"}));
         QCOMPARE(view.idleTime[1], 16); // the idle time list is in the hidden option tests
     }
 

@@ -38,9 +38,6 @@ Codeplug fresh() {
     return c;
 }
 
-using C = CommandClass;
-using B = BlockType;
-
 QByteArray request(C command, B block = B::None, int index = 0, std::vector<Long> payload = {}) {
     return FrameCodec::BuildRequest(command, block, quint8(index), payload);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "codeplug/codeplug.h"
-#include "codeplug/text_context.h"
 #include "exchange/sample_plan.h"
+#include "rules_support.h"
 
 #include <QMetaType>
 #include <functional>
@@ -31,14 +30,6 @@ inline Codeplug Edited(const Codeplug& base, const Edit& edit) {
     Codeplug cp = base;
     edit(cp);
     return cp;
-}
-
-inline TextContext English() {
-    return {true, QLatin1Char('.')};
-}
-
-inline TextContext Chinese() {
-    return {false, QLatin1Char('.')};
 }
 
 } // namespace zr40::test

@@ -62,11 +62,11 @@ private slots:
         const QList<BackupEntry> entries = store.List();
         QCOMPARE(entries.size(), 3);
         QCOMPARE(entries[0].taken, At("2026-03-04T05:06:07"));
-        QCOMPARE(entries[0].kind, BackupKind::BeforeWrite);
-        QCOMPARE(entries[0].channelsInUse, 0);
-        QCOMPARE(entries[1].kind, BackupKind::Read);
-        QCOMPARE(entries[1].channelsInUse, 8);
-        QCOMPARE(entries[2].channelsInUse, -1);
+        QCOMPARE(std::pair(entries[0].kind, entries[1].kind),
+                 std::pair(BackupKind::BeforeWrite, BackupKind::Read));
+        QCOMPARE(std::tuple(entries[0].channelsInUse, entries[1].channelsInUse,
+                            entries[2].channelsInUse),
+                 std::tuple(0, 8, -1));
         QVERIFY(BackupStore().List().isEmpty());
     }
 

@@ -56,68 +56,33 @@ private slots:
         const Severity E = Severity::Error;
         const Severity W = Severity::Warning;
         const Area C = Area::Channel;
-        QTest::newRow("rx below the band")
-            << Edit([](Codeplug& c) { c.RxFreq[0] = 146000000; }) << one(E, C, 0, "RxFreq");
-        QTest::newRow("rx above the band")
-            << Edit([](Codeplug& c) { c.RxFreq[1] = 490000000; }) << one(E, C, 1, "RxFreq");
-        QTest::newRow("tx above the band")
-            << Edit([](Codeplug& c) { c.TxFreq[1] = 500000000; }) << one(E, C, 1, "TxFreq");
-        QTest::newRow("tx not shown but set")
-            << Edit([](Codeplug& c) { c.TxFreq[1] = 50000000; }) << one(E, C, 1, "TxFreq");
-        QTest::newRow("tx above a lower transmit limit")
-            << Edit([](Codeplug& c) { c.BandUpperTx = 469; }) << one(E, C, 7, "TxFreq");
-        QTest::newRow("receive only")
-            << Edit([](Codeplug& c) { c.TxFreq[1] = 0; }) << QList<Expected>{};
-        QTest::newRow("type 0") << Edit([](Codeplug& c) { c.ChannelType[0] = 0; })
-                                << one(E, C, 0, "ChannelType");
-        QTest::newRow("decode not a list tone")
-            << Edit([](Codeplug& c) { c.RxCtcss[0] = 2543; }) << one(E, C, 0, "RxCtcss");
-        QTest::newRow("encode not a list code") << Edit([](Codeplug& c) {
-            c.TxCtcss[1] = -1;
-            c.TxDcs[1] = ToneRules::DcsValue(010, true);
-        }) << one(E, C, 1, "TxCtcss");
-        QTest::newRow("cleared encode reads none")
-            << Edit([](Codeplug& c) { c.TxCtcss[1] = c.TxDcs[1] = 0; }) << QList<Expected>{};
-        QTest::newRow("encode of a channel without transmit") << Edit([](Codeplug& c) {
-            c.TxFreq[2] = 0;
-            c.TxCtcss[2] = 2543;
-        }) << QList<Expected>{};
-        QTest::newRow("tones of a digital channel")
-            << Edit([](Codeplug& c) { c.RxCtcss[4] = 2543; }) << QList<Expected>{};
-        QTest::newRow("rx list beyond the count")
-            << Edit([](Codeplug& c) { c.ChannelRxList[4] = 8; }) << one(E, C, 4, "ChannelRxList");
-        QTest::newRow("rx list beyond a smaller count")
-            << Edit([](Codeplug& c) { c.RxListCount = 1; }) << one(E, C, 5, "ChannelRxList");
-        QTest::newRow("rx list of an analog channel")
-            << Edit([](Codeplug& c) { c.ChannelRxList[0] = 40; }) << QList<Expected>{};
-        QTest::newRow("tx id above 24 bits")
-            << Edit([](Codeplug& c) { c.CallTypeTxID[4] = 0x1000000; })
-            << one(E, C, 4, "CallTypeTxID");
-        QTest::newRow("tx id negative")
-            << Edit([](Codeplug& c) { c.CallTypeTxID[6] = -5; }) << one(E, C, 6, "CallTypeTxID");
-        QTest::newRow("rx key enabled, no digits")
-            << Edit([](Codeplug& c) { c.RxKeyEnable[4] = 1; }) << one(E, C, 4, "RxKey");
-        QTest::newRow("tx key enabled, all zero digits") << Edit([](Codeplug& c) {
-            c.TxKeyEnable[5] = 1;
-            c.SetTxKeyWords(5, Codeplug::PackKey("0000"));
-            c.TxKeyLength[5] = 4;
-        }) << one(E, C, 5, "TxKey");
-        QTest::newRow("key enabled with digits") << Edit([](Codeplug& c) {
-            c.RxKeyEnable[4] = 1;
-            c.SetRxKeyWords(4, Codeplug::PackKey("12"));
-        }) << QList<Expected>{};
-        QTest::newRow("key of an analog channel")
-            << Edit([](Codeplug& c) { c.RxKeyEnable[0] = 1; }) << QList<Expected>{};
-        QTest::newRow("data version") << Edit([](Codeplug& c) { c.DataVersion = 2; })
-                                      << one(E, Area::Header, -1, "DataVersion");
-        QTest::newRow("channel count") << Edit([](Codeplug& c) { c.ChannelCount = 33; })
-                                       << one(E, Area::Header, -1, "ChannelCount");
-        QTest::newRow("garbage in a channel not in use") << Edit([](Codeplug& c) {
-            c.RxFreq[20] = 5000;
-            c.ChannelType[20] = 9;
-            c.RxCtcss[20] = 2543;
-            c.CallTypeTxID[20] = -1;
-        }) << QList<Expected>{};
+        const QList<Expected> none;
+        // clang-format off
+        QTest::newRow("rx below the band") << Edit([](Codeplug& c) { c.RxFreq[0] = 146000000; }) << one(E, C, 0, "RxFreq");
+        QTest::newRow("rx above the band") << Edit([](Codeplug& c) { c.RxFreq[1] = 490000000; }) << one(E, C, 1, "RxFreq");
+        QTest::newRow("tx above the band") << Edit([](Codeplug& c) { c.TxFreq[1] = 500000000; }) << one(E, C, 1, "TxFreq");
+        QTest::newRow("tx not shown but set") << Edit([](Codeplug& c) { c.TxFreq[1] = 50000000; }) << one(E, C, 1, "TxFreq");
+        QTest::newRow("tx above a lower transmit limit") << Edit([](Codeplug& c) { c.BandUpperTx = 469; }) << one(E, C, 7, "TxFreq");
+        QTest::newRow("receive only") << Edit([](Codeplug& c) { c.TxFreq[1] = 0; }) << none;
+        QTest::newRow("type 0") << Edit([](Codeplug& c) { c.ChannelType[0] = 0; }) << one(E, C, 0, "ChannelType");
+        QTest::newRow("decode not a list tone") << Edit([](Codeplug& c) { c.RxCtcss[0] = 2543; }) << one(E, C, 0, "RxCtcss");
+        QTest::newRow("encode not a list code") << Edit([](Codeplug& c) { c.TxCtcss[1] = -1; c.TxDcs[1] = ToneRules::DcsValue(010, true); }) << one(E, C, 1, "TxCtcss");
+        QTest::newRow("cleared encode reads none") << Edit([](Codeplug& c) { c.TxCtcss[1] = c.TxDcs[1] = 0; }) << none;
+        QTest::newRow("encode of a channel without transmit") << Edit([](Codeplug& c) { c.TxFreq[2] = 0; c.TxCtcss[2] = 2543; }) << none;
+        QTest::newRow("tones of a digital channel") << Edit([](Codeplug& c) { c.RxCtcss[4] = 2543; }) << none;
+        QTest::newRow("rx list beyond the count") << Edit([](Codeplug& c) { c.ChannelRxList[4] = 8; }) << one(E, C, 4, "ChannelRxList");
+        QTest::newRow("rx list beyond a smaller count") << Edit([](Codeplug& c) { c.RxListCount = 1; }) << one(E, C, 5, "ChannelRxList");
+        QTest::newRow("rx list of an analog channel") << Edit([](Codeplug& c) { c.ChannelRxList[0] = 40; }) << none;
+        QTest::newRow("tx id above 24 bits") << Edit([](Codeplug& c) { c.CallTypeTxID[4] = 0x1000000; }) << one(E, C, 4, "CallTypeTxID");
+        QTest::newRow("tx id negative") << Edit([](Codeplug& c) { c.CallTypeTxID[6] = -5; }) << one(E, C, 6, "CallTypeTxID");
+        QTest::newRow("rx key enabled, no digits") << Edit([](Codeplug& c) { c.RxKeyEnable[4] = 1; }) << one(E, C, 4, "RxKey");
+        QTest::newRow("tx key enabled, all zero digits") << Edit([](Codeplug& c) { c.TxKeyEnable[5] = 1; c.SetTxKeyWords(5, Codeplug::PackKey("0000")); c.TxKeyLength[5] = 4; }) << one(E, C, 5, "TxKey");
+        QTest::newRow("key enabled with digits") << Edit([](Codeplug& c) { c.RxKeyEnable[4] = 1; c.SetRxKeyWords(4, Codeplug::PackKey("12")); }) << none;
+        QTest::newRow("key of an analog channel") << Edit([](Codeplug& c) { c.RxKeyEnable[0] = 1; }) << none;
+        QTest::newRow("data version") << Edit([](Codeplug& c) { c.DataVersion = 2; }) << one(E, Area::Header, -1, "DataVersion");
+        QTest::newRow("channel count") << Edit([](Codeplug& c) { c.ChannelCount = 33; }) << one(E, Area::Header, -1, "ChannelCount");
+        QTest::newRow("garbage in a channel not in use") << Edit([](Codeplug& c) { c.RxFreq[20] = 5000; c.ChannelType[20] = 9; c.RxCtcss[20] = 2543; c.CallTypeTxID[20] = -1; }) << none;
+        // clang-format on
         QTest::newRow("identical channels") << Edit([](Codeplug& c) {
             for (auto* table :
                  {&c.ChannelType,   &c.RxFreq,       &c.RxCtcss,     &c.RxDcs,       &c.TxFreq,
@@ -127,18 +92,12 @@ private slots:
                   &c.ChannelRxList, &c.CallTypeTxID, &c.Compand,     &c.ScrambleType})
                 (*table)[9] = (*table)[2];
         }) << one(W, C, 9, "RxFreq");
-        QTest::newRow("same frequencies, other squelch") << Edit([](Codeplug& c) {
-            c.RxFreq[9] = c.RxFreq[2];
-            c.TxFreq[9] = c.TxFreq[2];
-        }) << QList<Expected>{};
-        QTest::newRow("digital channel on an empty list")
-            << Edit([](Codeplug& c) { c.ChannelRxList[4] = 3; }) << one(W, C, 4, "ChannelRxList");
-        QTest::newRow("all call is no list entry") << Edit([](Codeplug& c) {
-            c.RxListEntry[8] = c.RxListEntry[9] = -1; // list 2 keeps only FFFFFF
-        }) << one(W, C, 5, "ChannelRxList");
-        QTest::newRow("an ID twice in a list")
-            << Edit([](Codeplug& c) { c.RxListEntry[6] = 0x800002; })
-            << one(W, Area::RxList, 0, "RxListEntry");
+        // clang-format off
+        QTest::newRow("same frequencies, other squelch") << Edit([](Codeplug& c) { c.RxFreq[9] = c.RxFreq[2]; c.TxFreq[9] = c.TxFreq[2]; }) << none;
+        QTest::newRow("digital channel on an empty list") << Edit([](Codeplug& c) { c.ChannelRxList[4] = 3; }) << one(W, C, 4, "ChannelRxList");
+        QTest::newRow("all call is no list entry") << Edit([](Codeplug& c) { c.RxListEntry[8] = c.RxListEntry[9] = -1; }) << one(W, C, 5, "ChannelRxList"); // list 2 keeps only FFFFFF
+        QTest::newRow("an ID twice in a list") << Edit([](Codeplug& c) { c.RxListEntry[6] = 0x800002; }) << one(W, Area::RxList, 0, "RxListEntry");
+        // clang-format on
     }
     void oneFaultOneProblem() {
         QFETCH(Edit, edit);
