@@ -35,14 +35,14 @@ struct Values {
         return nullptr;
     }
     // "RxFreq" (the whole field) or "KeyDefine[2]" (one element).
-    QVector<Long> Of(const QString& spec) const {
-        const qsizetype bracket = spec.indexOf(QLatin1Char('['));
-        const Field* f = Find(bracket < 0 ? spec : spec.left(bracket));
+    QVector<Long> Of(const QString& valueRef) const {
+        const qsizetype bracket = valueRef.indexOf(QLatin1Char('['));
+        const Field* f = Find(bracket < 0 ? valueRef : valueRef.left(bracket));
         if (!f)
             return {};
         if (bracket < 0)
             return f->values;
-        const int element = spec.mid(bracket + 1).chopped(1).toInt();
+        const int element = valueRef.mid(bracket + 1).chopped(1).toInt();
         return {f->values.value(element)};
     }
     QVector<Long> All() const {
@@ -99,10 +99,10 @@ private:
         QSet<QString> claimed;
         for (const DiffItem& item : items) {
             QVector<Long> ra, rb;
-            for (const QString& spec : item.values) {
-                ra += va.Of(spec);
-                rb += vb.Of(spec);
-                claimed.insert(spec);
+            for (const QString& valueRef : item.values) {
+                ra += va.Of(valueRef);
+                rb += vb.Of(valueRef);
+                claimed.insert(valueRef);
             }
             Emit(where(item.field), item.caption, item.text(a_), item.text(b_), ra, rb);
         }
@@ -118,12 +118,13 @@ private:
             if (!fa || !fb || claimed.contains(name))
                 continue;
             for (int e = 0; e < fa->values.size(); ++e) {
-                const QString spec = fa->array ? QStringLiteral("%1[%2]").arg(name).arg(e) : name;
-                if (claimed.contains(spec))
+                const QString valueRef =
+                    fa->array ? QStringLiteral("%1[%2]").arg(name).arg(e) : name;
+                if (claimed.contains(valueRef))
                     continue;
                 const Long x = fa->values[e];
                 const Long y = fb->values.value(e);
-                Emit(where(name), spec, QString::number(x), QString::number(y), {x}, {y});
+                Emit(where(name), valueRef, QString::number(x), QString::number(y), {x}, {y});
             }
         }
     }
