@@ -25,9 +25,6 @@ Codeplug FreshCodeplug(bool english) {
 
 FleetDriver::FleetDriver(const Codeplug& plan, std::vector<Long> ids, Options options)
     : plan_(plan), ids_(std::move(ids)), options_(std::move(options)) {
-    reader_.SetEnglish(options_.english);
-    writer_.SetEnglish(options_.english);
-    writer_.SetCompare(options_.compare);
     machineClock_.start();
 }
 
@@ -127,7 +124,8 @@ void FleetDriver::RadioArrived() {
     EnterPhase(FleetPhase::ReadingBackup);
     StartInner(Inner::Backup);
     // The tune data go into the backup too: it is the radio's whole configuration.
-    reader_.StartRead(options_.password, true);
+    reader_.emplace(before_, options_.english);
+    reader_->StartRead(options_.password, true);
     Collect();
 }
 
@@ -156,7 +154,8 @@ void FleetDriver::StartWrite() {
     EnterPhase(FleetPhase::Writing);
     StartInner(Inner::Write);
     report_.written = true;
-    writer_.Start(plan, options_.password, {}, options_.verify);
+    writer_.emplace(options_.english, options_.compare);
+    writer_->Start(plan, options_.password, {}, options_.verify);
     Collect();
 }
 
@@ -166,15 +165,12 @@ void FleetDriver::StartWrite() {
 void FleetDriver::Collect() {
     for (;;) {
         std::vector<LinkAction> actions;
-        if (inner_ == Inner::Backup)
-            actions = reader_.TakeActions();
-        else if (inner_ == Inner::Write)
-            actions = writer_.TakeActions();
+        ToInner([&actions](auto& inner) { actions = inner.TakeActions(); });
         if (actions.empty())
             return;
         for (const LinkAction& action : actions)
             TakeInnerAction(action);
-        if (inner_ == Inner::Write && writer_.Verifying() && phase_ == FleetPhase::Writing)
+        if (inner_ == Inner::Write && writer_->Verifying() && phase_ == FleetPhase::Writing)
             EnterPhase(FleetPhase::Verifying);
     }
 }
@@ -189,10 +185,7 @@ void FleetDriver::TakeInnerAction(const LinkAction& action) {
         break;
     case LinkAction::Kind::AskRetry:
         cause_ = Text("The radio's replies were garbled.", "对讲机的应答有误。");
-        if (inner_ == Inner::Backup)
-            reader_.AnswerRetry(false);
-        else
-            writer_.AnswerRetry(false);
+        ToInner([](auto& inner) { inner.AnswerRetry(false); });
         break;
     case LinkAction::Kind::Finished:
         InnerFinished(action.result);
@@ -208,10 +201,7 @@ void FleetDriver::InnerTick() {
     const bool gone = !bytesSinceSend_ && ++unanswered_ >= kGoneAfterUnanswered;
     if (gone)
         cause_ = Text("The radio stopped answering.", "对讲机停止应答。");
-    if (inner_ == Inner::Backup)
-        gone ? reader_.Cancel() : reader_.TimerFired();
-    else
-        gone ? writer_.Cancel() : writer_.TimerFired();
+    ToInner([gone](auto& inner) { gone ? inner.Cancel() : inner.TimerFired(); });
     Collect();
 }
 
@@ -247,7 +237,7 @@ void FleetDriver::BackupFinished(const LinkResult& result) {
 }
 
 void FleetDriver::WriteFinished(const LinkResult& result) {
-    const WriteVerification& check = writer_.Verification();
+    const WriteVerification& check = writer_->Verification();
     const bool cancelled = result.outcome == LinkResult::Outcome::Cancelled ||
                            check.readResult.outcome == LinkResult::Outcome::Cancelled;
     if (cancelWrite_ && cancelled && cause_.isEmpty()) {
@@ -339,10 +329,7 @@ void FleetDriver::BytesReceived(const QByteArray& bytes) {
     if (inner_ != Inner::None) {
         bytesSinceSend_ = true;
         unanswered_ = 0;
-        if (inner_ == Inner::Backup)
-            reader_.BytesReceived(bytes);
-        else
-            writer_.BytesReceived(bytes);
+        ToInner([&bytes](auto& inner) { inner.BytesReceived(bytes); });
         Collect();
         return;
     }
@@ -376,11 +363,8 @@ void FleetDriver::PortLost(const QString& reason) {
         return;
     portOpen_ = false;
     lostReason_ = reason;
-    if (inner_ == Inner::Backup) {
-        reader_.PortLost(reason);
-        Collect();
-    } else if (inner_ == Inner::Write) {
-        writer_.PortLost(reason);
+    if (inner_ != Inner::None) {
+        ToInner([&reason](auto& inner) { inner.PortLost(reason); });
         Collect();
     } else if (!awaitingBackup_) {
         StopTimer();
@@ -398,14 +382,14 @@ void FleetDriver::Stop() {
     if (stopRequested_) {
         if (inner_ == Inner::Write && !cancelWrite_) {
             cancelWrite_ = true;
-            writer_.Cancel();
+            writer_->Cancel();
             Collect();
         }
         return;
     }
     stopRequested_ = true;
     if (inner_ == Inner::Backup) {
-        reader_.Cancel();
+        reader_->Cancel();
         Collect();
     } else if (awaitingBackup_) {
         awaitingBackup_ = false;

@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace zr40 {
@@ -30,8 +31,8 @@ namespace zr40 {
 // A radio that fails is reported and the session goes on with the next radio and the next ID.
 // No question is asked: a bad exchange is retried as in any transfer, and a radio that leaves
 // two requests in a row unanswered is taken as gone, before a radio swapped in could answer the
-// rest of a write meant for another (a swap takes the technician longer than two seconds). The session ends after the last ID or on
-// Stop.
+// rest of a write meant for another (a swap takes the technician longer than two seconds). The
+// session ends after the last ID or on Stop.
 class FleetDriver {
 public:
     static constexpr int kPollMs = 500;
@@ -76,11 +77,17 @@ public:
     const std::vector<FleetRadioReport>& Reports() const { return reports_; }
     // The radio as the backup read found it (StoreBackup).
     const Codeplug& RadioBefore() const { return before_; }
-    // The last radio's read-back and what it should have held (after Verifying).
-    const VerifiedWrite& Write() const { return writer_; }
 
 private:
     enum class Inner { None, Backup, Write };
+
+    // Calls `f` with the transfer under way, the backup read's engine or the verified write.
+    template <class F> void ToInner(F f) {
+        if (inner_ == Inner::Backup)
+            f(*reader_);
+        else if (inner_ == Inner::Write)
+            f(*writer_);
+    }
 
     void Emit(FleetAction action) { actions_.push_back(std::move(action)); }
     void EmitLink(const LinkAction& action);
@@ -135,8 +142,10 @@ private:
     // The transfers.
     Inner inner_ = Inner::None;
     Codeplug before_;
-    TransferEngine reader_{before_, true};
-    VerifiedWrite writer_{true};
+    // Made afresh for every radio, so that a radio's failed exchanges count towards giving up on
+    // that radio only.
+    std::optional<TransferEngine> reader_;
+    std::optional<VerifiedWrite> writer_;
     bool bytesSinceSend_ = false;
     int unanswered_ = 0;
     QString cause_;      // why the transfer under way was given up, when the driver did it

@@ -360,6 +360,24 @@ private slots:
         QCOMPARE(h.reopens, 1);
     }
 
+    // A noisy cable: bad replies are sent again as in any transfer and counted per radio, so
+    // the few of each radio add up to no question; a radio with more than ten fails alone.
+    void noisyCable() {
+        FleetHarness h(3, {0x1001, 0x1002, 0x1003});
+        h.onPhase = [&h](const PhaseSeen& p) {
+            if (p.phase == FleetPhase::ReadingBackup)
+                h.line.radio.Faults().badChecksumReplies = p.radio == 3 ? 11 : 6;
+            if (p.phase == FleetPhase::WaitingForDeparture)
+                h.line.fleet.Depart(h.line.now); // the technician takes it away
+        };
+        QVERIFY(h.driver.Start());
+        h.Run();
+        QCOMPARE(ResultsOf(h.reports),
+                 (std::vector{Result::Verified, Result::Verified, Result::Failed}));
+        QCOMPARE(h.reports[2].reason,
+                 QStringLiteral("The radio's replies were garbled. Nothing was written."));
+    }
+
     // A radio that falls silent in the middle of its write is given up after two unanswered
     // requests and reported; the session goes on with the next radio and the next ID. A radio put
     // to the cable at that very moment is not written into: it is taken for the one that did
