@@ -241,7 +241,7 @@ void FleetDriver::WriteFinished(const LinkResult& result) {
     const bool cancelled = result.outcome == LinkResult::Outcome::Cancelled ||
                            check.readResult.outcome == LinkResult::Outcome::Cancelled;
     if (cancelWrite_ && cancelled && cause_.isEmpty()) {
-        Incomplete();
+        Incomplete(result.Succeeded());
         return;
     }
     if (!result.Succeeded()) {
@@ -289,12 +289,15 @@ void FleetDriver::FailRadio(const QString& reason, bool written) {
     FinishRadio(FleetRadioReport::Result::Failed);
 }
 
-void FleetDriver::Incomplete() {
-    report_.reason =
-        report_.written
-            ? Text("Stopped while writing; the radio may hold part of the plan.",
-                   "写入时已停止，对讲机中可能只有部分数据。")
-            : Text("Stopped before anything was written.", "已停止，没有写入任何数据。");
+void FleetDriver::Incomplete(bool writeComplete) {
+    if (writeComplete)
+        report_.reason = Text("Written; stopped before the read-back was complete.",
+                              "已写入；读回校验完成前已停止。");
+    else if (report_.written)
+        report_.reason = Text("Stopped while writing; the radio may hold part of the plan.",
+                              "写入时已停止，对讲机中可能只有部分数据。");
+    else
+        report_.reason = Text("Stopped before anything was written.", "已停止，没有写入任何数据。");
     FinishRadio(FleetRadioReport::Result::Incomplete);
 }
 

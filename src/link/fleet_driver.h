@@ -109,7 +109,7 @@ private:
     void BackupFinished(const LinkResult& result);
     void WriteFinished(const LinkResult& result);
     void FailRadio(const QString& reason, bool written);
-    void Incomplete();
+    void Incomplete(bool writeComplete = false);
     void FinishRadio(FleetRadioReport::Result result);
     void End();
     QString FailureReason(const LinkResult& result) const;

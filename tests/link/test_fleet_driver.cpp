@@ -470,6 +470,8 @@ private slots:
             << int(P::StoringBackup) << 1 << int(Result::Incomplete) << 0;
         QTest::newRow("write finishes") << int(P::Writing) << 1 << int(Result::Verified) << 41;
         QTest::newRow("write cut short") << int(P::Writing) << 2 << int(Result::Incomplete) << 0;
+        QTest::newRow("read-back cut short")
+            << int(P::Verifying) << 2 << int(Result::Incomplete) << 41;
     }
     void stop() {
         QFETCH(int, phase);
@@ -492,7 +494,10 @@ private slots:
         QCOMPARE(h.Writes(), writes);
         const FleetRadioReport& r = h.reports[1];
         QCOMPARE(int(r.result), result);
-        QCOMPARE(r.written, phase == int(FleetPhase::Writing));
+        QCOMPARE(r.written, phase >= int(FleetPhase::Writing));
+        if (phase == int(FleetPhase::Verifying))
+            QCOMPARE(r.reason,
+                     QStringLiteral("Written; stopped before the read-back was complete."));
     }
 
     // A backup that cannot be kept stops that radio before anything is written into it.
