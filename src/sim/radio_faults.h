@@ -19,6 +19,9 @@ struct RadioFaults {
     int shortPayloadReplies = 0; // a well-formed reply carrying only `shortPayloadValues` values
     int shortPayloadValues = 1;
     int replyDelayMs = 0; // think this long before every reply
+    // Channel commits that store a receive frequency other than the one written, so that a
+    // check after the write has something to find.
+    int corruptChannelCommits = 0;
 };
 
 } // namespace zr40

@@ -11,6 +11,9 @@ namespace {
 constexpr int kFrameOverhead = FrameCodec::kHeaderBytes + 2;
 // Line bytes kept while waiting for the end of a request; a request is far shorter.
 constexpr int kMaxPending = 4 * ReplyGatherer::kMaxReplyBytes;
+// A corrupted channel commit stores its receive frequency one 12.5 kHz step higher.
+constexpr int kRxFreqPosition = 1;
+constexpr quint32 kCorruptionHz = 12500;
 
 quint8 byteAt(const QByteArray& bytes, int i) {
     return static_cast<quint8>(bytes.at(i));
@@ -32,10 +35,7 @@ std::vector<Long> payloadOf(const QByteArray& unstuffed) {
 } // namespace
 
 VirtualRadio::VirtualRadio() {
-    Codeplug factory;
-    factory.ApplyNewDefaults();
-    factory.HeaderCount3 = 1; // one settings block, as every ZR40 reports
-    LoadFrom(factory);
+    LoadFrom(FactoryMemory());
 }
 
 void VirtualRadio::LoadFrom(const Codeplug& codeplug, Long password) {
@@ -180,9 +180,20 @@ std::optional<QByteArray> VirtualRadio::Answer(const QByteArray& plain) {
 
 void VirtualRadio::Commit(BlockType block, int index) {
     // Only the block written just before takes effect; a stray commit changes nothing.
-    if (staged_ && staged_->block == block && staged_->index == index)
+    if (staged_ && staged_->block == block && staged_->index == index) {
+        if (block == BlockType::Channel && takeOne(faults_.corruptChannelCommits))
+            staged_->values[kRxFreqPosition] =
+                static_cast<Long>(quint32(staged_->values[kRxFreqPosition]) + kCorruptionHz);
         Block(block, index) = staged_->values;
+    }
     staged_.reset();
+}
+
+Codeplug VirtualRadio::FactoryMemory() {
+    Codeplug factory;
+    factory.ApplyNewDefaults();
+    factory.HeaderCount3 = 1; // one settings block, as every ZR40 reports
+    return factory;
 }
 
 QByteArray VirtualRadio::ReplyFrame(quint8 command, quint8 block, quint8 index,

@@ -30,6 +30,9 @@ public:
 
     VirtualRadio();
 
+    // The memory a radio leaves the factory with.
+    static Codeplug FactoryMemory();
+
     // Memory from a codeplug (header counts, settings, channels, lists, tune data) and a
     // password; the codeplug's own quiet levels are kept.
     void LoadFrom(const Codeplug& codeplug, Long password = -1);

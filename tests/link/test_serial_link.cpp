@@ -221,6 +221,7 @@ private slots:
         QTest::newRow("unknown") << QStringList{"--frobnicate"} << 2 << "";
         QTest::newRow("adapter latency not a number")
             << QStringList{"--adapter-latency", "fast"} << 2 << "--adapter-latency";
+        QTest::newRow("fleet of none") << QStringList{"--fleet", "0"} << 2 << "--fleet";
         QTest::newRow("link over a file")
             << QStringList{"--link", "plain-file"} << 1 << "not a symlink";
         QTest::newRow("memory not a radio file")

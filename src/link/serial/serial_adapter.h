@@ -1,18 +1,17 @@
 #pragma once
 
 #include "link/link_result.h"
+#include "link/serial/link_port.h"
 #include "link/serial/port_open_error.h"
 #include "link/transfer_engine.h"
 
 #include <QObject>
-#include <QSerialPort>
-#include <QTimer>
 
 namespace zr40 {
 
-// Couples the transfer engine to a real serial port and to one timer on the event loop. The
-// engine decides everything; the adapter only carries out its actions and feeds it the port's
-// bytes, the timer's ticks and the port's failures.
+// Couples the transfer engine to a real serial port and to one timer on the event loop (a
+// LinkPort). The engine decides everything; the adapter only carries out its actions and feeds
+// it the port's bytes, the timer's ticks and the port's failures.
 //
 // The port is opened by the first transfer and kept open between transfers, so a window can run
 // several transfers on one open port; Close() (or the adapter's end) releases it. A port that
@@ -32,13 +31,13 @@ public:
 
     // The port as the user names it ("ttyUSB0", "/dev/pts/5", "COM3"); takes effect on the next
     // open.
-    void SetPortName(const QString& name) { portName_ = name; }
-    QString PortName() const { return portName_; }
+    void SetPortName(const QString& name) { port_.SetPortName(name); }
+    QString PortName() const { return port_.PortName(); }
 
     // Opens the port unless it is open already; the error says why it could not be opened. An
     // opened port is asked for low latency (LowLatency); a trace line tells the driver's answer.
     PortOpenError Open();
-    bool IsOpen() const { return port_.isOpen(); }
+    bool IsOpen() const { return port_.IsOpen(); }
     void Close();
     PortOpenError openError() const { return openError_; }
 
@@ -52,8 +51,8 @@ public:
     bool Running() const { return engine_.Running(); }
 
     // Bytes written to and read from the port since the adapter was made.
-    qint64 BytesSent() const { return bytesSent_; }
-    qint64 BytesReceived() const { return bytesReceived_; }
+    qint64 BytesSent() const { return port_.BytesSent(); }
+    qint64 BytesReceived() const { return port_.BytesReceived(); }
 
 signals:
     void TraceLine(const QString& line);
@@ -65,24 +64,14 @@ signals:
 private:
     StartOutcome Begin(bool started);
     void Drain();
-    void Perform(const LinkAction& action);
-    void Send(const QByteArray& bytes);
-    void StartTimer(int ms);
-    void OnReadyRead();
+    void OnBytes(const QByteArray& bytes);
     void OnTimeout();
-    void OnError(QSerialPort::SerialPortError error);
-    void LosePort(const QString& reason);
+    void OnPortLost(const QString& reason);
 
     TransferEngine& engine_;
-    QSerialPort port_;
-    QTimer timer_;
-    QString portName_;
-    QString device_; // the path opened
+    LinkPort port_;
     PortOpenError openError_;
-    bool opening_ = false;
     bool draining_ = false;
-    qint64 bytesSent_ = 0;
-    qint64 bytesReceived_ = 0;
 };
 
 } // namespace zr40

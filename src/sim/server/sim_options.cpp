@@ -1,6 +1,7 @@
 #include "sim/server/sim_options.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace zr40 {
 
@@ -33,6 +34,20 @@ void AddOptions(QCommandLineParser& parser) {
          "whose driver has not asked it for low latency (16 on common chips).",
          "MS"},
         {"close-after", "Pull the cable when request N+1 arrives.", "N"},
+        {"corrupt-write",
+         "The next N channel commits store a receive frequency 12.5 kHz above the one written.",
+         "N"},
+        {"fleet",
+         "Play N radios one after another: after each completed write and read-back the cable "
+         "is silent for two seconds, then the next radio answers. Radio K keeps its memory in "
+         "the --memory file with -K before the extension (radio.rdat: radio-1.rdat, "
+         "radio-2.rdat ...; the --memory file itself is never written); a radio whose file does "
+         "not exist yet starts from the --memory file, or from the factory memory.",
+         "N"},
+        {"fault-radio",
+         "With --fleet: the fault switches take effect when radio K comes "
+         "(default 1).",
+         "K"},
         {"verbose", "Log every request on stderr."},
     });
     parser.addHelpOption();
@@ -121,13 +136,17 @@ std::optional<SimOptions> SimOptions::Parse(const QStringList& arguments, QStrin
     options.memoryFile = parser.value("memory");
     options.paced = !parser.isSet("no-pace");
     options.verbose = parser.isSet("verbose");
-    long long password = -1, version = 1, silent = 0, delay = 0, closeAfter = -1, latency = 0;
+    long long password = -1, version = 1, silent = 0, delay = 0, closeAfter = -1, latency = 0,
+              corrupt = 0, fleet = 0, faultRadio = 1;
     if (!ReadNumber(parser, "password", INT32_MIN, INT32_MAX, &password, error) ||
         !ReadNumber(parser, "data-version", INT32_MIN, INT32_MAX, &version, error) ||
         !ReadNumber(parser, "silent", 0, 1000000, &silent, error) ||
         !ReadNumber(parser, "delay", 0, 60000, &delay, error) ||
         !ReadNumber(parser, "close-after", 0, 1000000, &closeAfter, error) ||
-        !ReadNumber(parser, "adapter-latency", 0, 1000, &latency, error))
+        !ReadNumber(parser, "adapter-latency", 0, 1000, &latency, error) ||
+        !ReadNumber(parser, "corrupt-write", 0, 1000000, &corrupt, error) ||
+        !ReadNumber(parser, "fleet", 1, 1000000, &fleet, error) ||
+        !ReadNumber(parser, "fault-radio", 1, 1000000, &faultRadio, error))
         return std::nullopt;
     if (parser.isSet("header-counts") &&
         !ReadHeader(parser.value("header-counts"), &options.headerValues, error))
@@ -140,6 +159,9 @@ std::optional<SimOptions> SimOptions::Parse(const QStringList& arguments, QStrin
     options.adapterLatencyMs = static_cast<int>(latency);
     options.faults.silentRequests = static_cast<int>(silent);
     options.faults.replyDelayMs = static_cast<int>(delay);
+    options.faults.corruptChannelCommits = static_cast<int>(corrupt);
+    options.fleet = static_cast<int>(fleet);
+    options.faultRadio = static_cast<int>(faultRadio);
     int* counters[] = {&options.faults.noisyReplies, &options.faults.trailingReplies,
                        &options.faults.badChecksumReplies, &options.faults.wrongDirectionReplies,
                        &options.faults.cutReplies};
@@ -158,6 +180,14 @@ QString SimOptions::Usage() {
         QStringLiteral("A virtual ZR40 on a pseudo-terminal. Prints the device path on the "
                        "first line of stdout."));
     return parser.helpText();
+}
+
+QString SimOptions::FleetMemoryFile(const QString& memoryFile, int radio) {
+    if (memoryFile.isEmpty())
+        return {};
+    const QString suffix = QFileInfo(memoryFile).suffix();
+    const qsizetype cut = suffix.isEmpty() ? 0 : suffix.size() + 1; // with its dot
+    return memoryFile.chopped(cut) + QStringLiteral("-%1").arg(radio) + memoryFile.right(cut);
 }
 
 } // namespace zr40

@@ -22,12 +22,17 @@ struct SimOptions {
     bool paced = true;
     int adapterLatencyMs = 0;    // 0: reply bytes are passed on as they arrive
     int closeAfterRequests = -1; // -1: never pull the cable
+    int fleet = 0;               // --fleet: radios played one after another; 0: one radio
+    int faultRadio = 1;          // --fault-radio: the fleet's radio the faults begin with
     bool verbose = false;        // log every request on stderr
     bool helpRequested = false;
 
     // Parses the arguments after the program name; on failure returns nullopt and sets *error.
     static std::optional<SimOptions> Parse(const QStringList& arguments, QString* error);
     static QString Usage();
+    // Where radio `radio` of a fleet keeps its memory: `memoryFile` with "-<radio>" before the
+    // extension ("radio.rdat" -> "radio-2.rdat"); empty without a memory file.
+    static QString FleetMemoryFile(const QString& memoryFile, int radio);
 };
 
 } // namespace zr40

@@ -56,9 +56,13 @@ bool SimServer::Start(QString* error) {
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+    started_ = WireClock::Now();
     if (!LoadMemory(error))
         return false;
     ApplyOptions();
+    if (options_.fleet > 0)
+        fleet_.emplace(radio_, options_.fleet,
+                       [this](int number, VirtualRadio&) { NextRadio(number); });
     if (!pty_.Open(error))
         return false;
     if (!options_.linkPath.isEmpty() && !pty_.CreateLink(options_.linkPath, error))
@@ -66,24 +70,34 @@ bool SimServer::Start(QString* error) {
     return true;
 }
 
+QString SimServer::MemoryFile() const {
+    if (options_.fleet > 0)
+        return SimOptions::FleetMemoryFile(options_.memoryFile, radioNumber_);
+    return options_.memoryFile;
+}
+
 bool SimServer::LoadMemory(QString* error) {
+    memory_ = Codeplug();
     memory_.ApplyNewDefaults();
-    const bool haveFile = !options_.memoryFile.isEmpty() && QFileInfo::exists(options_.memoryFile);
-    if (!haveFile) {
-        if (!options_.memoryFile.isEmpty())
+    QString source = MemoryFile();
+    // A radio of a fleet that has no memory of its own yet starts as the --memory file.
+    if (options_.fleet > 0 && !QFileInfo::exists(source))
+        source = options_.memoryFile;
+    const Long password = options_.password.value_or(-1);
+    if (source.isEmpty() || !QFileInfo::exists(source)) {
+        if (!source.isEmpty())
             Log(QStringLiteral("%1 does not exist yet; starting from the factory memory")
-                    .arg(options_.memoryFile));
+                    .arg(source));
+        radio_.LoadFrom(VirtualRadio::FactoryMemory(), password);
         radio_.SaveTo(memory_);
-        if (options_.password)
-            radio_.SetPassword(*options_.password);
         return true;
     }
-    const FileResult result = RadioDataFile::ReadFromFile(options_.memoryFile, memory_);
+    const FileResult result = RadioDataFile::ReadFromFile(source, memory_);
     if (!result.ok()) {
-        *error = QStringLiteral("%1: %2").arg(options_.memoryFile, result.Message(true));
+        *error = QStringLiteral("%1: %2").arg(source, result.Message(true));
         return false;
     }
-    radio_.LoadFrom(memory_, options_.password.value_or(-1));
+    radio_.LoadFrom(memory_, password);
     return true;
 }
 
@@ -93,7 +107,35 @@ void SimServer::ApplyOptions() {
         header[i] = options_.headerValues[i];
     if (options_.dataVersion)
         radio_.SetDataVersion(*options_.dataVersion);
-    radio_.Faults() = options_.faults;
+    // The faults of a fleet begin with the radio asked for and count on through the next ones.
+    if (options_.fleet == 0 || radioNumber_ == options_.faultRadio)
+        radio_.Faults() = options_.faults;
+    else if (radioNumber_ < options_.faultRadio)
+        radio_.Faults() = RadioFaults{};
+}
+
+void SimServer::NextRadio(int number) {
+    radioNumber_ = number;
+    QString error;
+    if (!LoadMemory(&error)) {
+        Log(QStringLiteral("%1; radio %2 starts from the factory memory").arg(error).arg(number));
+        radio_.LoadFrom(VirtualRadio::FactoryMemory(), options_.password.value_or(-1));
+    }
+    ApplyOptions();
+    Log(QStringLiteral("radio %1 of %2 answers").arg(number).arg(options_.fleet));
+}
+
+std::vector<RadioReply> SimServer::Answer(const QByteArray& bytes, WireClock::TimePoint arrived) {
+    if (!fleet_)
+        return radio_.Receive(bytes);
+    const qint64 nowMs =
+        std::chrono::duration_cast<std::chrono::milliseconds>(arrived - started_).count();
+    const bool present = fleet_->Present(nowMs);
+    std::vector<RadioReply> replies = fleet_->Receive(bytes, nowMs);
+    if (present && !fleet_->Present(nowMs))
+        Log(QStringLiteral("radio %1 written and read back; it leaves the cable")
+                .arg(fleet_->Number()));
+    return replies;
 }
 
 int SimServer::Serve() {
@@ -140,7 +182,7 @@ bool SimServer::HandleInput() {
         return true;
     const auto arrived = wire_.Arrival(bytes.size(), seen);
     WireClock::SleepUntil(arrived);
-    const std::vector<RadioReply> replies = radio_.Receive(bytes);
+    const std::vector<RadioReply> replies = Answer(bytes, arrived);
     const auto& requests = radio_.Requests();
     for (; loggedRequests_ < requests.size(); ++loggedRequests_) {
         const auto& r = requests[loggedRequests_];
@@ -195,15 +237,16 @@ void SimServer::SaveAfterWrite() {
     if (radio_.EndOfWriteCount() == savedWrites_)
         return;
     savedWrites_ = radio_.EndOfWriteCount();
-    if (options_.memoryFile.isEmpty())
+    const QString file = MemoryFile();
+    if (file.isEmpty())
         return;
     radio_.SaveTo(memory_);
-    const FileResult result = RadioDataFile::WriteToFile(options_.memoryFile, memory_);
+    const FileResult result = RadioDataFile::WriteToFile(file, memory_);
     if (result.ok())
-        Log(QStringLiteral("write complete; memory saved to %1").arg(options_.memoryFile));
+        Log(QStringLiteral("write complete; memory saved to %1").arg(file));
     else
         Log(QStringLiteral("write complete; could not save %1: %2")
-                .arg(options_.memoryFile, result.Message(true)));
+                .arg(file, result.Message(true)));
 }
 
 void SimServer::Log(const QString& line) const {
