@@ -186,7 +186,7 @@ private slots:
         QVERIFY(!missing.detail.isEmpty());
         const QString folder = dir.filePath(QStringLiteral("folder"));
         QVERIFY(QDir().mkdir(folder));
-        QCOMPARE(RadioDataFile::WriteToFile(folder, loaded).error, E::CannotWrite);
+        QCOMPARE(RadioDataFile::WriteToFile(folder, loaded).error, E::NotRegular);
         QVERIFY(QFileInfo(folder).isDir());
         const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/a.rdat"));
         QCOMPARE(RadioDataFile::WriteToFile(nowhere, loaded).error, E::CannotWrite);
