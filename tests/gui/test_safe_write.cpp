@@ -122,7 +122,7 @@ private slots:
         QVERIFY(lines > 32);
         QVERIFY(!plan.LinkSucceeded);
         // The backup read's progress is no write's: the window says the radio was not written.
-        QCOMPARE(Result(form)->text(), QStringLiteral("Nothing was written to the radio."));
+        QCOMPARE(Result(form)->text(), QStringLiteral("Nothing was written"));
         QCOMPARE(form.findChild<QLabel*>(QStringLiteral("LabelProcess"))->text(),
                  QStringLiteral("Complete:0%"));
         QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("CommandCancel"))->text(),

@@ -271,7 +271,8 @@ void FormProcess::SetCancelCaption(bool cancels) {
 }
 
 QString FormProcess::NothingWritten() const {
-    return WriteRecovery::NothingWritten(codeplug_.IsEnglish);
+    // The result line's room is short: the message boxes say it in full.
+    return Pick("Nothing was written", "没有写入任何数据");
 }
 
 void FormProcess::ShowPortFailure(const QString& cause) {
@@ -279,7 +280,7 @@ void FormProcess::ShowPortFailure(const QString& cause) {
     if (!cause.isEmpty())
         text += QLatin1Char('\n') + cause;
     if (!reading_)
-        text += QLatin1Char('\n') + NothingWritten();
+        text += QLatin1Char('\n') + WriteRecovery::NothingWritten(codeplug_.IsEnglish);
     UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(), text,
                                QMessageBox::Ok);
 }
@@ -343,7 +344,10 @@ void FormProcess::OnFinished(const LinkResult& result) {
     if (result.Succeeded())
         ShowSuccess();
     else if (!reading_ && engine_.WriteBegun())
-        ShowIncompleteWrite(result.reason);
+        ShowIncompleteWrite(result.outcome == LinkResult::Outcome::PortLost
+                                ? Pick("The serial port was lost: %1", "串口已断开：%1")
+                                      .arg(result.reason)
+                                : QString());
     else
         ShowFailure(result);
 }

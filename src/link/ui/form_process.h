@@ -89,7 +89,7 @@ private:
     void EndTransfer();
     void ShowPortFailure(const QString& cause);
     void SetCancelCaption(bool cancels);
-    // The radio untouched, said in the window (and added to a message box's text).
+    // The radio untouched, said on the window's result line.
     QString NothingWritten() const;
     void TakeTransferResult(const LinkResult& result);
     void ShowIncompleteWrite(const QString& cause);
