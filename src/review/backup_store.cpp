@@ -36,8 +36,12 @@ int ChannelsInUse(const QString& path) {
     return used;
 }
 
-QString WithDetail(const QString& text, const QString& detail) {
-    return detail.isEmpty() ? text : text + QStringLiteral(" (") + detail + QLatin1Char(')');
+// "The backup … cannot be written (No space left on device)." in either language.
+QString WithDetail(const QString& sentence, const QString& detail, const TextContext& ctx) {
+    const QString reason = detail.isEmpty() ? QString()
+                                            : ctx.Pick(QStringLiteral(" (") + detail + ')',
+                                                       QStringLiteral("（") + detail + "）");
+    return sentence + reason + ctx.Pick(QStringLiteral("."), QStringLiteral("。"));
 }
 
 QString NameFor(const QDateTime& taken, BackupKind kind, int n) {
@@ -91,13 +95,13 @@ QString BackupResult::Message(const TextContext& ctx) const {
             .arg(where);
     case Failure::CannotWrite:
         return WithDetail(
-            ctx.Pick({"The backup %1 cannot be written.", "无法写入备份文件%1。"}).arg(where),
-            detail);
+            ctx.Pick({"The backup %1 cannot be written", "无法写入备份文件%1"}).arg(where), detail,
+            ctx);
     case Failure::NotAsRead:
-        return WithDetail(ctx.Pick({"The backup %1 does not hold what was read from the radio.",
-                                    "备份文件%1与从对讲机读取的数据不一致。"})
+        return WithDetail(ctx.Pick({"The backup %1 does not hold what was read from the radio",
+                                    "备份文件%1与从对讲机读取的数据不一致"})
                               .arg(where),
-                          detail);
+                          detail, ctx);
     }
     return {};
 }
