@@ -1,10 +1,15 @@
 #include "cli_io.h"
 
+#include "codeplug/file_reader.h"
+#include "codeplug/file_writer.h"
 #include "codeplug/model_band.h"
 #include "codeplug/radio_data_file.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QIODevice>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace zr40 {
 
@@ -26,9 +31,19 @@ int CliIo::UsageError(const QString& command, const QString& message) {
 }
 
 int CliIo::FileError(const QString& path, const QString& reason) {
-    Err() << "zr40: " << path << ": " << reason << "\n";
+    Err() << "zr40: " << Shown(path) << ": " << reason << "\n";
     Err().flush();
     return kExitFailed;
+}
+
+int CliIo::FileError(const FileResult& result) {
+    Err() << "zr40: " << result.Message(true) << "\n";
+    Err().flush();
+    return kExitFailed;
+}
+
+QString CliIo::Shown(const QString& path) {
+    return FilePath(path).Text();
 }
 
 void CliIo::Warning(const QString& message) {
@@ -39,7 +54,7 @@ void CliIo::Warning(const QString& message) {
 bool CliIo::LoadCodeplug(const QString& path, Codeplug& codeplug) {
     const FileResult result = RadioDataFile::ReadFromFile(path, codeplug);
     if (!result.ok())
-        FileError(path, result.Message(true));
+        FileError(result);
     return result.ok();
 }
 
@@ -47,43 +62,52 @@ bool CliIo::LoadExact(const QString& path, Codeplug& codeplug) {
     const FileResult result =
         RadioDataFile::ReadFromFile(path, codeplug, RadioDataFile::KeyLengths::AsStored);
     if (!result.ok())
-        FileError(path, result.Message(true));
+        FileError(result);
     return result.ok();
 }
 
 bool CliIo::SaveCodeplug(const QString& path, const Codeplug& codeplug) {
     const FileResult result = RadioDataFile::WriteToFile(path, codeplug);
     if (!result.ok())
-        FileError(path, result.Message(true));
+        FileError(result);
     return result.ok();
 }
 
 bool CliIo::ReadText(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        FileError(path,
-                  QStringLiteral("cannot be opened (") + file.errorString() + QStringLiteral(")"));
-        return false;
-    }
-    bytes = file.readAll();
-    return true;
+    const FileResult result = FileReader::Read(path, kTextLimit, FileReader::Beyond::Refuse, bytes);
+    if (!result.ok())
+        FileError(result);
+    return result.ok();
 }
 
 bool CliIo::WriteText(const QString& path, const QByteArray& bytes) {
-    if (path.isEmpty() || path == QStringLiteral("-")) {
-        Out().flush();
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly))
-            return false;
-        return out.write(bytes) == bytes.size();
+    if (!path.isEmpty() && path != QStringLiteral("-")) {
+        const FileResult result = FileWriter::Write(path, bytes);
+        if (!result.ok())
+            FileError(result);
+        return result.ok();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        FileError(path,
-                  QStringLiteral("cannot be written (") + file.errorString() + QStringLiteral(")"));
-        return false;
-    }
-    return true;
+    Out().flush();
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return true;
+    FileError(QStringLiteral("standard output"), QString::fromLocal8Bit(std::strerror(errno)));
+    std::clearerr(stdout); // said once
+    return false;
+}
+
+int CliIo::FinishOutput(int code) {
+    Out().flush();
+    QString reason;
+    if (Out().status() != QTextStream::Ok)
+        reason = Out().device() ? Out().device()->errorString() : QString();
+    else if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        reason = QString::fromLocal8Bit(std::strerror(errno ? errno : EIO));
+    else
+        return code;
+    FileError(QStringLiteral("standard output"),
+              reason.isEmpty() ? QString::fromLocal8Bit(std::strerror(EIO)) : reason);
+    return kExitFailed;
 }
 
 Codeplug CliIo::NewCodeplug() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "codeplug/file_result.h"
 
 #include <QString>
 #include <QTextStream>
@@ -20,6 +21,10 @@ public:
     static int UsageError(const QString& command, const QString& message);
     // "zr40: <file>: <reason>" on stderr; returns kExitFailed.
     static int FileError(const QString& path, const QString& reason);
+    // "zr40: <the result's message>" on stderr (the message names the file); kExitFailed.
+    static int FileError(const FileResult& result);
+    // How a file name given on the command line reads in a message.
+    static QString Shown(const QString& path);
     static void Warning(const QString& message);
 
     // Loads a radio data file; says why on stderr when it cannot.
@@ -28,9 +33,15 @@ public:
     // rebuild the same file.
     static bool LoadExact(const QString& path, Codeplug& codeplug);
     static bool SaveCodeplug(const QString& path, const Codeplug& codeplug);
+    // A json or csv text: a regular file of at most kTextLimit bytes.
     static bool ReadText(const QString& path, QByteArray& bytes);
-    // Writes beside the target and replaces it when complete; "-" or empty path is stdout.
+    // Replaces the file whole (FileWriter); "-" or an empty path is standard output.
     static bool WriteText(const QString& path, const QByteArray& bytes);
+    // Everything still buffered for standard output goes out; a failure to write it (a full
+    // disk behind "> file", /dev/full) turns `code` into kExitFailed after a message.
+    static int FinishOutput(int code);
+
+    static constexpr qint64 kTextLimit = 4 * 1024 * 1024;
 
     // The codeplug of the New command: start-up defaults, then the New defaults.
     static Codeplug NewCodeplug();

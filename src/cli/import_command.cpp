@@ -85,7 +85,7 @@ int ImportCommand::Run(const QStringList& arguments) {
         return CliIo::FileError(input, result.error);
     if (!CliIo::SaveCodeplug(output, codeplug))
         return kExitFailed;
-    CliIo::Out() << "Wrote " << output << "\n";
+    CliIo::Out() << "Wrote " << CliIo::Shown(output) << "\n";
     return kExitOk;
 }
 

@@ -9,8 +9,12 @@
 #include "review_commands.h"
 #include "show_command.h"
 
+#include "codeplug/file_path.h"
+
 #include <QCoreApplication>
+#include <csignal>
 #include <iterator>
+#include <new>
 
 using namespace zr40;
 
@@ -48,16 +52,35 @@ int Overview(QTextStream& out) {
     return kExitOk;
 }
 
+// A command that runs out of memory says so and fails, as any other failure does.
+int RunGuarded(const CliCommand& command, const QStringList& arguments) {
+    try {
+        return command.run(arguments);
+    } catch (const std::bad_alloc&) {
+        CliIo::Err() << "zr40: out of memory\n";
+    } catch (const std::exception& error) {
+        CliIo::Err() << "zr40: " << error.what() << "\n";
+    }
+    CliIo::Err().flush();
+    return kExitFailed;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A file-size limit makes a write fail with EFBIG, reported like a full disk, instead of
+    // ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Only printing paints text; every other command stays on QtCore.
     const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
     const std::unique_ptr<QCoreApplication> app =
         printing ? PrintCommand::MakeApplication(argc, argv)
                  : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zr40"));
-    QStringList arguments = QCoreApplication::arguments().mid(1);
+    // File names are used exactly as the shell passed them, whatever their bytes.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << FilePath::ArgumentText(argv[i]);
     if (arguments.isEmpty()) {
         Overview(CliIo::Err());
         return kExitUsage;
@@ -65,15 +88,14 @@ int main(int argc, char* argv[]) {
     const QString name = arguments.takeFirst();
     if (name == QStringLiteral("--help") || name == QStringLiteral("-h") ||
         name == QStringLiteral("help"))
-        return Overview(CliIo::Out());
+        return CliIo::FinishOutput(Overview(CliIo::Out()));
     if (name == QStringLiteral("--version")) {
         CliIo::Out() << "zr40 " << ZR40_VERSION << "\n";
-        CliIo::Out().flush();
-        return kExitOk;
+        return CliIo::FinishOutput(kExitOk);
     }
     for (const CliCommand& command : kCommands)
         if (name == QLatin1String(command.name))
-            return command.run(arguments);
+            return CliIo::FinishOutput(RunGuarded(command, arguments));
     CliIo::Err() << "zr40: unknown command '" << name << "'\n";
     Overview(CliIo::Err());
     return kExitUsage;

@@ -25,7 +25,7 @@ int NewCommand::Run(const QStringList& arguments) {
         codeplug = CliIo::NewCodeplug();
     if (!CliIo::SaveCodeplug(output, codeplug))
         return kExitFailed;
-    CliIo::Out() << "Wrote " << output << "\n";
+    CliIo::Out() << "Wrote " << CliIo::Shown(output) << "\n";
     return kExitOk;
 }
 

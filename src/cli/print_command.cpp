@@ -1,12 +1,13 @@
 #include "print_command.h"
 
 #include "cli_io.h"
+#include "codeplug/file_writer.h"
 #include "command_line.h"
 #include "print/plan_document.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 namespace zr40 {
 
@@ -49,11 +50,12 @@ int PrintCommand::Run(const QStringList& arguments) {
     codeplug.FileName = QFileInfo(path).fileName();
     const PlanDocument document(codeplug, *sections,
                                 {lang == QStringLiteral("en"), QLatin1Char('.')});
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || !document.WritePdf(&file) || !file.commit())
-        return CliIo::FileError(output, QStringLiteral("cannot be written (") + file.errorString() +
-                                            QStringLiteral(")"));
-    return kExitOk;
+    // The document is made in memory first; the file is then written whole or not at all.
+    QBuffer pdf;
+    if (!pdf.open(QIODevice::WriteOnly) || !document.WritePdf(&pdf))
+        return CliIo::FileError(output, QStringLiteral("the document could not be made"));
+    const FileResult written = FileWriter::Write(output, pdf.data());
+    return written.ok() ? kExitOk : CliIo::FileError(written);
 }
 
 } // namespace zr40

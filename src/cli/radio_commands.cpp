@@ -2,6 +2,7 @@
 
 #include "cli_io.h"
 #include "command_line.h"
+#include "link/write_recovery.h"
 #include "radio_session.h"
 #include "review/backup_store.h"
 #include "review/codeplug_check.h"
@@ -79,7 +80,7 @@ bool CheckBeforeWrite(const Codeplug& plan, bool force, const TextContext& ctx) 
 // Reads the radio as it is, keeps it as the before-write backup and prints what the write will
 // change. Returns the exit code to end with, or -1 when the write is to go on.
 int BackupBeforeWrite(const CommandLine& line, const Codeplug& plan,
-                      const NewPasswordChoice& choice) {
+                      const NewPasswordChoice& choice, QString& backupPath) {
     const TextContext ctx = Words(line);
     Codeplug radio = CliIo::NewCodeplug();
     radio.IsEnglish = ctx.IsEnglish;
@@ -98,6 +99,7 @@ int BackupBeforeWrite(const CommandLine& line, const Codeplug& plan,
         CliIo::Err().flush();
         return kExitFailed;
     }
+    backupPath = saved.path;
     const PlanDifferences changes =
         CodeplugDiff::WriteChanges(radio, plan, ctx) +
         CodeplugDiff::PasswordChange(reading.RadioPassword(), choice, ctx);
@@ -111,6 +113,57 @@ int BackupBeforeWrite(const CommandLine& line, const Codeplug& plan,
     CliIo::Out() << ReviewText::Differences(changes, ctx);
     CliIo::Out().flush();
     return -1;
+}
+
+// A word of a command line as a shell reads it back.
+QString ShellWord(const QString& word) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:=@%+,-]+$"));
+    if (plain.match(word).hasMatch())
+        return word;
+    QString quoted = word;
+    return QLatin1Char('\'') + quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+           QLatin1Char('\'');
+}
+
+// The command that writes the before-write backup back into the radio a write left incomplete.
+QString WriteBackCommand(const CommandLine& line, const WriteRecovery& recovery,
+                         const QString& backupPath) {
+    QStringList words{QStringLiteral("zr40"), QStringLiteral("write"), QStringLiteral("--port"),
+                      line.Value(QStringLiteral("port"))};
+    if (!recovery.password.isEmpty())
+        words << QStringLiteral("--password") << recovery.password;
+    if (recovery.restore.change && recovery.restore.newPassword.isEmpty())
+        words << QStringLiteral("--no-password");
+    else if (recovery.restore.change)
+        words << QStringLiteral("--new-password") << recovery.restore.newPassword;
+    words << QStringLiteral("--no-backup") << QStringLiteral("--force") << CliIo::Shown(backupPath);
+    QStringList shell;
+    for (const QString& word : words)
+        shell << ShellWord(word);
+    return shell.join(QLatin1Char(' '));
+}
+
+// After a write that did not complete: whether the radio was touched, and if so how to put it
+// back as it was.
+void TellWhatTheWriteLeft(const CommandLine& line, const RadioSession& session,
+                          const NewPasswordChoice& choice, const QString& backupPath) {
+    const TextContext ctx = Words(line);
+    QTextStream& err = CliIo::Err();
+    if (!session.Engine().WriteBegun()) {
+        err << "zr40: " << WriteRecovery::NothingWritten(ctx.IsEnglish) << "\n";
+    } else {
+        err << "zr40: " << WriteRecovery::Incomplete(ctx.IsEnglish) << "\n";
+        if (backupPath.isEmpty()) {
+            err << WriteRecovery::NoBackup(ctx.IsEnglish) << "\n";
+        } else {
+            const WriteRecovery recovery = WriteRecovery::After(
+                session.Engine(), line.Value(QStringLiteral("password")), choice);
+            err << WriteRecovery::BackupKept(CliIo::Shown(backupPath), ctx.IsEnglish) << "\n"
+                << ctx.Pick({"To write it back into the radio, run:", "要将其写回对讲机，请运行："})
+                << "\n  " << WriteBackCommand(line, recovery, backupPath) << "\n";
+        }
+    }
+    err.flush();
 }
 
 } // namespace
@@ -193,14 +246,18 @@ int RadioCommands::Write(const QStringList& arguments) {
     codeplug.IsEnglish = English(line);
     if (!CheckBeforeWrite(codeplug, line.IsSet(QStringLiteral("force")), Words(line)))
         return kExitFailed;
+    QString backupPath;
     if (!line.IsSet(QStringLiteral("no-backup"))) {
-        const int code = BackupBeforeWrite(line, codeplug, choice);
+        const int code = BackupBeforeWrite(line, codeplug, choice, backupPath);
         if (code >= 0)
             return code;
     }
     RadioSession session(codeplug, line.Value(QStringLiteral("port")), English(line),
                          line.IsSet(QStringLiteral("trace")));
-    return session.Write(line.Value(QStringLiteral("password")), choice);
+    const int code = session.Write(line.Value(QStringLiteral("password")), choice);
+    if (code != kExitOk)
+        TellWhatTheWriteLeft(line, session, choice, backupPath);
+    return code;
 }
 
 int RadioCommands::Ports(const QStringList& arguments) {

@@ -1,6 +1,7 @@
 #include "radio_session.h"
 
 #include "cli_io.h"
+#include "interrupt_watch.h"
 
 #include <QEventLoop>
 
@@ -41,8 +42,12 @@ int RadioSession::Run(SerialAdapter::StartOutcome started) {
     bar_.Show(0.0);
     QEventLoop loop;
     connect(&adapter_, &SerialAdapter::Finished, &loop, &QEventLoop::quit);
+    // Ctrl+C stops the transfer the way Cancel does, so that what it left is told.
+    InterruptWatch interrupt;
+    connect(&interrupt, &InterruptWatch::interrupted, this, [this] { adapter_.Cancel(); });
     if (!finished_)
         loop.exec();
+    interrupted_ = interrupt.Interrupted();
     adapter_.Close();
     bar_.Finish();
     return Report();
@@ -107,6 +112,8 @@ QString RadioSession::FailureText() const {
                               .arg(result_.reportedVersion)
                         : result_.message;
     case LinkResult::Outcome::Cancelled:
+        if (interrupted_)
+            return english_ ? QStringLiteral("cancelled") : QStringLiteral("已取消");
         return english_ ? QStringLiteral("cancelled: the radio did not answer")
                         : QStringLiteral("已取消：对讲机没有应答");
     case LinkResult::Outcome::PortLost:

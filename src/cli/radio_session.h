@@ -25,6 +25,8 @@ public:
     int Write(const QString& password, const NewPasswordChoice& newPassword);
 
     const LinkResult& result() const { return result_; }
+    // The engine of the last transfer, as it ended (how far a write got).
+    const TransferEngine& Engine() const { return engine_; }
     // The password the radio's settings held, as the last transfer found it.
     Long RadioPassword() const { return engine_.RadioPassword(); }
 
@@ -43,6 +45,7 @@ private:
     bool english_;
     bool trace_;
     bool finished_ = false;
+    bool interrupted_ = false; // Ctrl+C or SIGTERM ended the transfer
     LinkResult result_;
     TerminalProgress bar_;
 };

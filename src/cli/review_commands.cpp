@@ -124,8 +124,9 @@ int ReviewCommands::Diff(const QStringList& arguments) {
 int ReviewCommands::Backups(const QStringList& arguments) {
     CommandLine line(QStringLiteral("backups"),
                      QStringLiteral("Lists the backups kept of every radio read and of every "
-                                    "radio before a write, newest first. Backups older than "
-                                    "365 days are removed."));
+                                    "radio before a write, newest first. Listing removes "
+                                    "nothing; taking a backup removes those older than 365 "
+                                    "days, never any of the newest 100."));
     line.AddOption({"folder", "Print only the folder the backups are kept in."});
     AddLanguageOption(line);
     if (!line.Parse(arguments, 0, 0))
@@ -137,7 +138,6 @@ int ReviewCommands::Backups(const QStringList& arguments) {
     const QString folder = QDir::toNativeSeparators(store.Folder());
     if (line.IsSet(QStringLiteral("folder")))
         return Print(folder + QLatin1Char('\n'), kExitOk);
-    store.Prune();
     QList<QStringList> rows;
     for (const BackupEntry& entry : store.List()) {
         const QString channels =

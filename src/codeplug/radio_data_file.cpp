@@ -1,7 +1,8 @@
 #include "codeplug/radio_data_file.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "codeplug/file_reader.h"
+#include "codeplug/file_writer.h"
+
 #include <QtEndian>
 
 namespace zr40 {
@@ -97,30 +98,22 @@ FileResult RadioDataFile::Parse(const QByteArray& bytes, Codeplug& codeplug,
     return FileResult::Success();
 }
 
-FileResult RadioDataFile::ReadFromFile(const QString& path, Codeplug& codeplug,
+FileResult RadioDataFile::ReadFromFile(const FilePath& path, Codeplug& codeplug,
                                        KeyLengths keyLengths) {
-    if (path.isEmpty())
-        return FileResult::Failure(FileResult::FileError::EmptyPath);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileResult::Failure(FileResult::FileError::CannotOpen, file.errorString());
-    // One byte more than a valid file is enough to know; a huge file is not read whole.
-    const QByteArray bytes = file.read(kFileSize);
-    if (file.error() != QFileDevice::NoError)
-        return FileResult::Failure(FileResult::FileError::CannotOpen, file.errorString());
-    return Parse(bytes, codeplug, keyLengths);
+    QByteArray bytes;
+    FileResult result = FileReader::Read(path, kFileSize, FileReader::Beyond::Ignore, bytes);
+    if (result.ok())
+        result = Parse(bytes, codeplug, keyLengths);
+    result.file = path.Text();
+    return result;
 }
 
-FileResult RadioDataFile::WriteToFile(const QString& path, const Codeplug& codeplug) {
-    if (path.isEmpty())
-        return FileResult::Failure(FileResult::FileError::EmptyPath);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::Failure(FileResult::FileError::CannotWrite, file.errorString());
-    const QByteArray bytes = Serialize(codeplug);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return FileResult::Failure(FileResult::FileError::CannotWrite, file.errorString());
-    return FileResult::Success();
+FileResult RadioDataFile::WriteToFile(const FilePath& path, const Codeplug& codeplug) {
+    return FileWriter::Write(path, Serialize(codeplug));
+}
+
+void RadioDataFile::CopyValues(const Codeplug& from, Codeplug& to) {
+    Parse(Serialize(from), to, KeyLengths::AsStored);
 }
 
 } // namespace zr40

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "codeplug/file_path.h"
 #include "codeplug/file_result.h"
 
 #include <QByteArray>
@@ -31,11 +32,13 @@ public:
     static FileResult Parse(const QByteArray& bytes, Codeplug& codeplug,
                             KeyLengths keyLengths = KeyLengths::Recompute);
 
-    static FileResult ReadFromFile(const QString& path, Codeplug& codeplug,
+    // Reads the first kFileSize bytes of a regular file (a longer file's tail is not looked at).
+    static FileResult ReadFromFile(const FilePath& path, Codeplug& codeplug,
                                    KeyLengths keyLengths = KeyLengths::Recompute);
-    // Writes beside the target and replaces it only when everything was written, so a failed
-    // save never leaves a half-written file behind.
-    static FileResult WriteToFile(const QString& path, const Codeplug& codeplug);
+    // The file is whole and on the disk, or the old one is left as it was (FileWriter).
+    static FileResult WriteToFile(const FilePath& path, const Codeplug& codeplug);
+    // Every value the file holds, from one codeplug into another, exactly as stored.
+    static void CopyValues(const Codeplug& from, Codeplug& to);
 };
 
 } // namespace zr40

@@ -1,14 +1,26 @@
 #include "codeplug/settings_store.h"
 
+#include "codeplug/file_reader.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <memory>
 
 namespace zr40 {
 
 namespace {
 
-QSettings UserSettings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("NQ"),
-                     QStringLiteral("ZR40"));
+// A settings file is a few lines; anything much larger is not one.
+constexpr qint64 kLargestSettings = 1024 * 1024;
+
+// The settings, or nothing when the file cannot be one: QSettings opens the file as it is made,
+// and a pipe put in its place would hold the program there for ever.
+std::unique_ptr<QSettings> UserSettings() {
+    const QString path = SettingsStore::Location();
+    if (!FileReader::CheckRegular(path).ok() || QFileInfo(path).size() > kLargestSettings)
+        return nullptr;
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
 // Digits after optional leading blanks; -1 when there are none or they do not fit a port number.
@@ -28,19 +40,28 @@ int LeadingNumber(const QString& text) {
 
 } // namespace
 
+QString SettingsStore::Location() {
+    // Where QSettings keeps the user's settings of organisation "NQ", application "ZR40".
+    const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
+    const QString folder = QDir::isAbsolutePath(configured)
+                               ? configured
+                               : QDir::homePath() + QStringLiteral("/.config");
+    return folder + QStringLiteral("/NQ/ZR40.ini");
+}
+
 QString SettingsStore::ReadText(const QString& name) const {
-    const QSettings settings = UserSettings();
-    const QVariant value = settings.value(name);
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    const QVariant value = settings ? settings->value(name) : QVariant();
     return value.isValid() ? value.toString() : QString();
 }
 
 bool SettingsStore::WriteText(const QString& name, const QString& text) {
-    QSettings settings = UserSettings();
-    if (!settings.isWritable())
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    if (!settings || !settings->isWritable())
         return false;
-    settings.setValue(name, text);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    settings->setValue(name, text);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 bool SettingsStore::IsEnglishFrom(const QString& text) {

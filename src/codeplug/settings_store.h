@@ -17,6 +17,10 @@ public:
     static constexpr const char* kBackupBeforeWrite = "BackupBeforeWrite"; // "True" / "False"
     static constexpr const char* kServiceMode = "ServiceMode";
 
+    // The user's settings file (~/.config/NQ/ZR40.ini). Only a regular file of a sensible size
+    // is used: anything else reads as no settings and cannot be written.
+    static QString Location();
+
     // Missing value -> empty text.
     QString ReadText(const QString& name) const;
     // false when the value could not be stored.

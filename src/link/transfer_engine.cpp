@@ -76,6 +76,7 @@ bool TransferEngine::Start(bool reading, const QString& password, bool tune) {
     codeplug_.LinkSucceeded = false;
     finishPending_ = false;
     verifyPassword_ = true;
+    writeBegun_ = false;
     settingsIndex_ = channelIndex_ = rxListIndex_ = tunePointIndex_ = tuneBlockIndex_ = 0;
     radioPassword_ = -1;
     retryBusy_ = false;
@@ -102,6 +103,7 @@ void TransferEngine::SendFrame() {
     ArmTimer(kReplyTimeoutMs);
     gatherer_.Restart();
     awaitingReply_ = true;
+    writeBegun_ = writeBegun_ || (state_ >= WriteTuneHeader && state_ <= WriteRxList);
     Emit(LinkAction::Send(frame));
 }
 

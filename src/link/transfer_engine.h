@@ -91,6 +91,9 @@ public:
     bool RetryQuestionOpen() const { return askingRetry_; }
     bool Tune() const { return tune_; }
     bool Reading() const { return reading_; }
+    // The last write sent at least one block: from then on a write that does not complete
+    // leaves the radio with part of the plan.
+    bool WriteBegun() const { return writeBegun_; }
 
     // The transfer state, under the names the radio's programming protocol uses.
     int LinkState() const { return state_; }
@@ -158,6 +161,7 @@ private:
     bool askingRetry_ = false;
     bool finishPending_ = false;
     bool verifyPassword_ = true;
+    bool writeBegun_ = false;
     int settingsIndex_ = 0;
     int channelIndex_ = 0;
     int rxListIndex_ = 0;

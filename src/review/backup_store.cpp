@@ -1,19 +1,26 @@
 #include "review/backup_store.h"
 
 #include "channels/channel_rules.h"
+#include "codeplug/file_reader.h"
+#include "codeplug/file_writer.h"
 #include "codeplug/radio_data_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace zr40 {
 
 namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd_HHmmss");
+// Names tried for backups of one second before giving up.
+constexpr int kSameSecond = 1000;
 
 QString KindWord(BackupKind kind) {
     return kind == BackupKind::Read ? QStringLiteral("read") : QStringLiteral("before-write");
@@ -29,6 +36,51 @@ int ChannelsInUse(const QString& path) {
     return used;
 }
 
+// "The backup … cannot be written (No space left on device)." in either language.
+QString WithDetail(const QString& sentence, const QString& detail, const TextContext& ctx) {
+    const QString reason = detail.isEmpty() ? QString()
+                                            : ctx.Pick(QStringLiteral(" (") + detail + ')',
+                                                       QStringLiteral("（") + detail + "）");
+    return sentence + reason + ctx.Pick(QStringLiteral("."), QStringLiteral("。"));
+}
+
+QString NameFor(const QDateTime& taken, BackupKind kind, int n) {
+    if (n < 2)
+        return BackupStore::FileName(taken, kind);
+    return taken.toString(kTimeFormat) + QStringLiteral("-%1_").arg(n) + KindWord(kind) +
+           QStringLiteral(".rdat");
+}
+
+// Reads the backup as it now lies on the disk; empty `why` when it is exactly `expected`.
+bool HoldsExactly(const QString& path, const QByteArray& expected, QString& why) {
+    QByteArray stored;
+    const FileResult read =
+        FileReader::Read(path, RadioDataFile::kFileSize + 1, FileReader::Beyond::Refuse, stored);
+    why = read.ok() ? QString() : read.detail;
+    return read.ok() && stored == expected;
+}
+
+// A backup as pruning sees it: its date by name and by file.
+struct Dated {
+    QString path;
+    QDateTime named;
+    QDateTime modified;
+};
+
+QList<Dated> DatedBackups(const QDir& dir) {
+    QList<Dated> backups;
+    for (const QFileInfo& info : dir.entryInfoList({QStringLiteral("*.rdat")}, QDir::Files)) {
+        QDateTime taken;
+        BackupKind kind;
+        if (BackupStore::ParseFileName(info.fileName(), taken, kind))
+            backups.append({info.filePath(), taken, info.lastModified()});
+    }
+    std::sort(backups.begin(), backups.end(), [](const Dated& a, const Dated& b) {
+        return a.named != b.named ? a.named > b.named : a.modified > b.modified;
+    });
+    return backups;
+}
+
 } // namespace
 
 QString BackupResult::Message(const TextContext& ctx) const {
@@ -41,11 +93,15 @@ QString BackupResult::Message(const TextContext& ctx) const {
     case Failure::CannotCreateFolder:
         return ctx.Pick({"The backup folder %1 cannot be created.", "无法创建备份文件夹%1。"})
             .arg(where);
-    case Failure::CannotWrite: {
-        const QString text =
-            ctx.Pick({"The backup %1 cannot be written.", "无法写入备份文件%1。"}).arg(where);
-        return detail.isEmpty() ? text : text + QStringLiteral(" (") + detail + QLatin1Char(')');
-    }
+    case Failure::CannotWrite:
+        return WithDetail(
+            ctx.Pick({"The backup %1 cannot be written", "无法写入备份文件%1"}).arg(where), detail,
+            ctx);
+    case Failure::NotAsRead:
+        return WithDetail(ctx.Pick({"The backup %1 does not hold what was read from the radio",
+                                    "备份文件%1与从对讲机读取的数据不一致"})
+                              .arg(where),
+                          detail, ctx);
     }
     return {};
 }
@@ -69,16 +125,28 @@ BackupResult BackupStore::Save(const Codeplug& codeplug, BackupKind kind,
     if (!EnsureFolder())
         return {folder_, Failure::CannotCreateFolder, {}};
     const QDir dir(folder_);
-    QString name = FileName(taken, kind);
-    // Two backups in one second (a read straight after a write) keep both.
-    for (int n = 2; QFileInfo::exists(dir.filePath(name)); ++n)
-        name = taken.toString(kTimeFormat) + QStringLiteral("-%1_").arg(n) + KindWord(kind) +
-               QStringLiteral(".rdat");
-    const QString path = dir.filePath(name);
-    const FileResult written = RadioDataFile::WriteToFile(path, codeplug);
-    if (!written.ok())
-        return {path, Failure::CannotWrite, written.detail};
-    return {path, Failure::None, {}};
+    // Two backups in one second (a read straight after a write, two radios at once) keep both.
+    for (int n = 1; n <= kSameSecond; ++n) {
+        const QString path = dir.filePath(NameFor(taken, kind, n));
+        FileResult failure;
+        const FileWriter::Claim claim = FileWriter::ClaimName(path, &failure);
+        if (claim == FileWriter::Claim::Taken)
+            continue;
+        if (claim == FileWriter::Claim::Failed)
+            return {path, Failure::CannotWrite, failure.detail};
+        const QByteArray bytes = RadioDataFile::Serialize(codeplug);
+        const FileResult written = FileWriter::Write(path, bytes);
+        QString why;
+        if (written.ok() && HoldsExactly(path, bytes, why))
+            return {path, Failure::None, {}};
+        // The name was this program's own: what lies there is no backup of what was read.
+        QFile::remove(path);
+        if (!written.ok())
+            return {path, Failure::CannotWrite, written.detail};
+        return {path, Failure::NotAsRead, why};
+    }
+    return {dir.filePath(FileName(taken, kind)), Failure::CannotWrite,
+            QString::fromLocal8Bit(std::strerror(EEXIST))};
 }
 
 QList<BackupEntry> BackupStore::List() const {
@@ -106,13 +174,15 @@ QList<BackupEntry> BackupStore::List() const {
 int BackupStore::Prune(const QDateTime& now) const {
     if (folder_.isEmpty())
         return 0;
-    const QDir dir(folder_);
+    const QList<Dated> backups = DatedBackups(QDir(folder_));
+    for (const Dated& backup : backups)
+        if (backup.named > now || backup.modified > now)
+            return 0;
     const QDateTime oldest = now.addDays(-kKeepDays);
     int removed = 0;
-    for (const QString& name : dir.entryList({QStringLiteral("*.rdat")}, QDir::Files)) {
-        QDateTime taken;
-        BackupKind kind;
-        if (ParseFileName(name, taken, kind) && taken < oldest && QFile::remove(dir.filePath(name)))
+    for (qsizetype i = kKeepNewest; i < backups.size(); ++i) {
+        const Dated& backup = backups[i];
+        if (backup.named < oldest && backup.modified < oldest && QFile::remove(backup.path))
             ++removed;
     }
     return removed;

@@ -20,7 +20,7 @@ struct BackupEntry {
 };
 
 struct BackupResult {
-    enum class Failure { None, NoFolder, CannotCreateFolder, CannotWrite };
+    enum class Failure { None, NoFolder, CannotCreateFolder, CannotWrite, NotAsRead };
 
     QString path; // the file written (or that could not be)
     Failure failure = Failure::None;
@@ -39,6 +39,8 @@ struct BackupResult {
 class BackupStore {
 public:
     static constexpr int kKeepDays = 365;
+    // Pruning never touches this many of the newest backups, whatever their dates say.
+    static constexpr int kKeepNewest = 100;
 
     // A store in `folder`; an empty folder stores nothing (every save fails with a reason).
     explicit BackupStore(const QString& folder = QString()) : folder_(folder) {}
@@ -48,12 +50,16 @@ public:
 
     QString Folder() const { return folder_; }
 
-    // Writes the codeplug as taken at `taken`; the file is complete or not there at all.
+    // Writes the codeplug as taken at `taken` under a name no other backup has or can take
+    // meanwhile (another program saving in the same second gets the next one), then reads it
+    // back: a backup that is not exactly the codeplug's file is no backup (NotAsRead) and goes.
     BackupResult Save(const Codeplug& codeplug, BackupKind kind,
                       const QDateTime& taken = QDateTime::currentDateTime()) const;
-    // The backups, newest first.
+    // The backups, newest first. Listing never removes anything.
     QList<BackupEntry> List() const;
-    // Removes the backups taken more than kKeepDays days before `now`; returns how many went.
+    // Removes backups that are old by both their name and their file time (kKeepDays before
+    // `now`), never one of the kKeepNewest newest, and nothing at all while any backup is dated
+    // after `now`: a clock that is wrong must not cost backups. Returns how many went.
     int Prune(const QDateTime& now = QDateTime::currentDateTime()) const;
     // Creates the folder when it is not there yet; false when it cannot be.
     bool EnsureFolder() const;

@@ -1,4 +1,5 @@
 #include "codeplug/codeplug.h"
+#include "codeplug/file_path.h"
 #include "review/backup_store.h"
 #include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 #include <cstdio>
 
 using namespace zr40;
@@ -38,9 +40,12 @@ MDIFormMain* OpenMainWindow(Codeplug& codeplug, const StartOptions& options) {
 
 int main(int argc, char* argv[]) {
     // Read before QApplication exists: --help, --version and a bad option need no display.
+    // A file-size limit fails a save with a message instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // A file named on the command line is opened under exactly the bytes given.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FilePath::ArgumentText(argv[i]);
     const StartOptions options = StartOptions::Parse(arguments);
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "zr40cps: %s\nTry 'zr40cps --help' for the options.\n",

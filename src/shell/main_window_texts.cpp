@@ -134,7 +134,7 @@ QString MainWindowTexts::Text(Id id, bool english) {
     case Id::SaveTitle:
         return pick("Save", "保存");
     case Id::SaveAsTitle:
-        return pick("另存为", "另存为");
+        return pick("Save As", "另存为");
     case Id::FilterRadioData:
         return pick("Radio data file(*.rdat)", "对讲机数据文件(*.rdat)");
     case Id::FilterAll:
@@ -190,6 +190,16 @@ QString MainWindowTexts::Text(Id id, bool english) {
         return pick("The file cannot be read.", "无法读取文件。");
     case Id::Close:
         return pick("OK", "确定");
+    case Id::FileChanged:
+        return pick("%1 was changed on the disk after it was opened or last saved here (by "
+                    "another program or window). Overwrite it with this plan, save this plan "
+                    "under another name, or cancel?",
+                    "%1 在此处打开或上次保存之后已在磁盘上被更改（由其他程序或窗口）。用当前数据"
+                    "覆盖它、另存为其他文件，还是取消？");
+    case Id::Overwrite:
+        return pick("&Overwrite", "覆盖(&O)");
+    case Id::SaveAsButton:
+        return pick("Save &As...", "另存为(&A)...");
     }
     return {};
 }

@@ -76,6 +76,9 @@ public:
         ExportFailed,
         CannotRead,
         Close,
+        FileChanged,
+        Overwrite,
+        SaveAsButton,
     };
     static QString Text(Id id, bool english);
 };

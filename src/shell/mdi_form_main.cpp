@@ -5,6 +5,8 @@
 #include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
+#include "codeplug/file_reader.h"
+#include "codeplug/file_writer.h"
 #include "codeplug/model_band.h"
 #include "codeplug/radio_data_file.h"
 #include "codeplug/settings_store.h"
@@ -36,14 +38,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -616,6 +617,7 @@ bool MDIFormMain::WriteToFile(const QString& path) {
         return false;
     }
     path_ = path;
+    stamp_ = FileStamp::Of(path);
     codeplug_.FileName = QFileInfo(path).fileName();
     tracker_.MarkSaved(codeplug_);
     RefreshStatus();
@@ -629,8 +631,10 @@ QString MDIFormMain::AskFileName(bool isOpen, const QString& title, const QStrin
                                          QStringLiteral("rdat"));
 }
 
-bool MDIFormMain::ConfirmUnsavedChanges() {
+bool MDIFormMain::ConfirmUnsavedChanges(bool* asked) {
     FreshPages();
+    if (asked)
+        *asked = IsModified();
     if (!IsModified())
         return true;
     const auto answer = UiSeam::Instance().Message(
@@ -653,25 +657,33 @@ void MDIFormMain::New() {
 }
 
 void MDIFormMain::Open() {
-    if (!ConfirmUnsavedChanges())
+    bool asked = false;
+    if (!ConfirmUnsavedChanges(&asked))
         return;
     const QString path =
         AskFileName(true, MainWindowTexts::Text(Id::OpenTitle, english()), QString());
     if (path.isEmpty())
         return;
-    const auto answer = UiSeam::Instance().Message(
-        this, QMessageBox::Warning, MainWindowTexts::AppTitle(),
-        MainWindowTexts::Text(Id::CoverData, english()), QMessageBox::Ok | QMessageBox::Cancel);
-    if (answer == QMessageBox::Ok)
+    // One question is enough: whoever answered Save or Don't Save has chosen to replace the plan.
+    if (asked || ConfirmCover())
         LoadFile(path);
 }
 
+bool MDIFormMain::ConfirmCover() {
+    return UiSeam::Instance().Message(this, QMessageBox::Warning, MainWindowTexts::AppTitle(),
+                                      MainWindowTexts::Text(Id::CoverData, english()),
+                                      QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 bool MDIFormMain::LoadFile(const QString& path) {
+    // Taken before the read: a change made meanwhile counts as a change made by someone else.
+    const FileStamp stamp = FileStamp::Of(path);
     if (!ReadFromFile(path))
         return false;
     AnalyseModel();
     codeplug_.AnalyseSoftwareData();
     path_ = path;
+    stamp_ = stamp;
     codeplug_.FileName = QFileInfo(path).fileName();
     tracker_.MarkSaved(codeplug_);
     history_.Reset(codeplug_);
@@ -687,7 +699,23 @@ bool MDIFormMain::Save() {
     if (path.isEmpty())
         path =
             AskFileName(false, MainWindowTexts::Text(Id::SaveTitle, english()), codeplug_.FileName);
+    else if (const auto answer = AskIfChangedOnDisk(path); answer == QMessageBox::Save)
+        return SaveAs();
+    else if (answer != QMessageBox::Yes)
+        return false;
     return !path.isEmpty() && WriteToFile(path);
+}
+
+QMessageBox::StandardButton MDIFormMain::AskIfChangedOnDisk(const QString& path) {
+    const FileStamp now = FileStamp::Of(path);
+    if (!now.exists || now == stamp_)
+        return QMessageBox::Yes;
+    return UiSeam::Instance().Ask(
+        this, QMessageBox::Warning, MainWindowTexts::AppTitle(),
+        MainWindowTexts::Text(Id::FileChanged, english()).arg(QDir::toNativeSeparators(path)),
+        {{QMessageBox::Yes, MainWindowTexts::Text(Id::Overwrite, english())},
+         {QMessageBox::Save, MainWindowTexts::Text(Id::SaveAsButton, english())},
+         {QMessageBox::Cancel, {}}});
 }
 
 bool MDIFormMain::SaveAs() {
@@ -815,7 +843,7 @@ void MDIFormMain::RunTransfer(bool read) {
         this);
     dialog.SetBackupStore(backups_);
     dialog.exec();
-    // A read is one step, also one that failed part way: what it overwrote can be taken back.
+    // A read is one step that Undo takes back; one that did not complete changed nothing.
     if (read)
         RecordStep({MainWindowTexts::Text(Id::ReadStep, true),
                     MainWindowTexts::Text(Id::ReadStep, false)});
@@ -852,15 +880,13 @@ void MDIFormMain::ShowBackups() {
 }
 
 bool MDIFormMain::OpenBackup(const QString& path) {
-    if (!ConfirmUnsavedChanges())
+    bool asked = false;
+    if (!ConfirmUnsavedChanges(&asked) || !(asked || ConfirmCover()) || !LoadFile(path))
         return false;
-    const auto answer = UiSeam::Instance().Message(
-        this, QMessageBox::Warning, MainWindowTexts::AppTitle(),
-        MainWindowTexts::Text(Id::CoverData, english()), QMessageBox::Ok | QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok || !LoadFile(path))
-        return false;
+    // Unmodified until edited, as any file just opened; but Save asks for a name of its own, so
+    // the backup itself is never written over.
     path_.clear();
-    tracker_.MarkUnsaved();
+    stamp_ = {};
     RefreshStatus();
     return true;
 }
@@ -956,18 +982,18 @@ void MDIFormMain::Import() {
 }
 
 bool MDIFormMain::ImportFile(const QString& path) {
-    QFile file(path);
-    // A channel list is a few kilobytes; a huge file is no list and is not read whole.
+    // A channel list is a few kilobytes; a huge file is no list and is not read at all.
     constexpr qint64 kLargest = 4 * 1024 * 1024;
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    const FileResult read = FileReader::Read(path, kLargest, FileReader::Beyond::Refuse, bytes);
+    if (!read.ok()) {
         UiSeam::Instance().Message(this, QMessageBox::Critical,
                                    MainWindowTexts::Text(Id::ErrorCaption, english()),
                                    MainWindowTexts::Text(Id::CannotRead, english()) +
-                                       QLatin1Char('\n') + file.errorString(),
+                                       QLatin1Char('\n') + read.Message(english()),
                                    QMessageBox::Ok);
         return false;
     }
-    const QByteArray bytes = file.read(kLargest);
     PlanExchange::Format format = PlanExchange::FromContent(bytes);
     if (format == PlanExchange::Format::Unknown)
         format = PlanExchange::FromPath(path);
@@ -1017,12 +1043,12 @@ bool MDIFormMain::ExportFile(const QString& path, PlanExchange::Format format) {
     ExchangeResult report;
     const QByteArray bytes =
         PlanExchange::Export(format, codeplug_, &report, TextContext::Of(codeplug_));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    const FileResult written = FileWriter::Write(path, bytes);
+    if (!written.ok()) {
         UiSeam::Instance().Message(this, QMessageBox::Critical,
                                    MainWindowTexts::Text(Id::ErrorCaption, english()),
                                    MainWindowTexts::Text(Id::ExportFailed, english()) +
-                                       QLatin1Char('\n') + file.errorString(),
+                                       QLatin1Char('\n') + written.Message(english()),
                                    QMessageBox::Ok);
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "codeplug/codeplug.h"
 #include "codeplug/edit_history.h"
+#include "codeplug/file_stamp.h"
 #include "exchange/plan_exchange.h"
 #include "review/backup_store.h"
 #include "review/plan_location.h"
@@ -11,6 +12,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QMessageBox>
 #include <functional>
 
 class QLabel;
@@ -167,7 +169,14 @@ private:
     void TrackChildState(QMdiSubWindow* sub);
     void KeepMenuShortcuts(QMdiSubWindow* sub);
     void FreshPages();
-    bool ConfirmUnsavedChanges();
+    // True when the unsaved changes may go; *asked tells whether the question was put.
+    bool ConfirmUnsavedChanges(bool* asked = nullptr);
+    // Do you want to cover current data?
+    bool ConfirmCover();
+    // Before Save writes over the current file: a file another program or window changed since
+    // it was opened or saved here is not overwritten without a word. Yes: write it; Save: save
+    // as; anything else: do not save.
+    QMessageBox::StandardButton AskIfChangedOnDisk(const QString& path);
     QString AskFileName(bool isOpen, const QString& title, const QString& proposedName);
     void RunTransfer(bool read);
     void ShowSettingNotSaved();
@@ -183,6 +192,7 @@ private:
     ChangeTracker tracker_;
     EditHistory history_;
     QString path_;
+    FileStamp stamp_; // the current file as it was opened or last saved here
     int treeWidthTwips_ = 2500;
     QMap<QString, QAction*> actions_;
     QMap<QString, QMenu*> menus_;

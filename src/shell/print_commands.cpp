@@ -1,14 +1,15 @@
 #include "shell/print_commands.h"
 
+#include "codeplug/file_writer.h"
 #include "print/plan_document.h"
 #include "shell/form_print.h"
 #include "shell/form_printer_setting.h"
 #include "widgets/ui_seam.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace zr40 {
 
@@ -76,18 +77,23 @@ bool PrintCommands::PrintToPdf(const PlanDocument& document, QWidget* parent) {
         QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && document.WritePdf(&file, Target().Layout()) &&
-        file.commit())
-        return true;
-    ShowFailure(parent);
-    return false;
+    // Made in memory first: the file is then written whole or not at all.
+    QBuffer pdf;
+    if (!pdf.open(QIODevice::WriteOnly) || !document.WritePdf(&pdf, Target().Layout())) {
+        ShowFailure(parent);
+        return false;
+    }
+    const FileResult written = FileWriter::Write(path, pdf.data());
+    if (!written.ok())
+        ShowFailure(parent, written.Message(english()));
+    return written.ok();
 }
 
-void PrintCommands::ShowFailure(QWidget* parent) {
+void PrintCommands::ShowFailure(QWidget* parent, const QString& why) {
+    const QString text = english() ? QStringLiteral("The plan could not be printed.")
+                                   : QStringLiteral("信道计划无法打印。");
     UiSeam::Instance().Message(parent, QMessageBox::Critical, UiSeam::AppTitle(),
-                               english() ? QStringLiteral("The plan could not be printed.")
-                                         : QStringLiteral("信道计划无法打印。"),
+                               why.isEmpty() ? text : text + QLatin1Char('\n') + why,
                                QMessageBox::Ok);
 }
 

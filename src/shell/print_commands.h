@@ -36,7 +36,7 @@ public:
 
 private:
     bool PrintToPdf(const class PlanDocument& document, QWidget* parent);
-    void ShowFailure(QWidget* parent);
+    void ShowFailure(QWidget* parent, const QString& why = {});
     bool english() const { return codeplug_.IsEnglish; }
 
     Codeplug& codeplug_;

@@ -4,8 +4,8 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QUrl>
 #include <QRegularExpression>
+#include <QUrl>
 
 #include <QPushButton>
 
@@ -50,6 +50,19 @@ QMessageBox::StandardButton InteractiveSeam::Message(QWidget* parent, QMessageBo
                                                      QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, title, text, buttons, parent);
     CaptionButtons(box);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QMessageBox::StandardButton InteractiveSeam::Ask(QWidget* parent, QMessageBox::Icon icon,
+                                                 const QString& title, const QString& text,
+                                                 const QList<NamedButton>& buttons) {
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    for (const NamedButton& named : buttons)
+        box.addButton(named.button);
+    CaptionButtons(box);
+    for (const NamedButton& named : buttons)
+        if (!named.text.isEmpty())
+            box.button(named.button)->setText(named.text);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -15,6 +15,9 @@ public:
     QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
                                         const QString& title, const QString& text,
                                         QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                    const QString& text,
+                                    const QList<NamedButton>& buttons) override;
     QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
                        const QString& proposedName, const QStringList& filters,
                        const QString& defaultSuffix) override;

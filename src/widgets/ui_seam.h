@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
 #include <QString>
 
@@ -18,6 +19,23 @@ public:
     virtual QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
                                                 const QString& title, const QString& text,
                                                 QMessageBox::StandardButtons buttons) = 0;
+
+    // A button of a question that says what it does ("Overwrite", "Save As..."); it stands for
+    // a standard button, which is the answer when it is pressed. No text: the standard caption.
+    struct NamedButton {
+        QMessageBox::StandardButton button;
+        QString text;
+    };
+    // A modal question with named buttons. Without an implementation of its own it is Message
+    // with the standard buttons the named ones stand for.
+    virtual QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon,
+                                            const QString& title, const QString& text,
+                                            const QList<NamedButton>& buttons) {
+        QMessageBox::StandardButtons offered;
+        for (const NamedButton& named : buttons)
+            offered |= named.button;
+        return Message(parent, icon, title, text, offered);
+    }
 
     // Open (isOpen) or save dialog with the filters given; returns the chosen path or an empty
     // text when cancelled. Save dialogs ask before overwriting and add defaultSuffix.

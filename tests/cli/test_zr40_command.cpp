@@ -6,6 +6,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace zr40;
 using zr40::test::ReadFile;
 using zr40::test::WriteFile;
@@ -255,6 +258,73 @@ private slots:
             const int code = Zr40({"import", in, "-o", Path("fuzz.rdat")}).exitCode;
             QVERIFY2(code == 0 || code == 1, bytes.constData());
         }
+    }
+
+    // What is no file to read is refused at once and by name: nothing waits on a pipe, reads a
+    // device or loads a huge file.
+    void hostileInputsRefused_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("input"); // what IN stands for
+        QTest::addColumn<int>("code");
+        const QStringList import{"import", "IN", "-o", "out.rdat"};
+        QTest::newRow("show a pipe") << QStringList{"show", "IN"} << "pipe" << 1;
+        QTest::newRow("import a pipe") << import << "pipe" << 1;
+        QTest::newRow("base a pipe")
+            << QStringList{"import", "in.json", "--base", "IN", "-o", "out.rdat"} << "pipe" << 1;
+        QTest::newRow("diff a pipe") << QStringList{"diff", "IN", "in.rdat"} << "pipe" << 2;
+        QTest::newRow("import a device") << import << "/dev/zero" << 1;
+        QTest::newRow("show a folder") << QStringList{"show", "IN"} << "." << 1;
+        QTest::newRow("import 5 MB") << import << "huge.json" << 1;
+    }
+    void hostileInputsRefused() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, input);
+        QVERIFY(WriteFile(Path("in.json"), "{}"));
+        QVERIFY(WriteFile(Path("huge.json"), "{\"LocalID\": 1" + QByteArray(5 << 20, ' ') + "}"));
+        QCOMPARE(Zr40({"new", "-o", Path("in.rdat")}).exitCode, 0);
+        QFile::remove(Path("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(Path("pipe")).constData(), 0600), 0);
+        const QString named = input.startsWith('/') ? input : Path(input);
+        for (QString& argument : arguments)
+            if (argument == QLatin1String("IN"))
+                argument = named;
+            else if (argument.contains('.'))
+                argument = Path(argument);
+        QFile::remove(Path("out.rdat"));
+        const auto run = Zr40(arguments, 10000);
+        QVERIFY(run.finished);
+        QTEST(run.exitCode, "code");
+        QVERIFY2(run.err.contains(QFile::encodeName(named)), run.err.constData());
+        QVERIFY(!QFile::exists(Path("out.rdat")));
+    }
+
+    // Standard output that cannot be written fails the command; a name is used exactly as
+    // given, whatever its bytes; a long name saves again and again.
+    void outputsAndNames() {
+        QCOMPARE(Zr40({"new", "-o", Path("base.rdat")}).exitCode, 0);
+        for (const QStringList& arguments :
+             {QStringList{"show", Path("base.rdat")}, QStringList{"export", Path("base.rdat")}}) {
+            QProcess cli;
+            cli.setStandardOutputFile(QStringLiteral("/dev/full"));
+            cli.start(zr40::test::CliProgram(), arguments);
+            QVERIFY(cli.waitForFinished(60000));
+            QCOMPARE(cli.exitCode(), 1);
+            QVERIFY(cli.readAllStandardError().contains("standard output: No space left"));
+        }
+        // A latin-1 name in a UTF-8 locale: the shell passes its bytes as they are.
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"),
+                    {"-c",
+                     "n=\"$1$(printf '\\377').rdat\"; \"$0\" new -o \"$n\" && \"$0\" show \"$n\"",
+                     zr40::test::CliProgram(), Path("out-")});
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitCode(), 0);
+        const QByteArray latin1 = QFile::encodeName(Path("out-")) + "\xff.rdat";
+        QCOMPARE(access(latin1.constData(), F_OK), 0);
+        const QString longName = Path(QString(249, QLatin1Char('n')) + QStringLiteral(".rdat"));
+        for (int time = 0; time < 2; ++time)
+            QCOMPARE(Zr40({"new", "-o", longName}).exitCode, 0);
+        QCOMPARE(ReadFile(longName).size(), RadioDataFile::kFileSize);
     }
 
     void demoSucceeds() {

@@ -1,4 +1,5 @@
 #include "codeplug/codeplug_fields.h"
+#include "codeplug/file_path.h"
 #include "codeplug/radio_data_file.h"
 #include "zr40_support.h"
 
@@ -186,11 +187,33 @@ private slots:
         QVERIFY(!missing.detail.isEmpty());
         const QString folder = dir.filePath(QStringLiteral("folder"));
         QVERIFY(QDir().mkdir(folder));
-        QCOMPARE(RadioDataFile::WriteToFile(folder, loaded).error, E::CannotWrite);
+        QCOMPARE(RadioDataFile::WriteToFile(folder, loaded).error, E::NotRegular);
         QVERIFY(QFileInfo(folder).isDir());
         const QString nowhere = dir.filePath(QStringLiteral("no/such/folder/a.rdat"));
         QCOMPARE(RadioDataFile::WriteToFile(nowhere, loaded).error, E::CannotWrite);
         QVERIFY(!QFile::exists(nowhere));
+    }
+
+    // A command-line name keeps its bytes through the text the command line is parsed as, and a
+    // file is written and read under exactly those bytes.
+    void namesKeepTheirBytes_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("ascii") << QByteArray("plan.rdat");
+        QTest::newRow("utf-8") << QByteArray("\xe4\xbf\xa1\xe9\x81\x93.rdat");
+        QTest::newRow("latin-1") << QByteArray("out-\xff\xe9.rdat");
+        QTest::newRow("overlong") << QByteArray("\xc0\xaf.rdat");
+        QTest::newRow("cut short") << QByteArray("\xe4\xbf.rdat");
+        QTest::newRow("surrogate") << QByteArray("\xed\xb2\x80.rdat");
+    }
+    void namesKeepTheirBytes() {
+        QFETCH(QByteArray, name);
+        QTemporaryDir dir;
+        const QString text = FilePath::ArgumentText(QFile::encodeName(dir.path()) + '/' + name);
+        QCOMPARE(FilePath(text).Native(), QFile::encodeName(dir.path()) + '/' + name);
+        QVERIFY(RadioDataFile::WriteToFile(text, Distinct()).ok());
+        QCOMPARE(access((QFile::encodeName(dir.path()) + '/' + name).constData(), F_OK), 0);
+        Codeplug loaded;
+        QVERIFY(RadioDataFile::ReadFromFile(text, loaded).ok());
     }
 
     void saveIntoReadOnlyFolderKeepsOldFile() {

@@ -145,12 +145,43 @@ private slots:
         QCOMPARE(rig_->codeplug.RxFreq[0], sample.RxFreq[0]);
         QCOMPARE(rig_->codeplug.FileName, QFileInfo(older.path).fileName());
         QVERIFY(Window().CurrentPath().isEmpty());
-        QVERIFY(Window().IsModified());
+        QVERIFY(!Window().IsModified()); // nothing to save until it is edited
         // Save asks for a name instead of writing over the backup.
         rig_->seam.AnswerFile(QString());
         QVERIFY(!Window().Save());
         QCOMPARE(rig_->seam.fileDialogs.size(), 1);
         QCOMPARE(FileBytes(older.path), RadioDataFile::Serialize(sample));
+    }
+
+    // Opening a file or a backup puts one question: the unsaved changes, when there are any,
+    // else whether to cover the current data.
+    void openingAsksOneQuestion_data() {
+        QTest::addColumn<bool>("backup");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QMessageBox::StandardButtons>("asked");
+        const auto cover = QMessageBox::StandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        const auto unsaved = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+        QTest::newRow("backup") << true << false << cover;
+        QTest::newRow("backup over edits") << true << true << unsaved;
+        QTest::newRow("file") << false << false << cover;
+        QTest::newRow("file over edits") << false << true << unsaved;
+    }
+    void openingAsksOneQuestion() {
+        QFETCH(bool, backup);
+        QFETCH(bool, edited);
+        const BackupResult saved = Store().Save(DistinctCodeplug(1), BackupKind::Read);
+        Window();
+        if (edited)
+            rig_->codeplug.RxFreq[0] = 435012500;
+        rig_->seam.AnswerMessage(edited ? QMessageBox::Discard : QMessageBox::Ok);
+        rig_->seam.AnswerFile(saved.path);
+        if (backup)
+            QVERIFY(Window().OpenBackup(saved.path));
+        else
+            Window().Open();
+        QCOMPARE(rig_->seam.messages.size(), 1);
+        QTEST(rig_->seam.messages[0].buttons, "asked");
+        QCOMPARE(rig_->codeplug.RxFreq[0], DistinctCodeplug(1).RxFreq[0]);
     }
 
     void unsavedChangesAreAskedFirst() {

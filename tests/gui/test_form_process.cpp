@@ -100,6 +100,7 @@ private slots:
         QVERIFY(
             t.Open({"--memory", Path("radio.rdat"), "--password", "2468"}, true, true, 0, tune));
         const Long micAmp = DistinctCodeplug(0).MicAmp;
+        QCOMPARE(t.Control<QPushButton>("CommandCancel")->text(), QStringLiteral("&Cancel"));
         t.Press("002468");
         QVERIFY(!t.Idle());
         QTRY_VERIFY_WITH_TIMEOUT(t.Result()->isVisible(), kHangGuardMs);
@@ -110,6 +111,8 @@ private slots:
         QCOMPARE(t.codeplug.MicAmp, tune ? 77 : micAmp);
         QCOMPARE(t.Label(), QStringLiteral("Complete:100%"));
         QVERIFY(t.Idle());
+        // Nothing left to cancel.
+        QCOMPARE(t.Control<QPushButton>("CommandCancel")->text(), QStringLiteral("&Close"));
         t.form->reject();
         QVERIFY(t.codeplug.LinkSucceeded); // the caller tests it after the window has closed
         QVERIFY(!t.codeplug.LinkRead);
@@ -126,6 +129,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(writer.Result()->isVisible(), kHangGuardMs);
         QCOMPARE(writer.Result()->text(), QStringLiteral("写频成功"));
         QCOMPARE(writer.Label(), QStringLiteral("完成进度:100%"));
+        QCOMPARE(writer.Control<QPushButton>("CommandCancel")->text(), QStringLiteral("关闭(&C)"));
         writer.form.reset();
         QCOMPARE(FileBytes(Path("target.rdat")), RadioDataFile::Serialize(DistinctCodeplug(9)));
         // The next transfer needs the new password.

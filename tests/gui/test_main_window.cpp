@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,8 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace zr40;
 
@@ -334,6 +337,76 @@ private slots:
         QVERIFY(Seam().fileDialogs[2].proposedName.isEmpty());
         QCOMPARE(Window().CurrentPath(), Path("saved.rdat"));
         QVERIFY(Seam().messages.isEmpty());
+        Plan().IsEnglish = true; // the dialog's title follows the language
+        Window().ApplyLanguage();
+        QVERIFY(!Window().SaveAs());
+        QCOMPARE(Seam().fileDialogs[3].title, QStringLiteral("Save As"));
+    }
+
+    // Save over a file that another program or window wrote since it was opened here asks first:
+    // overwrite, save as (another name), or cancel.
+    void saveOverAFileChangedElsewhere_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<Long>("inFile");  // the channel 1 receive frequency the file ends with
+        QTest::addColumn<Long>("inOther"); // and the other file, -1 when none was written
+        const Long mine = 435'012'500, theirs = 446'006'250;
+        QTest::newRow("unchanged: no question") << false << -1 << mine << Long(-1);
+        QTest::newRow("overwrite") << true << int(QMessageBox::Yes) << mine << Long(-1);
+        QTest::newRow("save as") << true << int(QMessageBox::Save) << theirs << mine;
+        QTest::newRow("cancel") << true << int(QMessageBox::Cancel) << theirs << Long(-1);
+    }
+    void saveOverAFileChangedElsewhere() {
+        QFETCH(bool, changed);
+        QFETCH(int, answer);
+        QFile::remove(Path("other.rdat"));
+        QVERIFY(WritePlan("plan.rdat", 0, 400'000'000));
+        QVERIFY(Window().LoadFile(Path("plan.rdat")));
+        if (changed) // the other window saves its own plan
+            QVERIFY(WritePlan("plan.rdat", 0, 446'006'250));
+        EditAChannel();
+        Seam().AnswerMessage(QMessageBox::StandardButton(answer));
+        Seam().AnswerFile(Path("other.rdat"));
+        QCOMPARE(Window().Save(), answer != QMessageBox::Cancel);
+        QCOMPARE(Seam().messages.size(), changed ? 1 : 0);
+        if (changed)
+            QCOMPARE(Seam().messages[0].buttons,
+                     QMessageBox::Yes | QMessageBox::Save | QMessageBox::Cancel);
+        QTEST(SavedRx("plan.rdat", 0), "inFile");
+        QTEST(SavedRx("other.rdat", 0), "inOther");
+    }
+
+    // Whatever is no file (a pipe, here) is refused at once wherever a file is read: File > Open,
+    // File > Import, --open, and the settings file at start-up.
+    void pipesAreNoFiles_data() {
+        QTest::addColumn<QString>("where");
+        for (const char* where : {"open", "import", "--open", "settings"})
+            QTest::newRow(where) << where;
+    }
+    void pipesAreNoFiles() {
+        QFETCH(QString, where);
+        const QString pipe =
+            where == QLatin1String("settings") ? SettingsStore::Location() : Path("pipe.rdat");
+        QVERIFY(QDir().mkpath(QFileInfo(pipe).path()));
+        QFile::remove(pipe);
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QByteArray before = RadioDataFile::Serialize(Window().codeplug());
+        if (where == QLatin1String("open")) {
+            Seam().AnswerFile(pipe);
+            Window().Open();
+        } else if (where == QLatin1String("import")) {
+            QVERIFY(!Window().ImportFile(pipe));
+        } else if (where == QLatin1String("--open")) {
+            QVERIFY(!Window().LoadFile(pipe)); // as the start-up does with --open
+        }
+        if (where == QLatin1String("settings")) {
+            QVERIFY(Seam().messages.isEmpty()); // a start as on a first run
+            QVERIFY(!SettingsStore().WriteText(QStringLiteral("Language"), QStringLiteral("True")));
+        } else {
+            QVERIFY(!Seam().messages.isEmpty() && Seam().messages.last().text.contains(pipe));
+            QCOMPARE(RadioDataFile::Serialize(Plan()), before);
+        }
+        QFile::remove(pipe);
     }
 
     void failedSaveKeepsTheChangesMarked() {

@@ -1,6 +1,7 @@
 #include "test_transfer_engine_harness.h"
 
 #include "link/frame_codec.h"
+#include "link/write_recovery.h"
 
 #include <QTest>
 #include <functional>
@@ -338,6 +339,57 @@ private slots:
         QVERIFY(h.engine.StartRead(QString()));
         QCOMPARE(h.Run().outcome, kOk);
         QVERIFY(h.codeplug.LinkSucceeded);
+    }
+
+    // A write stopped after `requests` requests: whether it touched the radio, and writing the
+    // radio's own data back with the recovery's passwords puts every block and the password
+    // back as they were.
+    void writeStoppedPartWay_data() {
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<int>("radioPassword");
+        QTest::addColumn<bool>("change");
+        QTest::addColumn<bool>("touched");
+        QTest::addColumn<QString>("opensWith");
+        QTest::newRow("at the password check") << 2 << 2468 << true << false << "2468";
+        QTest::newRow("settings sent, not committed") << 3 << 2468 << true << true << "2468";
+        QTest::newRow("new password committed") << 5 << 2468 << true << true << "1357";
+        QTest::newRow("radio had none") << 5 << -1 << true << true << "1357";
+        QTest::newRow("own password kept") << 40 << 2468 << false << true << "2468";
+    }
+    void writeStoppedPartWay() {
+        QFETCH(int, requests);
+        QFETCH(int, radioPassword);
+        QFETCH(bool, change);
+        LinkHarness h;
+        h.radio.SetPassword(radioPassword);
+        Codeplug before = h.codeplug;
+        h.radio.SaveTo(before);
+        const auto blocks = [&h] {
+            std::vector<std::vector<Long>> all;
+            for (B block : {B::Settings, B::Channel, B::RxList})
+                for (int i = 0; i < MemoryMap::Instances(block); ++i)
+                    all.push_back(h.radio.Block(block, i));
+            return all;
+        };
+        const auto original = blocks();
+        FillNoisy(h.codeplug, 5);
+        const QString entered = radioPassword < 0 ? QString() : QString::number(radioPassword);
+        const NewPasswordChoice choice{change, QStringLiteral("1357")};
+        QVERIFY(h.engine.StartWrite(entered, choice));
+        while (h.radio.Requests().size() < std::size_t(requests)) {
+            h.Pump();
+            QVERIFY(h.Step());
+        }
+        h.engine.Cancel();
+        h.Pump();
+        QTEST(h.engine.WriteBegun(), "touched");
+        const WriteRecovery recovery = WriteRecovery::After(h.engine, entered, choice);
+        QTEST(recovery.password, "opensWith");
+        h.codeplug = before;
+        QVERIFY(h.engine.StartWrite(recovery.password, recovery.restore));
+        QCOMPARE(h.Run().outcome, kOk);
+        QCOMPARE(h.radio.Password(), radioPassword);
+        QVERIFY(blocks() == original);
     }
 
     void questionOpenIgnoresLineAndClock() {

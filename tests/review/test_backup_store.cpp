@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <thread>
+#include <vector>
 
 using namespace zr40;
 using namespace zr40::test;
@@ -70,20 +72,82 @@ private slots:
         QVERIFY(BackupStore().List().isEmpty());
     }
 
-    void pruneRemovesOnlyOldBackups() {
+    // Pruning goes by name and file time together, keeps the newest 100 whatever their dates,
+    // and does nothing while any backup is dated after now (a clock that was or is wrong).
+    void pruneKeepsWhatAWrongClockWouldLose_data() {
+        QTest::addColumn<int>("recent");     // backups of yesterday, by name and file
+        QTest::addColumn<int>("nameDays");   // three more, named this many days ago
+        QTest::addColumn<int>("fileDays");   // and written this many days ago
+        QTest::addColumn<int>("futureDays"); // one more dated this far ahead (0: none)
+        QTest::addColumn<bool>("futureByFile");
+        QTest::addColumn<int>("removed");
+        QTest::newRow("old beyond the newest") << 100 << 400 << 400 << 0 << false << 3;
+        QTest::newRow("old among the newest") << 98 << 400 << 400 << 0 << false << 1;
+        QTest::newRow("named old, written lately") << 100 << 400 << 300 << 0 << false << 0;
+        QTest::newRow("written old, named lately") << 100 << 300 << 400 << 0 << false << 0;
+        QTest::newRow("one named ahead") << 100 << 400 << 400 << 700 << false << 0;
+        QTest::newRow("one written ahead") << 100 << 400 << 400 << 700 << true << 0;
+    }
+    void pruneKeepsWhatAWrongClockWouldLose() {
+        QFETCH(int, recent);
+        QFETCH(int, nameDays);
+        QFETCH(int, fileDays);
+        QFETCH(int, futureDays);
+        QFETCH(bool, futureByFile);
         QTemporaryDir dir;
         const BackupStore store(dir.path());
-        const QDateTime now = At("2026-06-01T12:00:00");
-        store.Save(NewPlan(), BackupKind::Read, now.addDays(-366));
-        store.Save(NewPlan(), BackupKind::BeforeWrite, now.addDays(-400));
-        store.Save(NewPlan(), BackupKind::Read, now.addDays(-364));
-        for (const char* other : {"2020-01-01_000000_read.rdat.bak", "2020-01-01_000000_x.rdat",
-                                  "old-plan.rdat", "notes.txt"})
-            QVERIFY(Touch(dir.filePath(QLatin1String(other))));
-        QCOMPARE(store.Prune(now), 2);
-        QCOMPARE(store.List().size(), 1);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 5);
-        QCOMPARE(store.Prune(now), 0);
+        const QDateTime now = QDateTime::currentDateTime();
+        // One backup named `named` and written at `written`.
+        auto put = [&dir](const QDateTime& named, const QDateTime& written, int n) {
+            const QString path =
+                dir.filePath(QStringLiteral("%1-%2_read.rdat")
+                                 .arg(named.toString(QStringLiteral("yyyy-MM-dd_HHmmss")))
+                                 .arg(n + 2));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush());
+            QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
+        };
+        for (int n = 0; n < recent; ++n)
+            put(now.addDays(-1), now.addDays(-1), n);
+        for (int n = 0; n < 3; ++n)
+            put(now.addDays(-nameDays), now.addDays(-fileDays), n);
+        if (futureDays)
+            put(futureByFile ? now.addDays(-1) : now.addDays(futureDays),
+                futureByFile ? now.addDays(futureDays) : now.addDays(-1), 99);
+        QVERIFY(Touch(dir.filePath("2020-01-01_000000_read.rdat.bak"))); // no backup: never touched
+        const int before = int(QDir(dir.path()).entryList(QDir::Files).size());
+        QTEST(store.Prune(now), "removed");
+        QFETCH(int, removed);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), before - removed);
+        QCOMPARE(store.List().size(), before - 1 - removed); // listing removes nothing
+    }
+
+    // Programs saving at once each get a name of their own, holding exactly their codeplug.
+    void concurrentSavesKeepEveryBackup() {
+        QTemporaryDir dir;
+        const BackupStore store(dir.path());
+        const QDateTime taken = At("2026-12-06T14:30:12");
+        constexpr int kSavers = 8;
+        std::vector<BackupResult> results(kSavers);
+        std::vector<std::thread> savers;
+        for (int n = 0; n < kSavers; ++n)
+            savers.emplace_back([&, n] {
+                Codeplug plan = NewPlan();
+                plan.LocalID = n;
+                results[n] = store.Save(plan, BackupKind::BeforeWrite, taken);
+            });
+        for (std::thread& saver : savers)
+            saver.join();
+        QSet<QString> names;
+        for (int n = 0; n < kSavers; ++n) {
+            QVERIFY2(results[n].ok(), qPrintable(results[n].Message(English())));
+            names.insert(results[n].path);
+            Codeplug plan = NewPlan();
+            plan.LocalID = n;
+            QCOMPARE(Bytes(results[n].path), RadioDataFile::Serialize(plan));
+        }
+        QCOMPARE(names.size(), kSavers);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), kSavers);
     }
 
     // A folder that cannot be made is the transfer window's test; no folder at all is this one.

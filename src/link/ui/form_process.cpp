@@ -2,7 +2,9 @@
 
 #include "codeplug/key_filter.h"
 #include "codeplug/model_band.h"
+#include "codeplug/radio_data_file.h"
 #include "codeplug/settings_store.h"
+#include "link/memory_map.h"
 #include "link/ui/safe_write.h"
 #include "link/ui/star_password_style.h"
 #include "widgets/key_filter_edit.h"
@@ -10,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -41,8 +44,8 @@ int Pixels(int twips) {
 
 FormProcess::FormProcess(Codeplug& codeplug, std::function<void()> afterRead, QWidget* parent)
     : QDialog(parent), codeplug_(codeplug), afterRead_(std::move(afterRead)),
-      reading_(codeplug.LinkRead), tune_(codeplug.LinkTune), engine_(codeplug, codeplug.IsEnglish),
-      adapter_(engine_) {
+      reading_(codeplug.LinkRead), tune_(codeplug.LinkTune), work_(codeplug),
+      engine_(work_, codeplug.IsEnglish), adapter_(engine_) {
     setObjectName(QStringLiteral("FormProcess"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     codeplug_.ProcessOpen = true;
@@ -187,6 +190,7 @@ void FormProcess::PrefillPasswords(const QString& password, const QString& newPa
 
 void FormProcess::CommandRead_Click() {
     BeginTransfer();
+    work_ = codeplug_;
     // A tune page's transfer that left out the tune blocks would report success for data it never
     // moved, so the window hands the tune request on to the engine.
     const auto started = adapter_.StartRead(textPassword_->text(), tune_);
@@ -207,14 +211,43 @@ void FormProcess::StartWrite() {
     BeginTransfer();
     const NewPasswordChoice choice{checkNewPassword_->isChecked(), textNewPassword_->text()};
     writing_ = choice;
-    const auto started = adapter_.StartWrite(textPassword_->text(), choice, tune_);
+    passwordUsed_ = textPassword_->text();
+    writingBackBackup_ = false;
+    writeBackup_ =
+        safeWrite_ && checkBackupFirst_->isChecked() ? safeWrite_->BackupPath() : QString();
+    work_ = codeplug_;
+    const auto started = adapter_.StartWrite(passwordUsed_, choice, tune_);
     if (started == SerialAdapter::StartOutcome::PortFailed)
         ShowPortFailure(adapter_.openError().Describe(codeplug_.IsEnglish));
     if (started != SerialAdapter::StartOutcome::Started)
         EndTransfer();
 }
 
+void FormProcess::WriteBackupBack() {
+    Codeplug backup = codeplug_;
+    const FileResult read =
+        RadioDataFile::ReadFromFile(writeBackup_, backup, RadioDataFile::KeyLengths::AsStored);
+    if (!read.ok()) {
+        UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(),
+                                   read.Message(codeplug_.IsEnglish), QMessageBox::Ok);
+        return;
+    }
+    BeginTransfer();
+    work_ = backup;
+    const auto started = adapter_.StartWrite(recovery_.password, recovery_.restore, tune_);
+    if (started == SerialAdapter::StartOutcome::Started) {
+        writingBackBackup_ = true;
+        passwordUsed_ = recovery_.password;
+        writing_ = recovery_.restore;
+        return;
+    }
+    EndTransfer();
+    // The radio is still as the stopped write left it: the offer stands.
+    ShowIncompleteWrite(adapter_.openError().Describe(codeplug_.IsEnglish));
+}
+
 void FormProcess::BeginTransfer() {
+    SetCancelCaption(true);
     passwordRefused_ = false;
     progressBar_->setValue(0);
     // The result of the previous transfer must not stand beside a new one that is running.
@@ -226,16 +259,28 @@ void FormProcess::BeginTransfer() {
 }
 
 void FormProcess::EndTransfer() {
+    SetCancelCaption(false);
     textPassword_->setEnabled(true);
     commandRead_->setEnabled(true);
     commandWrite_->setEnabled(true);
     textNewPassword_->setEnabled(true);
 }
 
+void FormProcess::SetCancelCaption(bool cancels) {
+    commandCancel_->setText(cancels ? Pick("&Cancel", "取消(&C)") : Pick("&Close", "关闭(&C)"));
+}
+
+QString FormProcess::NothingWritten() const {
+    // The result line's room is short: the message boxes say it in full.
+    return Pick("Nothing was written", "没有写入任何数据");
+}
+
 void FormProcess::ShowPortFailure(const QString& cause) {
     QString text = Pick("Please reselect COM port!", "请重新选择端口！");
     if (!cause.isEmpty())
         text += QLatin1Char('\n') + cause;
+    if (!reading_)
+        text += QLatin1Char('\n') + WriteRecovery::NothingWritten(codeplug_.IsEnglish);
     UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(), text,
                                QMessageBox::Ok);
 }
@@ -245,8 +290,14 @@ void FormProcess::CommandCancel_Click() {
 }
 
 void FormProcess::done(int result) {
-    // Closing the window in any way (Cancel, Escape, the close box) ends a running transfer
-    // and releases the port.
+    // A write that has begun is stopped, and the window stays to say what the radio now holds
+    // and to offer the way back.
+    if (!reading_ && engine_.Running() && engine_.WriteBegun()) {
+        adapter_.Cancel();
+        return;
+    }
+    // Closing the window in any other way (Cancel, Escape, the close box) ends a running
+    // transfer and releases the port.
     adapter_.Cancel();
     adapter_.Close();
     Form_Unload();
@@ -288,14 +339,62 @@ void FormProcess::OnRetryQuestion(const QString& question) {
 }
 
 void FormProcess::OnFinished(const LinkResult& result) {
+    TakeTransferResult(result);
+    EndTransfer();
     if (result.Succeeded())
         ShowSuccess();
+    else if (!reading_ && engine_.WriteBegun())
+        ShowIncompleteWrite(result.outcome == LinkResult::Outcome::PortLost
+                                ? Pick("The serial port was lost: %1", "串口已断开：%1")
+                                      .arg(result.reason)
+                                : QString());
     else
         ShowFailure(result);
-    EndTransfer();
+}
+
+void FormProcess::TakeTransferResult(const LinkResult& result) {
+    // Writing the backup back is no success of the write the caller asked for.
+    codeplug_.LinkSucceeded = work_.LinkSucceeded && !writingBackBackup_;
+    codeplug_.PasswordRejected = work_.PasswordRejected;
+    if (reading_ && result.Succeeded())
+        RadioDataFile::CopyValues(work_, codeplug_);
+    else if (!reading_ && !writingBackBackup_)
+        MemoryMap::StoreHeader(codeplug_, MemoryMap::Header(work_)); // the radio's own counts
+}
+
+void FormProcess::ShowIncompleteWrite(const QString& cause) {
+    const bool english = codeplug_.IsEnglish;
+    const WriteRecovery next = WriteRecovery::After(engine_, passwordUsed_, writing_);
+    // Writing the backup back aims at the password the radio had before the first write.
+    recovery_ = writingBackBackup_ ? WriteRecovery{next.password, recovery_.restore} : next;
+    textShow_->setText(Pick("The radio is incomplete", "对讲机数据不完整"));
+    textShow_->setVisible(true);
+    QString text = WriteRecovery::Incomplete(english);
+    if (!cause.isEmpty())
+        text += QLatin1Char('\n') + cause;
+    if (writeBackup_.isEmpty()) {
+        UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(),
+                                   text + QLatin1Char('\n') + WriteRecovery::NoBackup(english),
+                                   QMessageBox::Ok);
+        return;
+    }
+    text += QLatin1Char('\n') +
+            WriteRecovery::BackupKept(QDir::toNativeSeparators(writeBackup_), english) +
+            QLatin1Char('\n') +
+            Pick("Write the backup back into the radio now?", "现在将备份写回对讲机吗？");
+    const auto answer =
+        UiSeam::Instance().Ask(this, QMessageBox::Critical, UiSeam::AppTitle(), text,
+                               {{QMessageBox::Yes, Pick("&Write Backup Back", "写回备份(&W)")},
+                                {QMessageBox::Ok, Pick("&Close", "关闭(&C)")}});
+    if (answer == QMessageBox::Yes)
+        WriteBackupBack();
 }
 
 void FormProcess::ShowFailure(const LinkResult& result) {
+    if (!reading_) {
+        textShow_->setText(NothingWritten());
+        textShow_->setVisible(true);
+    }
     switch (result.outcome) {
     case LinkResult::Outcome::PasswordRejected:
         passwordRefused_ = true;
@@ -317,9 +416,12 @@ void FormProcess::ShowFailure(const LinkResult& result) {
 }
 
 void FormProcess::ShowSuccess() {
-    textShow_->setText(reading_ ? Pick("Read Data OK", "读频成功")
-                                : Pick("Write Data OK", "写频成功"));
+    textShow_->setText(reading_             ? Pick("Read Data OK", "读频成功")
+                       : writingBackBackup_ ? Pick("Backup written back", "备份已写回")
+                                            : Pick("Write Data OK", "写频成功"));
     textShow_->setVisible(true);
+    if (writingBackBackup_)
+        return;
     if (!reading_) {
         written_ = writing_;
         return;
@@ -426,7 +528,11 @@ void FormProcess::OnReviewFinished(bool writeNow) {
 }
 
 void FormProcess::EndReview() {
-    textShow_->setVisible(false);
+    // The progress was the backup read's: what counts is that the radio was not written.
+    progressBar_->setValue(0);
+    labelProcess_->setText(Pick("Complete:0%", "完成进度:0%"));
+    textShow_->setText(NothingWritten());
+    textShow_->setVisible(true);
     checkBackupFirst_->setEnabled(true);
     EndTransfer();
     // A line double-clicked asks for its channel or page: the main window opens it.

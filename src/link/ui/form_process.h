@@ -4,6 +4,7 @@
 #include "link/link_result.h"
 #include "link/serial/serial_adapter.h"
 #include "link/transfer_engine.h"
+#include "link/write_recovery.h"
 #include "review/plan_location.h"
 
 #include <QDialog>
@@ -30,7 +31,11 @@ class StarPasswordStyle;
 // and keeps it open for further transfers until it is closed.
 //
 // The window only shows and collects: the transfer itself is the engine's, the port and the
-// timer are the serial adapter's.
+// timer are the serial adapter's. The engine works on a copy of the codeplug: a read replaces
+// the plan only when it completed, so a read cut short leaves the plan exactly as it was.
+//
+// A write that stops after its first block (a pulled cable, Cancel) says that the radio now
+// holds part of the plan, names the before-write backup and offers to write it back.
 class FormProcess : public QDialog {
     Q_OBJECT
 public:
@@ -83,6 +88,12 @@ private:
     void BeginTransfer();
     void EndTransfer();
     void ShowPortFailure(const QString& cause);
+    void SetCancelCaption(bool cancels);
+    // The radio untouched, said on the window's result line.
+    QString NothingWritten() const;
+    void TakeTransferResult(const LinkResult& result);
+    void ShowIncompleteWrite(const QString& cause);
+    void WriteBackupBack();
 
     void OnTrace(const QString& line);
     void OnProgress(double fraction, const QString& label);
@@ -111,6 +122,11 @@ private:
     bool passwordRefused_ = false;
     NewPasswordChoice writing_; // the choice of the write under way
     NewPasswordChoice written_;
+    QString writeBackup_; // the before-write backup of the write under way, if one was kept
+    bool writingBackBackup_ = false;
+    WriteRecovery recovery_; // how to write the backup back after a write that stopped
+    QString passwordUsed_;   // the password the write under way opened the radio with
+    Codeplug work_;          // what the engine reads into and writes from
     TransferEngine engine_;
     SerialAdapter adapter_;
 

@@ -56,6 +56,7 @@ bool SimServer::Start(QString* error) {
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN); // a file-size limit fails the memory's save, said in the log
     started_ = WireClock::Now();
     if (!LoadMemory(error))
         return false;
@@ -150,6 +151,8 @@ int SimServer::Serve() {
         if (!HandleInput())
             break;
     }
+    // The radio keeps every block it committed, also of a write that never ended.
+    SaveCommitted();
     pty_.Close();
     return 0;
 }
@@ -237,16 +240,30 @@ void SimServer::SaveAfterWrite() {
     if (radio_.EndOfWriteCount() == savedWrites_)
         return;
     savedWrites_ = radio_.EndOfWriteCount();
-    const QString file = MemoryFile();
-    if (file.isEmpty())
+    if (MemoryFile().isEmpty())
         return;
     radio_.SaveTo(memory_);
+    SaveMemory(QStringLiteral("write complete"));
+}
+
+void SimServer::SaveCommitted() {
+    if (MemoryFile().isEmpty())
+        return;
+    Codeplug now = memory_;
+    radio_.SaveTo(now);
+    if (now.SameRadioData(memory_))
+        return;
+    memory_ = now;
+    SaveMemory(QStringLiteral("write incomplete"));
+}
+
+void SimServer::SaveMemory(const QString& why) {
+    const QString file = MemoryFile();
     const FileResult result = RadioDataFile::WriteToFile(file, memory_);
     if (result.ok())
-        Log(QStringLiteral("write complete; memory saved to %1").arg(file));
+        Log(QStringLiteral("%1; memory saved to %2").arg(why, file));
     else
-        Log(QStringLiteral("write complete; could not save %1: %2")
-                .arg(file, result.Message(true)));
+        Log(QStringLiteral("%1; could not save memory: %2").arg(why, result.Message(true)));
 }
 
 void SimServer::Log(const QString& line) const {

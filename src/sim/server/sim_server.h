@@ -41,6 +41,8 @@ private:
     bool HandleInput();
     void SendReply(const RadioReply& reply, WireClock::TimePoint requestArrived);
     void SaveAfterWrite();
+    void SaveCommitted();
+    void SaveMemory(const QString& why);
     void Log(const QString& line) const;
 
     SimOptions options_;
