@@ -157,12 +157,9 @@ private:
         int ok = 0;
         for (const FleetRadioReport& r : reports)
             ok += r.ok() ? 1 : 0;
-        Say(CliIo::Err(), ctx_.Pick({"%1 of %2 radios done, %3 of them without fault; log: %4",
-                                     "已处理 %1 台对讲机（共 %2 台），其中 %3 台无误；日志：%4"})
-                              .arg(reports.size())
-                              .arg(driver_.RadioCount())
-                              .arg(ok)
-                              .arg(CliIo::Shown(record_.LogPath())));
+        Say(CliIo::Err(),
+            FleetStatus::Summary(int(reports.size()), driver_.RadioCount(), ok, ctx_) +
+                ctx_.Pick({"; log: ", "；日志："}) + CliIo::Shown(record_.LogPath()));
         const bool all = int(reports.size()) == driver_.RadioCount() && ok == driver_.RadioCount();
         return all && !logFailed_ ? kExitOk : kExitFailed;
     }

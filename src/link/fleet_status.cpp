@@ -55,4 +55,13 @@ QString FleetStatus::ResultText(FleetRadioReport::Result result, const TextConte
     return ctx.Pick({"Failed", "失败"});
 }
 
+QString FleetStatus::Summary(int done, int count, int ok, const TextContext& ctx) {
+    return ctx
+        .Pick({"%1 of %2 radios done, %3 of them without fault",
+               "已处理 %1 台对讲机（共 %2 台），其中 %3 台无误"})
+        .arg(done)
+        .arg(count)
+        .arg(ok);
+}
+
 } // namespace zr40

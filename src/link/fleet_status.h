@@ -14,6 +14,8 @@ public:
                         const TextContext& ctx);
     // "Verified", "Differences", "Failed", "Written", "Incomplete" in the interface language.
     static QString ResultText(FleetRadioReport::Result result, const TextContext& ctx);
+    // "3 of 20 radios done, 2 of them without fault" at the end of a session.
+    static QString Summary(int done, int count, int ok, const TextContext& ctx);
 };
 
 } // namespace zr40
