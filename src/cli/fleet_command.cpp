@@ -187,8 +187,9 @@ int FleetCommand::Run(const QStringList& arguments) {
     line.AddOption(
         {"id-list", "A file of local IDs, one hexadecimal ID per line (# comments).", "FILE"});
     line.AddOption({"log",
-                    "The CSV log, one line per radio: time,radio,local_id,previous_local_id,"
-                    "result,backup,seconds (result: verified, differences, failed, written with "
+                    "The CSV log, one line per radio (columns time, radio, local_id, "
+                    "previous_local_id, result, backup, seconds; result: verified, differences, "
+                    "failed, written with "
                     "--no-verify, incomplete when stopped). An existing log is appended to.",
                     "FILE.csv"});
     line.AddOption({"band",

@@ -132,7 +132,7 @@ void ShowFleetSession(MDIFormMain* w) {
     plan.ComPortName = QString::fromLocal8Bit(sim.readLine()).trimmed();
     FormFleet window(plan, BackupStore(dir.filePath("backups")), w);
     QTimer::singleShot(0, &window, [&window, &dir] {
-        window.findChild<QLineEdit*>(QStringLiteral("TextRange"))->setText("1001-1020");
+        window.findChild<QLineEdit*>(QStringLiteral("TextRange"))->setText("1001-1014");
         window.findChild<QLineEdit*>(QStringLiteral("TextLog"))->setText(dir.filePath("fleet.csv"));
         Click(&window, "CommandStart");
     });

@@ -147,7 +147,7 @@ void FormProcess::PlaceControls() {
     checkNewPassword_->setGeometry(kMargin, 170, 20, 24);
     labelNewPassword_->setGeometry(kMargin + 20, 170, kBoxLeft - kMargin - 24, 24);
     textNewPassword_->setGeometry(kBoxLeft, 170, 100, 24);
-    listDebug_->setGeometry(kMargin, kTraceTop, kWidth - 2 * kMargin, kTraceHeight);
+    listDebug_->setGeometry(kMargin, TraceTop(), kWidth - 2 * kMargin, kTraceHeight);
 
     commandRead_->setVisible(reading_);
     commandWrite_->setVisible(!reading_);
@@ -173,8 +173,13 @@ void FormProcess::FillCaptions() {
     showTraceAction_->setText(Pick("Show trace", "显示通信记录"));
 }
 
+// The verify row of a write pushes the trace list down by its height.
+int FormProcess::TraceTop() const {
+    return kTraceTop + (checkVerify_ ? kReviewRowHeight : 0);
+}
+
 void FormProcess::ApplyHeight() {
-    const int height = traceShown_ ? kTraceTop + kTraceHeight + kMargin
+    const int height = traceShown_ ? TraceTop() + kTraceHeight + kMargin
                                    : Pixels(reading_ ? kReadHeightTwips : kWriteHeightTwips) +
                                          (safeWrite_ ? kReviewRowHeight : 0) +
                                          (checkVerify_ ? kReviewRowHeight : 0);

@@ -84,6 +84,7 @@ private:
     void FillCaptions();
     QString Pick(const char* english, const char* chinese) const;
     void ApplyHeight();
+    int TraceTop() const;
 
     void CommandRead_Click();
     void CommandWrite_Click();
