@@ -58,7 +58,8 @@ class TestFleetWindow : public QObject {
             form->findChild<QPushButton*>("CommandStart")->click();
             seen.closeDuringSession = form->findChild<QPushButton*>("CommandClose")->isEnabled();
             if (stop) {
-                QTRY_VERIFY_WITH_TIMEOUT(!Text(form, "LabelPort").isEmpty(), kHangGuardMs);
+                QTRY_VERIFY_WITH_TIMEOUT(!Text(form, "LabelPort").startsWith("Port: "),
+                                         kHangGuardMs);
                 seen.status = Text(form, "LabelStatus");
                 seen.port = Text(form, "LabelPort");
                 form->findChild<QPushButton*>("CommandStop")->click();

@@ -7,6 +7,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 using namespace zr40;
 using namespace zr40::test;
@@ -96,6 +97,53 @@ private slots:
         QVERIFY2(run.err.contains(QRegularExpression("ID 1002: Differences\n  Channel 1 +Rx "
                                                      "Frequency")),
                  qPrintable(run.err));
+    }
+
+    // Ctrl+C in the middle of the second radio's write lets that radio finish and ends the
+    // session; a second Ctrl+C cuts the write short and the radio is logged incomplete.
+    void ctrlCStopsTheSession_data() {
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("once") << 1 << "verified";
+        QTest::newRow("twice") << 2 << "incomplete";
+    }
+    void ctrlCStopsTheSession() {
+        QFETCH(int, presses);
+        QFETCH(QString, second);
+        QVERIFY(WriteRdat(Path("plan.rdat"), DistinctCodeplug(40)));
+        SimProcess sim;
+        QVERIFY(sim.Start(
+            {"--fleet", "3", "--memory", Path("ctrl.rdat"), "--no-pace", "--delay", "5"}));
+        const QString log = Path("ctrl.csv");
+        QFile::remove(log);
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), CliDataHome());
+        cli.setProcessEnvironment(environment);
+        cli.start(CliProgram(), {"fleet", Path("plan.rdat"), "--port", sim.device(), "--ids",
+                                 "1001-1003", "--log", log, "--trace"});
+        int ended = 0;  // writes of the session that came to their end
+        int writes = 0; // channel writes after the first radio's end of write
+        bool pressed = false;
+        while (cli.state() != QProcess::NotRunning && cli.waitForReadyRead(60000)) {
+            while (cli.canReadLine()) {
+                const QByteArray line = cli.readLine();
+                ended += line.startsWith("TX:55 1 5 ") ? 1 : 0;
+                writes += ended == 1 && line.startsWith("TX:55 1 3 4 ") ? 1 : 0;
+            }
+            if (writes < 5 || std::exchange(pressed, true))
+                continue;
+            for (int k = 0; k < presses; ++k) {
+                ::kill(pid_t(cli.processId()), SIGINT);
+                QThread::msleep(200); // two presses, not one signal the program reads twice
+            }
+        }
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 1);
+        const QStringList lines = QString::fromUtf8(FileBytes(log)).split('\n');
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[1].section(',', 4, 4), QStringLiteral("verified"));
+        QCOMPARE(lines[2].section(',', 4, 4), second);
     }
 
     // zr40 write --verify on one radio: "Verified", or the channel that reads back otherwise

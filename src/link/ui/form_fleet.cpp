@@ -148,12 +148,18 @@ void FormFleet::FillCaptions() {
     checkVerify_->setText(Pick("Verify after writing", "写入后校验"));
     labelStatus_->setText(Pick("Choose the IDs and the log file, then press Start.",
                                "选择 ID 和日志文件，然后按“开始”。"));
+    labelPort_->setText(Pick("Port: %1", "端口：%1").arg(PortName()));
     tableRadios_->setHorizontalHeaderLabels(
         {Pick("Radio", "序号"), Pick("ID", "ID"), Pick("Previous ID", "原 ID"),
          Pick("Result", "结果"), Pick("Time (s)", "用时（秒）"), Pick("Details", "详情")});
     commandStart_->setText(Pick("&Start", "开始(&S)"));
     commandStop_->setText(Pick("S&top", "停止(&T)"));
     commandClose_->setText(Pick("&Close", "关闭(&C)"));
+}
+
+QString FormFleet::PortName() const {
+    return plan_.ComPortName.isEmpty() ? QStringLiteral("COM%1").arg(plan_.ComPortNumber)
+                                       : plan_.ComPortName;
 }
 
 void FormFleet::BrowseList() {
@@ -225,7 +231,6 @@ void FormFleet::Start() {
     record_ = std::move(record);
     logFailed_ = false;
     tableRadios_->setRowCount(0);
-    labelPort_->clear();
     FleetDriver::Options options;
     options.password = textPassword_->text();
     options.verify = checkVerify_->isChecked();
@@ -236,9 +241,7 @@ void FormFleet::Start() {
     adapter_.reset();
     driver_ = std::make_unique<FleetDriver>(plan_, std::move(ids), options);
     adapter_ = std::make_unique<FleetSerialAdapter>(*driver_);
-    adapter_->SetPortName(plan_.ComPortName.isEmpty()
-                              ? QStringLiteral("COM%1").arg(plan_.ComPortNumber)
-                              : plan_.ComPortName);
+    adapter_->SetPortName(PortName());
     connect(adapter_.get(), &FleetSerialAdapter::phaseChanged, this, &FormFleet::OnPhase);
     connect(adapter_.get(), &FleetSerialAdapter::backupReady, this, &FormFleet::OnBackup);
     connect(adapter_.get(), &FleetSerialAdapter::radioDone, this, &FormFleet::OnRadioDone);

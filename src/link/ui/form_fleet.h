@@ -43,6 +43,7 @@ private:
     TextContext Words() const { return TextContext::Of(plan_); }
     void CreateControls();
     void FillCaptions();
+    QString PortName() const;
     void BrowseList();
     void BrowseLog();
     void Start();
