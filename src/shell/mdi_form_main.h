@@ -176,12 +176,15 @@ private:
     void UpdateEditActions();
     void ReloadOpenPages();
     void ShowReport(const QString& title, const QString& summary, const QStringList& warnings);
+    void ShareMenuKeys(QWidget* now);
     bool english() const { return codeplug_.IsEnglish; }
 
     Codeplug& codeplug_;
     bool service_ = false;
     ChangeTracker tracker_;
     EditHistory history_;
+    // While Undo or Redo commits pending edits: the steps they would have recorded.
+    QList<EditStep>* pendingSteps_ = nullptr;
     QString path_;
     int treeWidthTwips_ = 2500;
     QMap<QString, QAction*> actions_;

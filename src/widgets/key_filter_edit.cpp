@@ -48,13 +48,26 @@ QString KeyFilterEdit::filtered(const QString& text) const {
     return out;
 }
 
+bool KeyFilterEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Undo) && !isUndoAvailable()) ||
+            (key->matches(QKeySequence::Redo) && !isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void KeyFilterEdit::keyPressEvent(QKeyEvent* event) {
     if (IsEnter(event->key())) {
         emit enterPressed();
         event->accept();
         return;
     }
-    if (event->key() == Qt::Key_Escape) {
+    // Escape gives up what was typed; with nothing typed it goes on to close the dialog.
+    if (event->key() == Qt::Key_Escape && isModified()) {
         emit escapePressed();
         event->accept();
         return;

@@ -203,19 +203,24 @@ private slots:
         QVERIFY(SettingsStore().ReadText(QStringLiteral("ComPort")).isEmpty());
     }
 
-    // Every shown menu shortcut acts from wherever the keyboard is in a page; a page's own window
-    // must not take it (the child window's close key is Ctrl+W on most desktops). A text box
-    // keeps the undo keys for its own typing.
+    // Every shown menu shortcut acts from wherever the keyboard is in a page or in the channel
+    // edit dialog; a page's own window must not take it (the child window's close key is Ctrl+W
+    // on most desktops). A text box with nothing typed in it leaves the undo keys to the window.
     void menuShortcutsActWithAPageFocused_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("channel grid") << int(MDIFormMain::kChannelPage) << "MSHFlexGridChannel";
-        QTest::newRow("local id") << int(MDIFormMain::kOptionPage) << "TextLocalID";
-        QTest::newRow("rx list") << int(MDIFormMain::kRxListPage) << "ComboRxList";
+        QTest::addColumn<bool>("dialog");
+        const int channels = MDIFormMain::kChannelPage;
+        QTest::newRow("channel grid") << channels << "MSHFlexGridChannel" << false;
+        QTest::newRow("local id") << int(MDIFormMain::kOptionPage) << "TextLocalID" << false;
+        QTest::newRow("rx list") << int(MDIFormMain::kRxListPage) << "ComboRxList" << false;
+        QTest::newRow("edit dialog list") << channels << "ComboTxPower" << true;
+        QTest::newRow("edit dialog box") << channels << "TextRxFreq" << true;
     }
     void menuShortcutsActWithAPageFocused() {
         QFETCH(int, page);
         QFETCH(QString, focus);
+        QFETCH(bool, dialog);
         MDIFormMain& w = Window();
         QList<QAction*> withKeys; // the window's own: a page's go when a page closes
         for (QAction* action : w.findChildren<QAction*>()) {
@@ -223,24 +228,32 @@ private slots:
                 withKeys << action;
         }
         QCOMPARE(withKeys.size(), 9); // New, Open, Save, Print, Undo, Redo, Read, Write, F1
+        const auto target = [&] {
+            ConfigPage* shown = w.OpenPage(page);
+            if (auto* grid = qobject_cast<FormChannelInformation*>(shown); grid && dialog) {
+                test::PutChannel(rig_->codeplug, 0, 440000000, 440000000);
+                grid->Analyse();
+                grid->CellClick(1, 7); // the edit dialog, a window of its own
+            }
+            return shown->findChild<QWidget*>(focus);
+        };
         for (QAction* action : withKeys) {
             const QString name = action->objectName();
-            const bool undoKey =
-                name == QLatin1String("MenuUndo") || name == QLatin1String("MenuRedo");
-            if (undoKey && focus.startsWith(QLatin1String("Text")))
+            // The dialog's F1 opens its own help topic.
+            if (name == QLatin1String("ToolHelp") && dialog)
                 continue;
             for (const QKeySequence& key : action->shortcuts()) {
-                auto* target = w.OpenPage(page)->findChild<QWidget*>(focus);
-                QVERIFY(test::ShowActive(&w)); // a closed dialog may leave no window active
-                target->setFocus();
-                QVERIFY(target->hasFocus());
+                QWidget* widget = target();
+                QVERIFY(test::ShowActive(widget->window())); // a closed dialog may leave none
+                widget->setFocus();
+                QVERIFY(widget->hasFocus());
                 if (name == QLatin1String("MenuRead") || name == QLatin1String("MenuWrite") ||
                     name == QLatin1String("MenuPrint"))
                     test::OnNextModal([](QWidget*) {});
                 action->setEnabled(true); // undo and redo with nothing to take back
                 QSignalSpy triggered(action, &QAction::triggered);
-                QTest::keyClick(target, key[0].key(), key[0].keyboardModifiers());
-                QVERIFY2(triggered.size() == 1, qPrintable(key.toString()));
+                QTest::keyClick(widget, key[0].key(), key[0].keyboardModifiers());
+                QVERIFY2(triggered.size() == 1, qPrintable(name + ' ' + key.toString()));
             }
         }
     }
@@ -748,6 +761,31 @@ private slots:
                  QStringLiteral("33"));
         QCOMPARE(Active(), tune);
         QVERIFY(w.Page(MDIFormMain::kChannelPage));
+    }
+
+    // Every dialog the menus open has a default button, the one Enter presses where no field
+    // takes it, and Escape closes it from the field that has the keyboard.
+    void dialogsHaveADefaultButtonAndCloseOnEscape_data() {
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"MenuModelInformation", "MenuCom", "MenuLanguage", "MenuAbout",
+                                    "MenuBank", "MenuPrint", "MenuPassword"})
+            QTest::newRow(command) << command;
+    }
+    void dialogsHaveADefaultButtonAndCloseOnEscape() {
+        QFETCH(QString, command);
+        MDIFormMain& w = ServiceWindow(true);
+        bool defaultButton = false;
+        bool closed = false;
+        test::OnNextModal([&](QWidget* modal) {
+            for (const QPushButton* button : modal->findChildren<QPushButton*>())
+                defaultButton = defaultButton || (button->isDefault() && button->isVisible());
+            QWidget* focus = modal->focusWidget() ? modal->focusWidget() : modal;
+            QTest::keyClick(focus, Qt::Key_Escape);
+            closed = !modal->isVisible();
+        });
+        w.Action(command)->trigger();
+        QVERIFY(defaultButton);
+        QVERIFY(closed);
     }
 
     void passwordEntryOpensTheDialog() {

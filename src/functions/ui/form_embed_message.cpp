@@ -79,7 +79,7 @@ void FormEmbedMessage::FreshEmbeddedInformation() {
     for (QLineEdit* box : textEmbedMessage_)
         box->setModified(false);
     if (codeplug().RadioImage != before)
-        emit edited(EditStep(kCaption));
+        emit edited(EditStep(kCaption).Merging());
 }
 
 void FormEmbedMessage::EnterPressed(int index) {
