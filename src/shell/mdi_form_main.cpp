@@ -92,6 +92,9 @@ MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidge
     print_ = new PrintCommands(codeplug_, this);
     ConnectCommands();
     StartUp(options);
+    // The smallest the window goes: every page's controls stay in reach there (a page taller
+    // than its room scrolls).
+    setMinimumSize(kMinimumSize);
     resize(1100, 720);
 }
 
@@ -512,7 +515,9 @@ void MDIFormMain::OpenPageFromTree(int commandNumber) {
 }
 
 void MDIFormMain::CascadePages() {
-    // Each page keeps the size it was laid out for; only the positions step down and right.
+    // Each page keeps the size it was laid out for; only the positions step down and right. A
+    // page that would reach past the room left to it there is held to that room (what it shows
+    // scrolls), so that its foot and its buttons stay in reach.
     const int step = fontMetrics().height() + 8;
     int k = 0;
     for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::CreationOrder)) {
@@ -521,6 +526,9 @@ void MDIFormMain::CascadePages() {
         if (sub->isMaximized())
             sub->showNormal();
         sub->move(k * step, k * step);
+        const QSize room = area_->viewport()->size() - QSize(k * step, k * step);
+        if (area_->isVisible() && !room.isEmpty())
+            sub->resize(sub->size().boundedTo(room));
         sub->raise();
         ++k;
     }

@@ -41,6 +41,7 @@ public:
     static constexpr int kMessagePage = 1004;
     static constexpr int kTunePage = 1005;
     static constexpr int kRxListPage = 1006;
+    static constexpr QSize kMinimumSize{800, 600};
 
     explicit MDIFormMain(Codeplug& codeplug, const StartOptions& options = {},
                          QWidget* parent = nullptr);

@@ -289,9 +289,8 @@ bool GridCellEditor::eventFilter(QObject* watched, QEvent* event) {
         return false;
     if (event->type() == QEvent::KeyPress)
         return EditorKeyPress(static_cast<QKeyEvent*>(event));
-    // A popup (the list's own, a context menu) takes the focus without the user leaving the cell.
     if (event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        KeyFilterEdit::Leaving(*static_cast<QFocusEvent*>(event)))
         Commit();
     return false;
 }

@@ -89,9 +89,12 @@ void KeyFilterEdit::keyPressEvent(QKeyEvent* event) {
 
 void KeyFilterEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // A popup (the context menu) takes the focus without the user leaving the box.
-    if (event->reason() != Qt::PopupFocusReason)
+    if (Leaving(*event))
         emit focusLost();
+}
+
+bool KeyFilterEdit::Leaving(const QFocusEvent& event) {
+    return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::MenuBarFocusReason;
 }
 
 void KeyFilterEdit::TypeCharacter(QChar c) {

@@ -34,6 +34,10 @@ public:
     // Text as it would remain after typing `text` into an empty box one character at a time.
     QString filtered(const QString& text) const;
 
+    // Whether a loss of focus is the user leaving the field: a popup (a list's own, a context
+    // menu) or the menu bar taking the keyboard (a menu opened, then closed by Escape) is not.
+    static bool Leaving(const QFocusEvent& event);
+
 signals:
     void enterPressed();
     void escapePressed();

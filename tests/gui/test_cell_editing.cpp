@@ -8,6 +8,7 @@
 #include "link/ui/form_tune.h"
 #include "widgets/key_filter_edit.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QTableWidget>
 #include <QtTest>
@@ -144,14 +145,21 @@ private slots:
     }
 
     // Whatever else moves the highlight (a click on a row header, the page moving it) commits
-    // the edit into its own cell first.
+    // the edit into its own cell first; a menu opened over it and closed again does not.
     void highlightMovedElsewhereCommitsFirst() {
         Codeplug cp = Plan();
         GridPage page = Open(kChannels, cp);
         QVERIFY(test::ShowActive(page.page.get()));
         page.SetCurrent(2, 1);
         QTest::keyClick(page.grid, Qt::Key_Return);
-        QTest::keyClicks(page.page->focusWidget(), "441");
+        QWidget* editor = page.page->focusWidget();
+        QTest::keyClicks(editor, "441");
+        for (Qt::FocusReason menu : {Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
+            QFocusEvent out(QEvent::FocusOut, menu);
+            QApplication::sendEvent(editor, &out);
+        }
+        QVERIFY(editor->isVisible());
+        QCOMPARE(cp.RxFreq[1], 435000000);
         page.SetCurrent(5, 3);
         QCOMPARE(cp.RxFreq[1], 441000000);
         QCOMPARE(cp.RxFreq[4], 0);

@@ -28,6 +28,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -548,6 +549,44 @@ private slots:
         QCOMPARE(subs[1]->size(), optionSize);
         QVERIFY(subs[1]->x() > 0);
         QCOMPARE(subs[1]->x(), subs[1]->y());
+    }
+
+    // At the smallest size of the main window every control of every page is in reach, the
+    // page opened from the tree among the others and maximised: in view, or in a part of the
+    // page that scrolls (the tune page's sixteen points).
+    void everyControlInReachAtTheSmallestSize_data() {
+        QTest::addColumn<int>("page");
+        for (int page = MDIFormMain::kChannelPage; page <= MDIFormMain::kRxListPage; ++page)
+            QTest::newRow(qPrintable(QString::number(page))) << page;
+    }
+    void everyControlInReachAtTheSmallestSize() {
+        QFETCH(int, page);
+        MDIFormMain& w = ServiceWindow(true);
+        rig_->codeplug.TunePointCount = 16;
+        w.resize(w.minimumSize());
+        for (int other = MDIFormMain::kChannelPage; other < page; ++other)
+            w.OpenPageFromTree(other);
+        w.OpenPageFromTree(page);
+        QWidget* shown = w.Page(page);
+        QVERIFY(shown);
+        for (bool maximised : {false, true}) {
+            if (maximised)
+                w.PageArea()->activeSubWindow()->showMaximized();
+            QWidget* view = w.PageArea()->viewport();
+            for (QWidget* control : shown->findChildren<QWidget*>()) {
+                if (!control->isVisible() || control->focusPolicy() == Qt::NoFocus ||
+                    control->inherits("QScrollBar"))
+                    continue;
+                // A control in a part that scrolls is in reach when that part is.
+                QWidget* reach = control;
+                for (QWidget* up = control; up != shown; up = up->parentWidget())
+                    if (qobject_cast<QScrollArea*>(up))
+                        reach = up;
+                const QRect at(reach->mapTo(view, QPoint()), reach->size());
+                QVERIFY2(view->rect().contains(at),
+                         qPrintable(control->objectName() + (maximised ? " maximised" : "")));
+            }
+        }
     }
 
     void pagesReopenInTheRecordedWindowState() {

@@ -9,7 +9,6 @@
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
 #include "exchange/channel_clipboard.h"
-#include "widgets/combo_fill.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/ui_seam.h"
 #include "widgets/window_state_recorder.h"

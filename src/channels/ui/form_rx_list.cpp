@@ -7,17 +7,12 @@
 #include "codeplug/value_lists.h"
 #include "widgets/combo_fill.h"
 #include "widgets/key_filter_edit.h"
-#include "widgets/ui_seam.h"
 #include "widgets/window_state_recorder.h"
 
-#include <QAbstractButton>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QStyleOptionHeader>
 #include <QTableWidget>
 
 namespace zr40 {

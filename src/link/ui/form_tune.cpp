@@ -8,11 +8,9 @@
 #include "widgets/key_filter_edit.h"
 #include "widgets/window_state_recorder.h"
 
-#include <QAbstractButton>
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
