@@ -463,8 +463,10 @@ ConfigPage* MDIFormMain::ShowPage(int commandNumber) {
         RebuildWindowList();
     });
     connect(page, &ConfigPage::edited, this, &MDIFormMain::RecordStep);
-    // What loading the page corrected is a step of its own.
-    RecordStep(page->OpeningCorrection());
+    // What loading the page corrected is a step of its own. A page that corrects nothing names
+    // no step: a change still to be recorded (a read reloading the pages) keeps its own name.
+    if (const EditStep correction = page->OpeningCorrection(); !correction.english.isEmpty())
+        RecordStep(correction);
     TrackChildState(sub);
     KeepMenuShortcuts(sub);
     ShowWithChildState(sub, state);
