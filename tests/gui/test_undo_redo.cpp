@@ -177,18 +177,34 @@ private slots:
         QCOMPARE(Window().History().UndoCount(), 1);
     }
 
-    // What Function Setup corrects as it opens on a new plan is a named step Undo takes back.
+    // What a page corrects as it opens (Function Setup: PF1 Long and PF2 Short of a new plan;
+    // the Rx list: an all-call entry) is a named step Undo takes back.
+    void correctionOnOpeningIsAStep_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("function setup")
+            << int(MDIFormMain::kOptionPage) << "&Undo Corrected on opening Function Setup";
+        QTest::newRow("rx list") << int(MDIFormMain::kRxListPage)
+                                 << "&Undo Corrected on opening Rx List";
+    }
     void correctionOnOpeningIsAStep() {
-        Window().New();
-        const Long pf1Long = Plan().KeyDefine[1];
-        Window().OpenPage(MDIFormMain::kOptionPage);
-        QVERIFY(Plan().KeyDefine[1] != pf1Long);
-        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Corrected on opening Function Setup"));
+        QFETCH(int, page);
+        Codeplug file;
+        file.ApplyNewDefaults();
+        file.RxListEntry[0] = 0xFFFFFF;
+        QVERIFY(RadioDataFile::WriteToFile(Path("corrected.rdat"), file).ok());
+        QVERIFY(Window().LoadFile(Path("corrected.rdat")));
+        const Codeplug before = Plan();
+        Window().OpenPage(page);
+        QVERIFY(!Plan().SameRadioData(before));
+        QTEST(UndoAction()->text(), "step");
+        QVERIFY(Window().windowTitle().contains(QLatin1Char('*'))); // the star has its cause
         UndoAction()->trigger();
-        QCOMPARE(Plan().KeyDefine[1], pf1Long);
+        QVERIFY(Plan().SameRadioData(before));
+        QVERIFY(!Window().windowTitle().contains(QLatin1Char('*')));
         QVERIFY(!UndoAction()->isEnabled());
         RedoAction()->trigger();
-        QCOMPARE(Plan().KeyDefine[1], -1);
+        QVERIFY(!Plan().SameRadioData(before));
     }
 
     void dialogEditComesBackInTheDialog() {
