@@ -17,6 +17,7 @@ namespace {
 using L = ImageChannelLayout;
 
 constexpr qint64 kMilliPerMegahertz = 1000000000;
+constexpr qint64 kMilliPerHertz = 1000;
 constexpr qint64 kMilliPerTenHertz = 10000;
 constexpr std::uint8_t kClearedByte = 0xFF;
 
@@ -45,10 +46,11 @@ public:
         bool clamped = false;
         if (c_.setRxFreq) {
             rx_ = first ? c_.rx.start : Stepped(rx_, c_.rx.step, c_.rx.direction);
-            clamped |= Clamp(rx_, cp_.BandUpper);
+            rxClamped_ = Clamp(rx_, cp_.BandUpper);
+            clamped |= rxClamped_;
         }
         if (c_.setTxFreq) {
-            tx_ = TransmitFrequency(first);
+            tx_ = TransmitFrequency(first, rx_);
             clamped |= Clamp(tx_, cp_.BandUpperTx);
         }
         if (c_.decode.set)
@@ -56,8 +58,10 @@ public:
         if (c_.encode.set)
             encode_ = c_.encodeDefault ? decode_ : NextTone(c_.encode, encode_, first);
         WriteImage(ch);
+        // A channel of the plan says itself whether it ran into a band edge: its transmit
+        // frequency follows its own receive frequency, not the run's.
         if (ch < Codeplug::kChannels)
-            WriteCodeplug(ch);
+            clamped = WriteCodeplug(ch) || (c_.setRxFreq && rxClamped_);
         clampedChannels += clamped ? 1 : 0;
         ++handled_;
     }
@@ -85,12 +89,14 @@ private:
         return clamped;
     }
 
-    qint64 TransmitFrequency(bool first) const {
+    // The transmit frequency of a record from `rx`: the same, shifted by the offset, or the
+    // next of the transmit run.
+    qint64 TransmitFrequency(bool first, qint64 rx) const {
         switch (c_.txMode) {
         case TransmitMode::Default:
-            return rx_;
+            return rx;
         case TransmitMode::Offset:
-            return c_.offsetPlus ? rx_ + c_.txOffset : rx_ - c_.txOffset;
+            return c_.offsetPlus ? rx + c_.txOffset : rx - c_.txOffset;
         case TransmitMode::Incept:
             break;
         }
@@ -134,25 +140,49 @@ private:
             L::SetFlag(image, ch, L::kTalkAround, c_.talkAround);
     }
 
-    void WriteCodeplug(int ch) {
-        if (c_.setRxFreq) {
-            if (ChannelRules::IsEmptyChannel(cp_, ch))
-                ChannelEffects::StartGridChannel(cp_, ch);
+    // Writes what the choice sets into a channel of the plan; true when its transmit frequency
+    // ran into a band edge.
+    bool WriteCodeplug(int ch) {
+        if (c_.setRxFreq && ChannelRules::IsEmptyChannel(cp_, ch)) {
+            // A new channel, as the grid starts one: it transmits where it receives.
+            ChannelEffects::StartGridChannel(cp_, ch);
+            ChannelEffects::StoreFrequency(cp_, ch, FrequencySide::Rx, Long(StoredHertz(rx_)));
+            ChannelEffects::FollowReceive(cp_, ch);
+        } else if (c_.setRxFreq) {
             ChannelEffects::StoreFrequency(cp_, ch, FrequencySide::Rx, Long(StoredHertz(rx_)));
         }
         if (ChannelRules::IsEmptyChannel(cp_, ch))
-            return; // nothing of an empty channel is shown or edited but its receive frequency
-        if (c_.setTxFreq)
-            ChannelEffects::StoreFrequency(cp_, ch, FrequencySide::Tx, Long(StoredHertz(tx_)));
+            return false; // nothing of an empty channel is shown or edited but its receive
+                          // frequency
+        bool clamped = false;
+        if (c_.setTxFreq) {
+            // "Default" and "Offset" start from the channel's own receive frequency.
+            qint64 tx = c_.txMode == TransmitMode::Incept
+                            ? tx_
+                            : TransmitFrequency(false, qint64(cp_.RxFreq.at(ch)) * kMilliPerHertz);
+            clamped = Clamp(tx, cp_.BandUpperTx);
+            ChannelEffects::StoreFrequency(cp_, ch, FrequencySide::Tx, Long(StoredHertz(tx)));
+        }
         const bool analog = !ChannelRules::IsDigital(cp_, ch);
         if (c_.decode.set && analog)
             SetTones(ch, FrequencySide::Rx, decode_);
         if (c_.encode.set && analog && ChannelRules::TxFrequencyShown(cp_, ch))
-            SetTones(ch, FrequencySide::Tx, encode_);
+            SetEncode(ch);
         if (c_.setTxPower)
             cp_.TxPower.at(ch) = ChannelListCoding::TxPowerValue(c_.highPower ? 1 : 0);
         if (c_.setSpace && analog) // a digital channel always runs narrow
             cp_.ChannelSpace.at(ch) = ChannelListCoding::SpaceValue(c_.wide ? 1 : 0);
+        return clamped;
+    }
+
+    // "Default" encodes what the channel decodes, whether the run set its decode or not.
+    void SetEncode(int ch) {
+        if (!c_.encodeDefault) {
+            SetTones(ch, FrequencySide::Tx, encode_);
+            return;
+        }
+        cp_.TxCtcss.at(ch) = cp_.RxCtcss.at(ch);
+        cp_.TxDcs.at(ch) = cp_.RxDcs.at(ch);
     }
 
     void SetTones(int ch, FrequencySide side, int position) {
@@ -165,7 +195,8 @@ private:
     const BatchChannelChoice& c_;
     QRandomGenerator& random_;
     int handled_ = 0; // channels of the range done so far
-    qint64 rx_ = 0;   // a transmit run without receive frequencies starts from 0 MHz
+    bool rxClamped_ = false;
+    qint64 rx_ = 0; // a transmit run without receive frequencies starts from 0 MHz
     qint64 tx_ = 0;
     int decode_ = 0; // an encode that follows an unset decode follows "None"
     int encode_ = 0;

@@ -1,5 +1,6 @@
 #include "channels/channel_copy.h"
 
+#include "channels/channel_rules.h"
 #include "channels/image_channel_layout.h"
 #include "codeplug/codeplug_fields.h"
 
@@ -11,7 +12,8 @@ using L = ImageChannelLayout;
 
 bool ChannelCopy::Copy(Codeplug& cp, int source, int target) {
     auto valid = [](int n) { return n >= 1 && n <= kTargets; };
-    if (source == target || !valid(source) || !valid(target))
+    if (source == target || !valid(source) || !valid(target) ||
+        ChannelRules::IsEmptyChannel(cp, source - 1))
         return false;
     CopyImageChannel(cp, source - 1, target - 1);
     CopyCodeplugChannel(cp, source - 1, target - 1);

@@ -11,8 +11,9 @@ class ChannelCopy {
 public:
     static constexpr int kTargets = Codeplug::kChannels;
 
-    // False (and nothing changes) when source and target are the same channel or either lies
-    // outside 1..32. Sets ChannelDataChanged after a copy.
+    // False (and nothing changes) when source and target are the same channel, either lies
+    // outside 1..32 or the source is empty: an empty channel copied would empty its target.
+    // Sets ChannelDataChanged after a copy.
     static bool Copy(Codeplug& codeplug, int source, int target);
 
 private:

@@ -250,6 +250,10 @@ void ChannelEffects::StartGridChannel(Codeplug& cp, int ch) {
     ClearTones(cp, ch);
 }
 
+void ChannelEffects::FollowReceive(Codeplug& cp, int ch) {
+    StoreTx(cp, ch, FollowingTx(cp, cp.RxFreq.at(ch)));
+}
+
 void ChannelEffects::StoreFrequency(Codeplug& cp, int ch, FrequencySide side, Long hertz) {
     if (side == FrequencySide::Rx)
         StoreRx(cp, ch, hertz);

@@ -83,6 +83,8 @@ public:
     static void StartGridChannel(Codeplug& codeplug, int channel);
     // A frequency of one side stored with that side's colour code.
     static void StoreFrequency(Codeplug& codeplug, int channel, FrequencySide side, Long hertz);
+    // The transmit side of a channel the grid starts: the receive frequency, held to BandUpperTx.
+    static void FollowReceive(Codeplug& codeplug, int channel);
 };
 
 } // namespace zr40

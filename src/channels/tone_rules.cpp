@@ -123,6 +123,18 @@ int ToneRules::ToneListIndexOf(const TonePair& pair) {
     return 0;
 }
 
+int ToneRules::ListItemOf(const TonePair& pair) {
+    if (CtcssPresent(pair.ctcss) || DcsPresent(pair.dcs))
+        return ToneListIndexOf(pair);
+    return pair.ctcss == -1 || pair.ctcss == 0 ? 0 : -1;
+}
+
+QString ToneRules::StoredToneText(const TonePair& pair, const TextContext& ctx) {
+    if (ListItemOf(pair) == 0 || CtcssPresent(pair.ctcss) || DcsPresent(pair.dcs))
+        return ToneText(pair, ctx);
+    return CtcssText(pair.ctcss, ctx.DecimalSeparator);
+}
+
 ToneEntry ToneRules::ParseToneText(const QString& text, const TextContext& ctx) {
     if (text == QLatin1String("None") || text == QString::fromUtf8("无"))
         return {text, {}};

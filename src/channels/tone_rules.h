@@ -34,8 +34,14 @@ public:
     static QString ToneText(const TonePair& pair, const TextContext& ctx);
     // The stored pair of a tone list item (0..278); any other index is no tone.
     static TonePair ToneListItemToPair(int index);
-    // The tone list item holding this pair, or -1 when the pair is not on the list.
+    // The tone list item a view shows for this pair, or -1 when the tone it shows is not on the
+    // list (a CTCSS value below 67.0 shows as "None").
     static int ToneListIndexOf(const TonePair& pair);
+    // The tone list item that stores exactly this pair; no tone however stored (-1 or 0) is item
+    // 0. -1 for a tone no item has, shown by a view or not (60.0, 150.0, D700N).
+    static int ListItemOf(const TonePair& pair);
+    // The tone a pair stores, also where a view shows "None" for it: "60.0" for 600.
+    static QString StoredToneText(const TonePair& pair, const TextContext& ctx);
     // A tone text committed in an editable tone box: "None", a DCS text starting with "D", or a
     // CTCSS number (unreadable -> 67.0, below 60 -> 67.0, above 254.1 -> 254.1).
     static ToneEntry ParseToneText(const QString& text, const TextContext& ctx);

@@ -14,7 +14,12 @@ namespace zr40 {
 //
 // The owner records a step after every edit. The history compares with the state it knows, so an
 // edit that changed nothing is no step, and changes made without a notification belong to the
-// next recorded step.
+// next recorded step. A step that merges joins the step before it when that one has the same name
+// (QUndoCommand::mergeWith), and goes altogether when the two together changed nothing.
+//
+// Undo and Redo take back or do again the step they name. An edit the codeplug holds beyond the
+// current state (one still typed when Undo was chosen, then committed) is kept: it becomes a step
+// of its own below the one taken back, or before the one done again.
 class EditHistory {
 public:
     static constexpr int kDefaultMaxSteps = 300;
@@ -25,8 +30,9 @@ public:
     // change).
     void Reset(const Codeplug& codeplug);
     // The codeplug after an edit: one step with this name. False, and no step, when nothing the
-    // history keeps has changed. Redo steps are dropped; the oldest step goes past the cap.
-    bool Record(const Codeplug& codeplug, const EditStep& step);
+    // history keeps has changed. Redo steps are dropped; the oldest step goes past the cap. A
+    // merging step joins the last one only when `mayMerge` (not across a save, say).
+    bool Record(const Codeplug& codeplug, const EditStep& step, bool mayMerge = true);
 
     bool CanUndo() const { return current_ > 0; }
     bool CanRedo() const { return current_ + 1 < states_.size(); }
@@ -36,10 +42,16 @@ public:
     EditStep UndoStep() const;
     EditStep RedoStep() const;
 
-    // Restores the state before the last step; false when there is nothing to undo.
-    bool Undo(Codeplug& codeplug);
-    // Restores the state after the step undone last; false when there is nothing to redo.
-    bool Redo(Codeplug& codeplug);
+    // Restores the state before the last step; false when there is nothing to undo. What the
+    // codeplug holds beyond the current state stays, as the step `pending`.
+    bool Undo(Codeplug& codeplug, const EditStep& pending = {});
+    // Restores the state after the step undone last; false when there is nothing to redo. What
+    // the codeplug holds beyond the current state stays, as the step `pending`.
+    bool Redo(Codeplug& codeplug, const EditStep& pending = {});
+    // Puts the codeplug back into the current state (changes no step recorded).
+    void Revert(Codeplug& codeplug) const;
+    // The data file of the current state.
+    QByteArray CurrentFile() const { return states_[current_].file; }
 
 private:
     struct State {
@@ -53,6 +65,12 @@ private:
 
     static State Take(const Codeplug& codeplug, const EditStep& step);
     static void Restore(const State& state, Codeplug& codeplug);
+    // `state` with every value `top` changed against `base` taken from `top`.
+    static State Rebased(const State& state, const State& base, const State& top);
+    // Keeps what the codeplug holds beyond the current state as a step at `at`, every state from
+    // there on carrying it too. False when the codeplug holds nothing more.
+    bool KeepPending(const Codeplug& codeplug, const EditStep& step, std::size_t at);
+    void Trim();
 
     int maxSteps_;
     std::deque<State> states_; // states_[0] is the oldest state kept

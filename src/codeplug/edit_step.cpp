@@ -6,8 +6,10 @@ namespace zr40 {
 
 EditStep EditStep::ChannelField(const TextPair& field, int channelNumber) {
     const QString number = QString::number(channelNumber);
-    return {QStringLiteral("%1 of channel %2").arg(QString::fromUtf8(field.english), number),
-            QStringLiteral("信道%1 %2").arg(number, QString::fromUtf8(field.chinese))};
+    return EditStep(
+               QStringLiteral("%1 of channel %2").arg(QString::fromUtf8(field.english), number),
+               QStringLiteral("信道%1 %2").arg(number, QString::fromUtf8(field.chinese)))
+        .Merging();
 }
 
 EditStep EditStep::Channels(const TextPair& action, const QList<int>& channelNumbers) {

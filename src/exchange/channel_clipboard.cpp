@@ -1,8 +1,17 @@
 #include "exchange/channel_clipboard.h"
 
+#include "channels/channel_effects.h"
+#include "channels/channel_rules.h"
+#include "codeplug/codeplug_fields.h"
 #include "codeplug/edit_step.h"
 #include "exchange/channel_csv.h"
 #include "exchange/csv_text.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <limits>
 
 namespace zr40 {
 
@@ -25,7 +34,119 @@ bool IsChannelNumber(const QString& cell) {
     return ok && number >= 1 && number <= Codeplug::kChannels;
 }
 
+const QString kChannelsKey = QStringLiteral("channels");
+constexpr qint64 kHertzPerMegahertz = 1000000;
+
+// A stored value: a whole number a 32-bit value holds.
+bool ReadValue(const QJsonValue& json, Long& value) {
+    const double number = json.toDouble(0.5);
+    if (!json.isDouble() || number != double(qint64(number)) ||
+        number < double(std::numeric_limits<Long>::min()) ||
+        number > double(std::numeric_limits<Long>::max()))
+        return false;
+    value = Long(number);
+    return true;
+}
+
+// Every value of one channel from its object; false (the channel half written) when one is
+// missing or no stored value.
+bool ReadChannel(const QJsonObject& object, Codeplug& cp, int channel) {
+    for (const CodeplugField& field : CodeplugFields::Channel(cp, channel)) {
+        const QJsonValue value = object.value(QLatin1String(field.name));
+        if (!field.array) {
+            if (!ReadValue(value, *field.data))
+                return false;
+            continue;
+        }
+        const QJsonArray values = value.toArray();
+        if (values.size() != field.count)
+            return false;
+        for (int k = 0; k < field.count; ++k)
+            if (!ReadValue(values[k], field.data[k]))
+                return false;
+    }
+    return true;
+}
+
+// A channel from a plan of another band is held to this one, as any entry is.
+bool HoldToBand(Codeplug& cp, int channel) {
+    if (ChannelRules::IsEmptyChannel(cp, channel))
+        return false;
+    const auto hold = [&cp, channel](FrequencySide side, Long hertz, int upper) {
+        const Long held = Long(qBound(qint64(cp.BandLower) * kHertzPerMegahertz, qint64(hertz),
+                                      qint64(upper) * kHertzPerMegahertz));
+        if (held != hertz)
+            ChannelEffects::StoreFrequency(cp, channel, side, held);
+        return held != hertz;
+    };
+    bool held = hold(FrequencySide::Rx, cp.RxFreq[channel], cp.BandUpper);
+    if (cp.TxFreq[channel] != 0) // a channel that only receives stays one
+        held = hold(FrequencySide::Tx, cp.TxFreq[channel], cp.BandUpperTx) || held;
+    return held;
+}
+
+// The end of a paste: what was left over said, the pasted plan taken when anything went in.
+ExchangeResult Pasted(ExchangeResult& result, const Codeplug& pasted, Codeplug& codeplug,
+                      const TextContext& ctx) {
+    if (!result.leftOver.isEmpty())
+        result.warnings << ctx.Pick(QStringLiteral("rows %1 left over: channel 32 is the last"),
+                                    QStringLiteral("第%1行未粘贴：信道32是最后一个"))
+                               .arg(EditStep::NumberRuns(result.leftOver));
+    if (result.channels.isEmpty())
+        result.Fail(ctx.Pick(QStringLiteral("The clipboard holds no channel rows."),
+                             QStringLiteral("剪贴板中没有信道行。")));
+    else
+        codeplug = pasted;
+    return result;
+}
+
 } // namespace
+
+QString ChannelClipboard::MimeType() {
+    return QStringLiteral("application/x-zr40-channels");
+}
+
+QByteArray ChannelClipboard::CopyChannels(const Codeplug& codeplug, const QList<int>& channels) {
+    Codeplug cp = codeplug; // CodeplugFields hands out writable views
+    QJsonArray list;
+    for (int channel : channels) {
+        QJsonObject object;
+        for (const CodeplugField& field : CodeplugFields::Channel(cp, channel)) {
+            if (!field.array) {
+                object.insert(QLatin1String(field.name), double(*field.data));
+                continue;
+            }
+            QJsonArray values;
+            for (int k = 0; k < field.count; ++k)
+                values.append(double(field.data[k]));
+            object.insert(QLatin1String(field.name), values);
+        }
+        list.append(object);
+    }
+    return QJsonDocument(QJsonObject{{kChannelsKey, list}}).toJson(QJsonDocument::Compact);
+}
+
+ExchangeResult ChannelClipboard::PasteChannels(const QByteArray& data, Codeplug& codeplug,
+                                               int firstChannel, const TextContext& ctx) {
+    ExchangeResult result;
+    const QJsonArray list = QJsonDocument::fromJson(data).object().value(kChannelsKey).toArray();
+    Codeplug cp = codeplug;
+    int channel = qMax(0, firstChannel);
+    for (int i = 0; i < list.size(); ++i) {
+        if (channel >= Codeplug::kChannels) {
+            result.leftOver << i + 1;
+            continue;
+        }
+        if (!ReadChannel(list[i].toObject(), cp, channel)) {
+            result.Fail(ctx.Pick(QStringLiteral("The copied channels cannot be read."),
+                                 QStringLiteral("无法读取复制的信道。")));
+            return result;
+        }
+        result.outOfRange = HoldToBand(cp, channel) || result.outOfRange;
+        result.channels << channel++;
+    }
+    return Pasted(result, cp, codeplug, ctx);
+}
 
 QString ChannelClipboard::Copy(const Codeplug& codeplug, const QList<int>& channels) {
     const QChar tab = QLatin1Char('\t');
@@ -59,16 +180,7 @@ ExchangeResult ChannelClipboard::Paste(const QString& text, Codeplug& codeplug, 
             return result;
         result.channels << channel++;
     }
-    if (!result.leftOver.isEmpty())
-        result.warnings << ctx.Pick(QStringLiteral("rows %1 left over: channel 32 is the last"),
-                                    QStringLiteral("第%1行未粘贴：信道32是最后一个"))
-                               .arg(EditStep::NumberRuns(result.leftOver));
-    if (result.channels.isEmpty())
-        result.Fail(ctx.Pick(QStringLiteral("The clipboard holds no channel rows."),
-                             QStringLiteral("剪贴板中没有信道行。")));
-    else
-        codeplug = cp;
-    return result;
+    return Pasted(result, cp, codeplug, ctx);
 }
 
 } // namespace zr40

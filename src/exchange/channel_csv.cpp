@@ -222,12 +222,21 @@ bool RowImport::Tones() {
         const QString shown =
             decode ? ToneRules::ToneText(cp.RxCtcss[channel], cp.RxDcs[channel], kEnglish)
                    : ToneRules::ToneText(cp.TxCtcss[channel], cp.TxDcs[channel], kEnglish);
+        // Only a tone of the list goes in: one the views could not show, or that the typed-tone
+        // rule would replace (unreadable text, a number below 60), is left out. A tone the
+        // channel shows already (a radio's own, from an export) stays as it is stored.
+        bool number = false;
+        const double hertz = text.toDouble(&number);
+        const bool replaced =
+            entry.pair.ctcss >= 0 && (!number || qRound(hertz * 10) != entry.pair.ctcss);
+        if (shown != text && (replaced || ToneRules::ListItemOf(entry.pair) < 0)) {
+            Warn(Say(QStringLiteral("%1 %2 is not on the tone list; dropped"),
+                     QStringLiteral("%1 %2 不在亚音列表中，已去掉"))
+                     .arg(QLatin1String(column), text));
+            continue;
+        }
         if (shown == entry.text)
             continue; // already shows this tone: the stored coding stays as it is
-        if (entry.pair != TonePair{} && ToneRules::ToneListIndexOf(entry.pair) < 0)
-            Warn(Say(QStringLiteral("%1 %2 is not on the tone list; stored as %3"),
-                     QStringLiteral("%1 %2 不在亚音列表中，存为 %3"))
-                     .arg(QLatin1String(column), text, entry.text));
         ChannelEffects::GridToneCommit(cp, channel, decode ? FrequencySide::Rx : FrequencySide::Tx,
                                        text, kEnglish);
     }

@@ -61,8 +61,12 @@ QString CodeplugReport::ChannelTable(const Codeplug& cp, const TextContext& ctx)
         if (row.empty)
             continue;
         ++used;
+        // A type that is neither analog (1) nor digital (2) is shown as stored, not as the
+        // analog channel the grid takes it for; the check names it.
+        const Long type = cp.ChannelType.at(c);
+        const QString typeText = type == 1 || type == 2 ? row.type : QString::number(type);
         text += Row(
-            {QString::number(c + 1), row.rx, row.tx, row.type, row.decode, row.encode, row.power});
+            {QString::number(c + 1), row.rx, row.tx, typeText, row.decode, row.encode, row.power});
     }
     return text +
            ctx.Pick(QStringLiteral("%1 of 32 channels in use\n"), Zh("32个信道中已使用%1个\n"))
@@ -76,7 +80,9 @@ CodeplugReport::SettingRows CodeplugReport::OptionRows(const Codeplug& cp, const
     QStringList voxLevel;
     ValueLists::FillOffNumberList(voxLevel, 10, ctx);
     return {
-        {en ? "Local ID" : Zh("本机ID"), OptionRules::LocalIdText(cp.LocalID)},
+        // As the function setup page shows it, which holds an out-of-range ID to 0.
+        {en ? "Local ID" : Zh("本机ID"),
+         OptionRules::LocalIdText(OptionRules::ShownLocalId(cp.LocalID))},
         {en ? "Voice Prompt" : Zh("提示音"),
          OptionWord("ComboVoice", OptionRules::VoiceIndex(cp.VoicePrompt), ctx)},
         {en ? "TOT [s]" : Zh("超时定时器[秒]"), ListItem(tot, OptionRules::TotIndex(cp.OptionTOT))},

@@ -263,7 +263,7 @@ void RowReader::DropUnknown(Signal& signal) {
         return;
     const bool known =
         (signal.kind == Signal::Kind::Tone ? signal.tenths >= 0 : signal.code >= 0) &&
-        ToneRules::ToneListIndexOf(signal.Pair()) >= 0;
+        ToneRules::ListItemOf(signal.Pair()) > 0;
     if (known)
         return;
     Warn(QStringLiteral("tone %1 is not one the radio has; dropped").arg(signal.text),
@@ -324,7 +324,10 @@ void RowReader::Tones(RowChannel& channel) {
 }
 
 void Write(Codeplug& cp, int c, const RowChannel& channel) {
-    cp.ResetChannel(c);
+    // What the format does not carry (squelch, time-out, permission, denoise, keys, lists) a
+    // channel in use keeps; a new one takes the defaults.
+    if (ChannelRules::IsEmptyChannel(cp, c))
+        cp.ResetChannel(c);
     cp.ChannelType[c] = 1;
     cp.RxFreq[c] = channel.rx;
     cp.RxColor[c] = ChannelRules::FrequencyColourCode(channel.rx);

@@ -18,8 +18,7 @@ constexpr Long kVoltageTop = 10000;
 constexpr Long kSaveSpecialOld = 30; // how earlier tools wrote "Special"
 
 void RepairLoadValues(Codeplug& cp) {
-    if (cp.LocalID < 0 || cp.LocalID >= OptionRules::kLocalIdLimit)
-        cp.LocalID = 0;
+    cp.LocalID = OptionRules::ShownLocalId(cp.LocalID);
     if (cp.VoxLevel < 0 || cp.VoxLevel > kVoxLevelTop)
         cp.VoxLevel = 0;
     if (cp.VoxDelay < kVoxDelayLowest || cp.VoxDelay > kVoxDelayHighest)
@@ -128,6 +127,10 @@ LocalIdEntry OptionRules::EnterLocalId(const QString& text) {
     if (!ok || value >= static_cast<uint>(kLocalIdLimit))
         return {kLocalIdLimit - 1, QStringLiteral("7FFFFF")};
     return {static_cast<Long>(value), text};
+}
+
+Long OptionRules::ShownLocalId(Long value) {
+    return value < 0 || value >= kLocalIdLimit ? 0 : value;
 }
 
 QString OptionRules::LocalIdText(Long value) {

@@ -53,6 +53,8 @@ public:
     // The local ID box committed: empty -> 0; unreadable or too large -> 7FFFFF.
     static LocalIdEntry EnterLocalId(const QString& text);
     static QString LocalIdText(Long value);
+    // The local ID the page shows (and repairs to) for a stored value: 0 when out of range.
+    static Long ShownLocalId(Long value);
 };
 
 } // namespace zr40

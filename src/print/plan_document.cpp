@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cmath>
+
 namespace zr40 {
 
 namespace {
@@ -34,18 +36,50 @@ qreal TextHeight(const QFont& font, QPaintDevice* device, qreal width, const QSt
 }
 
 // Left edges of the columns across the width, in proportion to the relative widths, and the
-// right edge of the last column.
-QList<qreal> ColumnEdges(const QList<int>& widths, qreal width) {
-    int total = 0;
-    for (int w : widths)
-        total += w;
-    QList<qreal> edges{0};
-    int sum = 0;
-    for (int w : widths) {
-        sum += w;
-        edges << width * sum / qMax(1, total);
+// right edge of the last column. A column is never narrower than its `least` width: the others
+// give up the room it takes.
+QList<qreal> ColumnEdges(const QList<int>& widths, qreal width, const QList<qreal>& least) {
+    QList<qreal> columns(widths.size(), 0);
+    QList<bool> held(widths.size(), false);
+    for (bool again = true; again;) {
+        again = false;
+        qreal free = width;
+        int share = 0;
+        for (int c = 0; c < widths.size(); ++c) {
+            if (held[c])
+                free -= columns[c];
+            else
+                share += widths[c];
+        }
+        for (int c = 0; c < widths.size(); ++c) {
+            if (held[c])
+                continue;
+            columns[c] = free * widths[c] / qMax(1, share);
+            if (columns[c] < least.value(c)) {
+                columns[c] = least.value(c);
+                held[c] = again = true;
+            }
+        }
     }
+    QList<qreal> edges{0};
+    for (qreal column : columns)
+        edges << edges.last() + column;
     return edges;
+}
+
+// The room each header needs so that no word of it breaks: its longest word, padded. A Chinese
+// header is one word.
+QList<qreal> HeaderWidths(const QStringList& headers, const QFont& font, QPaintDevice* device,
+                          qreal pad) {
+    const QFontMetricsF metrics(font, device);
+    QList<qreal> least;
+    for (const QString& header : headers) {
+        qreal widest = 0;
+        for (const QString& word : header.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            widest = qMax(widest, metrics.horizontalAdvance(word));
+        least << std::ceil(widest + 2 * pad + 1);
+    }
+    return least;
 }
 
 // Places the lines of the plan page after page, breaking before a line that would not fit.
@@ -94,7 +128,10 @@ private:
     void PlaceTable(int s, int t) {
         const PlanSection& section = document_.Sections()[s];
         const PlanTable& table = section.tables[t];
-        const QList<qreal> edges = ColumnEdges(table.widths, width_);
+        const QList<qreal> edges =
+            ColumnEdges(table.widths, width_,
+                        HeaderWidths(table.headers, document_.Font(PlanDocument::Style::HeaderCell),
+                                     device_, pad_));
         const qreal gap = Mm(device_, t == 0 ? kSectionGapMm : kTableGapMm);
         const qreal title = t == 0 ? Height(PlanDocument::Style::Title, section.title) : 0;
         const qreal caption =

@@ -138,9 +138,10 @@ private:
         const bool rx = side == FrequencySide::Rx;
         const TonePair pair = rx ? TonePair{cp_.RxCtcss.at(c), cp_.RxDcs.at(c)}
                                  : TonePair{cp_.TxCtcss.at(c), cp_.TxDcs.at(c)};
-        if (ToneRules::ToneListIndexOf(pair) >= 0)
+        // A value no list item stores is an error also where the views show "None" for it.
+        if (ToneRules::ListItemOf(pair) >= 0)
             return;
-        const QString text = ToneRules::ToneText(pair, ctx_);
+        const QString text = ToneRules::StoredToneText(pair, ctx_);
         Add(Severity::Error,
             PlanLocation::Channel(c, rx ? QStringLiteral("RxCtcss") : QStringLiteral("TxCtcss")),
             QStringLiteral("%1 tone %2 is not on the tone list.")

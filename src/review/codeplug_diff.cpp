@@ -239,7 +239,20 @@ PlanDifferences CodeplugDiff::PasswordChange(Long radioPassword, const NewPasswo
 
 PlanDifferences CodeplugDiff::WriteChanges(const Codeplug& radio, const Codeplug& plan,
                                            const TextContext& ctx, bool tune) {
-    return Compare(radio, RadioAfterWrite(radio, plan, tune), ctx);
+    PlanDifferences changes = Compare(radio, RadioAfterWrite(radio, plan, tune), ctx);
+    const int sent = MemoryMap::BlocksFor(radio.TunePointCount, Codeplug::kTunePoints);
+    const int shown = MemoryMap::BlocksFor(plan.TunePointCount, Codeplug::kTunePoints);
+    // A radio with fewer tune points than the page shows takes only its own: said before the
+    // write, where the technician still chooses.
+    if (tune && sent < shown)
+        changes.prepend({PlanLocation::Tune(-1, QStringLiteral("TunePointCount")),
+                         ctx.Pick({"Tune points written", "写入的调谐点"}), QString::number(sent),
+                         ctx.Pick({"%1 of the %2 on the page; points %3-%2 are not written",
+                                   "页面上%2个中的%1个；第%3-%2点不写入"})
+                             .arg(sent)
+                             .arg(shown)
+                             .arg(sent + 1)});
+    return changes;
 }
 
 } // namespace zr40

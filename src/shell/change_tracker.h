@@ -16,6 +16,10 @@ public:
     // Nothing the codeplug holds is in a file (after New or a read from the radio).
     void MarkUnsaved();
     bool IsModified(const Codeplug& codeplug) const;
+    // The data file image is what was saved or opened last.
+    bool IsSavedFile(const QByteArray& file) const {
+        return !baseline_.isEmpty() && file == baseline_;
+    }
 
 private:
     QByteArray baseline_; // empty: no file holds the current data

@@ -34,6 +34,7 @@ FormComPort::FormComPort(Codeplug& codeplug, const QStringList& ports, QWidget* 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
+    commandOk_->setDefault(true);
     connect(commandOk_, &QPushButton::clicked, this, &FormComPort::CommandOK_Click);
     connect(commandCancel_, &QPushButton::clicked, this, &QDialog::reject);
     FillCaptions();

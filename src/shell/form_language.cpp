@@ -24,6 +24,7 @@ FormLanguage::FormLanguage(Codeplug& codeplug, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
+    commandOk_->setDefault(true);
     connect(commandOk_, &QPushButton::clicked, this, &FormLanguage::CommandOK_Click);
     connect(commandCancel_, &QPushButton::clicked, this, &QDialog::reject);
     FillCaptions();

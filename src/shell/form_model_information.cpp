@@ -36,6 +36,7 @@ FormModelInformation::FormModelInformation(Codeplug& codeplug, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    commandOk_->setDefault(true);
     connect(commandOk_, &QPushButton::clicked, this, &FormModelInformation::CommandOk_Click);
     connect(commandCancel_, &QPushButton::clicked, this, &QDialog::reject);
     FillCaptions();

@@ -42,6 +42,7 @@ frmAbout::frmAbout(bool english, QWidget* parent)
     lblDisclaimer_->setText(Notice(english));
     lblDisclaimer_->setWordWrap(true);
     cmdOK_->setText(english ? QStringLiteral("OK") : QStringLiteral("确定"));
+    cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* text = new QVBoxLayout;

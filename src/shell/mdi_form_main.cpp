@@ -36,6 +36,7 @@
 #include "link/ui/form_password.h"
 #include "link/ui/form_tune.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
@@ -93,6 +94,9 @@ MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidge
     print_ = new PrintCommands(codeplug_, this);
     ConnectCommands();
     StartUp(options);
+    // The smallest the window goes: every page's controls stay in reach there (a page taller
+    // than its room scrolls).
+    setMinimumSize(kMinimumSize);
     resize(1100, 720);
 }
 
@@ -252,6 +256,27 @@ void MDIFormMain::ConnectCommands() {
     actions_.value(QStringLiteral("MenuRedo"))
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { ShareMenuKeys(now); });
+}
+
+void MDIFormMain::ShareMenuKeys(QWidget* now) {
+    // A window of ours that is not modal (the channel edit dialog, the help) takes the menu's
+    // keys too: Ctrl+S saves and Ctrl+Z undoes from wherever the user works. A modal one keeps
+    // the user in it, and its own F1 stays its own.
+    QWidget* window = now ? now->window() : nullptr;
+    if (!window || window == this || window->isModal() || window->property("menuKeys").toBool())
+        return;
+    QWidget* owner = window->parentWidget();
+    while (owner && owner != this)
+        owner = owner->parentWidget();
+    if (!owner)
+        return;
+    window->setProperty("menuKeys", true);
+    for (QAction* action : std::as_const(actions_)) {
+        if (!action->shortcuts().isEmpty())
+            window->addAction(action);
+    }
 }
 
 // --- Start-up ---------------------------------------------------------------------------------
@@ -426,7 +451,12 @@ ConfigPage* MDIFormMain::ShowPage(int commandNumber) {
     // A page that chose its own opening size keeps it; the frame comes on top.
     const QSize wanted = page->testAttribute(Qt::WA_Resized) ? page->size() : page->sizeHint();
     QMdiSubWindow* sub = area_->addSubWindow(page);
-    sub->resize(wanted + (sub->sizeHint() - page->sizeHint()).expandedTo(QSize(0, 0)));
+    QSize size = wanted + (sub->sizeHint() - page->sizeHint()).expandedTo(QSize(0, 0));
+    // A page taller than the room the window gives it opens within that room (its values
+    // scroll), not with its foot and buttons out of reach.
+    if (area_->isVisible())
+        size = size.boundedTo(area_->viewport()->size());
+    sub->resize(size);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(page->Caption());
     pages_.insert(commandNumber, sub);
@@ -436,6 +466,10 @@ ConfigPage* MDIFormMain::ShowPage(int commandNumber) {
         RebuildWindowList();
     });
     connect(page, &ConfigPage::edited, this, &MDIFormMain::RecordStep);
+    // What loading the page corrected is a step of its own. A page that corrects nothing names
+    // no step: a change still to be recorded (a read reloading the pages) keeps its own name.
+    if (const EditStep correction = page->OpeningCorrection(); !correction.english.isEmpty())
+        RecordStep(correction);
     TrackChildState(sub);
     KeepMenuShortcuts(sub);
     ShowWithChildState(sub, state);
@@ -486,7 +520,9 @@ void MDIFormMain::OpenPageFromTree(int commandNumber) {
 }
 
 void MDIFormMain::CascadePages() {
-    // Each page keeps the size it was laid out for; only the positions step down and right.
+    // Each page keeps the size it was laid out for; only the positions step down and right. A
+    // page that would reach past the room left to it there is held to that room (what it shows
+    // scrolls), so that its foot and its buttons stay in reach.
     const int step = fontMetrics().height() + 8;
     int k = 0;
     for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::CreationOrder)) {
@@ -495,6 +531,9 @@ void MDIFormMain::CascadePages() {
         if (sub->isMaximized())
             sub->showNormal();
         sub->move(k * step, k * step);
+        const QSize room = area_->viewport()->size() - QSize(k * step, k * step);
+        if (area_->isVisible() && !room.isEmpty())
+            sub->resize(sub->size().boundedTo(room));
         sub->raise();
         ++k;
     }
@@ -934,7 +973,12 @@ void MDIFormMain::ShowPlanLocation(const PlanLocation& location) {
 // --- Edit history -----------------------------------------------------------------------------
 
 void MDIFormMain::RecordStep(const EditStep& step) {
-    history_.Record(codeplug_, step);
+    if (pendingSteps_) {
+        pendingSteps_->append(step);
+        return;
+    }
+    // A change of the field saved last starts a step of its own, so that Undo stops at the save.
+    history_.Record(codeplug_, step, !tracker_.IsSavedFile(history_.CurrentFile()));
     UpdateEditActions();
     RefreshStatus();
 }
@@ -948,12 +992,22 @@ void MDIFormMain::Redo() {
 }
 
 void MDIFormMain::MoveInHistory(bool redo) {
-    // An edit still in an editor is the latest step: it is committed, then taken back.
+    // Undo and Redo do what the menu named. An edit still in an editor is committed first, as a
+    // save does, and stays: the history keeps it as a step of its own.
+    QList<EditStep> committed;
+    pendingSteps_ = &committed;
     FreshPages();
-    if (!(redo ? history_.Redo(codeplug_) : history_.Undo(codeplug_)))
-        return;
-    AnalyseModel();
-    ReloadOpenPages();
+    pendingSteps_ = nullptr;
+    const EditStep pending = committed.isEmpty() ? EditStep() : committed.last();
+    if (redo ? history_.Redo(codeplug_, pending) : history_.Undo(codeplug_, pending)) {
+        AnalyseModel();
+        ReloadOpenPages();
+        // A page reloading corrects what it cannot show; the state undone to stays as it was.
+        history_.Revert(codeplug_);
+        AnalyseModel();
+    } else if (!committed.isEmpty()) {
+        history_.Record(codeplug_, pending);
+    }
     UpdateEditActions();
     RefreshStatus();
 }

@@ -43,6 +43,7 @@ public:
     static constexpr int kMessagePage = 1004;
     static constexpr int kTunePage = 1005;
     static constexpr int kRxListPage = 1006;
+    static constexpr QSize kMinimumSize{800, 600};
 
     explicit MDIFormMain(Codeplug& codeplug, const StartOptions& options = {},
                          QWidget* parent = nullptr);
@@ -187,12 +188,15 @@ private:
     void UpdateEditActions();
     void ReloadOpenPages();
     void ShowReport(const QString& title, const QString& summary, const QStringList& warnings);
+    void ShareMenuKeys(QWidget* now);
     bool english() const { return codeplug_.IsEnglish; }
 
     Codeplug& codeplug_;
     bool service_ = false;
     ChangeTracker tracker_;
     EditHistory history_;
+    // While Undo or Redo commits pending edits: the steps they would have recorded.
+    QList<EditStep>* pendingSteps_ = nullptr;
     QString path_;
     FileStamp stamp_; // the current file as it was opened or last saved here
     int treeWidthTwips_ = 2500;

@@ -38,6 +38,10 @@ public:
     virtual void Analyse() = 0;
     // Commit an edit in progress (the channel grid's in-cell editor); others have none.
     virtual void FreshData() {}
+    // The name of what loading the page corrected in the codeplug (values it cannot show are
+    // repaired as it opens); the opener records it as one step, so that the change has a cause
+    // and can be taken back.
+    virtual EditStep OpeningCorrection() const { return {}; }
 
     Codeplug& codeplug() const { return codeplug_; }
 

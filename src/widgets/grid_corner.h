@@ -1,13 +1,27 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <functional>
 
-class QAbstractButton;
+class QTableView;
 
 namespace zr40 {
 
-// Paints a grid's corner button as a header section with a caption. Qt keeps the corner button
-// disabled, which would grey the caption; the grids show it like their other headers.
-void PaintGridCorner(QAbstractButton* corner, const QString& text);
+// A caption in a grid's corner button, drawn as a header section like the others. Qt keeps the
+// corner button disabled, which would grey the caption.
+class GridCorner : public QObject {
+public:
+    // The caption is asked for at every paint, so that it follows the language.
+    static void Caption(QTableView* grid, std::function<QString()> caption);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    GridCorner(QObject* corner, std::function<QString()> caption);
+
+    std::function<QString()> caption_;
+};
 
 } // namespace zr40

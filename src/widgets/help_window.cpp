@@ -3,6 +3,7 @@
 #include "widgets/gui_resources.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -34,6 +35,14 @@ void HelpWindow::ShowTopic(const QString& topic, bool english) {
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QUrl HelpWindow::CurrentSource() const {

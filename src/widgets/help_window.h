@@ -22,6 +22,10 @@ public:
 
     QUrl CurrentSource() const;
 
+protected:
+    // Escape closes the help, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
 };

@@ -48,13 +48,26 @@ QString KeyFilterEdit::filtered(const QString& text) const {
     return out;
 }
 
+bool KeyFilterEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Undo) && !isUndoAvailable()) ||
+            (key->matches(QKeySequence::Redo) && !isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void KeyFilterEdit::keyPressEvent(QKeyEvent* event) {
     if (IsEnter(event->key())) {
         emit enterPressed();
         event->accept();
         return;
     }
-    if (event->key() == Qt::Key_Escape) {
+    // Escape gives up what was typed; with nothing typed it goes on to close the dialog.
+    if (event->key() == Qt::Key_Escape && isModified()) {
         emit escapePressed();
         event->accept();
         return;
@@ -76,9 +89,12 @@ void KeyFilterEdit::keyPressEvent(QKeyEvent* event) {
 
 void KeyFilterEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // A popup (the context menu) takes the focus without the user leaving the box.
-    if (event->reason() != Qt::PopupFocusReason)
+    if (Leaving(*event))
         emit focusLost();
+}
+
+bool KeyFilterEdit::Leaving(const QFocusEvent& event) {
+    return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::MenuBarFocusReason;
 }
 
 void KeyFilterEdit::TypeCharacter(QChar c) {

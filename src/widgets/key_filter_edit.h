@@ -13,7 +13,8 @@ namespace zr40 {
 // the next commit.
 //
 // It reports Enter, Escape and the loss of focus as signals, so that an owner can commit on
-// Enter or on leaving the box and cancel on Escape.
+// Enter or on leaving the box and cancel on Escape. Undo and Redo keys take back typing in the
+// box; with no typing to take back they are the window's (Edit > Undo), not lost in the box.
 class KeyFilterEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -33,12 +34,17 @@ public:
     // Text as it would remain after typing `text` into an empty box one character at a time.
     QString filtered(const QString& text) const;
 
+    // Whether a loss of focus is the user leaving the field: a popup (a list's own, a context
+    // menu) or the menu bar taking the keyboard (a menu opened, then closed by Escape) is not.
+    static bool Leaving(const QFocusEvent& event);
+
 signals:
     void enterPressed();
     void escapePressed();
     void focusLost();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include "channels/batch_channel_edit.h"
 #include "channels/channel_copy.h"
+#include "channels/channel_rules.h"
 #include "channels/image_channel_layout.h"
 #include "channels/tone_rules.h"
 #include "codeplug/codeplug_fields.h"
@@ -79,6 +80,9 @@ Codeplug Patterned() {
                 field.data[k] = ++value;
         }
     }
+    // Channels in use, but for 24: an empty channel has nothing to copy.
+    for (int ch = 0; ch < Codeplug::kChannels; ++ch)
+        cp.RxFreq[ch] = ch == 23 ? 0 : 435000000 + ch;
     return cp;
 }
 
@@ -228,9 +232,9 @@ private slots:
         QCOMPARE(cp.RadioImage, expected);
     }
 
-    // Onto itself, from channel 0, onto channel 33: nothing changes.
+    // Onto itself, from channel 0, onto channel 33, from the empty channel 24: nothing changes.
     void nothingToCopy() {
-        for (auto [source, target] : {std::pair{3, 3}, {0, 5}, {5, 33}}) {
+        for (auto [source, target] : {std::pair{3, 3}, {0, 5}, {5, 33}, {24, 23}}) {
             Codeplug cp = Patterned();
             QVERIFY(!ChannelCopy::Copy(cp, source, target));
             QVERIFY(cp.RadioImage == Patterned().RadioImage && cp.SameRadioData(Patterned()));
@@ -277,22 +281,30 @@ private slots:
         QVERIFY(cp.ChannelDataChanged);
     }
 
+    // Without a receive run the image's records start from 0 MHz; a channel of the plan starts
+    // from its own receive frequency (440 MHz).
     void transmitModes_data() {
         QTest::addColumn<bool>("setRx");
         QTest::addColumn<int>("mode");
         QTest::addColumn<HertzList>("hertz");
+        QTest::addColumn<HertzList>("planHertz");
+        QTest::addColumn<int>("clamped");
         const int follow = int(TransmitMode::Default);
+        const int offset = int(TransmitMode::Offset);
         // clang-format off
-        QTest::newRow("default follows receive") << true << follow << HertzList{465000000, 470000000, 470000000};
-        QTest::newRow("default without receive starts from 0 MHz") << false << follow << HertzList{400000000, 400000000, 400000000};
-        QTest::newRow("offset plus 1 MHz") << true << int(TransmitMode::Offset) << HertzList{466000000, 470000000, 470000000};
-        QTest::newRow("own run down by 100 kHz") << true << int(TransmitMode::Incept) << HertzList{430000000, 429900000, 429800000};
+        QTest::newRow("default follows receive") << true << follow << HertzList{465000000, 470000000, 470000000} << HertzList{465000000, 470000000, 470000000} << 1;
+        QTest::newRow("default without receive") << false << follow << HertzList{400000000, 400000000, 400000000} << HertzList{440000000, 440000000, 440000000} << 0;
+        QTest::newRow("offset plus 1 MHz") << true << offset << HertzList{466000000, 470000000, 470000000} << HertzList{466000000, 470000000, 470000000} << 2;
+        QTest::newRow("offset without receive") << false << offset << HertzList{400000000, 400000000, 400000000} << HertzList{441000000, 441000000, 441000000} << 0;
+        QTest::newRow("own run down by 100 kHz") << true << int(TransmitMode::Incept) << HertzList{430000000, 429900000, 429800000} << HertzList{430000000, 429900000, 429800000} << 0;
         // clang-format on
     }
     void transmitModes() {
         QFETCH(bool, setRx);
         QFETCH(int, mode);
         QFETCH(HertzList, hertz);
+        QFETCH(HertzList, planHertz);
+        QFETCH(int, clamped);
         Codeplug cp = Radio();
         BatchChannelChoice choice = Range(1, 3);
         choice.setRxFreq = setRx;
@@ -301,10 +313,10 @@ private slots:
         choice.txMode = TransmitMode(mode);
         choice.txOffset = kMilliPerMHz;
         choice.tx = {430 * kMilliPerMHz, 100 * kMilliPerKHz, StepDirection::Descending};
-        Apply(cp, choice);
+        QCOMPARE(Apply(cp, choice).clampedChannels, clamped);
         QCOMPARE(ImageFrequencies(cp, 1, 3, L::kTxFreq), hertz);
-        QCOMPARE(CodeplugFrequencies(cp.TxFreq, 1, 3), hertz);
-        QCOMPARE(cp.TxColor[1], Long(0)); // colour codes follow the stored frequency
+        QCOMPARE(CodeplugFrequencies(cp.TxFreq, 1, 3), planHertz);
+        QCOMPARE(cp.TxColor[1], ChannelRules::FrequencyColourCode(cp.TxFreq[1]));
     }
 
     // Tone positions step through the tone list and wrap at its ends; the image holds kind and
@@ -342,16 +354,20 @@ private slots:
         QCOMPARE(L::Tone(cp.RadioImage, 0, L::kDecodeKind), L::ToneOfPosition(positions.first()));
     }
 
-    void encodeDefaultWithoutDecodeIsNone() {
+    // Encode "Default" without decode: the image's records encode none, a channel of the plan
+    // what it decodes itself.
+    void encodeDefaultWithoutDecode() {
         Codeplug cp = Radio();
         cp.TxCtcss[1] = 885;
+        cp.RxDcs[1] = ToneRules::DcsValue(023, true);
         BatchChannelChoice choice = Range(1, 3);
         choice.encode = {true, false, 40, 1, StepDirection::Ascending};
         choice.encodeDefault = true;
         Apply(cp, choice);
         QCOMPARE(DecodePositions(cp, 1, 3, L::kEncodeKind), (Positions{0, 0, 0}));
         QCOMPARE(L::Tone(cp.RadioImage, 1, L::kEncodeKind), (ImageTone{255, 255}));
-        QCOMPARE((TonePair{cp.TxCtcss[1], cp.TxDcs[1]}), TonePair{});
+        QCOMPARE((TonePair{cp.TxCtcss[1], cp.TxDcs[1]}), (TonePair{-1, cp.RxDcs[1]}));
+        QCOMPARE((TonePair{cp.TxCtcss[0], cp.TxDcs[0]}), (TonePair{cp.RxCtcss[0], cp.RxDcs[0]}));
     }
 
     // One generator for the whole run: a fresh tone for every channel, the same run again from
@@ -416,11 +432,11 @@ private slots:
         choice.decode = {true, false, 13, 0, StepDirection::Ascending};
         choice.encode = {true, false, 13, 0, StepDirection::Ascending};
         Apply(cp, choice);
-        // A new channel takes the grid's defaults and stays receive-only.
+        // A new channel takes the grid's defaults: it transmits where it receives.
         QCOMPARE(std::tuple(cp.ChannelType[20], cp.TxPower[20], cp.TxFreq[20]),
-                 std::tuple(1, 1, 0));
+                 std::tuple(1, 1, 446000000));
         QCOMPARE((TonePair{cp.RxCtcss[20], cp.RxDcs[20]}), (TonePair{1000, -1}));
-        QCOMPARE((TonePair{cp.TxCtcss[20], cp.TxDcs[20]}), TonePair{});
+        QCOMPARE((TonePair{cp.TxCtcss[20], cp.TxDcs[20]}), (TonePair{1000, -1}));
         QCOMPARE((TonePair{cp.RxCtcss[1], cp.RxDcs[1]}), TonePair{}); // digital
         QCOMPARE((TonePair{cp.TxCtcss[2], cp.TxDcs[2]}), TonePair{}); // no transmit side
         QCOMPARE((TonePair{cp.TxCtcss[0], cp.TxDcs[0]}), (TonePair{1000, -1}));

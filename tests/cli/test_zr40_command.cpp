@@ -2,6 +2,7 @@
 #include "zr40_support.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -235,6 +236,25 @@ private slots:
         const auto zh = Zr40({"show", Path("show.rdat"), "--lang", "zh"});
         QCOMPARE(zh.exitCode, 0);
         QVERIFY(QString::fromUtf8(zh.out).contains(QString::fromUtf8("英文")));
+    }
+
+    // A channel type the radio does not know shows as stored, not as analog; the check names it
+    // and the csv export keeps the channel's transmit frequency.
+    void unknownChannelTypeShownAsStored() {
+        QCOMPARE(Zr40({"new", "-o", Path("base3.rdat")}).exitCode, 0);
+        QVERIFY(WriteFile(Path("type3.json"), R"({"Channels": [{"RxFreq": 435000000,
+                          "TxFreq": 440000000, "ChannelType": 3}]})"));
+        QCOMPARE(Zr40({"import", Path("type3.json"), "--base", Path("base3.rdat"), "-o",
+                       Path("type3.rdat")})
+                     .exitCode,
+                 0);
+        const QString shown = QString::fromUtf8(Zr40({"show", Path("type3.rdat")}).out);
+        QVERIFY2(shown.contains(QRegularExpression(
+                     QStringLiteral("\\n1\\s+435\\.00000\\s+440\\.00000\\s+3\\s"))),
+                 qPrintable(shown));
+        QVERIFY(Zr40({"check", Path("type3.rdat")}).out.contains("Channel type 3"));
+        QVERIFY(Zr40({"export", Path("type3.rdat"), "--format", "csv"})
+                    .out.contains("1,435.00000,440.00000,"));
     }
 
     // Damaged json and csv files are refused or applied, never crash the command.

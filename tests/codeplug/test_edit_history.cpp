@@ -94,6 +94,61 @@ private slots:
         QCOMPARE(cp.LocalID, 5);
     }
 
+    // Changes of one field one after the other are one step; back where it started, none. A
+    // save in between (no merge allowed) and another step end the run.
+    void changesOfOneFieldMerge() {
+        Codeplug cp = Startup();
+        EditHistory history;
+        history.Reset(cp);
+        const EditStep squelch = EditStep::ChannelField({"Sq Level", "静噪等级"}, 1);
+        const auto set = [&](Long level, bool mayMerge = true) {
+            cp.SqlLevel[0] = level;
+            return history.Record(cp, squelch, mayMerge);
+        };
+        for (Long level : {6, 7, 8})
+            QVERIFY(set(level));
+        QCOMPARE(history.UndoCount(), 1);
+        set(5); // back to the start-up value
+        QCOMPARE(history.UndoCount(), 0);
+        set(6);
+        set(7, false);
+        QCOMPARE(history.UndoCount(), 2);
+        cp.LocalID = 9;
+        history.Record(cp, EditStep(QStringLiteral("Local ID"), QString()).Merging());
+        set(8);
+        QCOMPARE(history.UndoCount(), 4);
+        history.Undo(cp);
+        QCOMPARE(cp.SqlLevel[0], 7);
+    }
+
+    // Undo and Redo with an edit the codeplug holds beyond the current state (typed, then
+    // committed as the menu was chosen): the step named is the one taken back or done again,
+    // and the edit stays, a step of its own.
+    void pendingEditStaysBelowTheStepUndone() {
+        Codeplug cp = Startup();
+        EditHistory history;
+        history.Reset(cp);
+        cp.RxFreq[0] = 435000000;
+        history.Record(cp, EditStep(QStringLiteral("one"), QString()));
+        cp.RxFreq[1] = 436000000; // pending
+        QVERIFY(history.Undo(cp, EditStep(QStringLiteral("two"), QString())));
+        QCOMPARE(std::pair(cp.RxFreq[0], cp.RxFreq[1]), std::pair(0, 436000000));
+        QCOMPARE(history.UndoStep().english, QStringLiteral("two"));
+        QCOMPARE(history.RedoStep().english, QStringLiteral("one"));
+        cp.RxFreq[2] = 437000000; // pending again
+        QVERIFY(history.Redo(cp, EditStep(QStringLiteral("three"), QString())));
+        QCOMPARE(std::tuple(cp.RxFreq[0], cp.RxFreq[1], cp.RxFreq[2]),
+                 std::tuple(435000000, 436000000, 437000000));
+        QCOMPARE(history.UndoStep().english, QStringLiteral("one"));
+        history.Undo(cp);
+        QCOMPARE(std::tuple(cp.RxFreq[0], cp.RxFreq[1], cp.RxFreq[2]),
+                 std::tuple(0, 436000000, 437000000));
+        history.Undo(cp);
+        history.Undo(cp);
+        QCOMPARE(cp.RxFreq[1], 0);
+        QVERIFY(!history.CanUndo());
+    }
+
     void theOldestStepsGoPastTheCap() {
         Codeplug cp = Startup();
         EditHistory history(5);

@@ -3,6 +3,7 @@
 
 #include "channels/channel_rules.h"
 #include "channels/tone_rules.h"
+#include "codeplug/codeplug_fields.h"
 #include "exchange/channel_clipboard.h"
 #include "exchange/channel_csv.h"
 #include "exchange/common_radio_csv.h"
@@ -72,6 +73,82 @@ private slots:
         for (int c : {0, 1}) // all but the channel number
             QCOMPARE(ChannelCsv::Row(cp, 10 + c).mid(1), ChannelCsv::Row(cp, c).mid(1));
         QVERIFY(ChannelRules::IsEmptyChannel(cp, 12));
+    }
+
+    // Our own channels come whole from the clipboard, keys and all, held only to this plan's
+    // band; the text beside them never holds key digits.
+    void wholeChannelsPasteWithTheirKeys() {
+        Codeplug cp = TwoChannels();
+        cp.RxKeyEnable[1] = cp.TxKeyEnable[1] = 1;
+        cp.RxKey[4] = Long(0x12345678);
+        cp.TxKey[7] = Long(0x13579246);
+        cp.RxKeyLength[1] = 8;
+        cp.TxKeyLength[1] = 32;
+        const QByteArray data = ChannelClipboard::CopyChannels(cp, {1, 0});
+        QVERIFY(!ChannelClipboard::Copy(cp, {1}).contains(QStringLiteral("12345678")));
+        Codeplug narrow = NewPlan(400, 440);
+        const ExchangeResult result = ChannelClipboard::PasteChannels(data, narrow, 31, kEnglish);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.channels, QList<int>{31});
+        QCOMPARE(result.leftOver, QList<int>{2});
+        QVERIFY(result.outOfRange);
+        QCOMPARE(narrow.RxFreq[31], 440000000); // 441.5 MHz held to the band
+        QCOMPARE(narrow.TxFreq[31], 440000000);
+        for (auto table :
+             {&Codeplug::RxFreq, &Codeplug::TxFreq, &Codeplug::RxColor, &Codeplug::TxColor})
+            (narrow.*table)[31] = (cp.*table)[1];
+        Codeplug copy = cp;
+        const auto values = [](Codeplug& plan, int channel) {
+            QList<Long> all;
+            for (const CodeplugField& field : CodeplugFields::Channel(plan, channel))
+                all += QList<Long>(field.data, field.data + field.count);
+            return all;
+        };
+        QCOMPARE(values(narrow, 31), values(copy, 1));
+        // Data that is no such list pastes nothing.
+        const Codeplug before = narrow;
+        QByteArray broken = data;
+        broken.replace("\"RxKey\"", "\"Other\"");
+        for (const QByteArray& bad : {QByteArray("{}"), QByteArray("[1,2]"), broken}) {
+            QVERIFY(!ChannelClipboard::PasteChannels(bad, narrow, 0, kEnglish).ok);
+            QVERIFY(narrow.SameRadioData(before));
+        }
+    }
+
+    // A pasted or imported tone must be one of the list; any other is said and left out, the
+    // channel keeping the tone it had (including a number the typed-tone rule would replace).
+    void onlyTonesOfTheListGoIn_data() {
+        QTest::addColumn<QString>("tone");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("list tone") << "77.0"
+                                   << "77.0";
+        QTest::newRow("list DCS") << "D023N"
+                                  << "D023N";
+        QTest::newRow("below the list") << "62.5"
+                                        << "67.0";
+        QTest::newRow("between list tones") << "150.0"
+                                            << "67.0";
+        QTest::newRow("code the list lacks") << "D9"
+                                             << "67.0";
+        QTest::newRow("below 60") << "59.9"
+                                  << "67.0";
+        QTest::newRow("no number") << "none"
+                                   << "67.0";
+    }
+    void onlyTonesOfTheListGoIn() {
+        QFETCH(QString, tone);
+        QFETCH(QString, shown);
+        for (bool paste : {false, true}) {
+            Codeplug cp = TwoChannels();
+            const QString row = QStringLiteral("1,435.025,440.025,Analog CH,%1\n").arg(tone);
+            const ExchangeResult result =
+                paste ? ChannelClipboard::Paste(row, cp, 0, kEnglish)
+                      : ChannelCsv::Import("Channel,RxMHz,TxMHz,Type,Decode\n" + row, cp);
+            QVERIFY2(result.ok, qPrintable(result.error));
+            QCOMPARE(Tone(cp, 0, true), shown);
+            QCOMPARE(AnyWarningHas(result, QStringLiteral("is not on the tone list")),
+                     shown != tone);
+        }
     }
 
     // Spreadsheet rows go through the grid's rules: one band flag however many rows, new-channel
@@ -266,16 +343,35 @@ private slots:
                                    "DtcsPolarity,CrossMode\n"
                                    "1,440,TSQL,,69.4,,,\n"
                                    "2,441,DTCS,,,018,NN,\n"
-                                   "3,442,Cross,67.0,,099,NN,Tone->DTCS\n",
+                                   "3,442,Cross,67.0,,099,NN,Tone->DTCS\n"
+                                   "4,443,Tone,62.5,,,,\n",
                                    cp);
         QVERIFY(result.ok);
-        QCOMPARE(result.channels.size(), 3);
+        QCOMPARE(result.channels.size(), 4);
         QCOMPARE(Tone(cp, 0, true), QStringLiteral("None"));
         QCOMPARE(Tone(cp, 0, false), QStringLiteral("None"));
         QCOMPARE(Tone(cp, 2, false), QStringLiteral("67.0")); // the tone it has stays
         QCOMPARE(Tone(cp, 2, true), QStringLiteral("None"));
-        QCOMPARE(result.warnings.size(), 3); // TSQL's one tone is said once
+        QCOMPARE((TonePair{cp.TxCtcss[3], cp.TxDcs[3]}), TonePair{}); // not the invisible 62.5
+        QCOMPARE(result.warnings.size(), 4); // TSQL's one tone is said once
         QVERIFY(AnyWarningHas(result, "69.4"));
+    }
+
+    // The format has no squelch, time-out, permission, denoise or digital fields: a channel in
+    // use keeps its own, a new one takes the defaults.
+    void importKeepsWhatTheFormatLacks() {
+        Codeplug cp = TwoChannels();
+        cp.ChannelTOT[0] = 60;
+        const ExchangeResult result =
+            CommonRadioCsv::Import("Location,Frequency,Mode\n1,446.5,NFM\n2,446.6,FM\n", cp, 0);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(cp.RxFreq[0], 446500000);
+        QCOMPARE(std::tuple(cp.SqlLevel[0], cp.ChannelTOT[0], cp.ChannelSpace[0]),
+                 std::tuple(3, 60, 12500));
+        QCOMPARE(cp.ChannelRxList[1], 1); // the former digital channel's list, now analog
+        Codeplug fresh = NewPlan();
+        CommonRadioCsv::Import("Location,Frequency\n1,446.5\n", fresh, 20);
+        QCOMPARE(fresh.SqlLevel[20], 5);
     }
 
     void fortyRowsStopAtChannel32() {

@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -70,7 +71,7 @@ class TestChannelGrid : public QObject {
         page = std::make_unique<FormChannelInformation>(cp);
         QVERIFY(test::ShowActive(page.get()));
     }
-    QComboBox* List(int column) const { return page->listEditor(column - 3); }
+    QComboBox* List(int) const { return page->listEditor(); }
     KeyFilterEdit* Editor() const { return page->textEditor(); }
     void Click(int row, int column) { test::ClickCell(page->grid(), row - 1, column - 1); }
     // Opens the cell's text editor by mouse, types over its text; Enter unless `pending`.
@@ -345,6 +346,38 @@ private slots:
         page.reset();
         QVERIFY(!cp.ChannelEditOpen);
     }
+    // Escape closes the edit dialog, from a list and from a box with nothing typed in it; in a
+    // box being typed into it gives up the typing first. Close is its default button.
+    void editDialogClosesOnEscape_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("list") << "ComboTxPower"
+                              << "" << true;
+        QTest::newRow("box") << "TextRxFreq"
+                             << "" << true;
+        QTest::newRow("box being typed into") << "TextRxFreq"
+                                              << "4" << false;
+    }
+    void editDialogClosesOnEscape() {
+        QFETCH(QString, focus);
+        QFETCH(QString, typed);
+        test::PutChannel(cp, 0, 435 * kMHz, 435 * kMHz);
+        Open();
+        Click(1, 7);
+        QPointer<FormChannelEdit> dialog = page->channelEdit();
+        QVERIFY(test::ShowActive(dialog));
+        QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("CommandClose"))->isDefault());
+        QWidget* widget = dialog->findChild<QWidget*>(focus);
+        widget->setFocus();
+        if (auto* box = qobject_cast<QLineEdit*>(widget))
+            box->selectAll();
+        QTest::keyClicks(widget, typed);
+        QTest::keyClick(widget, Qt::Key_Escape);
+        QTEST(!dialog || !dialog->isVisible(), "closed");
+        QCOMPARE(cp.RxFreq[0], 435 * kMHz);
+    }
+
     // --- Whole channels: rows picked by their headers, the clipboard, clearing ---
 
     void rowHeadersPickChannels() {
@@ -362,11 +395,17 @@ private slots:
         QCOMPARE(page->SelectedChannels(), Channels({7}));
     }
 
+    // Channels copied here come back whole, the digital one with its key; the text beside them
+    // for a spreadsheet shows no key digits.
     void copyThenPasteFromTheCurrentRowOnIsOneStep() {
         OpenRows();
+        cp.RxKeyEnable[2] = 1;
+        cp.RxKey[8] = Long(0x12345678);
+        cp.RxKeyLength[2] = 8;
         ClickHeader(1);
         ClickHeader(3, Qt::ShiftModifier);
-        Key(QKeySequence::Copy); // the clipboard table itself is in test_exchange
+        Key(QKeySequence::Copy); // the clipboard's forms themselves are in test_exchange
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(QStringLiteral("12345678")));
         QSignalSpy edited(page.get(), &ConfigPage::edited);
         ClickHeader(10);
         Key(QKeySequence::Paste);
@@ -376,6 +415,8 @@ private slots:
         QCOMPARE(Row(10), Row(1));
         QCOMPARE(page->CellText(11, 6), QStringLiteral("Low"));
         QVERIFY(page->CellShaded(12, 4)); // a digital channel
+        QCOMPARE(std::tuple(cp.RxKeyEnable[11], cp.RxKey[44], cp.RxKeyLength[11]),
+                 std::tuple(1, 0x12345678, 8));
         QCOMPARE(page->SelectedChannels(), Channels({10, 11, 12}));
         QVERIFY(cp.ChannelGridChanged);
         QVERIFY(seam->messages.isEmpty());
@@ -488,12 +529,15 @@ private slots:
         QCOMPARE(edited.count(), 1);
     }
 
-    // An empty row has nothing to copy: no key, no menu entry opens the dialog.
+    // An empty row has nothing to copy: no key, also on its ">>" cell, no menu entry opens the
+    // dialog.
     void emptyRowOffersNoCopy() {
         Open();
         QSignalSpy requested(page.get(), &FormChannelInformation::channelCopyRequested);
-        page->SetCurrentCell(5, 1);
-        QTest::keyClick(page->grid(), Qt::Key_F3, Qt::ShiftModifier);
+        for (int column : {1, FormChannelInformation::kColumnMore}) {
+            page->SetCurrentCell(5, column);
+            QTest::keyClick(page->grid(), Qt::Key_F3, Qt::ShiftModifier);
+        }
         QMenu menu;
         page->FillRowMenu(menu, 5);
         QVERIFY(!page->copyChannelAction()->isEnabled());

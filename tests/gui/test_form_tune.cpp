@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -181,12 +182,15 @@ private slots:
         QCOMPARE(page.box(TuneBox::NoiseThW)->text(), QStringLiteral("4321"));
         QVERIFY(!cp.LinkTune);
 
+        cp.TunePointCount = 16; // more than the radio has: it takes its 12, the page then shows 12
+        page.AnalyseTuneData();
         TypeIntoCell(page, 12, 4, "-250");
         page.box(TuneBox::CdcssDev)->setText(QStringLiteral("3"));
         page.box(TuneBox::CdcssDev)->setModified(true);
         RunNextTransfer("CommandWrite");
         QTest::mouseClick(page.findChild<QPushButton*>("CommandWrite"), Qt::LeftButton);
         QCOMPARE(seam.messages.last().text, QStringLiteral("Write data successful"));
+        QCOMPARE(page.grid()->rowCount(), 12);
         sim.Stop();
         Codeplug written;
         QVERIFY(RadioDataFile::ReadFromFile(memory, written).ok());
@@ -194,6 +198,26 @@ private slots:
         QCOMPARE(written.CdcssDev, 3);
         QCOMPARE(written.TuneFreq[11], 470125000);
         QCOMPARE(written.RxFreq[5], radio.RxFreq[5]); // the rest travelled back as it came
+    }
+
+    // Sixteen points and the boxes below them scroll in a small window; Read and Write stay in
+    // view under them.
+    void everyControlReachableInASmallWindow() {
+        Codeplug cp = TuneCodeplug();
+        cp.TunePointCount = 16;
+        FormTune page(cp);
+        page.resize(420, 260);
+        QVERIFY(ShowActive(&page));
+        for (const char* name : {"CommandRead", "CommandWrite"}) {
+            auto* button = page.findChild<QPushButton*>(name);
+            QVERIFY(page.rect().contains(QRect(button->mapTo(&page, QPoint()), button->size())));
+        }
+        auto* scroll = page.findChild<QScrollArea*>();
+        QVERIFY(scroll && scroll->isAncestorOf(page.grid()));
+        KeyFilterEdit* last = page.box(TuneBox::NoiseThW);
+        scroll->ensureWidgetVisible(last);
+        const QRect shown(last->mapTo(scroll->viewport(), QPoint()), last->size());
+        QVERIFY(scroll->viewport()->rect().contains(shown));
     }
 
     void cancelledQuestionStartsNoTransfer() {

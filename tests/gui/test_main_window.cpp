@@ -29,6 +29,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -206,19 +207,24 @@ private slots:
         QVERIFY(SettingsStore().ReadText(QStringLiteral("ComPort")).isEmpty());
     }
 
-    // Every shown menu shortcut acts from wherever the keyboard is in a page; a page's own window
-    // must not take it (the child window's close key is Ctrl+W on most desktops). A text box
-    // keeps the undo keys for its own typing.
+    // Every shown menu shortcut acts from wherever the keyboard is in a page or in the channel
+    // edit dialog; a page's own window must not take it (the child window's close key is Ctrl+W
+    // on most desktops). A text box with nothing typed in it leaves the undo keys to the window.
     void menuShortcutsActWithAPageFocused_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("channel grid") << int(MDIFormMain::kChannelPage) << "MSHFlexGridChannel";
-        QTest::newRow("local id") << int(MDIFormMain::kOptionPage) << "TextLocalID";
-        QTest::newRow("rx list") << int(MDIFormMain::kRxListPage) << "ComboRxList";
+        QTest::addColumn<bool>("dialog");
+        const int channels = MDIFormMain::kChannelPage;
+        QTest::newRow("channel grid") << channels << "MSHFlexGridChannel" << false;
+        QTest::newRow("local id") << int(MDIFormMain::kOptionPage) << "TextLocalID" << false;
+        QTest::newRow("rx list") << int(MDIFormMain::kRxListPage) << "ComboRxList" << false;
+        QTest::newRow("edit dialog list") << channels << "ComboTxPower" << true;
+        QTest::newRow("edit dialog box") << channels << "TextRxFreq" << true;
     }
     void menuShortcutsActWithAPageFocused() {
         QFETCH(int, page);
         QFETCH(QString, focus);
+        QFETCH(bool, dialog);
         MDIFormMain& w = Window();
         QList<QAction*> withKeys; // the window's own: a page's go when a page closes
         for (QAction* action : w.findChildren<QAction*>()) {
@@ -226,24 +232,32 @@ private slots:
                 withKeys << action;
         }
         QCOMPARE(withKeys.size(), 9); // New, Open, Save, Print, Undo, Redo, Read, Write, F1
+        const auto target = [&] {
+            ConfigPage* shown = w.OpenPage(page);
+            if (auto* grid = qobject_cast<FormChannelInformation*>(shown); grid && dialog) {
+                test::PutChannel(rig_->codeplug, 0, 440000000, 440000000);
+                grid->Analyse();
+                grid->CellClick(1, 7); // the edit dialog, a window of its own
+            }
+            return shown->findChild<QWidget*>(focus);
+        };
         for (QAction* action : withKeys) {
             const QString name = action->objectName();
-            const bool undoKey =
-                name == QLatin1String("MenuUndo") || name == QLatin1String("MenuRedo");
-            if (undoKey && focus.startsWith(QLatin1String("Text")))
+            // The dialog's F1 opens its own help topic.
+            if (name == QLatin1String("ToolHelp") && dialog)
                 continue;
             for (const QKeySequence& key : action->shortcuts()) {
-                auto* target = w.OpenPage(page)->findChild<QWidget*>(focus);
-                QVERIFY(test::ShowActive(&w)); // a closed dialog may leave no window active
-                target->setFocus();
-                QVERIFY(target->hasFocus());
+                QWidget* widget = target();
+                QVERIFY(test::ShowActive(widget->window())); // a closed dialog may leave none
+                widget->setFocus();
+                QVERIFY(widget->hasFocus());
                 if (name == QLatin1String("MenuRead") || name == QLatin1String("MenuWrite") ||
                     name == QLatin1String("MenuPrint"))
                     test::OnNextModal([](QWidget*) {});
                 action->setEnabled(true); // undo and redo with nothing to take back
                 QSignalSpy triggered(action, &QAction::triggered);
-                QTest::keyClick(target, key[0].key(), key[0].keyboardModifiers());
-                QVERIFY2(triggered.size() == 1, qPrintable(key.toString()));
+                QTest::keyClick(widget, key[0].key(), key[0].keyboardModifiers());
+                QVERIFY2(triggered.size() == 1, qPrintable(name + ' ' + key.toString()));
             }
         }
     }
@@ -610,6 +624,44 @@ private slots:
         QCOMPARE(subs[1]->x(), subs[1]->y());
     }
 
+    // At the smallest size of the main window every control of every page is in reach, the
+    // page opened from the tree among the others and maximised: in view, or in a part of the
+    // page that scrolls (the tune page's sixteen points).
+    void everyControlInReachAtTheSmallestSize_data() {
+        QTest::addColumn<int>("page");
+        for (int page = MDIFormMain::kChannelPage; page <= MDIFormMain::kRxListPage; ++page)
+            QTest::newRow(qPrintable(QString::number(page))) << page;
+    }
+    void everyControlInReachAtTheSmallestSize() {
+        QFETCH(int, page);
+        MDIFormMain& w = ServiceWindow(true);
+        rig_->codeplug.TunePointCount = 16;
+        w.resize(w.minimumSize());
+        for (int other = MDIFormMain::kChannelPage; other < page; ++other)
+            w.OpenPageFromTree(other);
+        w.OpenPageFromTree(page);
+        QWidget* shown = w.Page(page);
+        QVERIFY(shown);
+        for (bool maximised : {false, true}) {
+            if (maximised)
+                w.PageArea()->activeSubWindow()->showMaximized();
+            QWidget* view = w.PageArea()->viewport();
+            for (QWidget* control : shown->findChildren<QWidget*>()) {
+                if (!control->isVisible() || control->focusPolicy() == Qt::NoFocus ||
+                    control->inherits("QScrollBar"))
+                    continue;
+                // A control in a part that scrolls is in reach when that part is.
+                QWidget* reach = control;
+                for (QWidget* up = control; up != shown; up = up->parentWidget())
+                    if (qobject_cast<QScrollArea*>(up))
+                        reach = up;
+                const QRect at(reach->mapTo(view, QPoint()), reach->size());
+                QVERIFY2(view->rect().contains(at),
+                         qPrintable(control->objectName() + (maximised ? " maximised" : "")));
+            }
+        }
+    }
+
     void pagesReopenInTheRecordedWindowState() {
         MDIFormMain& w = Window();
         w.show();
@@ -821,6 +873,31 @@ private slots:
                  QStringLiteral("33"));
         QCOMPARE(Active(), tune);
         QVERIFY(w.Page(MDIFormMain::kChannelPage));
+    }
+
+    // Every dialog the menus open has a default button, the one Enter presses where no field
+    // takes it, and Escape closes it from the field that has the keyboard.
+    void dialogsHaveADefaultButtonAndCloseOnEscape_data() {
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"MenuModelInformation", "MenuCom", "MenuLanguage", "MenuAbout",
+                                    "MenuBank", "MenuPrint", "MenuPassword"})
+            QTest::newRow(command) << command;
+    }
+    void dialogsHaveADefaultButtonAndCloseOnEscape() {
+        QFETCH(QString, command);
+        MDIFormMain& w = ServiceWindow(true);
+        bool defaultButton = false;
+        bool closed = false;
+        test::OnNextModal([&](QWidget* modal) {
+            for (const QPushButton* button : modal->findChildren<QPushButton*>())
+                defaultButton = defaultButton || (button->isDefault() && button->isVisible());
+            QWidget* focus = modal->focusWidget() ? modal->focusWidget() : modal;
+            QTest::keyClick(focus, Qt::Key_Escape);
+            closed = !modal->isVisible();
+        });
+        w.Action(command)->trigger();
+        QVERIFY(defaultButton);
+        QVERIFY(closed);
     }
 
     void passwordEntryOpensTheDialog() {

@@ -426,6 +426,28 @@ private slots:
         QCOMPARE(edited.size(), 3);
     }
 
+    // Tab goes through the lists in reading order: along a row, then on to the next.
+    void scanTabFollowsTheReadingOrder() {
+        cp.RadioImage[288] = 1; // every list in use
+        FormScanInformation page(cp);
+        QVERIFY(test::ShowActive(&page));
+        QList<QWidget*> tabbed;
+        QWidget* first = page.priority();
+        QWidget* widget = first;
+        do {
+            if (qobject_cast<QComboBox*>(widget) && widget->isVisible())
+                tabbed << widget;
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        QList<QWidget*> read = tabbed;
+        std::stable_sort(read.begin(), read.end(), [&page](QWidget* a, QWidget* b) {
+            const QPoint pa = a->mapTo(&page, QPoint()), pb = b->mapTo(&page, QPoint());
+            return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
+        });
+        QCOMPARE(tabbed.size(), 14);
+        QCOMPARE(tabbed, read);
+    }
+
     // --- Embedded message ---
 
     // What a line keeps and how it is stored is in test_image_page_rules; here typing (a Chinese

@@ -3,6 +3,7 @@
 
 #include "gui_support.h"
 
+#include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
@@ -16,12 +17,14 @@
 #include "widgets/key_filter_edit.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -88,17 +91,120 @@ private slots:
         QVERIFY(!RedoAction()->isEnabled());
     }
 
-    // An edit still in the cell editor is the latest step: Undo commits it and takes it back.
-    void undoTakesBackAnEditInProgressFirst() {
+    // Undo and Redo do what their label said when chosen: an edit still being typed, in a grid
+    // cell or in the edit dialog, is committed first and stays.
+    void undoAndRedoDoWhatTheirLabelSaid_data() {
+        QTest::addColumn<bool>("inDialog");
+        QTest::newRow("grid cell") << false;
+        QTest::newRow("edit dialog") << true;
+    }
+    void undoAndRedoDoWhatTheirLabelSaid() {
+        QFETCH(bool, inDialog);
         FormChannelInformation* grid = Grid();
         test::TypeCell(*grid, 1, 1, QStringLiteral("440"));
-        grid->SetCurrentCell(2, 1);
-        QTest::keyClick(grid->grid(), Qt::Key_Return);
-        QTest::keyClicks(grid->textEditor(), QStringLiteral("441"));
-        UndoAction()->trigger();
-        QCOMPARE(grid->CellText(2, 1), QString());
-        QCOMPARE(grid->CellText(1, 1), QStringLiteral("440.00000"));
+        const auto typePending = [&](const QString& text) {
+            QLineEdit* box = grid->textEditor();
+            if (inDialog) {
+                grid->CellClick(2, 7);
+                box = grid->channelEdit()->findChild<KeyFilterEdit*>(QStringLiteral("TextRxFreq"));
+                box->setFocus();
+                box->selectAll();
+            } else {
+                grid->SetCurrentCell(2, 1);
+                QTest::keyClick(grid->grid(), Qt::Key_Return);
+            }
+            QTest::keyClicks(box, text);
+        };
+        typePending(QStringLiteral("441"));
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Rx Frequency of channel 1"));
+        UndoAction()->trigger();
+        QCOMPARE(Plan().RxFreq[0], 0);
+        QCOMPARE(Plan().RxFreq[1], 441000000);
+        QCOMPARE(grid->CellText(2, 1), QStringLiteral("441.00000"));
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Rx Frequency of channel 2"));
+        QCOMPARE(RedoAction()->text(), QStringLiteral("&Redo Rx Frequency of channel 1"));
+        typePending(QStringLiteral("442"));
+        RedoAction()->trigger();
+        QCOMPARE(Plan().RxFreq[0], 440000000);
+        QCOMPARE(Plan().RxFreq[1], 442000000);
+        QCOMPARE(grid->CellText(1, 1), QStringLiteral("440.00000"));
+        UndoAction()->trigger();
+        UndoAction()->trigger();
+        QCOMPARE(Plan().RxFreq[1], 441000000); // 442 was a step of its own
+    }
+
+    // The menu's keys act in the edit dialog too, in a list and in a box with nothing typed.
+    void menuKeysWorkInTheEditDialog_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("list") << "ComboTxPower";
+        QTest::newRow("box") << "TextRxFreq";
+    }
+    void menuKeysWorkInTheEditDialog() {
+        QFETCH(QString, focus);
+        FormChannelInformation* grid = Grid();
+        test::TypeCell(*grid, 1, 1, QStringLiteral("440"));
+        grid->CellClick(1, 7);
+        FormChannelEdit* dialog = grid->channelEdit();
+        QVERIFY(test::ShowActive(dialog));
+        QWidget* widget = dialog->findChild<QWidget*>(focus);
+        widget->setFocus();
+        QTest::keySequence(widget, QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(Plan().RxFreq[0], 0);
+        QTest::keySequence(widget, QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QCOMPARE(Plan().RxFreq[0], 440000000);
+        QTest::keySequence(widget, QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(Seam().fileDialogs.size(), 1); // Save asks for a name
+    }
+
+    // Running through a closed list by its arrow keys is one step; back where it started, none.
+    void changesOfOneFieldMerge() {
+        FormChannelInformation* grid = Grid();
+        test::TypeCell(*grid, 1, 1, QStringLiteral("440"));
+        grid->CellClick(1, 7);
+        auto* sql = grid->channelEdit()->findChild<QComboBox*>(QStringLiteral("ComboSql"));
+        QVERIFY(test::ShowActive(grid->channelEdit()));
+        sql->setFocus();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(sql, Qt::Key_Down);
+        QCOMPARE(Plan().SqlLevel[0], 8);
+        QCOMPARE(Window().History().UndoCount(), 2);
+        UndoAction()->trigger();
+        QCOMPARE(Plan().SqlLevel[0], 5);
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Rx Frequency of channel 1"));
+        RedoAction()->trigger();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(sql, Qt::Key_Up);
+        QCOMPARE(Window().History().UndoCount(), 1);
+    }
+
+    // What a page corrects as it opens (Function Setup: PF1 Long and PF2 Short of a new plan;
+    // the Rx list: an all-call entry) is a named step Undo takes back.
+    void correctionOnOpeningIsAStep_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("function setup")
+            << int(MDIFormMain::kOptionPage) << "&Undo Corrected on opening Function Setup";
+        QTest::newRow("rx list") << int(MDIFormMain::kRxListPage)
+                                 << "&Undo Corrected on opening Rx List";
+    }
+    void correctionOnOpeningIsAStep() {
+        QFETCH(int, page);
+        Codeplug file;
+        file.ApplyNewDefaults();
+        file.RxListEntry[0] = 0xFFFFFF;
+        QVERIFY(RadioDataFile::WriteToFile(Path("corrected.rdat"), file).ok());
+        QVERIFY(Window().LoadFile(Path("corrected.rdat")));
+        const Codeplug before = Plan();
+        Window().OpenPage(page);
+        QVERIFY(!Plan().SameRadioData(before));
+        QTEST(UndoAction()->text(), "step");
+        QVERIFY(Window().windowTitle().contains(QLatin1Char('*'))); // the star has its cause
+        UndoAction()->trigger();
+        QVERIFY(Plan().SameRadioData(before));
+        QVERIFY(!Window().windowTitle().contains(QLatin1Char('*')));
+        QVERIFY(!UndoAction()->isEnabled());
+        RedoAction()->trigger();
+        QVERIFY(!Plan().SameRadioData(before));
     }
 
     void dialogEditComesBackInTheDialog() {
@@ -144,6 +250,27 @@ private slots:
         QCOMPARE(list->currentIndex(), before);
         RedoAction()->trigger();
         QCOMPARE(list->currentIndex(), other);
+    }
+
+    // A batch edit of image channels 33-128 only, which no page shows, can be taken back too.
+    void batchOfImageChannelsOnlyIsAStep() {
+        Window();
+        const auto image = Plan().RadioImage;
+        test::OnNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<FormBatchChannelEdit*>(modal);
+            QVERIFY(dialog);
+            dialog->findChild<QPushButton*>(QStringLiteral("CommandSelectNone"))->click();
+            dialog->findChild<QCheckBox*>(QStringLiteral("CheckSetBusyLock"))->click();
+            dialog->findChild<QComboBox*>(QStringLiteral("ComboBusyLock"))->setCurrentIndex(2);
+            dialog->findChild<QRadioButton*>(QStringLiteral("OptionArea1"))->click();
+            dialog->findChild<KeyFilterEdit*>(QStringLiteral("TextStartChannel"))->setText("33");
+            dialog->findChild<QPushButton*>(QStringLiteral("CommandApply"))->click();
+        });
+        Window().BatchEdit();
+        QVERIFY(Plan().RadioImage != image);
+        QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Batch Channel Edit"));
+        UndoAction()->trigger();
+        QVERIFY(Plan().RadioImage == image);
     }
 
     void receiveListEntryComesBackInItsCell() {

@@ -134,6 +134,19 @@ QPageLayout Layout(QPageSize::PageSizeId size, QPageLayout::Orientation orientat
     return layout;
 }
 
+// No word of a header is broken over two lines ("静噪等级" is one word): every column is at
+// least as wide as the longest word of its header.
+void HeaderWordsFit(const PlanDocument& document, const PlanLine& line, QPaintDevice* device) {
+    const QFontMetricsF metrics(document.Font(PlanDocument::Style::HeaderCell), device);
+    const qreal pad = 2 * device->logicalDpiY() / 25.4;
+    for (int c = 0; c < line.cells.size(); ++c) {
+        const QStringList words = line.cells[c].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString& word : words)
+            QVERIFY2(line.columns[c + 1] - line.columns[c] - pad >= metrics.horizontalAdvance(word),
+                     qPrintable(word));
+    }
+}
+
 QByteArray Pdf(const PlanDocument& document, const QPageLayout& layout) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -205,8 +218,10 @@ private slots:
     }
 
     void otherPartsInWords() {
-        const Codeplug cp = FullPlan();
+        Codeplug cp = FullPlan();
+        cp.LocalID = 0x900000; // out of range: the page shows 0, and so does the print
         const auto en = PlanContent::Build(cp, PrintSections::All(), {true, '.'});
+        QCOMPARE(Table(en, PlanPart::Options)->rows.first(), (QStringList{"Local ID", "0"}));
         QCOMPARE(Table(en, PlanPart::Keys, 1)->rows,
                  (QList<QStringList>{{"PF1", "None"}, {"PF2", "Alarm"}}));
         QCOMPARE(Table(en, PlanPart::Keys, 0)->rows.size(), 4); // PF1/PF2 short and long
@@ -265,8 +280,10 @@ private slots:
                 QVERIFY(line.rect.top() >= y - 0.5);
                 QVERIFY(line.rect.bottom() <= writer.height() + 0.5);
                 y = line.rect.bottom();
-                if (line.kind == Kind::HeaderRow)
+                if (line.kind == Kind::HeaderRow) {
                     headed.insert({line.section, line.table});
+                    HeaderWordsFit(document, line, &writer);
+                }
                 if (line.kind != Kind::Row)
                     continue;
                 QVERIFY2(headed.count({line.section, line.table}), "row without its header");

@@ -67,6 +67,7 @@ private slots:
         QTest::newRow("type 0") << Edit([](Codeplug& c) { c.ChannelType[0] = 0; }) << one(E, C, 0, "ChannelType");
         QTest::newRow("decode not a list tone") << Edit([](Codeplug& c) { c.RxCtcss[0] = 2543; }) << one(E, C, 0, "RxCtcss");
         QTest::newRow("encode not a list code") << Edit([](Codeplug& c) { c.TxCtcss[1] = -1; c.TxDcs[1] = ToneRules::DcsValue(010, true); }) << one(E, C, 1, "TxCtcss");
+        QTest::newRow("decode below the list, shown as None") << Edit([](Codeplug& c) { c.RxCtcss[0] = 625; }) << one(E, C, 0, "RxCtcss");
         QTest::newRow("cleared encode reads none") << Edit([](Codeplug& c) { c.TxCtcss[1] = c.TxDcs[1] = 0; }) << none;
         QTest::newRow("encode of a channel without transmit") << Edit([](Codeplug& c) { c.TxFreq[2] = 0; c.TxCtcss[2] = 2543; }) << none;
         QTest::newRow("tones of a digital channel") << Edit([](Codeplug& c) { c.RxCtcss[4] = 2543; }) << none;

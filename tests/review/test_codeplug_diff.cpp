@@ -131,6 +131,16 @@ private slots:
         });
         QVERIFY(CodeplugDiff::WriteChanges(tuned, tunePlan, English()).isEmpty());
         QCOMPARE(CodeplugDiff::WriteChanges(tuned, tunePlan, English(), true).size(), 2);
+        // A page with more points than the radio counts says first how many go out.
+        Codeplug morePoints = tunePlan;
+        morePoints.TunePointCount = 16;
+        const PlanDifferences tuneRows =
+            CodeplugDiff::WriteChanges(tuned, morePoints, English(), true);
+        QCOMPARE(tuneRows.size(), 3);
+        QCOMPARE(tuneRows[0].location, PlanLocation::Tune(-1, "TunePointCount"));
+        QCOMPARE(tuneRows[0].after,
+                 QStringLiteral("4 of the 16 on the page; points 5-16 are not written"));
+        QCOMPARE(CodeplugDiff::WriteChanges(tuned, morePoints, English()).size(), 0);
     }
 
     // The password travels outside the plan; a change of it is a change of the radio.

@@ -156,9 +156,11 @@ FormBatchChannelEdit::FormBatchChannelEdit(Codeplug& codeplug, QWidget* parent)
     FillCaptionsAndLists();
     ConnectRules();
     Opening();
-    // Enter in a list or a check box must not press a button: Apply rewrites whole ranges.
+    // Enter in a list or a check box must not press a button: Apply rewrites whole ranges. Close
+    // is the default, which Enter presses only on the buttons themselves (keyPressEvent).
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
+    commandClose_->setDefault(true);
 }
 
 // --- Building ---------------------------------------------------------------------------------
@@ -620,6 +622,11 @@ void FormBatchChannelEdit::SelectAllSetBoxes(bool ticked) {
 void FormBatchChannelEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         UiSeam::Instance().ShowHelpTopic(this, HelpTopic(), codeplug_.IsEnglish);
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
+        event->accept();
         return;
     }
     QDialog::keyPressEvent(event);

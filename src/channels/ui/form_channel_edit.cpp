@@ -164,8 +164,9 @@ void FormChannelEdit::BuildControls() {
     labelIDRange_->setObjectName(QStringLiteral("LabelIDRange"));
     commandClose_ = new QPushButton(this);
     commandClose_->setObjectName(QStringLiteral("CommandClose"));
-    // Enter belongs to the field being edited, never to the Close button.
+    // Enter belongs to the field being edited; where no field takes it, it closes the dialog.
     commandClose_->setAutoDefault(false);
+    commandClose_->setDefault(true);
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(kTimerMs);

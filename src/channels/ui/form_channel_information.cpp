@@ -1,5 +1,5 @@
 #include "channels/ui/form_channel_information.h"
-#include "widgets/cell_editor.h"
+#include "widgets/grid_cell_editor.h"
 #include "widgets/grid_corner.h"
 
 #include "channels/channel_rules.h"
@@ -9,12 +9,10 @@
 #include "codeplug/key_filter.h"
 #include "codeplug/value_lists.h"
 #include "exchange/channel_clipboard.h"
-#include "widgets/combo_fill.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/ui_seam.h"
 #include "widgets/window_state_recorder.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QBoxLayout>
 #include <QClipboard>
@@ -24,10 +22,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
+#include <QMimeData>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QStyleOptionHeader>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -94,16 +90,10 @@ constexpr int kPageWidth = 8910 / 15;
 constexpr int kPageHeight = 6180 / 15;
 constexpr int kTimerMs = 500;
 
-bool IsEnterKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 bool IsToneColumn(int column) {
     return column == kGridColumnDecode || column == kGridColumnEncode;
 }
 
-// The table's corner button draws nothing of its own; the channel-number column keeps its
-// caption there.
 } // namespace
 
 FormChannelInformation::FormChannelInformation(Codeplug& codeplug, QWidget* parent)
@@ -119,7 +109,10 @@ FormChannelInformation::FormChannelInformation(Codeplug& codeplug, QWidget* pare
     timer1_->start();
 }
 
-FormChannelInformation::~FormChannelInformation() = default;
+FormChannelInformation::~FormChannelInformation() {
+    // The editor goes while the page is whole: it calls the page's cell rules.
+    editor_.reset();
+}
 
 QString FormChannelInformation::Caption() const {
     return Text(kTextCaption, TextContext::Of(codeplug()));
@@ -149,33 +142,18 @@ void FormChannelInformation::BuildControls() {
             grid_->setItem(row - 1, column - 1, item);
         }
     }
-    if (auto* corner = grid_->findChild<QAbstractButton*>())
-        corner->installEventFilter(this);
+    // The channel-number column keeps its caption in the table's corner.
+    GridCorner::Caption(grid_,
+                        [this] { return Text(kTextHeaderChannel, TextContext::Of(codeplug())); });
     grid_->installEventFilter(this);
     connect(grid_, &QTableWidget::cellClicked, this,
             [this](int row, int column) { CellClick(row + 1, column + 1); });
-    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &FormChannelInformation::FreshData);
-    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &FormChannelInformation::FreshData);
 
     BuildRowActions();
 
-    text1_ = new KeyFilterEdit(KeyFilterKind::Frequency, grid_->viewport());
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->hide();
-    text1_->installEventFilter(this);
-    for (int k = 0; k < int(combo1_.size()); ++k) {
-        auto* combo = new QComboBox(grid_->viewport());
-        combo->setObjectName(QStringLiteral("Combo1_%1").arg(k));
-        combo->setMaxVisibleItems(16);
-        combo->hide();
-        combo->installEventFilter(this);
-        connect(combo, &QComboBox::activated, this, [this] { toneChosen_ = true; });
-        combo1_[k] = combo;
-    }
-    const int rowHeight =
-        qMax(grid_->verticalHeader()->defaultSectionSize(), combo1_[0]->sizeHint().height());
+    editor_ = std::make_unique<GridCellEditor>(grid_, static_cast<CellRules&>(*this));
+    const int rowHeight = qMax(grid_->verticalHeader()->defaultSectionSize(),
+                               editor_->listEditor()->sizeHint().height());
     grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
 
     commandClose_ = new QPushButton(this);
@@ -251,17 +229,13 @@ void FormChannelInformation::FillCaptionsAndLists() {
     QStringList numbers;
     ValueLists::FillNumberList(numbers, kRows, false);
     grid_->setVerticalHeaderLabels(numbers);
-    text1_->setDecimalSeparator(ctx.DecimalSeparator);
-
-    QStringList types, tones, powers;
-    ValueLists::FillChannelTypeList(types, ctx);
-    ValueLists::FillToneList(tones, ctx);
-    ValueLists::FillPowerList(powers, ctx);
-    ComboFill::Replace(*combo1_[0], types);
-    ComboFill::Replace(*combo1_[1], tones);
-    ComboFill::Replace(*combo1_[2], tones);
-    ComboFill::Replace(*combo1_[3], powers);
-    FitColumns(types + powers);
+    types_.clear();
+    tones_.clear();
+    powers_.clear();
+    ValueLists::FillChannelTypeList(types_, ctx);
+    ValueLists::FillToneList(tones_, ctx);
+    ValueLists::FillPowerList(powers_, ctx);
+    FitColumns(types_ + powers_);
 }
 
 // The layout's widths suit a 9-point font; a column grows to the widest text it will hold
@@ -387,71 +361,56 @@ void FormChannelInformation::SetCurrentCell(int row, int column) {
     grid_->setCurrentCell(row - 1, column - 1);
 }
 
-// --- Clicks ---
+// --- Clicks and the cells' rules ---
 
 void FormChannelInformation::CellClick(int row, int column) {
     if (row < 1 || row > kRows || column < 0 || column >= kColumns)
         return;
     FreshData();
-    Codeplug& cp = codeplug();
-    cp.GridEditRow = std::int16_t(row);
-    cp.GridEditColumn = std::int16_t(column);
+    codeplug().GridEditRow = std::int16_t(row);
+    codeplug().GridEditColumn = std::int16_t(column);
+    editor_->Open({row - 1, column - 1});
+}
+
+CellEditorSpec FormChannelInformation::EditorFor(const GridCell& cell) const {
+    const int row = cell.row + 1;
+    int column = cell.column + 1;
+    CellEditorSpec spec;
+    spec.cell = cell;
     if (column != kColumnMore && CellText(row, kGridColumnRx).isEmpty()) {
-        // A channel is always started with its receive frequency.
-        column = kGridColumnRx;
+        column = kGridColumnRx; // a channel is always started with its receive frequency
     } else if (column == kGridColumnEncode && CellText(row, kGridColumnTx).isEmpty()) {
         column = kGridColumnTx;
-    } else if (IsToneColumn(column) && ChannelRules::IsDigital(cp, row - 1)) {
-        return; // digital channels carry no CTCSS/DCS
+    } else if (IsToneColumn(column) && ChannelRules::IsDigital(codeplug(), row - 1)) {
+        return spec; // digital channels carry no CTCSS/DCS
     }
-    cp.GridEditColumn = std::int16_t(column);
-    if (column == kGridColumnRx || column == kGridColumnTx)
-        OpenTextEditor(row, column);
-    else if (column >= kGridColumnType && column <= kGridColumnPower)
-        OpenListEditor(row, column);
-    else if (column == kColumnMore)
-        OpenChannelEdit();
-}
-
-void FormChannelInformation::BeginEdit(Editor editor, int row, int column) {
-    SetCurrentCell(row, column);
-    grid_->scrollToItem(Cell(row, column));
-    editor_ = editor;
-    editRow_ = row;
-    editColumn_ = column;
-    committedByEnter_ = false;
-    explicitCommit_ = false;
-}
-
-void FormChannelInformation::OpenTextEditor(int row, int column) {
-    BeginEdit(Editor::Text, row, column);
-    text1_->setGeometry(grid_->visualItemRect(Cell(row, column)));
-    text1_->setText(CellText(row, column));
-    text1_->setModified(false);
-    text1_->show();
-    text1_->setFocus();
-    text1_->selectAll();
-}
-
-void FormChannelInformation::OpenListEditor(int row, int column) {
-    BeginEdit(Editor::List, row, column);
-    QComboBox* combo = combo1_.at(column - kGridColumnType);
-    toneChosen_ = false;
-    const QString text = CellText(row, column);
-    const int index = combo->findText(text);
-    if (IsToneColumn(column)) {
+    spec.cell.column = column - 1;
+    spec.text = CellText(row, column);
+    if (column == kGridColumnRx || column == kGridColumnTx) {
+        spec.kind = CellEditorSpec::Kind::Text;
+        spec.filterKind = KeyFilterKind::Frequency;
+        spec.separator = TextContext::Of(codeplug()).DecimalSeparator;
+    } else if (column != kColumnMore) {
+        spec.kind = CellEditorSpec::Kind::List;
+        spec.items = IsToneColumn(column) ? tones_ : column == kGridColumnType ? types_ : powers_;
         // A tone that is not on the list (from a file or the radio) stays as it is until the
-        // user picks an item; the list shows it as its placeholder.
-        // The placeholder goes first: clearing it while nothing is selected selects item 0.
-        combo->setPlaceholderText(index < 0 ? text : QString());
-        combo->setCurrentIndex(index);
-    } else {
-        combo->setCurrentIndex(qMax(index, 0));
+        // user picks an item.
+        spec.keepUnlisted = IsToneColumn(column);
     }
-    const QRect cell = grid_->visualItemRect(Cell(row, column));
-    combo->setGeometry(cell.left(), cell.top(), cell.width(), cell.height());
-    combo->show();
-    combo->setFocus();
+    return spec;
+}
+
+void FormChannelInformation::Activate(const GridCell& cell) {
+    if (cell.column + 1 != kColumnMore)
+        return;
+    codeplug().GridEditRow = std::int16_t(cell.row + 1);
+    codeplug().GridEditColumn = std::int16_t(kColumnMore);
+    OpenChannelEdit();
+}
+
+void FormChannelInformation::Opened(const GridCell& cell) {
+    codeplug().GridEditRow = std::int16_t(cell.row + 1);
+    codeplug().GridEditColumn = std::int16_t(cell.column + 1);
 }
 
 void FormChannelInformation::OpenChannelEdit() {
@@ -477,119 +436,85 @@ void FormChannelInformation::Analyse() {
 }
 
 void FormChannelInformation::FreshData() {
-    if (editor_ == Editor::List)
-        ListCommit();
-    else if (editor_ == Editor::Text)
-        TextCommit();
+    editor_->Commit();
     // A toolbar button takes no focus, so a box of the dialog still being typed into would be
     // missed by a save or a write.
     if (channelEdit_)
         channelEdit_->FreshData();
 }
 
-void FormChannelInformation::EndEdit() {
-    QWidget* widget = editor_ == Editor::Text ? static_cast<QWidget*>(text1_)
-                      : editor_ == Editor::List
-                          ? static_cast<QWidget*>(combo1_.at(editColumn_ - kGridColumnType))
-                          : nullptr;
-    editor_ = Editor::None;
-    explicitCommit_ = false;
-    if (widget)
-        HideCellEditor(widget, grid_);
-}
-
-void FormChannelInformation::TextCommit() {
-    if (editor_ != Editor::Text || committing_)
+// The commit lands in the row it was typed into, whatever GridEditRow says by now: the edit
+// dialog moves it when it changes channel.
+void FormChannelInformation::Commit(const CellCommit& commit) {
+    const int row = commit.cell.row + 1;
+    const int column = commit.cell.column + 1;
+    if (column == kGridColumnRx || column == kGridColumnTx) {
+        // Leaving a box the user did not type into stores nothing: clicking through an empty
+        // row must not reset the channel behind it, nor re-derive a loaded channel's colour
+        // codes. Enter stores what the box holds.
+        if (commit.changed || commit.byEnter)
+            CommitText(row, column, commit.text);
         return;
-    const int row = editRow_;
-    const int column = editColumn_;
-    // Leaving an editor the user did not type into stores nothing: clicking through an empty
-    // row must not reset the channel behind it, nor re-derive a loaded channel's colour codes.
-    const bool store = explicitCommit_ || text1_->isModified();
-    if (store) {
-        committing_ = true;
-        Codeplug& cp = codeplug();
-        const TextContext ctx = TextContext::Of(cp);
-        const GridEdit edit =
-            column == kGridColumnRx
-                ? ChannelEffects::GridReceiveEntry(cp, row - 1, text1_->text(), ctx)
-                : ChannelEffects::GridTransmitEntry(cp, row - 1, text1_->text(), ctx);
-        if (edit.outOfRange)
-            ShowOutOfRange();
-        text1_->setText(edit.cellText);
-        SetCell(row, column, edit.cellText);
-        ApplyEdit(row, edit);
-        cp.ChannelGridChanged = true;
-        committing_ = false;
-        emit edited(CellStep(row, column));
     }
-    EndEdit();
-    if (committedByEnter_)
-        AfterEnterCommit(row, column + 1);
+    // Only a choice made in a list is stored.
+    if (!commit.changed || commit.index < 0)
+        return;
+    const GridEdit edit = ListEdit(row, column, commit);
+    SetCell(row, column, edit.cellText);
+    ApplyEdit(row, edit);
+    codeplug().ChannelGridChanged = true;
+    emit edited(CellStep(row, column));
 }
 
-GridEdit FormChannelInformation::ListEdit(int row, int column, int index) {
+void FormChannelInformation::CommitText(int row, int column, const QString& text) {
     Codeplug& cp = codeplug();
     const TextContext ctx = TextContext::Of(cp);
-    const QComboBox* combo = combo1_.at(column - kGridColumnType);
+    const GridEdit edit = column == kGridColumnRx
+                              ? ChannelEffects::GridReceiveEntry(cp, row - 1, text, ctx)
+                              : ChannelEffects::GridTransmitEntry(cp, row - 1, text, ctx);
+    if (edit.outOfRange)
+        ShowOutOfRange();
+    SetCell(row, column, edit.cellText);
+    ApplyEdit(row, edit);
+    cp.ChannelGridChanged = true;
+    emit edited(CellStep(row, column));
+}
+
+GridEdit FormChannelInformation::ListEdit(int row, int column, const CellCommit& commit) {
+    Codeplug& cp = codeplug();
+    const TextContext ctx = TextContext::Of(cp);
     switch (column) {
     case kGridColumnType:
-        return ChannelEffects::GridTypeChange(cp, row - 1, index, ctx);
+        return ChannelEffects::GridTypeChange(cp, row - 1, commit.index, ctx);
     case kGridColumnDecode:
-        return ChannelEffects::GridToneCommit(cp, row - 1, FrequencySide::Rx, combo->currentText(),
-                                              ctx);
     case kGridColumnEncode:
-        return ChannelEffects::GridToneCommit(cp, row - 1, FrequencySide::Tx, combo->currentText(),
-                                              ctx);
+        return ChannelEffects::GridToneCommit(
+            cp, row - 1, column == kGridColumnDecode ? FrequencySide::Rx : FrequencySide::Tx,
+            commit.text, ctx);
     default:
-        return ChannelEffects::GridPowerChange(cp, row - 1, index, ctx);
+        return ChannelEffects::GridPowerChange(cp, row - 1, commit.index, ctx);
     }
 }
 
-void FormChannelInformation::ListCommit() {
-    if (editor_ != Editor::List || committing_)
-        return;
-    const int row = editRow_;
-    const int column = editColumn_;
-    const int index = combo1_.at(column - kGridColumnType)->currentIndex();
-    if (index < 0 && !IsToneColumn(column)) {
-        committedByEnter_ = false;
-        EndEdit();
-        return;
-    }
-    if (!IsToneColumn(column) || toneChosen_) {
-        committing_ = true;
-        const GridEdit edit = ListEdit(row, column, index);
-        SetCell(row, column, edit.cellText);
-        ApplyEdit(row, edit);
-        codeplug().ChannelGridChanged = true;
-        committing_ = false;
-        emit edited(CellStep(row, column));
-    }
-    EndEdit();
-    if (!committedByEnter_)
-        return;
+// Enter moves on along the row; from the power list to the next channel's receive frequency.
+CellMove FormChannelInformation::AfterEnter(const GridCell& cell) const {
+    const int row = cell.row + 1;
+    const int column = cell.column + 1;
     if (column == kGridColumnPower && row < kRows)
-        AfterEnterCommit(row + 1, kGridColumnRx);
-    else
-        AfterEnterCommit(row, column + 1);
+        return {{row, kGridColumnRx - 1}, false};
+    return {{cell.row, qMin(column + 1, kColumns - 1) - 1}, false};
 }
 
-void FormChannelInformation::AfterEnterCommit(int nextRow, int nextColumn) {
-    committedByEnter_ = false;
-    SetCurrentCell(nextRow, nextColumn);
-    grid_->setFocus();
-    reopenOnEnter_ = true;
+KeyFilterEdit* FormChannelInformation::textEditor() const {
+    return editor_->textEditor();
 }
 
-void FormChannelInformation::CancelEdit() {
-    committedByEnter_ = false;
-    EndEdit();
+QComboBox* FormChannelInformation::listEditor() const {
+    return editor_->listEditor();
 }
 
-void FormChannelInformation::MoveAfterTab(int row, int column) {
-    SetCurrentCell(row, column);
-    grid_->setFocus();
+int FormChannelInformation::EditingColumn() const {
+    return editor_->IsOpen() ? editor_->EditedCell().column + 1 : 0;
 }
 
 // --- Timer, keys, help ---
@@ -608,7 +533,8 @@ void FormChannelInformation::ShiftF3() {
         return;
     cp.GridEditRow = std::int16_t(CurrentRow());
     cp.GridEditColumn = std::int16_t(CurrentColumn());
-    if (!CellText(cp.GridEditRow, cp.GridEditColumn).isEmpty())
+    // An empty channel has nothing to copy; its ">>" cell is never empty, its receive cell is.
+    if (!CellText(cp.GridEditRow, kGridColumnRx).isEmpty())
         emit channelCopyRequested(cp.GridEditRow, cp.GridEditColumn);
 }
 
@@ -639,84 +565,13 @@ void FormChannelInformation::ChannelCopied(int source, int target) {
                          QStringLiteral("复制信道%1到信道%2").arg(source).arg(target)));
 }
 
-bool FormChannelInformation::GridKeyPress(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_F3 && event->modifiers() == Qt::ShiftModifier) {
-        ShiftF3();
-        return true;
-    }
-    if (CurrentRow() < 1)
-        return false;
-    if (IsEnterKey(key) || key == Qt::Key_F2) {
-        reopenOnEnter_ = false;
-        CellClick(CurrentRow(), CurrentColumn());
-        return true;
-    }
-    const QString typed = event->text();
-    const QChar separator = TextContext::Of(codeplug()).DecimalSeparator;
-    if (typed.size() != 1 || !(typed.at(0).isDigit() || typed.at(0) == separator))
-        return false;
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    // Typing on a cell starts its editor with that character, as a spreadsheet does.
-    CellClick(CurrentRow(), CurrentColumn());
-    if (editor_ == Editor::Text)
-        text1_->TypeCharacter(typed.at(0));
-    return true;
-}
-
-bool FormChannelInformation::EditorKeyPress(QKeyEvent* event) {
-    const int key = event->key();
-    const int row = editRow_;
-    const int column = editColumn_;
-    if (IsEnterKey(key)) {
-        committedByEnter_ = true;
-        explicitCommit_ = true;
-        FreshData();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        CancelEdit();
-        return true;
-    }
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-        // Tab commits like Enter but only moves along the row.
-        explicitCommit_ = true;
-        FreshData();
-        MoveAfterTab(row, column + (key == Qt::Key_Tab ? 1 : -1));
-        return true;
-    }
-    return false;
-}
-
 bool FormChannelInformation::eventFilter(QObject* watched, QEvent* event) {
-    const bool isEditor =
-        watched == text1_ || std::find(combo1_.begin(), combo1_.end(), watched) != combo1_.end();
-    switch (event->type()) {
-    case QEvent::Paint:
-        if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {
-            PaintGridCorner(corner, Text(kTextHeaderChannel, TextContext::Of(codeplug())));
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F3 && key->modifiers() == Qt::ShiftModifier) {
+            ShiftF3();
             return true;
         }
-        break;
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F1) {
-            ShowHelp();
-            return true;
-        }
-        if (watched == grid_)
-            return GridKeyPress(key);
-        if (isEditor && editor_ != Editor::None)
-            return EditorKeyPress(key);
-        break;
-    }
-    case QEvent::FocusOut:
-        if (isEditor && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            FreshData();
-        break;
-    default:
-        break;
     }
     return ConfigPage::eventFilter(watched, event);
 }
@@ -754,7 +609,12 @@ void FormChannelInformation::SelectRows(int firstRow, int lastRow) {
 
 void FormChannelInformation::CopyRows() {
     FreshData();
-    QGuiApplication::clipboard()->setText(ChannelClipboard::Copy(codeplug(), SelectedChannels()));
+    const QList<int> channels = SelectedChannels();
+    auto* data = new QMimeData;
+    data->setText(ChannelClipboard::Copy(codeplug(), channels));
+    data->setData(ChannelClipboard::MimeType(),
+                  ChannelClipboard::CopyChannels(codeplug(), channels));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void FormChannelInformation::PasteRows() {
@@ -764,8 +624,15 @@ void FormChannelInformation::PasteRows() {
         return;
     Codeplug& cp = codeplug();
     const TextContext ctx = TextContext::Of(cp);
-    const ExchangeResult result =
-        ChannelClipboard::Paste(QGuiApplication::clipboard()->text(), cp, selected.first(), ctx);
+    // Channels copied here come whole, keys and all; a spreadsheet's rows through the csv rules.
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ExchangeResult result;
+    if (data && data->hasFormat(ChannelClipboard::MimeType()))
+        result = ChannelClipboard::PasteChannels(data->data(ChannelClipboard::MimeType()), cp,
+                                                 selected.first(), ctx);
+    else
+        result =
+            ChannelClipboard::Paste(data ? data->text() : QString(), cp, selected.first(), ctx);
     if (!result.ok) {
         UiSeam::Instance().Message(this, QMessageBox::Warning, UiSeam::AppTitle(),
                                    Text(kTextPasteFailed, ctx) + QLatin1Char('\n') + result.error,

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "channels/channel_effects.h"
+#include "widgets/cell_rules.h"
 #include "widgets/config_page.h"
 
 #include <QPointer>
-#include <array>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -17,6 +18,7 @@ class QTimer;
 namespace zr40 {
 
 class FormChannelEdit;
+class GridCellEditor;
 class KeyFilterEdit;
 class WindowStateRecorder;
 
@@ -24,9 +26,9 @@ class WindowStateRecorder;
 //
 // Rows and columns are counted as the technician sees them: row r is channel r (1..32), column 0
 // the channel number, 1 Rx, 2 Tx, 3 type, 4 decode, 5 encode, 6 power, 7 ">>" (the edit dialog).
-// The in-cell editors are a filtered text box for the frequencies and four drop-down lists laid
-// over the cell; every commit goes through the channel rules, which also say what the row shows.
-class FormChannelInformation : public ConfigPage {
+// The cells are edited in place (a filtered text box for the frequencies, a drop-down list for
+// the others); every commit goes through the channel rules, which also say what the row shows.
+class FormChannelInformation : public ConfigPage, private CellRules {
     Q_OBJECT
 public:
     static constexpr int kRows = 32;
@@ -58,8 +60,8 @@ public:
     QString CellText(int row, int column) const;
     bool CellShaded(int row, int column) const;
     QTableWidget* grid() const { return grid_; }
-    KeyFilterEdit* textEditor() const { return text1_; }
-    QComboBox* listEditor(int index) const { return combo1_.at(index); }
+    KeyFilterEdit* textEditor() const;
+    QComboBox* listEditor() const;
     FormChannelEdit* channelEdit() const;
     QTimer* timer() const { return timer1_; }
     // Row and column (1-based) of the grid's current cell.
@@ -67,7 +69,7 @@ public:
     int CurrentColumn() const;
     void SetCurrentCell(int row, int column);
     // The editor in progress: 0 none, else the column it edits.
-    int EditingColumn() const { return editor_ == Editor::None ? 0 : editColumn_; }
+    int EditingColumn() const;
 
     // --- Rows on the clipboard ---
     // The channels (indexes) whose rows are selected by their row headers, in order; the current
@@ -102,8 +104,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Editor { None, Text, List };
-
     void BuildControls();
     void BuildRowActions();
     void RowMenuRequested(int row, const QPoint& globalPos);
@@ -117,27 +117,23 @@ private:
     void ApplyEdit(int row, const GridEdit& edit);
     void ShowOutOfRange();
 
-    void OpenTextEditor(int row, int column);
-    void OpenListEditor(int row, int column);
-    void OpenChannelEdit();
-    void BeginEdit(Editor editor, int row, int column);
-    void EndEdit();
-    void TextCommit();
-    void ListCommit();
-    GridEdit ListEdit(int row, int column, int index);
-    void CancelEdit();
-    void AfterEnterCommit(int nextRow, int nextColumn);
-    void MoveAfterTab(int row, int column);
+    // The cells' rules for the in-cell editor (table rows and columns, 0-based).
+    CellEditorSpec EditorFor(const GridCell& cell) const override;
+    void Activate(const GridCell& cell) override;
+    void Opened(const GridCell& cell) override;
+    void Commit(const CellCommit& commit) override;
+    CellMove AfterEnter(const GridCell& cell) const override;
+    void CommitText(int row, int column, const QString& text);
+    GridEdit ListEdit(int row, int column, const CellCommit& commit);
 
-    bool GridKeyPress(QKeyEvent* event);
-    bool EditorKeyPress(QKeyEvent* event);
+    void OpenChannelEdit();
     void ShiftF3();
     void BuildRowMenuActions();
     void ChannelCopied(int source, int target);
 
     QTableWidget* grid_ = nullptr;
-    KeyFilterEdit* text1_ = nullptr;
-    std::array<QComboBox*, 4> combo1_{};
+    std::unique_ptr<GridCellEditor> editor_;
+    QStringList types_, tones_, powers_;
     QPushButton* commandClose_ = nullptr;
     QAction* copyRows_ = nullptr;
     QAction* pasteRows_ = nullptr;
@@ -149,17 +145,6 @@ private:
 
     QSize preferredSize_;
     bool loading_ = false;
-    bool committedByEnter_ = false;
-    bool reopenOnEnter_ = false;
-    bool committing_ = false;
-    bool explicitCommit_ = false; // Enter or Tab: store the text even if it was not typed over
-    bool toneChosen_ = false;
-    // The cell an open editor belongs to. Kept here rather than read back from GridEditRow at
-    // commit time: the edit dialog moves GridEditRow when it changes channel, and the typed
-    // value must still land in the row it was typed into.
-    Editor editor_ = Editor::None;
-    int editRow_ = 0;
-    int editColumn_ = 0;
 };
 
 } // namespace zr40

@@ -1,5 +1,5 @@
 #include "channels/ui/form_rx_list.h"
-#include "widgets/cell_editor.h"
+#include "widgets/grid_cell_editor.h"
 #include "widgets/grid_corner.h"
 
 #include "channels/rx_list_rules.h"
@@ -7,17 +7,12 @@
 #include "codeplug/value_lists.h"
 #include "widgets/combo_fill.h"
 #include "widgets/key_filter_edit.h"
-#include "widgets/ui_seam.h"
 #include "widgets/window_state_recorder.h"
 
-#include <QAbstractButton>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QStyleOptionHeader>
 #include <QTableWidget>
 
 namespace zr40 {
@@ -43,14 +38,6 @@ constexpr int kNumberWidth = 1000 / 15;
 constexpr int kIdWidth = 3000 / 15;
 constexpr int kGridWidth = 4100 / 15;
 
-bool IsEnterKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-bool IsHexDigit(QChar c) {
-    return c.isDigit() || (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F'));
-}
-
 } // namespace
 
 FormRxList::FormRxList(Codeplug& codeplug, QWidget* parent)
@@ -63,7 +50,14 @@ FormRxList::FormRxList(Codeplug& codeplug, QWidget* parent)
     new WindowStateRecorder(codeplug, this);
 }
 
-FormRxList::~FormRxList() = default;
+FormRxList::~FormRxList() {
+    // The editor goes while the page is whole: it calls the page's cell rules.
+    editor_.reset();
+}
+
+EditStep FormRxList::OpeningCorrection() const {
+    return {QStringLiteral("Corrected on opening Rx List"), QStringLiteral("打开接收列表时更正")};
+}
 
 QString FormRxList::Caption() const {
     return Text(kTextCaption, TextContext::Of(codeplug()));
@@ -100,16 +94,10 @@ void FormRxList::BuildControls() {
                        kRows * grid_->verticalHeader()->defaultSectionSize() +
                        2 * grid_->frameWidth();
     grid_->setFixedSize(kGridWidth, height);
-    if (auto* corner = grid_->findChild<QAbstractButton*>())
-        corner->installEventFilter(this);
-    grid_->installEventFilter(this);
+    GridCorner::Caption(grid_, [this] { return Text(kTextNumber, TextContext::Of(codeplug())); });
     connect(grid_, &QTableWidget::cellClicked, this,
             [this](int row, int column) { CellClick(row + 1, column + 1); });
-
-    text1_ = new KeyFilterEdit(KeyFilterKind::Hex, grid_->viewport());
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->hide();
-    text1_->installEventFilter(this);
+    editor_ = std::make_unique<GridCellEditor>(grid_, static_cast<CellRules&>(*this));
 
     labelWarning_ = new QLabel(this);
     labelWarning_->setObjectName(QStringLiteral("LabelWarning"));
@@ -159,124 +147,56 @@ void FormRxList::ComboRxList_Click(int index) {
         return;
     FreshData();
     currentList_ = index;
+    const auto before = codeplug().RxListEntry;
     AnalyseRxList();
+    // Showing the list emptied entries that are no group ID: a step of its own, so that the
+    // change has a name and can be taken back.
+    if (codeplug().RxListEntry != before)
+        emit edited(OpeningCorrection());
 }
 
 void FormRxList::CellClick(int row, int column) {
     if (row < 1 || row > kRows || column < 1)
         return;
-    FreshData();
-    OpenEditor(row);
+    editor_->Open({row - 1, 0});
 }
 
-void FormRxList::OpenEditor(int row) {
-    grid_->setCurrentCell(row - 1, 0);
-    editRow_ = row;
-    editList_ = currentList_;
-    enterPressed_ = false;
-    QRect cell = grid_->visualItemRect(grid_->item(row - 1, 0));
-    text1_->setGeometry(cell);
-    text1_->setText(CellText(row));
-    text1_->show();
-    text1_->setFocus();
-    text1_->selectAll();
+KeyFilterEdit* FormRxList::textEditor() const {
+    return editor_->textEditor();
 }
 
 void FormRxList::FreshData() {
-    Commit();
+    editor_->Commit();
 }
 
-void FormRxList::Commit() {
-    if (editRow_ == 0 || committing_)
+CellEditorSpec FormRxList::EditorFor(const GridCell& cell) const {
+    CellEditorSpec spec;
+    spec.kind = CellEditorSpec::Kind::Text;
+    spec.cell = cell;
+    spec.filterKind = KeyFilterKind::Hex;
+    spec.text = CellText(cell.row + 1);
+    return spec;
+}
+
+void FormRxList::Commit(const CellCommit& commit) {
+    if (!commit.changed && !commit.byEnter)
         return;
-    committing_ = true;
-    const int index = RxListRules::EntryIndex(editList_, editRow_ - 1);
+    const int row = commit.cell.row + 1;
+    const int index = RxListRules::EntryIndex(currentList_, row - 1);
     const Long before = codeplug().RxListEntry.at(index);
     const RxListEntryEdit edit =
-        RxListRules::CommitEntry(codeplug(), editList_, editRow_ - 1, text1_->text());
-    if (editList_ == currentList_)
-        grid_->item(editRow_ - 1, 0)->setText(edit.text);
-    committing_ = false;
-    if (edit.value != before)
-        emit edited(
-            EditStep(QStringLiteral("Entry %1 of Rx List %2").arg(editRow_).arg(editList_ + 1),
-                     QStringLiteral("接收列表%1 第%2项").arg(editList_ + 1).arg(editRow_)));
-    CloseEditor();
+        RxListRules::CommitEntry(codeplug(), currentList_, row - 1, commit.text);
+    grid_->item(row - 1, 0)->setText(edit.text);
+    if (edit.value == before)
+        return;
+    emit edited(EditStep(QStringLiteral("Entry %1 of Rx List %2").arg(row).arg(currentList_ + 1),
+                         QStringLiteral("接收列表%1 第%2项").arg(currentList_ + 1).arg(row))
+                    .Merging());
 }
 
-void FormRxList::CloseEditor() {
-    editRow_ = 0;
-    enterPressed_ = false;
-    HideCellEditor(text1_, grid_);
-}
-
-bool FormRxList::GridKeyPress(QKeyEvent* event) {
-    const int row = grid_->currentRow() + 1;
-    if (row < 1)
-        return false;
-    if (IsEnterKey(event->key()) || event->key() == Qt::Key_F2) {
-        CellClick(row, 1);
-        return true;
-    }
-    const QString typed = event->text();
-    if (typed.size() != 1 || !IsHexDigit(typed.at(0)) ||
-        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
-    // Typing on an entry starts its editor with that character.
-    CellClick(row, 1);
-    text1_->TypeCharacter(typed.at(0));
-    return true;
-}
-
-bool FormRxList::EditorKeyPress(QKeyEvent* event) {
-    const int key = event->key();
-    if (IsEnterKey(key)) {
-        enterPressed_ = true;
-        Commit();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        CloseEditor();
-        return true;
-    }
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-        const int row = editRow_;
-        Commit();
-        grid_->setCurrentCell(qBound(0, row - 1 + (key == Qt::Key_Tab ? 1 : -1), kRows - 1), 0);
-        grid_->setFocus();
-        return true;
-    }
-    return false;
-}
-
-bool FormRxList::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::Paint:
-        if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {
-            PaintGridCorner(corner, Text(kTextNumber, TextContext::Of(codeplug())));
-            return true;
-        }
-        break;
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F1) {
-            ShowHelp();
-            return true;
-        }
-        if (watched == grid_)
-            return GridKeyPress(key);
-        if (watched == text1_ && editRow_ != 0)
-            return EditorKeyPress(key);
-        break;
-    }
-    case QEvent::FocusOut:
-        if (watched == text1_ && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            Commit();
-        break;
-    default:
-        break;
-    }
-    return ConfigPage::eventFilter(watched, event);
+// Enter stores the entry; the current cell stays.
+CellMove FormRxList::AfterEnter(const GridCell&) const {
+    return {};
 }
 
 void FormRxList::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "widgets/cell_rules.h"
 #include "widgets/config_page.h"
+
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -8,12 +11,13 @@ class QTableWidget;
 
 namespace zr40 {
 
+class GridCellEditor;
 class KeyFilterEdit;
 
 // The receive-list page: eight lists of eight group IDs; a digital channel hears the group
 // calls of the list it names. One list is shown at a time; an entry is typed in place as
 // hexadecimal and becomes a group ID (0x800000 and up).
-class FormRxList : public ConfigPage {
+class FormRxList : public ConfigPage, private CellRules {
     Q_OBJECT
 public:
     static constexpr int kRows = 8;
@@ -24,7 +28,9 @@ public:
     int CommandNumber() const override { return 1006; }
     QString Caption() const override;
     QString HelpTopic() const override { return QStringLiteral("rxlist.htm"); }
+    // Reloads the list shown; entries that are no group ID are emptied as AnalyseRxList does.
     void Analyse() override { AnalyseRxList(); }
+    EditStep OpeningCorrection() const override;
     // Commits an entry being typed.
     void FreshData() override;
 
@@ -37,35 +43,26 @@ public:
     int CurrentList() const { return currentList_; }
     QString CellText(int row) const;
     QTableWidget* grid() const { return grid_; }
-    KeyFilterEdit* textEditor() const { return text1_; }
+    KeyFilterEdit* textEditor() const;
     QComboBox* listSelector() const { return comboRxList_; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
     void FillCaptionsAndLists();
-    void OpenEditor(int row);
-    void Commit();
-    void CloseEditor();
-    bool GridKeyPress(QKeyEvent* event);
-    bool EditorKeyPress(QKeyEvent* event);
+    CellEditorSpec EditorFor(const GridCell& cell) const override;
+    void Commit(const CellCommit& commit) override;
+    CellMove AfterEnter(const GridCell& cell) const override;
 
     QComboBox* comboRxList_ = nullptr;
     QLabel* labelRxList_ = nullptr;
     QLabel* labelWarning_ = nullptr;
     QTableWidget* grid_ = nullptr;
-    KeyFilterEdit* text1_ = nullptr;
+    std::unique_ptr<GridCellEditor> editor_;
 
     int currentList_ = 0;
-    // The entry an open editor belongs to; 0 when no editor is open. The list is remembered
-    // with it, so that switching lists while typing still stores into the list typed into.
-    int editRow_ = 0;
-    int editList_ = 0;
-    bool enterPressed_ = false;
-    bool committing_ = false;
 };
 
 } // namespace zr40

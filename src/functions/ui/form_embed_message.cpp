@@ -3,6 +3,7 @@
 #include "functions/embedded_message_rules.h"
 #include "functions/ui/image_page_parts.h"
 #include "widgets/character_validator.h"
+#include "widgets/key_filter_edit.h"
 #include "widgets/window_state_recorder.h"
 
 #include <QFocusEvent>
@@ -79,7 +80,7 @@ void FormEmbedMessage::FreshEmbeddedInformation() {
     for (QLineEdit* box : textEmbedMessage_)
         box->setModified(false);
     if (codeplug().RadioImage != before)
-        emit edited(EditStep(kCaption));
+        emit edited(EditStep(kCaption).Merging());
 }
 
 void FormEmbedMessage::EnterPressed(int index) {
@@ -94,7 +95,7 @@ void FormEmbedMessage::EnterPressed(int index) {
 
 bool FormEmbedMessage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+        KeyFilterEdit::Leaving(*static_cast<QFocusEvent*>(event)) &&
         (watched == textEmbedMessage_[0] || watched == textEmbedMessage_[1]))
         FreshEmbeddedInformation();
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {

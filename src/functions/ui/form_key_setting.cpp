@@ -89,7 +89,8 @@ void FormKeySetting::ComboKeySet_Click(int row, int position) {
         emit edited(EditStep(QString::fromUtf8(kCaption.english) + QLatin1Char(' ') +
                                  KeySettingRules::RowName(row),
                              QString::fromUtf8(kCaption.chinese) + QLatin1Char(' ') +
-                                 KeySettingRules::RowName(row)));
+                                 KeySettingRules::RowName(row))
+                        .Merging());
 }
 
 } // namespace zr40

@@ -359,7 +359,7 @@ void FormOption::Stored(const QString& label) {
             .section(QStringLiteral("  "), 0, 0)
             .trimmed();
     };
-    emit edited(EditStep(caption(true), caption(false)));
+    emit edited(EditStep(caption(true), caption(false)).Merging());
 }
 
 void FormOption::FreshData() {

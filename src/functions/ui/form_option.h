@@ -37,6 +37,10 @@ public:
     QString Caption() const override;
     QString HelpTopic() const override { return QStringLiteral("optfeatures.htm"); }
     void Analyse() override { AnalyseOption(); }
+    EditStep OpeningCorrection() const override {
+        return {QStringLiteral("Corrected on opening Function Setup"),
+                QStringLiteral("打开功能设定时更正")};
+    }
     // Commits a local ID being typed.
     void FreshData() override;
 

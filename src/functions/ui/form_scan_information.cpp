@@ -85,19 +85,22 @@ void FormScanInformation::BuildControls() {
     comboRevertChannel_ = AddCombo(this, QStringLiteral("ComboRevertChannel"), labelRevertChannel_);
     grid->addWidget(labelRevertChannel_, 0, 2);
     grid->addWidget(comboRevertChannel_, 0, 3);
+    // Made in reading order, which Tab follows: both look-back times, then both delays.
     for (int row = 0; row < 2; ++row) {
         labelScanBackTime_[row] = AddLabel(this, Numbered("LabelScanBackTime", row));
         comboScanBackTime_[row] =
             AddCombo(this, Numbered("ComboScanBackTime", row), labelScanBackTime_[row]);
         grid->addWidget(labelScanBackTime_[row], 1, 2 * row);
         grid->addWidget(comboScanBackTime_[row], 1, 2 * row + 1);
+        connect(comboScanBackTime_[row], &QComboBox::activated, this,
+                [this, row](int position) { ComboScanBackTime_Click(row, position); });
+    }
+    for (int row = 0; row < 2; ++row) {
         labelRevertScanDelay_[row] = AddLabel(this, Numbered("LabelRevertScanDelay", row));
         comboScanDelay_[row] =
             AddCombo(this, Numbered("ComboScanDelay", row), labelRevertScanDelay_[row]);
         grid->addWidget(labelRevertScanDelay_[row], 2, 2 * row);
         grid->addWidget(comboScanDelay_[row], 2, 2 * row + 1);
-        connect(comboScanBackTime_[row], &QComboBox::activated, this,
-                [this, row](int position) { ComboScanBackTime_Click(row, position); });
         connect(comboScanDelay_[row], &QComboBox::activated, this,
                 [this, row](int position) { ComboScanDelay_Click(row, position); });
     }
@@ -183,7 +186,7 @@ void FormScanInformation::StoreAt(int byte, const EditStep& step,
                                   const std::function<bool(Image&)>& select) {
     const std::uint8_t before = codeplug().RadioImage[byte];
     if (select(codeplug().RadioImage) && codeplug().RadioImage[byte] != before)
-        emit edited(step);
+        emit edited(step.Merging());
 }
 
 void FormScanInformation::ComboPriority_Click(int position) {

@@ -24,6 +24,10 @@ public:
     QString Caption() const override;
     QString HelpTopic() const override { return QStringLiteral("Scan/Scan.htm"); }
     void Analyse() override { AnalyseScanInformation(); }
+    EditStep OpeningCorrection() const override {
+        return {QStringLiteral("Corrected on opening Scan Information"),
+                QStringLiteral("打开扫描信息时更正")};
+    }
 
     void AnalyseScanInformation();
 

@@ -3,17 +3,17 @@
 #include "channels/channel_rules.h"
 #include "codeplug/key_filter.h"
 #include "link/ui/form_process.h"
+#include "widgets/grid_cell_editor.h"
 #include "widgets/grid_corner.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/window_state_recorder.h"
 
-#include <QAbstractButton>
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 
 namespace zr40 {
@@ -70,10 +70,6 @@ constexpr BoxText kBoxTexts[TuneRules::kBoxes] = {
 constexpr int kColumnWidth = 1200 / 15;
 constexpr int kNumberWidth = 700 / 15;
 
-bool IsEnterKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 // Whole MHz in the frequency column; every digit elsewhere, and a sign for the adjustments.
 int EditorKind(int column) {
     return column == 3 || column == 4 ? KeyFilterKind::SignedNumber : KeyFilterKind::Channel;
@@ -86,11 +82,18 @@ FormTune::FormTune(Codeplug& codeplug, TransferRunner runTransfer, QWidget* pare
     BuildControls();
     FillCaptions();
     AnalyseTuneData();
-    resize(kNumberWidth + kValueColumns * kColumnWidth + 40, sizeHint().height());
+    // Everything in view where the main window leaves room for it; the values scroll where not.
+    const QSize content = scroll_->widget()->sizeHint();
+    resize(kNumberWidth + kValueColumns * kColumnWidth + 40,
+           content.height() + commandRead_->sizeHint().height() + 2 * layout()->spacing() +
+               layout()->contentsMargins().top() + layout()->contentsMargins().bottom());
     new WindowStateRecorder(codeplug, this);
 }
 
-FormTune::~FormTune() = default;
+FormTune::~FormTune() {
+    // The editor goes while the page is whole: it calls the page's cell rules.
+    editor_.reset();
+}
 
 QString FormTune::Caption() const {
     return TextContext::Of(codeplug()).Pick(kTexts[kTextCaption]);
@@ -116,16 +119,11 @@ void FormTune::BuildControls() {
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->installEventFilter(this);
-    if (auto* corner = grid_->findChild<QAbstractButton*>())
-        corner->installEventFilter(this);
+    GridCorner::Caption(grid_,
+                        [this] { return TextContext::Of(codeplug()).Pick(kTexts[kTextNumber]); });
     connect(grid_, &QTableWidget::cellClicked, this,
             [this](int row, int column) { CellClick(row + 1, column + 1); });
-    text1_ = new KeyFilterEdit(KeyFilterKind::Channel, grid_->viewport());
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setDecimalSeparator(TextContext::Of(codeplug()).DecimalSeparator);
-    text1_->hide();
-    text1_->installEventFilter(this);
+    editor_ = std::make_unique<GridCellEditor>(grid_, static_cast<CellRules&>(*this));
 
     auto* form = new QFormLayout;
     BuildBoxes(form);
@@ -138,15 +136,27 @@ void FormTune::BuildControls() {
     connect(commandRead_, &QPushButton::clicked, this, &FormTune::CommandRead_Click);
     connect(commandWrite_, &QPushButton::clicked, this, &FormTune::CommandWrite_Click);
 
+    // Sixteen tune points and the boxes below them are taller than a small main window: they
+    // scroll, and Read and Write stay in view under them.
+    auto* values = new QWidget;
+    values->setObjectName(QStringLiteral("TuneValues"));
+    auto* valuesLayout = new QVBoxLayout(values);
+    valuesLayout->setContentsMargins(0, 0, 0, 0);
+    valuesLayout->addWidget(labelWarning_);
+    valuesLayout->addWidget(grid_);
+    valuesLayout->addLayout(form);
+    valuesLayout->addStretch();
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("TuneScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(values);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(commandRead_);
     buttons->addWidget(commandWrite_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(labelWarning_);
-    layout->addWidget(grid_);
-    layout->addLayout(form);
-    layout->addStretch();
+    layout->addWidget(scroll_, 1);
     layout->addLayout(buttons);
 }
 
@@ -186,7 +196,7 @@ void FormTune::FillCaptions() {
 // --- Loading ---
 
 void FormTune::AnalyseTuneData() {
-    CloseEditor();
+    editor_->Cancel();
     const QChar separator = TextContext::Of(codeplug()).DecimalSeparator;
     const int rows = TuneRules::PointRows(codeplug());
     grid_->setRowCount(rows);
@@ -221,52 +231,63 @@ QString FormTune::CellText(int row, int column) const {
 void FormTune::CellClick(int row, int column) {
     if (row < 1 || row > grid_->rowCount() || column < 1 || column > kValueColumns)
         return;
-    CommitCell();
-    OpenEditor(row, column);
+    editor_->Open({row - 1, column - 1});
 }
 
-void FormTune::OpenEditor(int row, int column) {
-    grid_->setCurrentCell(row - 1, column - 1);
-    editRow_ = row;
-    editColumn_ = column;
-    text1_->setKind(EditorKind(column));
-    text1_->setGeometry(grid_->visualItemRect(grid_->item(row - 1, column - 1)));
-    text1_->setText(CellText(row, column));
-    text1_->setModified(false);
-    text1_->show();
-    text1_->setFocus();
-    text1_->selectAll();
+KeyFilterEdit* FormTune::textEditor() const {
+    return editor_->textEditor();
 }
 
-void FormTune::CommitCell() {
-    if (editRow_ == 0 || committing_ || !text1_->isModified())
+int FormTune::EditRow() const {
+    return editor_->IsOpen() ? editor_->EditedCell().row + 1 : 0;
+}
+
+int FormTune::EditColumn() const {
+    return editor_->IsOpen() ? editor_->EditedCell().column + 1 : 0;
+}
+
+CellEditorSpec FormTune::EditorFor(const GridCell& cell) const {
+    CellEditorSpec spec;
+    spec.kind = CellEditorSpec::Kind::Text;
+    spec.cell = cell;
+    spec.filterKind = EditorKind(cell.column + 1);
+    spec.separator = TextContext::Of(codeplug()).DecimalSeparator;
+    spec.text = CellText(cell.row + 1, cell.column + 1);
+    return spec;
+}
+
+void FormTune::Commit(const CellCommit& commit) {
+    // A value shown at its limit stays as stored until it is typed over.
+    if (!commit.changed)
         return;
-    committing_ = true;
-    const TuneCellEdit edit = TuneRules::EnterCell(codeplug(), editRow_ - 1, editColumn_,
-                                                   text1_->text(), TextContext::Of(codeplug()));
+    const int row = commit.cell.row + 1;
+    const int column = commit.cell.column + 1;
+    const TuneCellEdit edit =
+        TuneRules::EnterCell(codeplug(), row - 1, column, commit.text, TextContext::Of(codeplug()));
     if (edit.outOfRange)
         ShowOutOfRange();
     for (auto it = edit.cells.cbegin(); it != edit.cells.cend(); ++it)
-        grid_->item(editRow_ - 1, it.key() - 1)->setText(it.value());
-    text1_->setText(edit.cells.value(editColumn_));
-    text1_->setModified(false);
-    committing_ = false;
-    const TextPair& column = kColumnTexts[qBound(1, editColumn_, kValueColumns) - 1];
-    emit edited(EditStep(
-        QStringLiteral("%1 of tune point %2").arg(QString::fromUtf8(column.english)).arg(editRow_),
-        QStringLiteral("调谐点%1 %2").arg(editRow_).arg(QString::fromUtf8(column.chinese))));
+        grid_->item(row - 1, it.key() - 1)->setText(it.value());
+    const TextPair& name = kColumnTexts[qBound(1, column, kValueColumns) - 1];
+    emit edited(
+        EditStep(
+            QStringLiteral("%1 of tune point %2").arg(QString::fromUtf8(name.english)).arg(row),
+            QStringLiteral("调谐点%1 %2").arg(row).arg(QString::fromUtf8(name.chinese)))
+            .Merging());
 }
 
-void FormTune::CloseEditor() {
-    editRow_ = editColumn_ = 0;
-    // The grid takes the focus first: a focused editor that hides would hand it on by Tab.
-    if (text1_->hasFocus())
-        grid_->setFocus();
-    text1_->hide();
+// On to the next value: along the row, then to the frequency of the next point; the last value
+// closes the editor.
+CellMove FormTune::AfterEnter(const GridCell& cell) const {
+    const bool rowEnd = cell.column == kValueColumns - 1;
+    const GridCell next{cell.row + (rowEnd ? 1 : 0), rowEnd ? 0 : cell.column + 1};
+    if (next.row >= grid_->rowCount())
+        return {};
+    return {next, true};
 }
 
 void FormTune::FreshData() {
-    CommitCell();
+    editor_->Commit();
     for (int i = 0; i < TuneRules::kBoxes; ++i)
         CommitBox(static_cast<TuneBox>(i));
 }
@@ -275,25 +296,6 @@ void FormTune::ShowOutOfRange() {
     UiSeam::Instance().Message(this, QMessageBox::Warning, UiSeam::AppTitle(),
                                ChannelRules::OutOfRangeMessage(TextContext::Of(codeplug())),
                                QMessageBox::Ok);
-}
-
-bool FormTune::EditorKeyPress(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Escape) {
-        CloseEditor();
-        return true;
-    }
-    if (!IsEnterKey(key))
-        return false;
-    CommitCell();
-    // On to the next value: along the row, then to the frequency of the next point.
-    const int row = editRow_ + (editColumn_ == kValueColumns ? 1 : 0);
-    const int column = editColumn_ == kValueColumns ? 1 : editColumn_ + 1;
-    if (row > grid_->rowCount())
-        CloseEditor();
-    else
-        OpenEditor(row, column);
-    return true;
 }
 
 // --- Boxes ---
@@ -311,7 +313,7 @@ void FormTune::CommitBox(TuneBox which) {
     const auto name = [](const char* text) {
         return QString::fromUtf8(text).section(QStringLiteral("  "), 0, 0).trimmed();
     };
-    emit edited(EditStep(name(label.english), name(label.chinese)));
+    emit edited(EditStep(name(label.english), name(label.chinese)).Merging());
 }
 
 // --- Transfers ---
@@ -355,6 +357,8 @@ void FormTune::CommandWrite_Click() {
                        "向对讲机写入调谐数据？"))
         return;
     RunTransfer(false);
+    // The radio's header came back with the write: the page shows the points it holds.
+    AnalyseTuneData();
     if (!codeplug().LinkSucceeded)
         return;
     const TextContext ctx = TextContext::Of(codeplug());
@@ -365,42 +369,6 @@ void FormTune::CommandWrite_Click() {
 }
 
 // --- Events ---
-
-bool FormTune::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::Paint:
-        if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {
-            PaintGridCorner(corner, TextContext::Of(codeplug()).Pick(kTexts[kTextNumber]));
-            return true;
-        }
-        break;
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F1) {
-            ShowHelp();
-            return true;
-        }
-        if (watched == grid_ && (IsEnterKey(key->key()) || key->key() == Qt::Key_F2)) {
-            CellClick(grid_->currentRow() + 1, grid_->currentColumn() + 1);
-            return true;
-        }
-        if (watched == text1_ && editRow_ != 0)
-            return EditorKeyPress(key);
-        break;
-    }
-    case QEvent::FocusOut:
-        if (watched == text1_ && editRow_ != 0 &&
-            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-            CommitCell();
-            if (!committing_)
-                CloseEditor();
-        }
-        break;
-    default:
-        break;
-    }
-    return ConfigPage::eventFilter(watched, event);
-}
 
 void FormTune::closeEvent(QCloseEvent* event) {
     FreshData();

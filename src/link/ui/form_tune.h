@@ -1,24 +1,28 @@
 #pragma once
 
 #include "link/tune_rules.h"
+#include "widgets/cell_rules.h"
 #include "widgets/config_page.h"
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QFormLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 
 namespace zr40 {
 
+class GridCellEditor;
 class KeyFilterEdit;
 
 // The tune data page: the radio's factory alignment values, a grid of tune points and six
 // single values, with their own read and write. A transfer from here moves the tune blocks as
 // well as the rest of the configuration.
-class FormTune : public ConfigPage {
+class FormTune : public ConfigPage, private CellRules {
     Q_OBJECT
 public:
     // Runs a transfer (true: read) with LinkTune set; the caller's window keeps the other pages
@@ -45,24 +49,22 @@ public:
 
     QString CellText(int row, int column) const;
     QTableWidget* grid() const { return grid_; }
-    KeyFilterEdit* textEditor() const { return text1_; }
+    KeyFilterEdit* textEditor() const;
     KeyFilterEdit* box(TuneBox which) const { return boxes_.at(static_cast<int>(which)); }
     // The cell the editor is open on; row 0 when it is closed.
-    int EditRow() const { return editRow_; }
-    int EditColumn() const { return editColumn_; }
+    int EditRow() const;
+    int EditColumn() const;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
     void BuildBoxes(QFormLayout* form);
     void FillCaptions();
-    void OpenEditor(int row, int column);
-    void CommitCell();
-    void CloseEditor();
-    bool EditorKeyPress(QKeyEvent* event);
+    CellEditorSpec EditorFor(const GridCell& cell) const override;
+    void Commit(const CellCommit& commit) override;
+    CellMove AfterEnter(const GridCell& cell) const override;
     void CommitBox(TuneBox which);
     bool AskToContinue(const char* english, const char* chinese);
     void RunTransfer(bool read);
@@ -70,15 +72,13 @@ private:
 
     TransferRunner runTransfer_;
     QLabel* labelWarning_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QTableWidget* grid_ = nullptr;
-    KeyFilterEdit* text1_ = nullptr;
+    std::unique_ptr<GridCellEditor> editor_;
     std::array<QLabel*, TuneRules::kBoxes> labels_{};
     std::array<KeyFilterEdit*, TuneRules::kBoxes> boxes_{};
     QPushButton* commandRead_ = nullptr;
     QPushButton* commandWrite_ = nullptr;
-    int editRow_ = 0;
-    int editColumn_ = 0;
-    bool committing_ = false;
 };
 
 } // namespace zr40
