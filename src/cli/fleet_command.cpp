@@ -109,8 +109,8 @@ private:
     }
 
     void OnPhase(FleetPhase phase, int radio, Long id) {
-        if (phase == FleetPhase::StoringBackup)
-            return; // the backup's own line follows at once
+        if (phase == FleetPhase::StoringBackup || logFailed_)
+            return; // the backup's own line follows at once; a failed log ends the session
         if (phase == FleetPhase::Ended && !driver_.Reports().empty())
             return;
         Say(CliIo::Err(), FleetStatus::Line(phase, radio, driver_.RadioCount(), id, ctx_));

@@ -35,7 +35,8 @@ bool FleetRecord::OpenLog(const TextContext& ctx, QString& error) {
                 .arg(QDir::toNativeSeparators(log_.fileName()));
         return false;
     }
-    if (!log_.open(QIODevice::ReadWrite | QIODevice::Append)) {
+    // Unbuffered: a line the disk refused is not kept back to be written later.
+    if (!log_.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
         error = Failure(ctx);
         return false;
     }
@@ -75,12 +76,25 @@ bool FleetRecord::Log(const FleetRadioReport& report, const TextContext& ctx, QS
 bool FleetRecord::Append(const QByteArray& bytes) {
     // The line is on the disk before the next radio is taken: a session cut short by a power
     // cut still has the log of every radio done.
-    return log_.write(bytes) == bytes.size() && log_.flush() && ::fsync(log_.handle()) == 0;
+    const qint64 before = log_.size();
+    qint64 written = 0;
+    for (qint64 n = 0; written < bytes.size(); written += n) { // the rest of a short write says why
+        n = log_.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+    }
+    if (written == bytes.size() && ::fsync(log_.handle()) == 0)
+        return true;
+    // A line the disk took only part of is no line: the log keeps the lines it had.
+    error_ = log_.errorString();
+    log_.resize(before);
+    return false;
 }
 
 QString FleetRecord::Failure(const TextContext& ctx) const {
     return ctx.Pick({"The log %1 cannot be written (%2).", "无法写入日志%1（%2）。"})
-        .arg(QDir::toNativeSeparators(log_.fileName()), log_.errorString());
+        .arg(QDir::toNativeSeparators(log_.fileName()),
+             error_.isEmpty() ? log_.errorString() : error_);
 }
 
 QString FleetRecord::Line(const FleetRadioReport& report, const QString& backup,

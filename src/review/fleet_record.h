@@ -49,6 +49,7 @@ private:
     BackupStore store_;
     QFile log_;
     QHash<int, QString> backups_;
+    QString error_; // why the last line could not be appended
 };
 
 } // namespace zr40

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <sys/resource.h>
 
 using namespace zr40;
 using namespace zr40::test;
@@ -144,6 +145,36 @@ private slots:
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines[1].section(',', 4, 4), QStringLiteral("verified"));
         QCOMPARE(lines[2].section(',', 4, 4), second);
+    }
+
+    // The log cannot take the first radio's line (a full disk, here a file-size limit): that is
+    // said and the session stops before the next radio is touched.
+    void logThatCannotBeWrittenStops() {
+        const rlim_t limit = RadioDataFile::kFileSize + 256; // room for a backup, not the log
+        QByteArray filled = QByteArray(FleetRecord::kHeader) + '\n';
+        filled += QByteArray(qsizetype(limit) - filled.size() - 40, 'x') + '\n';
+        QVERIFY(WriteFile(Path("full.csv"), filled));
+        QVERIFY(WriteRdat(Path("plan.rdat"), DistinctCodeplug(40)));
+        SimProcess sim;
+        QVERIFY(sim.Start({"--fleet", "2", "--memory", Path("full.rdat"), "--no-pace"}));
+        QProcess cli;
+        cli.setChildProcessModifier([limit] {
+            const rlimit size{limit, limit};
+            setrlimit(RLIMIT_FSIZE, &size);
+        });
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), CliDataHome());
+        cli.setProcessEnvironment(environment);
+        cli.start(CliProgram(), {"fleet", Path("plan.rdat"), "--port", sim.device(), "--ids",
+                                 "1001-1002", "--log", Path("full.csv")});
+        QVERIFY(cli.waitForFinished(60000));
+        const QString said = QString::fromLocal8Bit(cli.readAllStandardError());
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY2(said.contains("cannot be written (File too large). The session stops."),
+                 qPrintable(said));
+        QVERIFY(!said.contains("Connect radio 2"));
+        QCOMPARE(FileBytes(Path("full.csv")), filled);
+        QVERIFY(!QFileInfo::exists(Path("full-2.rdat")));
     }
 
     // zr40 write --verify on one radio: "Verified", or the channel that reads back otherwise
