@@ -263,6 +263,7 @@ void FormProcess::WriteBackupBack() {
 
 void FormProcess::BeginTransfer() {
     SetCancelCaption(true);
+    cancelled_ = false;
     passwordRefused_ = false;
     progressBar_->setValue(0);
     // The result of the previous transfer must not stand beside a new one that is running.
@@ -316,6 +317,7 @@ void FormProcess::done(int result) {
     // A write that has begun is stopped, and the window stays to say what the radio now holds
     // and to offer the way back.
     if (!reading_ && adapter_.Running() && WriteEngine().WriteBegun()) {
+        cancelled_ = true;
         adapter_.Cancel();
         return;
     }
@@ -422,8 +424,9 @@ void FormProcess::ShowVerification() {
         text = VerifiedWrite::ReadBackFailedText(english) + QLatin1Char(' ') +
                (read.outcome == LinkResult::Outcome::PortLost
                     ? Pick("The serial port was lost: %1", "串口已断开：%1").arg(read.reason)
-                : read.message.isEmpty() ? Pick("the radio did not answer.", "对讲机没有应答。")
-                                         : read.message);
+                : !read.message.isEmpty() ? read.message
+                : cancelled_              ? Pick("Cancelled.", "已取消。")
+                             : Pick("the radio did not answer.", "对讲机没有应答。"));
     }
     OfferBackup(text);
 }

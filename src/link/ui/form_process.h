@@ -140,6 +140,7 @@ private:
     TransferEngine engine_;
     VerifiedWrite checked_;     // a write read back after it
     bool checkedWrite_ = false; // the write under way is checked_
+    bool cancelled_ = false;    // the technician cancelled the transfer under way
     SerialAdapter adapter_;
 
     StarPasswordStyle* passwordStyle_ = nullptr;
