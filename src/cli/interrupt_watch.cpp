@@ -48,8 +48,7 @@ void InterruptWatch::OnReadable() {
     char bytes[16];
     while (read(wakeFds[0], bytes, sizeof bytes) > 0) {
     }
-    if (interrupted_)
-        return;
+    // Each Ctrl+C is told: a fleet session takes the second as "stop now".
     interrupted_ = true;
     emit interrupted();
 }

@@ -2,6 +2,7 @@
 #include "cli_io.h"
 #include "demo_command.h"
 #include "export_command.h"
+#include "fleet_command.h"
 #include "import_command.h"
 #include "new_command.h"
 #include "print_command.h"
@@ -30,6 +31,7 @@ const CliCommand kCommands[] = {
     {"read", "read the radio's configuration into a file", &RadioCommands::Read},
     {"write", "write a file into the radio", &RadioCommands::Write},
     {"ports", "list the serial ports", &RadioCommands::Ports},
+    {"fleet", "write one plan into many radios, each with its own ID", &FleetCommand::Run},
     {"check", "check a file for what the radio would refuse or misuse", &ReviewCommands::Check},
     {"diff", "print the differences between two files, or a radio and a file",
      &ReviewCommands::Diff},

@@ -2,11 +2,13 @@
 
 #include "cli_io.h"
 #include "command_line.h"
+#include "link/fleet_ids.h"
 #include "link/write_recovery.h"
 #include "radio_session.h"
 #include "review/backup_store.h"
 #include "review/codeplug_check.h"
 #include "review/codeplug_diff.h"
+#include "review/read_back_check.h"
 #include "review/review_text.h"
 
 #include <QCollator>
@@ -14,12 +16,13 @@
 #include <QSerialPortInfo>
 
 #include <algorithm>
+#include <optional>
 
 namespace zr40 {
 
-namespace {
+namespace {} // namespace
 
-void AddLinkOptions(CommandLine& line) {
+void RadioCommands::AddLinkOptions(CommandLine& line) {
     line.AddOption(
         {"port", "Serial port: ttyUSB0, /dev/ttyUSB0, /dev/serial/by-id/..., COM3.", "DEV"});
     line.AddOption({"password", "The radio's programming password (up to 6 digits).", "P"});
@@ -27,8 +30,7 @@ void AddLinkOptions(CommandLine& line) {
     line.AddOption({"lang", "Language of the messages: en or zh (default en).", "LANG", "en"});
 }
 
-// Checks the options both transfers share; returns false after reporting a usage error.
-bool CheckLinkOptions(const CommandLine& line) {
+bool RadioCommands::CheckLinkOptions(const CommandLine& line) {
     const QString lang = line.Value(QStringLiteral("lang"));
     if (lang != QStringLiteral("en") && lang != QStringLiteral("zh")) {
         line.Usage(QStringLiteral("--lang must be en or zh"));
@@ -44,6 +46,8 @@ bool CheckLinkOptions(const CommandLine& line) {
     }
     return true;
 }
+
+namespace {
 
 bool English(const CommandLine& line) {
     return line.Value(QStringLiteral("lang")) == QStringLiteral("en");
@@ -64,18 +68,25 @@ BackupResult SaveBackup(const Codeplug& radio, BackupKind kind, const TextContex
     return saved;
 }
 
-// The check before a write: prints what it finds; false when errors stop the write.
-bool CheckBeforeWrite(const Codeplug& plan, bool force, const TextContext& ctx) {
+} // namespace
+
+bool RadioCommands::CheckBeforeWrite(const Codeplug& plan, bool force, const TextContext& ctx,
+                                     bool forceOffered) {
     const PlanProblems problems = CodeplugCheck::Run(plan);
     if (!problems.isEmpty())
         CliIo::Err() << ReviewText::Problems(problems, ctx);
     CliIo::Err().flush();
     if (!CodeplugCheck::HasErrors(problems) || force)
         return true;
-    CliIo::Err() << "zr40: the plan has errors; nothing was written (--force writes it anyway)\n";
+    CliIo::Err() << (forceOffered
+                         ? "zr40: the plan has errors; nothing was written (--force writes it "
+                           "anyway)\n"
+                         : "zr40: the plan has errors; nothing was written\n");
     CliIo::Err().flush();
     return false;
 }
+
+namespace {
 
 // Reads the radio as it is, keeps it as the before-write backup and prints what the write will
 // change. Returns the exit code to end with, or -1 when the write is to go on.
@@ -166,6 +177,42 @@ void TellWhatTheWriteLeft(const CommandLine& line, const RadioSession& session,
     err.flush();
 }
 
+// After a complete write that read back otherwise, or not at all: what differs, and how to put
+// the radio back as it was before the write. Returns the exit code.
+int TellWhatTheReadBackFound(const CommandLine& line, const RadioSession& session,
+                             const NewPasswordChoice& choice, const QString& backupPath) {
+    const TextContext ctx = Words(line);
+    const WriteVerification& check = session.Verification();
+    if (check.state == WriteVerification::State::Verified) {
+        CliIo::Err() << VerifiedWrite::VerifiedText(ctx.IsEnglish) << "\n";
+        CliIo::Err().flush();
+        return kExitOk;
+    }
+    QTextStream& err = CliIo::Err();
+    if (check.state == WriteVerification::State::Differences) {
+        err << "zr40: " << VerifiedWrite::DifferencesText(ctx.IsEnglish) << "\n";
+        for (const QString& difference : check.differences)
+            err << "  " << difference << "\n";
+    } else {
+        err << "zr40: " << VerifiedWrite::ReadBackFailedText(ctx.IsEnglish) << " "
+            << (check.readResult.message.isEmpty()
+                    ? ctx.Pick({"the radio did not answer", "对讲机没有应答"})
+                    : check.readResult.message)
+            << "\n";
+    }
+    if (backupPath.isEmpty()) {
+        err << WriteRecovery::NoBackup(ctx.IsEnglish) << "\n";
+    } else {
+        const WriteRecovery recovery =
+            WriteRecovery::After(session.Engine(), line.Value(QStringLiteral("password")), choice);
+        err << WriteRecovery::BackupKept(CliIo::Shown(backupPath), ctx.IsEnglish) << "\n"
+            << ctx.Pick({"To write it back into the radio, run:", "要将其写回对讲机，请运行："})
+            << "\n  " << WriteBackCommand(line, recovery, backupPath) << "\n";
+    }
+    err.flush();
+    return kExitFailed;
+}
+
 } // namespace
 
 bool RadioCommands::IsPasswordText(const QString& text, bool allowEmpty) {
@@ -221,12 +268,25 @@ int RadioCommands::Write(const QStringList& arguments) {
     line.AddOption({"force", "Write even when the check finds errors in the plan."});
     line.AddOption({"no-backup", "Do not read the radio first: no before-write backup and no "
                                  "list of changes."});
+    line.AddOption({"verify", "Read the radio back after writing and compare every value "
+                              "written; exit 1 and name what differs otherwise."});
+    line.AddOption({"local-id",
+                    "Write the plan with this local ID (hexadecimal, 0 to 7FFFFF, as the Function "
+                    "Setup page shows it); the file is left as it is.",
+                    "HEX"});
     line.AddPositional(QStringLiteral("FILE"), QStringLiteral("The radio data file (.rdat)."),
                        QStringLiteral("FILE"));
     if (!line.Parse(arguments, 1, 1))
         return line.exitCode;
     if (!CheckLinkOptions(line))
         return kExitUsage;
+    std::optional<Long> localId;
+    if (line.IsSet(QStringLiteral("local-id"))) {
+        localId = FleetIds::ParseId(line.Value(QStringLiteral("local-id")).trimmed());
+        if (!localId)
+            return line.Usage(QStringLiteral("--local-id must be a hexadecimal ID from 0 to "
+                                             "7FFFFF"));
+    }
     NewPasswordChoice choice;
     if (line.IsSet(QStringLiteral("new-password")) && line.IsSet(QStringLiteral("no-password")))
         return line.Usage(QStringLiteral("--new-password and --no-password exclude each other"));
@@ -244,6 +304,8 @@ int RadioCommands::Write(const QStringList& arguments) {
     if (!CliIo::LoadCodeplug(line.Positional().at(0), codeplug))
         return kExitFailed;
     codeplug.IsEnglish = English(line);
+    if (localId)
+        codeplug.LocalID = *localId;
     if (!CheckBeforeWrite(codeplug, line.IsSet(QStringLiteral("force")), Words(line)))
         return kExitFailed;
     QString backupPath;
@@ -254,9 +316,15 @@ int RadioCommands::Write(const QStringList& arguments) {
     }
     RadioSession session(codeplug, line.Value(QStringLiteral("port")), English(line),
                          line.IsSet(QStringLiteral("trace")));
-    const int code = session.Write(line.Value(QStringLiteral("password")), choice);
+    const QString password = line.Value(QStringLiteral("password"));
+    const bool verify = line.IsSet(QStringLiteral("verify"));
+    const int code =
+        verify ? session.VerifiedWrite(password, choice, ReadBackCheck::Compare(Words(line)))
+               : session.Write(password, choice);
     if (code != kExitOk)
         TellWhatTheWriteLeft(line, session, choice, backupPath);
+    else if (verify)
+        return TellWhatTheReadBackFound(line, session, choice, backupPath);
     return code;
 }
 

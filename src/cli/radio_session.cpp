@@ -11,7 +11,8 @@
 namespace zr40 {
 
 RadioSession::RadioSession(Codeplug& codeplug, const QString& port, bool english, bool trace)
-    : engine_(codeplug, english), adapter_(engine_), english_(english), trace_(trace) {
+    : codeplug_(codeplug), engine_(codeplug, english), checked_(english), adapter_(engine_),
+      english_(english), trace_(trace) {
     adapter_.SetPortName(port);
     connect(&adapter_, &SerialAdapter::TraceLine, this, &RadioSession::OnTrace);
     connect(&adapter_, &SerialAdapter::Progress, this,
@@ -21,11 +22,20 @@ RadioSession::RadioSession(Codeplug& codeplug, const QString& port, bool english
 }
 
 int RadioSession::Read(const QString& password, bool tune) {
+    verified_ = false;
     return Run(adapter_.StartRead(password, tune));
 }
 
 int RadioSession::Write(const QString& password, const NewPasswordChoice& newPassword) {
+    verified_ = false;
     return Run(adapter_.StartWrite(password, newPassword));
+}
+
+int RadioSession::VerifiedWrite(const QString& password, const NewPasswordChoice& newPassword,
+                                zr40::VerifiedWrite::Compare compare) {
+    verified_ = true;
+    checked_.SetCompare(std::move(compare));
+    return Run(adapter_.StartVerifiedWrite(checked_, codeplug_, password, newPassword));
 }
 
 int RadioSession::Run(SerialAdapter::StartOutcome started) {

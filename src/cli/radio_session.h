@@ -23,12 +23,17 @@ public:
     // `tune` brings the tune data too.
     int Read(const QString& password, bool tune = false);
     int Write(const QString& password, const NewPasswordChoice& newPassword);
+    // A write read back on the same port and compared with what was sent (`compare`); the exit
+    // code is the write's, Verification() tells what the read-back found.
+    int VerifiedWrite(const QString& password, const NewPasswordChoice& newPassword,
+                      zr40::VerifiedWrite::Compare compare);
+    const WriteVerification& Verification() const { return checked_.Verification(); }
 
     const LinkResult& result() const { return result_; }
     // The engine of the last transfer, as it ended (how far a write got).
-    const TransferEngine& Engine() const { return engine_; }
+    const TransferEngine& Engine() const { return verified_ ? checked_.WriteEngine() : engine_; }
     // The password the radio's settings held, as the last transfer found it.
-    Long RadioPassword() const { return engine_.RadioPassword(); }
+    Long RadioPassword() const { return Engine().RadioPassword(); }
 
 private:
     int Run(SerialAdapter::StartOutcome started);
@@ -40,8 +45,11 @@ private:
     QString FailureText() const;
     static bool AskOnTerminal(const QString& question);
 
+    Codeplug& codeplug_;
     TransferEngine engine_;
+    zr40::VerifiedWrite checked_;
     SerialAdapter adapter_;
+    bool verified_ = false; // the last transfer was a verified write
     bool english_;
     bool trace_;
     bool finished_ = false;

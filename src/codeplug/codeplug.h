@@ -139,6 +139,8 @@ public:
     // A write from the main window first backs the radio up and shows what will change; the
     // technician's choice, kept in the settings.
     bool BackupBeforeWrite = true;
+    // A write from the transfer window is read back and compared; kept in the settings too.
+    bool VerifyAfterWrite = true;
 
     bool ChannelInfoOpen = false;
     bool OptionOpen = false;

@@ -92,6 +92,8 @@ void SettingsStore::Load(Codeplug& codeplug) const {
     codeplug.IsEnglish = IsEnglishFrom(ReadText(QString::fromLatin1(kLanguage)));
     codeplug.BackupBeforeWrite =
         ReadText(QString::fromLatin1(kBackupBeforeWrite)) != QStringLiteral("False");
+    codeplug.VerifyAfterWrite =
+        ReadText(QString::fromLatin1(kVerifyAfterWrite)) != QStringLiteral("False");
     const QString port = ReadText(QString::fromLatin1(kComPort));
     if (IsDeviceName(port)) {
         codeplug.ComPortName = port.trimmed();

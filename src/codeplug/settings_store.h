@@ -15,6 +15,7 @@ public:
     static constexpr const char* kLanguage = "Language";
     static constexpr const char* kComPort = "ComPort";
     static constexpr const char* kBackupBeforeWrite = "BackupBeforeWrite"; // "True" / "False"
+    static constexpr const char* kVerifyAfterWrite = "VerifyAfterWrite";   // "True" / "False"
     static constexpr const char* kServiceMode = "ServiceMode";
 
     // The user's settings file (~/.config/NQ/ZR40.ini). Only a regular file of a sensible size
@@ -36,8 +37,8 @@ public:
 
     bool ServiceMode() const;
 
-    // IsEnglish, ComPortNumber, ComPortName and BackupBeforeWrite (on unless "False") as the
-    // main window sets them at start-up.
+    // IsEnglish, ComPortNumber, ComPortName, BackupBeforeWrite and VerifyAfterWrite (on unless
+    // "False") as the main window sets them at start-up.
     void Load(Codeplug& codeplug) const;
 };
 

@@ -260,9 +260,8 @@ void FleetDriver::WriteFinished(const LinkResult& result) {
         FinishRadio(FleetRadioReport::Result::Differences);
         break;
     case WriteVerification::State::ReadFailed:
-        FailRadio(Text("The write completed but the radio could not be read back:",
-                       "写入已完成，但无法读回：") +
-                      QLatin1Char(' ') + FailureReason(check.readResult),
+        FailRadio(VerifiedWrite::ReadBackFailedText(options_.english) + QLatin1Char(' ') +
+                      FailureReason(check.readResult),
                   true);
         break;
     }

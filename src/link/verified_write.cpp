@@ -131,4 +131,14 @@ QString VerifiedWrite::VerifiedText(bool english) {
     return english ? QStringLiteral("Verified") : QString::fromUtf8("已校验");
 }
 
+QString VerifiedWrite::DifferencesText(bool english) {
+    return english ? QStringLiteral("The radio reads back otherwise than it was written:")
+                   : QString::fromUtf8("读回的数据与写入的不同：");
+}
+
+QString VerifiedWrite::ReadBackFailedText(bool english) {
+    return english ? QStringLiteral("The write completed but the radio could not be read back:")
+                   : QString::fromUtf8("写入已完成，但无法读回：");
+}
+
 } // namespace zr40

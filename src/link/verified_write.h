@@ -67,9 +67,16 @@ public:
     const Codeplug& ReadBack() const { return readBack_; }
     // The password the radio held before the write.
     Long RadioPassword() const { return writer_.RadioPassword(); }
+    // The write's own engine (how far it got) and the plan it wrote, the radio's header in it.
+    const TransferEngine& WriteEngine() const { return writer_; }
+    const Codeplug& Sent() const { return sent_; }
 
     // "Verified" / "已校验".
     static QString VerifiedText(bool english);
+    // What the programs say before the list of values that read back otherwise, and when the
+    // radio could not be read back after a complete write.
+    static QString DifferencesText(bool english);
+    static QString ReadBackFailedText(bool english);
 
 private:
     TransferEngine& Active() { return verifying_ ? reader_ : writer_; }

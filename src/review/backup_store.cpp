@@ -4,6 +4,7 @@
 #include "codeplug/file_reader.h"
 #include "codeplug/file_writer.h"
 #include "codeplug/radio_data_file.h"
+#include "link/fleet_ids.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,11 +45,15 @@ QString WithDetail(const QString& sentence, const QString& detail, const TextCon
     return sentence + reason + ctx.Pick(QStringLiteral("."), QStringLiteral("。"));
 }
 
-QString NameFor(const QDateTime& taken, BackupKind kind, int n) {
+QString IdWord(std::optional<Long> localId) {
+    return localId ? QStringLiteral("_id-") + FleetIds::IdText(*localId) : QString();
+}
+
+QString NameFor(const QDateTime& taken, BackupKind kind, int n, std::optional<Long> localId) {
     if (n < 2)
-        return BackupStore::FileName(taken, kind);
+        return BackupStore::FileName(taken, kind, localId);
     return taken.toString(kTimeFormat) + QStringLiteral("-%1_").arg(n) + KindWord(kind) +
-           QStringLiteral(".rdat");
+           IdWord(localId) + QStringLiteral(".rdat");
 }
 
 // Reads the backup as it now lies on the disk; empty `why` when it is exactly `expected`.
@@ -117,8 +122,8 @@ bool BackupStore::EnsureFolder() const {
     return !folder_.isEmpty() && QDir().mkpath(folder_);
 }
 
-BackupResult BackupStore::Save(const Codeplug& codeplug, BackupKind kind,
-                               const QDateTime& taken) const {
+BackupResult BackupStore::Save(const Codeplug& codeplug, BackupKind kind, const QDateTime& taken,
+                               std::optional<Long> localId) const {
     using Failure = BackupResult::Failure;
     if (folder_.isEmpty())
         return {{}, Failure::NoFolder, {}};
@@ -127,7 +132,7 @@ BackupResult BackupStore::Save(const Codeplug& codeplug, BackupKind kind,
     const QDir dir(folder_);
     // Two backups in one second (a read straight after a write, two radios at once) keep both.
     for (int n = 1; n <= kSameSecond; ++n) {
-        const QString path = dir.filePath(NameFor(taken, kind, n));
+        const QString path = dir.filePath(NameFor(taken, kind, n, localId));
         FileResult failure;
         const FileWriter::Claim claim = FileWriter::ClaimName(path, &failure);
         if (claim == FileWriter::Claim::Taken)
@@ -145,7 +150,7 @@ BackupResult BackupStore::Save(const Codeplug& codeplug, BackupKind kind,
             return {path, Failure::CannotWrite, written.detail};
         return {path, Failure::NotAsRead, why};
     }
-    return {dir.filePath(FileName(taken, kind)), Failure::CannotWrite,
+    return {dir.filePath(FileName(taken, kind, localId)), Failure::CannotWrite,
             QString::fromLocal8Bit(std::strerror(EEXIST))};
 }
 
@@ -188,14 +193,16 @@ int BackupStore::Prune(const QDateTime& now) const {
     return removed;
 }
 
-QString BackupStore::FileName(const QDateTime& taken, BackupKind kind) {
-    return taken.toString(kTimeFormat) + QLatin1Char('_') + KindWord(kind) +
+QString BackupStore::FileName(const QDateTime& taken, BackupKind kind,
+                              std::optional<Long> localId) {
+    return taken.toString(kTimeFormat) + QLatin1Char('_') + KindWord(kind) + IdWord(localId) +
            QStringLiteral(".rdat");
 }
 
 bool BackupStore::ParseFileName(const QString& name, QDateTime& taken, BackupKind& kind) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{6})(?:-\\d+)?_(read|before-write)\\.rdat$"));
+    static const QRegularExpression pattern(QStringLiteral(
+        "^(\\d{4}-\\d{2}-\\d{2}_\\d{6})(?:-\\d+)?_(read|before-write)(?:_id-[0-9A-F]{1,6})?"
+        "\\.rdat$"));
     const QRegularExpressionMatch match = pattern.match(name);
     if (!match.hasMatch())
         return false;

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace zr40 {
 
@@ -33,7 +34,8 @@ struct BackupResult {
 
 // The radio data files the program keeps of every radio it read and of every radio before it
 // was written, one .rdat file each, named by local date, time and kind
-// ("2026-12-06_143012_read.rdat", "..._before-write.rdat"). The application and the zr40
+// ("2026-12-06_143012_read.rdat", "..._before-write.rdat"; a radio of a fleet also by the local
+// ID it was about to get, "..._before-write_id-1003.rdat"). The application and the zr40
 // command share one folder in the user's data folder. Only files named this way are ever
 // listed or removed; nothing else in the folder is touched.
 class BackupStore {
@@ -54,7 +56,8 @@ public:
     // meanwhile (another program saving in the same second gets the next one), then reads it
     // back: a backup that is not exactly the codeplug's file is no backup (NotAsRead) and goes.
     BackupResult Save(const Codeplug& codeplug, BackupKind kind,
-                      const QDateTime& taken = QDateTime::currentDateTime()) const;
+                      const QDateTime& taken = QDateTime::currentDateTime(),
+                      std::optional<Long> localId = std::nullopt) const;
     // The backups, newest first. Listing never removes anything.
     QList<BackupEntry> List() const;
     // Removes backups that are old by both their name and their file time (kKeepDays before
@@ -64,7 +67,8 @@ public:
     // Creates the folder when it is not there yet; false when it cannot be.
     bool EnsureFolder() const;
 
-    static QString FileName(const QDateTime& taken, BackupKind kind);
+    static QString FileName(const QDateTime& taken, BackupKind kind,
+                            std::optional<Long> localId = std::nullopt);
     // The time and kind a backup's file name gives; false for any other file name.
     static bool ParseFileName(const QString& name, QDateTime& taken, BackupKind& kind);
     // "Read" / "读取", "Before write" / "写入前".

@@ -70,14 +70,23 @@ QString ReviewText::Problems(const PlanProblems& problems, const TextContext& ct
     return Columns(rows) + ProblemCount(problems, ctx) + QLatin1Char('\n');
 }
 
-QString ReviewText::Differences(const PlanDifferences& differences, const TextContext& ctx) {
+QStringList ReviewText::DifferenceLines(const PlanDifferences& differences,
+                                        const TextContext& ctx) {
     QList<QStringList> rows;
     for (const PlanDifference& d : differences)
         rows.append({d.location.Text(ctx), d.field, d.before, QStringLiteral("->"), d.after});
+    QStringList lines = Columns(rows).split(QLatin1Char('\n'));
+    lines.removeLast(); // after the last line's end
+    return lines;
+}
+
+QString ReviewText::Differences(const PlanDifferences& differences, const TextContext& ctx) {
+    const QStringList lines = DifferenceLines(differences, ctx);
     const QString count = differences.isEmpty()
                               ? ctx.Pick({"No differences.", "没有不同。"})
                               : ctx.Pick({"%1 difference(s)", "%1处不同"}).arg(differences.size());
-    return Columns(rows) + count + QLatin1Char('\n');
+    return (lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n')) +
+           count + QLatin1Char('\n');
 }
 
 } // namespace zr40

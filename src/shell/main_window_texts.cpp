@@ -51,6 +51,8 @@ const std::vector<MenuItemText>& MainWindowTexts::Menu() {
          false},
         {"MenuWrite", "MenuProgram", "&Write To Radio", "向对讲机写入数据(&W)", kShown, "Ctrl+W",
          false},
+        {"MenuFleet", "MenuProgram", "Program &Several Radios…", "批量写频(&S)…", kShown, nullptr,
+         false},
         {"-", "MenuProgram", "", "", kService, nullptr, false},
         {"MenuPassword", "MenuProgram", "&PassWord", "密码(&P)", kService, nullptr, false},
         {"MenuTune", "MenuProgram", "&Tune Data", "调谐数据(&T)", kService, nullptr, false},

@@ -11,6 +11,7 @@
 #include "codeplug/radio_data_file.h"
 #include "codeplug/settings_store.h"
 #include "functions/ui/form_option.h"
+#include "link/ui/form_fleet.h"
 #include "link/ui/form_process.h"
 #include "shell/backups_dialog.h"
 #include "shell/form_com_port.h"
@@ -228,6 +229,7 @@ void MDIFormMain::ConnectCommands() {
         {QStringLiteral("MenuTune"), [this] { OpenPage(kTunePage); }},
         {QStringLiteral("MenuRead"), [this] { ReadFromRadio(); }},
         {QStringLiteral("MenuWrite"), [this] { WriteToRadio(); }},
+        {QStringLiteral("MenuFleet"), [this] { ProgramFleet(); }},
         {QStringLiteral("MenuCom"), [this] { SetCom(); }},
         {QStringLiteral("MenuLanguage"), [this] { SetLanguage(); }},
         {QStringLiteral("MenuCeng"), [this] { CascadePages(); }},
@@ -868,6 +870,12 @@ void MDIFormMain::ReadFromRadio() {
 
 void MDIFormMain::WriteToRadio() {
     RunTransfer(false);
+}
+
+void MDIFormMain::ProgramFleet() {
+    FreshPages();
+    FormFleet window(codeplug_, backups_, this);
+    window.exec();
 }
 
 void MDIFormMain::RunTransfer(bool read) {

@@ -90,6 +90,8 @@ public:
     void SetLanguage();
     void ReadFromRadio();
     void WriteToRadio();
+    // The current plan into several radios, each with its own ID.
+    void ProgramFleet();
     // File > Backups: the list of backups; one chosen there is opened as File > Open would.
     void ShowBackups();
     // Opens a backup after the unsaved-changes and cover questions; the backup itself is never

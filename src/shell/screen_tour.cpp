@@ -3,21 +3,23 @@
 #include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "link/ui/check_list_dialog.h"
+#include "link/ui/form_fleet.h"
+#include "link/ui/form_tune.h"
 #include "link/ui/write_changes_dialog.h"
 #include "review/codeplug_check.h"
 #include "review/codeplug_diff.h"
 #include "shell/backups_dialog.h"
 #include "shell/form_com_port.h"
-#include "link/ui/form_tune.h"
 #include "shell/form_print.h"
 #include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
 #include "shell/print_commands.h"
+#include "shell/virtual_radio_process.h"
 #include "widgets/key_filter_edit.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -26,11 +28,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 namespace zr40 {
@@ -111,6 +115,30 @@ void OnModal(int delay, std::function<void(QWidget*)> action) {
 void Click(QWidget* dialog, const char* button) {
     if (auto* b = dialog->findChild<QPushButton*>(QLatin1String(button)))
         b->click();
+}
+
+// A fleet session under way against the virtual radio playing three radios, the second of which
+// stores a channel wrongly: three radios done, the fourth of twenty asked for. Everything it
+// keeps goes into a folder of the tour's.
+void ShowFleetSession(MDIFormMain* w) {
+    QTemporaryDir dir;
+    QProcess sim;
+    sim.start(VirtualRadioProcess::InstalledProgram(),
+              {"--fleet", "3", "--memory", dir.filePath("radio.rdat"), "--no-pace",
+               "--corrupt-write", "1", "--fault-radio", "2"});
+    if (!sim.waitForStarted() || !sim.waitForReadyRead())
+        return;
+    Codeplug plan = w->codeplug();
+    plan.ComPortName = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    FormFleet window(plan, BackupStore(dir.filePath("backups")), w);
+    QTimer::singleShot(0, &window, [&window, &dir] {
+        window.findChild<QLineEdit*>(QStringLiteral("TextRange"))->setText("1001-1014");
+        window.findChild<QLineEdit*>(QStringLiteral("TextLog"))->setText(dir.filePath("fleet.csv"));
+        Click(&window, "CommandStart");
+    });
+    window.exec();
+    sim.terminate();
+    sim.waitForFinished();
 }
 
 // The password dialog, its change dialog with the passwords typed, the question answered, and
@@ -237,6 +265,8 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_save_as"), [w] { w->SaveAs(); }, true},
         {QStringLiteral("dialog_read"), [w] { w->ReadFromRadio(); }, true},
         {QStringLiteral("dialog_write"), [w] { w->WriteToRadio(); }, true},
+        {QStringLiteral("dialog_fleet"), [w] { w->ProgramFleet(); }, true},
+        {QStringLiteral("dialog_fleet_session"), [w] { ShowFleetSession(w); }, true, 9000},
         {QStringLiteral("dialog_check_list"), [w] { ShowCheckList(w); }, true},
         {QStringLiteral("dialog_write_changes"), [w] { ShowWriteChanges(w); }, true},
         {QStringLiteral("dialog_backups"), [w] { ShowBackups(w); }, true},
@@ -322,7 +352,7 @@ void ScreenTour::RunNext() {
     }
     const Step step = steps_[next_++];
     if (step.modal) {
-        GrabModalThenClose(step.name);
+        GrabModalThenClose(step.name, std::max(step.settleMs, kSettleMilliseconds));
         step.open(); // returns once the grab has closed the dialog
         QTimer::singleShot(0, this, &ScreenTour::RunNext);
         return;
@@ -338,8 +368,8 @@ void ScreenTour::RunNext() {
     });
 }
 
-void ScreenTour::GrabModalThenClose(const QString& name) {
-    QTimer::singleShot(kSettleMilliseconds, this, [this, name] {
+void ScreenTour::GrabModalThenClose(const QString& name, int settleMs) {
+    QTimer::singleShot(settleMs, this, [this, name] {
         Grab(name);
         // A dialog may open a message box on top (a missing port): close them all.
         while (QWidget* modal = QApplication::activeModalWidget()) {

@@ -29,6 +29,7 @@ private:
         QString name;
         std::function<void()> open;
         bool modal;
+        int settleMs = 0; // more time before the picture than a window needs to paint
     };
 
     void BuildSteps();
@@ -36,7 +37,7 @@ private:
     void BuildServiceSteps();
     void RunNext();
     void Grab(const QString& name);
-    void GrabModalThenClose(const QString& name);
+    void GrabModalThenClose(const QString& name, int settleMs);
 
     MDIFormMain& window_;
     QString folder_;

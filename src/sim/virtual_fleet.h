@@ -10,9 +10,10 @@
 namespace zr40 {
 
 // Radios that come to the programming cable one after another, as on a dealer's bench. The radio
-// at the cable answers until it has been written and read back; then the cable is silent while
-// the technician swaps radios, and the next radio answers with a memory of its own. After the
-// last radio the cable stays silent.
+// at the cable answers until it has been written and read back, or written and then asked twice
+// in a row who it is with no read in between (a session that does not read back, waiting for the
+// radio to go); then the cable is silent while the technician swaps radios, and the next radio
+// answers with a memory of its own. After the last radio the cable stays silent.
 //
 // The caller says what time it is on every call, so tests run the fleet on a virtual clock and
 // the simulator on the wall clock; the next radio comes with the first bytes after the swap.
@@ -38,8 +39,8 @@ public:
 
 private:
     // Looks at the requests the radio took since the last look: true once a completed write has
-    // been read back to its last receive list.
-    bool ReadBackComplete();
+    // been read back to its last receive list, or followed by two identifies in a row.
+    bool DoneWith();
 
     VirtualRadio& radio_;
     int size_;
@@ -48,6 +49,7 @@ private:
     bool present_ = true;
     qint64 backAtMs_ = 0;
     bool written_ = false;
+    int identifiesInRow_ = 0; // since the completed write, with nothing else between
     std::size_t seenRequests_ = 0;
 };
 

@@ -2,7 +2,8 @@
 // cable pulled during the backup read, in the middle of the write and at its last frame, and
 // Cancel in the middle of the write, in the transfer window and in zr40 write. Each says what
 // the radio now holds, and the radio's memory file shows it; writing the before-write backup
-// back puts the radio as it was.
+// back puts the radio as it was. A radio that stores a channel wrongly is caught by the window's
+// read-back and offered its backup the same way.
 
 #include "gui_support.h"
 #include "link/test_serial_sim.h"
@@ -26,7 +27,7 @@ using namespace zr40::test;
 
 namespace {
 
-enum class Cut { BackupRead, MidWrite, LastFrame, Cancel };
+enum class Cut { BackupRead, MidWrite, LastFrame, Cancel, Corrupt };
 
 const QString kPassword = QStringLiteral("2468");
 const Codeplug kRadio = DistinctCodeplug(8);
@@ -43,6 +44,8 @@ int WriteRequests() {
 
 QStringList SimArguments(const QString& memory, Cut cut) {
     QStringList arguments{"--memory", memory, "--password", kPassword, "--no-pace"};
+    if (cut == Cut::Corrupt)
+        return arguments + QStringList{"--corrupt-write", "1"};
     // Cancel needs time to come while the write runs.
     const int pullAt = cut == Cut::BackupRead  ? BackupReadRequests() / 2
                        : cut == Cut::MidWrite  ? BackupReadRequests() + WriteRequests() / 2
@@ -145,6 +148,7 @@ private slots:
                 << window << int(Cut::LastFrame);
             QTest::addRow("%s: Cancel mid-write", where) << window << int(Cut::Cancel);
         }
+        QTest::addRow("window: read back otherwise") << true << int(Cut::Corrupt);
     }
     void writeCutShort() {
         QFETCH(bool, window);
@@ -158,13 +162,14 @@ private slots:
         SimProcess sim;
         QVERIFY(sim.Start(SimArguments(memory, cut)));
         // The window writes the backup back at once where the radio is still there.
-        const auto answer = cut == Cut::Cancel ? QMessageBox::Yes : QMessageBox::Ok;
+        const bool radioStays = cut == Cut::Cancel || cut == Cut::Corrupt;
+        const auto answer = radioStays ? QMessageBox::Yes : QMessageBox::Ok;
         QString said;
         if (window)
             WriteInTheWindow(sim.device(), cut, backups, answer, said);
         else
             said = WriteWithTheCommand(sim.device(), cut, Path("plan.rdat"));
-        if (cut != Cut::Cancel) // the cable was pulled
+        if (!radioStays) // the cable was pulled
             QTRY_COMPARE_WITH_TIMEOUT(sim.process.state(), QProcess::NotRunning, kHangGuardMs);
         sim.Stop();
         const QStringList kept = Files(backups);
@@ -178,6 +183,15 @@ private slots:
         }
         QCOMPARE(kept.size(), 1);
         QCOMPARE(FileBytes(kept[0]), before);
+        if (cut == Cut::Corrupt) {
+            QVERIFY2(said.startsWith(VerifiedWrite::DifferencesText(true) +
+                                     "\nChannel 1  Rx Frequency") &&
+                         said.contains(
+                             WriteRecovery::BackupKept(QDir::toNativeSeparators(kept[0]), true)),
+                     qPrintable(said));
+            QCOMPARE(FileBytes(memory), before); // written back from the window
+            return;
+        }
         QVERIFY2(
             said.contains(WriteRecovery::Incomplete(true)) &&
                 said.contains(WriteRecovery::BackupKept(QDir::toNativeSeparators(kept[0]), true)),

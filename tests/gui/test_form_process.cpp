@@ -127,7 +127,7 @@ private slots:
         writer.Control<QLineEdit>("TextNewPassword")->setText("135790");
         writer.Press();
         QTRY_VERIFY_WITH_TIMEOUT(writer.Result()->isVisible(), kHangGuardMs);
-        QCOMPARE(writer.Result()->text(), QStringLiteral("写频成功"));
+        QCOMPARE(writer.Result()->text(), QStringLiteral("已校验")); // read back by default
         QCOMPARE(writer.Label(), QStringLiteral("完成进度:100%"));
         QCOMPARE(writer.Control<QPushButton>("CommandCancel")->text(), QStringLiteral("关闭(&C)"));
         writer.form.reset();

@@ -95,7 +95,7 @@ private slots:
         FormProcess form(plan, {});
         QVERIFY(form.ReviewsWrite());
         Write(form);
-        QTRY_VERIFY_WITH_TIMEOUT(Result(form)->text() == "Write Data OK", kHangGuardMs);
+        QTRY_VERIFY_WITH_TIMEOUT(Result(form)->text() == "Verified", kHangGuardMs);
         QVERIFY(*came);
         QCOMPARE(where, QStringList({"Channel 3", "Channel 7"}));
         QVERIFY(seam.messages.isEmpty());
@@ -198,7 +198,7 @@ private slots:
         QVERIFY(!form.findChild<QCheckBox*>(QStringLiteral("CheckBackupFirst"))->isChecked());
         Write(form);
         QVERIFY(*came);
-        QTRY_VERIFY_WITH_TIMEOUT(Result(form)->text() == "Write Data OK", kHangGuardMs);
+        QTRY_VERIFY_WITH_TIMEOUT(Result(form)->text() == "Verified", kHangGuardMs);
         QVERIFY(BackupFiles().isEmpty());
         QCOMPARE(FileBytes(Path("radio.rdat")), RadioDataFile::Serialize(plan));
     }

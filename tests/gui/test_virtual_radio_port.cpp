@@ -120,7 +120,7 @@ private slots:
         codeplug_.LocalID = 0x812345;
         codeplug_.RxFreq[2] = 438512500;
         codeplug_.BackupBeforeWrite = false; // the steps before a write have tests of their own
-        QCOMPARE(Transfer(false), QStringLiteral("Write Data OK"));
+        QCOMPARE(Transfer(false), QStringLiteral("Verified"));
         Codeplug kept;
         QVERIFY(RadioDataFile::ReadFromFile(VirtualRadioProcess::MemoryFile(), kept).ok());
         QCOMPARE(kept.LocalID, Long(0x812345));

@@ -360,6 +360,21 @@ private slots:
         QCOMPARE(h.reopens, 1);
     }
 
+    // Without the read-back the virtual radio still leaves once the session only asks who it
+    // is: every radio is written with its ID and none is waited for in vain.
+    void withoutReadBack() {
+        FleetDriver::Options options;
+        options.verify = false;
+        FleetHarness h(3, {0x1001, 0x1002, 0x1003}, options);
+        QVERIFY(h.driver.Start());
+        h.Run();
+        QVERIFY(h.ended);
+        QCOMPARE(ResultsOf(h.reports), std::vector<Result>(3, Result::Written));
+        h.line.radio.SaveTo(h.line.left[3]);
+        for (int k = 1; k <= 3; ++k)
+            QVERIFY(HoldsPlan(h.line.left[k], 0x1000 + k));
+    }
+
     // A noisy cable: bad replies are sent again as in any transfer and counted per radio, so
     // the few of each radio add up to no question; a radio with more than ten fails alone.
     void noisyCable() {

@@ -162,8 +162,15 @@ private slots:
         QDateTime taken;
         BackupKind kind;
         QVERIFY(BackupStore::ParseFileName("2026-12-06_143012-3_before-write.rdat", taken, kind));
-        for (const char* name : {"2026-02-30_143012_read.rdat", "2026-12-06_143012_write.rdat",
-                                 "2026-12-06_143012_read (1).rdat"})
+        const QDateTime at(QDate(2026, 12, 6), QTime(14, 30, 12));
+        QVERIFY(BackupStore::ParseFileName(BackupStore::FileName(at, BackupKind::BeforeWrite, 0xA3),
+                                           taken, kind));
+        QCOMPARE(std::tuple(BackupStore::FileName(at, BackupKind::BeforeWrite, 0xA3), taken, kind),
+                 std::tuple(QStringLiteral("2026-12-06_143012_before-write_id-A3.rdat"), at,
+                            BackupKind::BeforeWrite));
+        for (const char* name :
+             {"2026-02-30_143012_read.rdat", "2026-12-06_143012_write.rdat",
+              "2026-12-06_143012_read (1).rdat", "2026-12-06_143012_read_id-.rdat"})
             QVERIFY2(!BackupStore::ParseFileName(QLatin1String(name), taken, kind), name);
     }
 };

@@ -24,21 +24,36 @@ void SerialAdapter::Close() {
 }
 
 SerialAdapter::StartOutcome SerialAdapter::StartRead(const QString& password, bool tune) {
-    if (engine_.Running())
+    if (Running())
         return StartOutcome::Refused;
     if (Open().isError())
         return StartOutcome::PortFailed;
+    verified_ = nullptr;
     return Begin(engine_.StartRead(password, tune));
 }
 
 SerialAdapter::StartOutcome SerialAdapter::StartWrite(const QString& password,
                                                       const NewPasswordChoice& newPassword,
                                                       bool tune) {
-    if (engine_.Running())
+    if (Running())
         return StartOutcome::Refused;
     if (Open().isError())
         return StartOutcome::PortFailed;
+    verified_ = nullptr;
     return Begin(engine_.StartWrite(password, newPassword, tune));
+}
+
+SerialAdapter::StartOutcome SerialAdapter::StartVerifiedWrite(VerifiedWrite& write,
+                                                              const Codeplug& plan,
+                                                              const QString& password,
+                                                              const NewPasswordChoice& newPassword,
+                                                              bool verify) {
+    if (Running() || write.Running())
+        return StartOutcome::Refused;
+    if (Open().isError())
+        return StartOutcome::PortFailed;
+    verified_ = &write;
+    return Begin(write.Start(plan, password, newPassword, verify));
 }
 
 SerialAdapter::StartOutcome SerialAdapter::Begin(bool started) {
@@ -49,12 +64,12 @@ SerialAdapter::StartOutcome SerialAdapter::Begin(bool started) {
 }
 
 void SerialAdapter::AnswerRetry(bool retry) {
-    engine_.AnswerRetry(retry);
+    ToMachine([retry](auto& machine) { machine.AnswerRetry(retry); });
     Drain();
 }
 
 void SerialAdapter::Cancel() {
-    engine_.Cancel();
+    ToMachine([](auto& machine) { machine.Cancel(); });
     Drain();
 }
 
@@ -66,7 +81,11 @@ void SerialAdapter::Drain() {
     if (draining_)
         return;
     draining_ = true;
-    for (auto actions = engine_.TakeActions(); !actions.empty(); actions = engine_.TakeActions()) {
+    for (;;) {
+        std::vector<LinkAction> actions;
+        ToMachine([&actions](auto& machine) { actions = machine.TakeActions(); });
+        if (actions.empty())
+            break;
         for (const LinkAction& action : actions)
             port_.Perform(action);
     }
@@ -76,23 +95,23 @@ void SerialAdapter::Drain() {
 void SerialAdapter::OnBytes(const QByteArray& bytes) {
     // While the user decides about a retry the transfer stands still; whatever arrives is
     // dropped by the next send.
-    if (engine_.RetryQuestionOpen())
+    if (RetryQuestionOpen())
         return;
-    engine_.BytesReceived(bytes);
+    ToMachine([&bytes](auto& machine) { machine.BytesReceived(bytes); });
     Drain();
 }
 
 void SerialAdapter::OnTimeout() {
-    if (engine_.RetryQuestionOpen())
+    if (RetryQuestionOpen())
         return;
-    engine_.TimerFired();
+    ToMachine([](auto& machine) { machine.TimerFired(); });
     Drain();
 }
 
 void SerialAdapter::OnPortLost(const QString& reason) {
-    if (!engine_.Running())
+    if (!Running())
         return;
-    engine_.PortLost(reason);
+    ToMachine([&reason](auto& machine) { machine.PortLost(reason); });
     Drain();
 }
 

@@ -4,6 +4,7 @@
 #include "link/serial/link_port.h"
 #include "link/serial/port_open_error.h"
 #include "link/transfer_engine.h"
+#include "link/verified_write.h"
 
 #include <QObject>
 
@@ -44,11 +45,17 @@ public:
     StartOutcome StartRead(const QString& password, bool tune = false);
     StartOutcome StartWrite(const QString& password, const NewPasswordChoice& newPassword,
                             bool tune = false);
+    // A write followed by its read-back (VerifiedWrite) on the same port, in place of the
+    // engine; `write` is the caller's and outlives the transfer. Finished carries the write's
+    // result; the write tells what the read-back found.
+    StartOutcome StartVerifiedWrite(VerifiedWrite& write, const Codeplug& plan,
+                                    const QString& password, const NewPasswordChoice& newPassword,
+                                    bool verify = true);
     // The user's answer to RetryQuestion.
     void AnswerRetry(bool retry);
     // Ends a running transfer without success.
     void Cancel();
-    bool Running() const { return engine_.Running(); }
+    bool Running() const { return verified_ ? verified_->Running() : engine_.Running(); }
 
     // Bytes written to and read from the port since the adapter was made.
     qint64 BytesSent() const { return port_.BytesSent(); }
@@ -63,12 +70,23 @@ signals:
 
 private:
     StartOutcome Begin(bool started);
+    // Calls `f` with the machine of the transfer under way: the engine or the verified write.
+    template <class F> void ToMachine(F f) {
+        if (verified_)
+            f(*verified_);
+        else
+            f(engine_);
+    }
+    bool RetryQuestionOpen() const {
+        return verified_ ? verified_->RetryQuestionOpen() : engine_.RetryQuestionOpen();
+    }
     void Drain();
     void OnBytes(const QByteArray& bytes);
     void OnTimeout();
     void OnPortLost(const QString& reason);
 
     TransferEngine& engine_;
+    VerifiedWrite* verified_ = nullptr; // the last transfer was this verified write
     LinkPort port_;
     PortOpenError openError_;
     bool draining_ = false;

@@ -7,6 +7,7 @@
 #include "link/memory_map.h"
 #include "link/ui/safe_write.h"
 #include "link/ui/star_password_style.h"
+#include "review/read_back_check.h"
 #include "widgets/key_filter_edit.h"
 #include "widgets/ui_seam.h"
 
@@ -35,6 +36,8 @@ constexpr int kProgressSteps = 1000;
 // The row of the backup check box below the new-password row of a reviewed write.
 constexpr int kReviewRowTop = 200;
 constexpr int kReviewRowHeight = 30;
+// Differences listed in the message after a read-back; the rest are counted.
+constexpr int kListedDifferences = 20;
 
 int Pixels(int twips) {
     return twips / FormProcess::kTwipsPerPixel;
@@ -45,7 +48,9 @@ int Pixels(int twips) {
 FormProcess::FormProcess(Codeplug& codeplug, std::function<void()> afterRead, QWidget* parent)
     : QDialog(parent), codeplug_(codeplug), afterRead_(std::move(afterRead)),
       reading_(codeplug.LinkRead), tune_(codeplug.LinkTune), work_(codeplug),
-      engine_(work_, codeplug.IsEnglish), adapter_(engine_) {
+      engine_(work_, codeplug.IsEnglish),
+      checked_(codeplug.IsEnglish, ReadBackCheck::Compare(TextContext::Of(codeplug))),
+      adapter_(engine_) {
     setObjectName(QStringLiteral("FormProcess"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     codeplug_.ProcessOpen = true;
@@ -142,7 +147,7 @@ void FormProcess::PlaceControls() {
     checkNewPassword_->setGeometry(kMargin, 170, 20, 24);
     labelNewPassword_->setGeometry(kMargin + 20, 170, kBoxLeft - kMargin - 24, 24);
     textNewPassword_->setGeometry(kBoxLeft, 170, 100, 24);
-    listDebug_->setGeometry(kMargin, kTraceTop, kWidth - 2 * kMargin, kTraceHeight);
+    listDebug_->setGeometry(kMargin, TraceTop(), kWidth - 2 * kMargin, kTraceHeight);
 
     commandRead_->setVisible(reading_);
     commandWrite_->setVisible(!reading_);
@@ -168,10 +173,16 @@ void FormProcess::FillCaptions() {
     showTraceAction_->setText(Pick("Show trace", "显示通信记录"));
 }
 
+// The verify row of a write pushes the trace list down by its height.
+int FormProcess::TraceTop() const {
+    return kTraceTop + (checkVerify_ ? kReviewRowHeight : 0);
+}
+
 void FormProcess::ApplyHeight() {
-    const int height = traceShown_ ? kTraceTop + kTraceHeight + kMargin
+    const int height = traceShown_ ? TraceTop() + kTraceHeight + kMargin
                                    : Pixels(reading_ ? kReadHeightTwips : kWriteHeightTwips) +
-                                         (safeWrite_ ? kReviewRowHeight : 0);
+                                         (safeWrite_ ? kReviewRowHeight : 0) +
+                                         (checkVerify_ ? kReviewRowHeight : 0);
     setFixedSize(kWidth, height);
 }
 
@@ -216,7 +227,10 @@ void FormProcess::StartWrite() {
     writeBackup_ =
         safeWrite_ && checkBackupFirst_->isChecked() ? safeWrite_->BackupPath() : QString();
     work_ = codeplug_;
-    const auto started = adapter_.StartWrite(passwordUsed_, choice, tune_);
+    checkedWrite_ = checkVerify_ && checkVerify_->isChecked();
+    const auto started = checkedWrite_
+                             ? adapter_.StartVerifiedWrite(checked_, work_, passwordUsed_, choice)
+                             : adapter_.StartWrite(passwordUsed_, choice, tune_);
     if (started == SerialAdapter::StartOutcome::PortFailed)
         ShowPortFailure(adapter_.openError().Describe(codeplug_.IsEnglish));
     if (started != SerialAdapter::StartOutcome::Started)
@@ -234,6 +248,7 @@ void FormProcess::WriteBackupBack() {
     }
     BeginTransfer();
     work_ = backup;
+    checkedWrite_ = false;
     const auto started = adapter_.StartWrite(recovery_.password, recovery_.restore, tune_);
     if (started == SerialAdapter::StartOutcome::Started) {
         writingBackBackup_ = true;
@@ -248,6 +263,7 @@ void FormProcess::WriteBackupBack() {
 
 void FormProcess::BeginTransfer() {
     SetCancelCaption(true);
+    cancelled_ = false;
     passwordRefused_ = false;
     progressBar_->setValue(0);
     // The result of the previous transfer must not stand beside a new one that is running.
@@ -256,6 +272,8 @@ void FormProcess::BeginTransfer() {
     commandRead_->setEnabled(false);
     commandWrite_->setEnabled(false);
     textNewPassword_->setEnabled(false);
+    if (checkVerify_)
+        checkVerify_->setEnabled(false);
 }
 
 void FormProcess::EndTransfer() {
@@ -264,6 +282,12 @@ void FormProcess::EndTransfer() {
     commandRead_->setEnabled(true);
     commandWrite_->setEnabled(true);
     textNewPassword_->setEnabled(true);
+    if (checkVerify_)
+        checkVerify_->setEnabled(true);
+}
+
+const TransferEngine& FormProcess::WriteEngine() const {
+    return checkedWrite_ ? checked_.WriteEngine() : engine_;
 }
 
 void FormProcess::SetCancelCaption(bool cancels) {
@@ -292,7 +316,8 @@ void FormProcess::CommandCancel_Click() {
 void FormProcess::done(int result) {
     // A write that has begun is stopped, and the window stays to say what the radio now holds
     // and to offer the way back.
-    if (!reading_ && engine_.Running() && engine_.WriteBegun()) {
+    if (!reading_ && adapter_.Running() && WriteEngine().WriteBegun()) {
+        cancelled_ = true;
         adapter_.Cancel();
         return;
     }
@@ -343,28 +368,29 @@ void FormProcess::OnFinished(const LinkResult& result) {
     EndTransfer();
     if (result.Succeeded())
         ShowSuccess();
-    else if (!reading_ && engine_.WriteBegun())
-        ShowIncompleteWrite(result.outcome == LinkResult::Outcome::PortLost
-                                ? Pick("The serial port was lost: %1", "串口已断开：%1")
-                                      .arg(result.reason)
-                                : QString());
+    else if (!reading_ && WriteEngine().WriteBegun())
+        ShowIncompleteWrite(
+            result.outcome == LinkResult::Outcome::PortLost
+                ? Pick("The serial port was lost: %1", "串口已断开：%1").arg(result.reason)
+                : QString());
     else
         ShowFailure(result);
 }
 
 void FormProcess::TakeTransferResult(const LinkResult& result) {
     // Writing the backup back is no success of the write the caller asked for.
-    codeplug_.LinkSucceeded = work_.LinkSucceeded && !writingBackBackup_;
-    codeplug_.PasswordRejected = work_.PasswordRejected;
+    const Codeplug& moved = checkedWrite_ ? checked_.Sent() : work_;
+    codeplug_.LinkSucceeded = moved.LinkSucceeded && !writingBackBackup_;
+    codeplug_.PasswordRejected = moved.PasswordRejected;
     if (reading_ && result.Succeeded())
         RadioDataFile::CopyValues(work_, codeplug_);
     else if (!reading_ && !writingBackBackup_)
-        MemoryMap::StoreHeader(codeplug_, MemoryMap::Header(work_)); // the radio's own counts
+        MemoryMap::StoreHeader(codeplug_, MemoryMap::Header(moved)); // the radio's own counts
 }
 
 void FormProcess::ShowIncompleteWrite(const QString& cause) {
     const bool english = codeplug_.IsEnglish;
-    const WriteRecovery next = WriteRecovery::After(engine_, passwordUsed_, writing_);
+    const WriteRecovery next = WriteRecovery::After(WriteEngine(), passwordUsed_, writing_);
     // Writing the backup back aims at the password the radio had before the first write.
     recovery_ = writingBackBackup_ ? WriteRecovery{next.password, recovery_.restore} : next;
     textShow_->setText(Pick("The radio is incomplete", "对讲机数据不完整"));
@@ -372,6 +398,41 @@ void FormProcess::ShowIncompleteWrite(const QString& cause) {
     QString text = WriteRecovery::Incomplete(english);
     if (!cause.isEmpty())
         text += QLatin1Char('\n') + cause;
+    OfferBackup(text);
+}
+
+void FormProcess::ShowVerification() {
+    const bool english = codeplug_.IsEnglish;
+    const WriteVerification& check = checked_.Verification();
+    if (check.state == WriteVerification::State::Verified) {
+        textShow_->setText(VerifiedWrite::VerifiedText(english));
+        return;
+    }
+    recovery_ = WriteRecovery::After(WriteEngine(), passwordUsed_, writing_);
+    QString text;
+    if (check.state == WriteVerification::State::Differences) {
+        textShow_->setText(Pick("Differences found", "发现差异"));
+        text = VerifiedWrite::DifferencesText(english);
+        for (const QString& line : check.differences.mid(0, kListedDifferences))
+            text += QLatin1Char('\n') + line;
+        if (check.differences.size() > kListedDifferences)
+            text += QLatin1Char('\n') + Pick("… and %1 more", "…… 另有 %1 处")
+                                            .arg(check.differences.size() - kListedDifferences);
+    } else {
+        textShow_->setText(Pick("Not verified", "未校验"));
+        const LinkResult& read = check.readResult;
+        text = VerifiedWrite::ReadBackFailedText(english) + QLatin1Char(' ') +
+               (read.outcome == LinkResult::Outcome::PortLost
+                    ? Pick("The serial port was lost: %1", "串口已断开：%1").arg(read.reason)
+                : !read.message.isEmpty() ? read.message
+                : cancelled_              ? Pick("Cancelled.", "已取消。")
+                             : Pick("the radio did not answer.", "对讲机没有应答。"));
+    }
+    OfferBackup(text);
+}
+
+void FormProcess::OfferBackup(QString text) {
+    const bool english = codeplug_.IsEnglish;
     if (writeBackup_.isEmpty()) {
         UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(),
                                    text + QLatin1Char('\n') + WriteRecovery::NoBackup(english),
@@ -424,6 +485,8 @@ void FormProcess::ShowSuccess() {
         return;
     if (!reading_) {
         written_ = writing_;
+        if (checkedWrite_)
+            ShowVerification();
         return;
     }
     ModelBand::AnalyseModel(codeplug_);
@@ -458,11 +521,29 @@ void FormProcess::CreateReviewControls() {
     checkBackupFirst_->setChecked(codeplug_.BackupBeforeWrite);
     checkBackupFirst_->setGeometry(kMargin, kReviewRowTop, kWidth - 2 * kMargin, 24);
     connect(checkBackupFirst_, &QCheckBox::toggled, this, &FormProcess::KeepBackupChoice);
+    // The tune page's write moves the tune data too, which the read-back does not compare.
+    if (tune_)
+        return;
+    checkVerify_ = new QCheckBox(this);
+    checkVerify_->setObjectName(QStringLiteral("CheckVerify"));
+    checkVerify_->setText(Pick("Verify after writing", "写入后校验"));
+    checkVerify_->setChecked(codeplug_.VerifyAfterWrite);
+    checkVerify_->setGeometry(kMargin, kReviewRowTop + kReviewRowHeight, kWidth - 2 * kMargin, 24);
+    connect(checkVerify_, &QCheckBox::toggled, this, &FormProcess::KeepVerifyChoice);
 }
 
 void FormProcess::KeepBackupChoice(bool on) {
     codeplug_.BackupBeforeWrite = on;
-    if (SettingsStore().WriteText(QString::fromLatin1(SettingsStore::kBackupBeforeWrite),
+    KeepChoice(SettingsStore::kBackupBeforeWrite, on);
+}
+
+void FormProcess::KeepVerifyChoice(bool on) {
+    codeplug_.VerifyAfterWrite = on;
+    KeepChoice(SettingsStore::kVerifyAfterWrite, on);
+}
+
+void FormProcess::KeepChoice(const char* name, bool on) {
+    if (SettingsStore().WriteText(QString::fromLatin1(name),
                                   on ? QStringLiteral("True") : QStringLiteral("False")))
         return;
     UiSeam::Instance().Message(this, QMessageBox::Warning, UiSeam::AppTitle(),

@@ -4,6 +4,7 @@
 #include "link/link_result.h"
 #include "link/serial/serial_adapter.h"
 #include "link/transfer_engine.h"
+#include "link/verified_write.h"
 #include "link/write_recovery.h"
 #include "review/plan_location.h"
 
@@ -35,7 +36,9 @@ class StarPasswordStyle;
 // the plan only when it completed, so a read cut short leaves the plan exactly as it was.
 //
 // A write that stops after its first block (a pulled cable, Cancel) says that the radio now
-// holds part of the plan, names the before-write backup and offers to write it back.
+// holds part of the plan, names the before-write backup and offers to write it back. Unless the
+// technician turns it off (VerifyAfterWrite), a write of the plan is read back on the same port
+// and compared; a radio that reads back otherwise is listed and offered its backup the same way.
 class FormProcess : public QDialog {
     Q_OBJECT
 public:
@@ -81,6 +84,7 @@ private:
     void FillCaptions();
     QString Pick(const char* english, const char* chinese) const;
     void ApplyHeight();
+    int TraceTop() const;
 
     void CommandRead_Click();
     void CommandWrite_Click();
@@ -93,6 +97,10 @@ private:
     QString NothingWritten() const;
     void TakeTransferResult(const LinkResult& result);
     void ShowIncompleteWrite(const QString& cause);
+    // Names the before-write backup after `text` and offers to write it back.
+    void OfferBackup(QString text);
+    void ShowVerification();
+    const TransferEngine& WriteEngine() const;
     void WriteBackupBack();
 
     void OnTrace(const QString& line);
@@ -107,6 +115,8 @@ private:
     void ShowFailure(const LinkResult& result);
     void CreateReviewControls();
     void KeepBackupChoice(bool on);
+    void KeepVerifyChoice(bool on);
+    void KeepChoice(const char* name, bool on);
     void StartWrite();
     void ReviewWrite();
     void OnReviewFinished(bool writeNow);
@@ -128,6 +138,9 @@ private:
     QString passwordUsed_;   // the password the write under way opened the radio with
     Codeplug work_;          // what the engine reads into and writes from
     TransferEngine engine_;
+    VerifiedWrite checked_;     // a write read back after it
+    bool checkedWrite_ = false; // the write under way is checked_
+    bool cancelled_ = false;    // the technician cancelled the transfer under way
     SerialAdapter adapter_;
 
     StarPasswordStyle* passwordStyle_ = nullptr;
@@ -146,6 +159,7 @@ private:
     QAction* showTraceAction_ = nullptr;
     SafeWrite* safeWrite_ = nullptr;
     QCheckBox* checkBackupFirst_ = nullptr;
+    QCheckBox* checkVerify_ = nullptr; // none for the tune page's writes
 };
 
 } // namespace zr40

@@ -38,7 +38,8 @@ void AddOptions(QCommandLineParser& parser) {
          "The next N channel commits store a receive frequency 12.5 kHz above the one written.",
          "N"},
         {"fleet",
-         "Play N radios one after another: after each completed write and read-back the cable "
+         "Play N radios one after another: after each completed write that is read back, or "
+         "followed by two identify requests in a row (a session without read-back), the cable "
          "is silent for two seconds, then the next radio answers. Radio K keeps its memory in "
          "the --memory file with -K before the extension (radio.rdat: radio-1.rdat, "
          "radio-2.rdat ...; the --memory file itself is never written); a radio whose file does "
