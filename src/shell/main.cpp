@@ -23,7 +23,7 @@ MDIFormMain* OpenMainWindow(Codeplug& codeplug, const StartOptions& options) {
     // exit() rather than quit(): quit() would ask every window to close again.
     QObject::connect(window, &MDIFormMain::closed, qApp, [] { QCoreApplication::exit(0); });
     if (!options.openFile.isEmpty())
-        window->LoadFile(options.openFile);
+        window->Files().LoadFile(options.openFile);
     if (options.tourFolder.isEmpty()) {
         window->show();
         return window;

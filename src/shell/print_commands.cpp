@@ -13,8 +13,10 @@
 
 namespace zr40 {
 
-PrintCommands::PrintCommands(Codeplug& codeplug, QWidget* window)
-    : QObject(window), codeplug_(codeplug), window_(window) {
+PrintCommands::PrintCommands(Codeplug& codeplug, QWidget* window,
+                             std::function<void()> beforePrinting)
+    : QObject(window), codeplug_(codeplug), window_(window),
+      beforePrinting_(std::move(beforePrinting)) {
     SetPrinterSource(&PrinterList::System);
 }
 
@@ -30,6 +32,8 @@ const PrintTarget& PrintCommands::Target() {
 }
 
 void PrintCommands::Print() {
+    if (beforePrinting_)
+        beforePrinting_();
     FormPrint dialog(TextContext::Of(codeplug_),
                      {[this](QWidget* parent) { PrinterSetup(parent); },
                       [this](const PrintSections& sections, QWidget* parent) {
@@ -98,6 +102,8 @@ void PrintCommands::ShowFailure(QWidget* parent, const QString& why) {
 }
 
 void PrintCommands::Preview() {
+    if (beforePrinting_)
+        beforePrinting_();
     const PlanDocument document(codeplug_, last_, TextContext::Of(codeplug_));
     QPrinter printer(QPrinter::HighResolution);
     Target().Apply(printer);

@@ -101,7 +101,7 @@ MainWindowRig::~MainWindowRig() {
 MDIFormMain& MainWindowRig::Window() {
     if (!window) {
         window = std::make_unique<MDIFormMain>(codeplug, options);
-        window->SetPortSource([this] { return ports; });
+        window->Settings().SetPortSource([this] { return ports; });
         window->SetBackupStore(BackupStore(backups.path())); // reads keep one
     }
     return *window;

@@ -215,11 +215,11 @@ private slots:
         rig.codeplug.ComPortName = sim.device();
         const QByteArray before = RadioDataFile::Serialize(rig.codeplug);
         RunNextTransfer("CommandRead");
-        rig.Window().ReadFromRadio();
+        rig.Window().Transfers().ReadFromRadio();
         QCOMPARE(rig.seam.messages.size(), 1); // the port was lost
         QCOMPARE(RadioDataFile::Serialize(rig.codeplug), before);
-        QVERIFY(!rig.Window().IsModified());
-        QVERIFY(!rig.Window().History().CanUndo());
+        QVERIFY(!rig.Window().Files().IsModified());
+        QVERIFY(!rig.Window().Edits().History().CanUndo());
     }
 };
 
