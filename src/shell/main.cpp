@@ -1,6 +1,8 @@
 #include "codeplug/codeplug.h"
 #include "codeplug/file_path.h"
+#include "codeplug/settings_store.h"
 #include "review/backup_store.h"
+#include "shell/display_check.h"
 #include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
 #include "shell/screen_tour.h"
@@ -56,10 +58,20 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(options.printAndExit), stdout);
         return 0;
     }
+    const bool english = options.language.isEmpty()
+                             ? SettingsStore::IsEnglishFrom(SettingsStore().ReadText(
+                                   QString::fromLatin1(SettingsStore::kLanguage)))
+                             : options.language == QLatin1String("en");
+    if (!DisplayCheck::Available()) {
+        std::fputs(qPrintable(DisplayCheck::Message(english)), stderr);
+        return 1;
+    }
 
     // The codeplug outlives every window: pages clear their open flags in it when destroyed.
     Codeplug codeplug;
+    DisplayCheck::Guard(english);
     QApplication app(argc, argv);
+    DisplayCheck::Release();
     QApplication::setApplicationName(QStringLiteral("ZR40"));
     QApplication::setOrganizationName(QStringLiteral("NQ"));
     QApplication::setApplicationVersion(QStringLiteral(ZR40_VERSION));
