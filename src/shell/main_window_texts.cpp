@@ -101,10 +101,19 @@ QString MainWindowTexts::Caption(const QString& fileName, bool modified, bool en
 
 QString MainWindowTexts::PortPanel(const QString& portName, int portNumber, bool english) {
     const QString prefix = english ? QStringLiteral("COM") : QStringLiteral("通信端口");
-    const QString name = SerialPortName::Choose(portName, portNumber);
+    const QString name = SerialPortName::Shown(SerialPortName::Choose(portName, portNumber));
     const int number = SerialPortName::ComNumber(name);
-    // A device name of its own ("ttyUSB0") is shown as it is; COMn ports by their number.
+    // A device name ("ttyUSB0", and on Linux "ttyS0" for port 1) is shown as it is; where ports
+    // are COMn (Windows), by their number.
     return number > 0 ? prefix + QString::number(number) : prefix + QLatin1Char(' ') + name;
+}
+
+QString MainWindowTexts::BandPanel(int lower, int upper, bool neverChosen, bool english) {
+    const QString band = QStringLiteral("ZR40  %1-%2 MHz").arg(lower).arg(upper);
+    if (!neverChosen)
+        return band;
+    return band +
+           (english ? QStringLiteral(" (no band chosen)") : QStringLiteral("（未选择频段）"));
 }
 
 QString MainWindowTexts::StepCaption(bool redo, const QString& step, bool english) {

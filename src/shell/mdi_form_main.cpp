@@ -4,6 +4,7 @@
 #include "codeplug/settings_store.h"
 #include "shell/exchange_commands.h"
 #include "shell/file_commands.h"
+#include "shell/form_com_port.h"
 #include "shell/frm_about.h"
 #include "shell/history_commands.h"
 #include "shell/main_window_texts.h"
@@ -206,6 +207,8 @@ void MDIFormMain::BuildCommands() {
     connect(transfers_, &TransferCommands::changed, this, &MDIFormMain::RefreshStatus);
     connect(settings_, &SettingCommands::changed, this, &MDIFormMain::RefreshStatus);
     connect(settings_, &SettingCommands::languageChanged, this, &MDIFormMain::ApplyLanguage);
+    connect(pages_, &PageManager::modelInformationAsked, settings_,
+            &SettingCommands::ModelInformation);
 }
 
 void MDIFormMain::ConnectCommands() {
@@ -292,10 +295,15 @@ void MDIFormMain::StartUp(const StartOptions& options) {
     SettingsStore().Load(codeplug_);
     if (!options.port.isEmpty())
         PortChoice::Apply(options.port, codeplug_);
+    else if (!SettingsStore().PortSaved())
+        PortChoice::TakeOnlyAdapter(options.usbAdapters ? options.usbAdapters()
+                                                        : FormComPort::SystemUsbAdapters(),
+                                    codeplug_);
     if (!options.language.isEmpty())
         codeplug_.IsEnglish = options.language == QLatin1String("en");
     codeplug_.ResetApplicationState();
     codeplug_.ApplyStartupDefaults();
+    SettingsStore().LoadBand(codeplug_);
     files_->Start();
     edits_->Reset();
     ApplyLanguage();
@@ -367,7 +375,8 @@ bool MDIFormMain::DragSeparatorTo(int xTwips) {
 void MDIFormMain::RefreshStatus() {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
-    panels_[0]->setText(QStringLiteral("ZR40"));
+    panels_[0]->setText(MainWindowTexts::BandPanel(codeplug_.BandLower, codeplug_.BandUpper,
+                                                   codeplug_.BandNeverChosen, english()));
     const QString port = virtualRadio_->Serves(codeplug_.ComPortName)
                              ? VirtualRadioProcess::Caption(english())
                              : codeplug_.ComPortName;

@@ -256,6 +256,9 @@ void PageManager::ShowPlanLocation(const PlanLocation& location) {
         lists->ComboRxList_Click(location.index);
         return;
     }
+    case Area::Model:
+        emit modelInformationAsked();
+        return;
     case Area::Header:
     case Area::Tune:
         return; // no page of the main window edits them

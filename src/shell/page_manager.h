@@ -68,6 +68,8 @@ signals:
     void edited(const EditStep& step);
     // A page opened or closed: the Window menu's list follows.
     void pagesChanged();
+    // The place asked for is the band: the model dialog, not a page.
+    void modelInformationAsked();
 
 private:
     ConfigPage* CreatePage(int commandNumber);

@@ -1,6 +1,7 @@
 #include "shell/setting_commands.h"
 
 #include "codeplug/model_band.h"
+#include "codeplug/settings_store.h"
 #include "shell/form_com_port.h"
 #include "shell/form_language.h"
 #include "shell/form_model_information.h"
@@ -21,14 +22,26 @@ SettingCommands::SettingCommands(Codeplug& codeplug, PageManager& pages, History
 void SettingCommands::ModelInformation() {
     codeplug_.ModelChanged = false;
     FormModelInformation dialog(codeplug_, window_);
-    dialog.exec();
-    if (!codeplug_.ModelChanged)
+    if (dialog.exec() == QDialog::Accepted)
+        KeepBand();
+    if (!codeplug_.ModelChanged) {
+        emit changed();
         return;
+    }
     ModelBand::ApplyModelChange(codeplug_, ModelBand::LoadModelData());
     history_.Reset();
     pages_.ReopenChannelPage();
     emit changed();
     codeplug_.ModelChanged = false;
+}
+
+void SettingCommands::KeepBand() {
+    // Only a band of the model counts as chosen: confirming with none picked chose nothing.
+    if (ModelBand::CurrentAreaIndex(codeplug_) < 0)
+        return;
+    codeplug_.BandNeverChosen = false;
+    if (!SettingsStore().WriteBand({codeplug_.BandLower, codeplug_.BandUpper}))
+        ShowSettingNotSaved();
 }
 
 void SettingCommands::SetCom() {

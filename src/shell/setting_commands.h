@@ -35,6 +35,8 @@ signals:
     void languageChanged();
 
 private:
+    // The band confirmed in the model dialog is the band of the next start too.
+    void KeepBand();
     void ShowSettingNotSaved();
     bool english() const { return codeplug_.IsEnglish; }
 

@@ -92,7 +92,10 @@ void TemporarySettings::Wipe() {
     QDir().mkpath(dir_.path());
 }
 
-MainWindowRig::MainWindowRig() = default;
+MainWindowRig::MainWindowRig() {
+    // The adapters plugged into the machine the tests run on are none of their business.
+    options.usbAdapters = [] { return QStringList(); };
+}
 
 MainWindowRig::~MainWindowRig() {
     window.reset(); // before the codeplug it edits

@@ -96,9 +96,7 @@ void WriteInTheWindow(const QString& port, Cut cut, const QString& backups,
 // What zr40 write said on stderr; Cancel is Ctrl+C half way through the write's channels.
 QString WriteWithTheCommand(const QString& port, Cut cut, const QString& plan) {
     QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), CliDataHome());
-    cli.setProcessEnvironment(environment);
+    cli.setProcessEnvironment(CliEnvironment());
     cli.start(CliProgram(), {"write", "--port", port, "--password", kPassword, "--trace", plan});
     int channelsSent = 0;
     bool interrupted = false;

@@ -152,11 +152,12 @@ private slots:
                                         << "Password Failure!" << false;
         QTest::newRow("wrong model") << QStringList{"--data-version", "3", "--no-pace"} << ""
                                      << "机型错误,请读取ZR40机器\n当前机型为3" << false;
+        // The messages about the port name the device it tried.
         QTest::newRow("retry cancelled") << QStringList{"--bad-checksum", "11"} << ""
-                                         << "Check connection!Retry or cancel?" << true;
+                                         << "Check connection!Retry or cancel?\nPort: SIM" << true;
         QTest::newRow("port absent") << QStringList{} << ""
-                                     << "Please reselect COM port!\nThere is no port "
-                                        "/dev/zr40-absent."
+                                     << "Please reselect COM port!\nPort: zr40-absent\nThere is "
+                                        "no port /dev/zr40-absent."
                                      << false;
     }
     void failuresAreReported() {
@@ -168,7 +169,9 @@ private slots:
         const Long channels = t.codeplug.ChannelCount;
         t.Press(password);
         QTRY_COMPARE_WITH_TIMEOUT(t.seam.messages.size(), 1, kHangGuardMs);
-        QTEST(t.seam.messages[0].text, "text");
+        QFETCH(QString, text);
+        QCOMPARE(t.seam.messages[0].text,
+                 QString(text).replace(QStringLiteral("SIM"), t.codeplug.ComPortName));
         QTRY_VERIFY(t.Idle());
         QCOMPARE(t.codeplug.DataVersion, 1);
         QCOMPARE(t.codeplug.ChannelCount, channels);

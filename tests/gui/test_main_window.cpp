@@ -168,31 +168,65 @@ private slots:
     void init() { rig_ = std::make_unique<test::MainWindowRig>(); }
     void cleanup() { rig_.reset(); }
 
+    // Language, port and band as saved; on Linux ports by their device names, and on a first
+    // start the one USB serial adapter present.
     void startsFromTheSavedSettings_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<QStringList>("adapters");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("portPanel");
+        QTest::addColumn<QString>("bandPanel");
+        QTest::addColumn<int>("upper");
+        const QStringList none;
         QTest::newRow("nothing saved") << ""
                                        << ""
-                                       << "ZR40[文件名:new.rdat]"
-                                       << "通信端口1";
-        QTest::newRow("english, port 3") << "True"
-                                         << "3"
-                                         << "ZR40[FileName:new.rdat]"
-                                         << "COM3";
+                                       << "" << none << "ZR40[文件名:new.rdat]"
+                                       << "通信端口 ttyS0"
+                                       << "ZR40  100-550 MHz（未选择频段）" << 550;
+        QTest::newRow("english, port 3, a band")
+            << "True"
+            << "3"
+            << "400-480" << QStringList{"ttyUSB0"} << "ZR40[FileName:new.rdat]"
+            << "COM ttyS2"
+            << "ZR40  400-480 MHz" << 480;
+        QTest::newRow("no band in the band") << "True"
+                                             << ""
+                                             << "high" << none << "ZR40[FileName:new.rdat]"
+                                             << "COM ttyS0"
+                                             << "ZR40  100-550 MHz (no band chosen)" << 550;
+        QTest::newRow("first start, one USB adapter")
+            << ""
+            << ""
+            << "136-174" << QStringList{"ttyUSB0"} << "ZR40[文件名:new.rdat]"
+            << "通信端口 ttyUSB0"
+            << "ZR40  136-174 MHz" << 174;
+        QTest::newRow("first start, two USB adapters")
+            << ""
+            << ""
+            << "" << QStringList{"ttyUSB0", "ttyACM0"} << "ZR40[文件名:new.rdat]"
+            << "通信端口 ttyS0"
+            << "ZR40  100-550 MHz（未选择频段）" << 550;
     }
     void startsFromTheSavedSettings() {
         QFETCH(QString, language);
         QFETCH(QString, port);
-        if (!language.isEmpty())
-            QVERIFY(SettingsStore().WriteText(QStringLiteral("Language"), language));
-        if (!port.isEmpty())
-            QVERIFY(SettingsStore().WriteText(QStringLiteral("ComPort"), port));
+        QFETCH(QString, band);
+        QFETCH(QStringList, adapters);
+        const std::pair<const char*, QString> saved[] = {
+            {"Language", language}, {"ComPort", port}, {"Band", band}};
+        for (const auto& [name, text] : saved)
+            if (!text.isEmpty())
+                QVERIFY(SettingsStore().WriteText(QString::fromLatin1(name), text));
+        rig_->options.usbAdapters = [adapters] { return adapters; };
         MDIFormMain& w = Window();
         QCOMPARE(Plan().IsEnglish, !language.isEmpty());
         QTEST(w.windowTitle(), "caption");
         QTEST(w.StatusText(2), "portPanel");
+        QTEST(w.StatusText(1), "bandPanel");
+        QTEST(int(Plan().BandUpper), "upper");
+        QCOMPARE(Plan().BandNeverChosen, int(Plan().BandUpper) == 550);
         QVERIFY(!w.Files().IsModified());
         QVERIFY(Seam().messages.isEmpty());
     }
@@ -525,7 +559,7 @@ private slots:
         // A switch reopens only the channel page, in the new language.
         QCOMPARE(!before, switched);
         QCOMPARE(!Window().Pages().Page(PageManager::kRxListPage), switched);
-        QCOMPARE(Window().StatusText(2), switched ? QStringLiteral("COM1") : "通信端口1");
+        QCOMPARE(Window().StatusText(2), switched ? QStringLiteral("COM ttyS0") : "通信端口 ttyS0");
     }
 
     // OK uses and saves the port typed; Cancel leaves the port as it was, though the dialog

@@ -101,6 +101,7 @@ private slots:
 
     void readEditAndWriteTheVirtualRadio() {
         SettingsStore().WriteText(QStringLiteral("ComPort"), QStringLiteral("ttyS0"));
+        SettingsStore().WriteBand({400, 480}); // a band chosen: the check has nothing to say
         const DialogSeen seen = ChoosePort(QStringLiteral("Virtual radio (demo)"), true);
         QCOMPARE(seen.items, QStringList({"ttyS0", "Virtual radio (demo)"}));
         QVERIFY(seen.noteShown);

@@ -345,9 +345,7 @@ private slots:
         QVERIFY(openpty(&master, &slave, name, nullptr, nullptr) == 0);
         QVERIFY(::write(master, "r\n", 2) == 2); // typed ahead; read when the question comes
         QProcess cli;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), CliDataHome()); // its read backup
-        cli.setProcessEnvironment(environment);
+        cli.setProcessEnvironment(CliEnvironment()); // its read backup in a folder of our own
         cli.setStandardInputFile(QString::fromLocal8Bit(name));
         cli.setStandardErrorFile(QString::fromLocal8Bit(name));
         cli.start(CliProgram(), {"read", "--port", sim.device(), "-o", Path("tty.rdat")});

@@ -5,6 +5,7 @@
 #include "codeplug/radio_data_file.h"
 #include "codeplug/settings_store.h"
 #include "link/memory_map.h"
+#include "link/serial/serial_port_name.h"
 #include "link/ui/safe_write.h"
 #include "link/ui/star_password_style.h"
 #include "widgets/key_filter_edit.h"
@@ -276,7 +277,8 @@ QString FormProcess::NothingWritten() const {
 }
 
 void FormProcess::ShowPortFailure(const QString& cause) {
-    QString text = Pick("Please reselect COM port!", "请重新选择端口！");
+    QString text = Pick("Please reselect COM port!", "请重新选择端口！") + QLatin1Char('\n') +
+                   SerialPortName::PortLine(adapter_.PortName(), codeplug_.IsEnglish);
     if (!cause.isEmpty())
         text += QLatin1Char('\n') + cause;
     if (!reading_)
@@ -332,9 +334,11 @@ void FormProcess::OnProgress(double fraction, const QString& label) {
 }
 
 void FormProcess::OnRetryQuestion(const QString& question) {
-    const auto answer =
-        UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(), question,
-                                   QMessageBox::Retry | QMessageBox::Cancel);
+    const auto answer = UiSeam::Instance().Message(
+        this, QMessageBox::Critical, UiSeam::AppTitle(),
+        question + QLatin1Char('\n') +
+            SerialPortName::PortLine(adapter_.PortName(), codeplug_.IsEnglish),
+        QMessageBox::Retry | QMessageBox::Cancel);
     adapter_.AnswerRetry(answer == QMessageBox::Retry);
 }
 
@@ -344,10 +348,10 @@ void FormProcess::OnFinished(const LinkResult& result) {
     if (result.Succeeded())
         ShowSuccess();
     else if (!reading_ && engine_.WriteBegun())
-        ShowIncompleteWrite(result.outcome == LinkResult::Outcome::PortLost
-                                ? Pick("The serial port was lost: %1", "串口已断开：%1")
-                                      .arg(result.reason)
-                                : QString());
+        ShowIncompleteWrite(
+            result.outcome == LinkResult::Outcome::PortLost
+                ? Pick("The serial port was lost: %1", "串口已断开：%1").arg(result.reason)
+                : QString());
     else
         ShowFailure(result);
 }
