@@ -1,7 +1,10 @@
 #include "shell/exchange_commands.h"
 
+#include "channels/channel_rules.h"
+#include "channels/ui/form_channel_information.h"
 #include "codeplug/file_reader.h"
 #include "codeplug/file_writer.h"
+#include "shell/dialog_folders.h"
 #include "shell/form_exchange_report.h"
 #include "shell/history_commands.h"
 #include "shell/main_window_texts.h"
@@ -23,8 +26,9 @@ void ExchangeCommands::Import() {
     const QStringList filters = {MainWindowTexts::Text(Id::FilterExchange, english()),
                                  MainWindowTexts::Text(Id::FilterAll, english())};
     const QString path = UiSeam::Instance().FileDialog(
-        window_, true, MainWindowTexts::Text(Id::ImportTitle, english()), QString(), filters,
-        QString());
+        window_, true, MainWindowTexts::Text(Id::ImportTitle, english()),
+        DialogFolders::Proposed(DialogFolders::kImport, QString()), filters, QString());
+    DialogFolders::Remember(DialogFolders::kImport, path);
     if (!path.isEmpty())
         ImportFile(path);
 }
@@ -46,8 +50,17 @@ bool ExchangeCommands::ImportFile(const QString& path) {
     if (format == PlanExchange::Format::Unknown)
         format = PlanExchange::FromPath(path);
     const QString name = QFileInfo(path).fileName();
+    int first = 0;
+    if (format == PlanExchange::Format::CommonCsv) {
+        const auto asked = AskFirstChannel(name);
+        if (!asked)
+            return false;
+        first = *asked;
+    }
+    if (!ConfirmOverwrite(name, format, bytes, first))
+        return false;
     const ExchangeResult result =
-        PlanExchange::Import(format, bytes, codeplug_, 0, TextContext::Of(codeplug_));
+        PlanExchange::Import(format, bytes, codeplug_, first, TextContext::Of(codeplug_));
     QString summary = MainWindowTexts::Text(Id::NotImported, english()).arg(name);
     QStringList lines = result.warnings;
     if (result.ok) {
@@ -70,6 +83,46 @@ bool ExchangeCommands::ImportFile(const QString& path) {
     return result.ok;
 }
 
+std::optional<int> ExchangeCommands::AskFirstChannel(const QString& name) {
+    // Rows go where the user picked a row, else after what is in use.
+    auto* grid = qobject_cast<FormChannelInformation*>(pages_.Page(PageManager::kChannelPage));
+    const QList<int> picked = grid ? grid->PickedChannels() : QList<int>();
+    int proposed = picked.isEmpty() ? 0 : picked.first();
+    for (int c = 0; picked.isEmpty() && c < Codeplug::kChannels; ++c) {
+        if (ChannelRules::IsEmptyChannel(codeplug_, c)) {
+            proposed = c;
+            break;
+        }
+    }
+    const auto first = UiSeam::Instance().AskNumber(
+        window_, MainWindowTexts::Text(Id::ImportTitle, english()),
+        MainWindowTexts::Text(Id::ImportFirstChannel, english()).arg(name), 1, Codeplug::kChannels,
+        proposed + 1);
+    if (!first)
+        return std::nullopt;
+    return qBound(1, *first, int(Codeplug::kChannels)) - 1;
+}
+
+bool ExchangeCommands::ConfirmOverwrite(const QString& name, PlanExchange::Format format,
+                                        const QByteArray& bytes, int first) {
+    // Tried on a copy first: the channels it would write are known before anything changes.
+    Codeplug trial = codeplug_;
+    const ExchangeResult tried =
+        PlanExchange::Import(format, bytes, trial, first, TextContext::Of(codeplug_));
+    QList<int> inUse;
+    for (int channel : tried.channels)
+        if (!ChannelRules::IsEmptyChannel(codeplug_, channel))
+            inUse << channel + 1;
+    if (!tried.ok || inUse.isEmpty())
+        return true;
+    return UiSeam::Instance().Ask(
+               window_, QMessageBox::Warning, MainWindowTexts::Text(Id::ImportTitle, english()),
+               MainWindowTexts::Text(Id::ImportOverwrites, english())
+                   .arg(name, EditStep::NumberRuns(inUse)),
+               {{QMessageBox::Yes, MainWindowTexts::Text(Id::ImportButton, english())},
+                {QMessageBox::Cancel, {}}}) == QMessageBox::Yes;
+}
+
 void ExchangeCommands::Export() {
     using Format = PlanExchange::Format;
     pages_.FreshPages();
@@ -79,9 +132,12 @@ void ExchangeCommands::Export() {
     int chosen = -1;
     const QString path = UiSeam::Instance().SaveFileDialog(
         window_, MainWindowTexts::Text(Id::ExportTitle, english()),
-        QFileInfo(codeplug_.FileName).completeBaseName(), filters, chosen);
+        DialogFolders::Proposed(DialogFolders::kExport,
+                                QFileInfo(codeplug_.FileName).completeBaseName()),
+        filters, chosen);
     if (path.isEmpty())
         return;
+    DialogFolders::Remember(DialogFolders::kExport, path);
     const Format byFilter[] = {Format::Json, Format::ChannelCsv, Format::CommonCsv};
     Format format = chosen >= 0 && chosen < 3 ? byFilter[chosen] : PlanExchange::FromPath(path);
     ExportFile(path, format == Format::Unknown ? Format::Json : format);

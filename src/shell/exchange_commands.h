@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
@@ -29,6 +30,11 @@ public:
     bool ExportFile(const QString& path, PlanExchange::Format format);
 
 private:
+    // The channel (index) the common csv's first row goes into; nothing when cancelled.
+    std::optional<int> AskFirstChannel(const QString& name);
+    // Names the channels in use the import would write over and asks; true to go on.
+    bool ConfirmOverwrite(const QString& name, PlanExchange::Format format, const QByteArray& bytes,
+                          int first);
     void ShowReport(const QString& title, const QString& summary, const QStringList& warnings);
     bool english() const { return codeplug_.IsEnglish; }
 

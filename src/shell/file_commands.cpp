@@ -5,13 +5,17 @@
 #include "review/backup_store.h"
 #include "shell/backups_dialog.h"
 #include "shell/change_tracker.h"
+#include "shell/dialog_folders.h"
 #include "shell/history_commands.h"
 #include "shell/main_window_texts.h"
 #include "shell/page_manager.h"
+#include "shell/recent_files.h"
 #include "widgets/ui_seam.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
 namespace zr40 {
 
@@ -57,6 +61,7 @@ bool FileCommands::WriteToFile(const QString& path) {
     stamp_ = FileStamp::Of(path);
     codeplug_.FileName = QFileInfo(path).fileName();
     tracker_.MarkSaved(codeplug_);
+    RecentFiles::Add(path);
     emit changed();
     return true;
 }
@@ -64,8 +69,11 @@ bool FileCommands::WriteToFile(const QString& path) {
 QString FileCommands::AskFileName(bool isOpen, const QString& title, const QString& proposedName) {
     const QStringList filters = {MainWindowTexts::Text(Id::FilterRadioData, english()),
                                  MainWindowTexts::Text(Id::FilterAll, english())};
-    return UiSeam::Instance().FileDialog(window_, isOpen, title, proposedName, filters,
-                                         QStringLiteral("rdat"));
+    const QString path = UiSeam::Instance().FileDialog(
+        window_, isOpen, title, DialogFolders::Proposed(DialogFolders::kPlans, proposedName),
+        filters, QStringLiteral("rdat"));
+    DialogFolders::Remember(DialogFolders::kPlans, path);
+    return path;
 }
 
 bool FileCommands::ConfirmUnsavedChanges(bool* asked) {
@@ -113,6 +121,44 @@ bool FileCommands::ConfirmCover() {
 }
 
 bool FileCommands::LoadFile(const QString& path) {
+    if (!Load(path))
+        return false;
+    RecentFiles::Add(path);
+    return true;
+}
+
+void FileCommands::OpenRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        RecentFiles::Remove(path);
+        UiSeam::Instance().Message(
+            window_, QMessageBox::Warning, MainWindowTexts::AppTitle(),
+            MainWindowTexts::Text(Id::RecentGone, english()).arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Ok);
+        return;
+    }
+    bool asked = false;
+    if (ConfirmUnsavedChanges(&asked) && (asked || ConfirmCover()))
+        LoadFile(path);
+}
+
+void FileCommands::FillRecentMenu(QMenu* menu) {
+    menu->clear();
+    const QStringList files = RecentFiles::List();
+    for (int i = 0; i < files.size(); ++i) {
+        const QFileInfo file(files[i]);
+        QString caption = QStringLiteral("&%1 %2  [%3]")
+                              .arg(i + 1)
+                              .arg(QString(file.fileName()).replace(QLatin1Char('&'), "&&"),
+                                   QDir::toNativeSeparators(file.absolutePath()));
+        QAction* action = menu->addAction(caption);
+        action->setData(files[i]);
+        connect(action, &QAction::triggered, this, [this, path = files[i]] { OpenRecent(path); });
+    }
+    if (files.isEmpty())
+        menu->addAction(MainWindowTexts::Text(Id::RecentNone, english()))->setEnabled(false);
+}
+
+bool FileCommands::Load(const QString& path) {
     // Taken before the read: a change made meanwhile counts as a change made by someone else.
     const FileStamp stamp = FileStamp::Of(path);
     if (!ReadFromFile(path))
@@ -158,8 +204,9 @@ QMessageBox::StandardButton FileCommands::AskIfChangedOnDisk(const QString& path
 bool FileCommands::SaveAs() {
     pages_.FreshPages();
     codeplug_.SaveSoftwareData();
-    const QString path =
-        AskFileName(false, MainWindowTexts::Text(Id::SaveAsTitle, english()), QString());
+    // The current file's name is proposed, where it is; a plan in no file yet its own name.
+    const QString path = AskFileName(false, MainWindowTexts::Text(Id::SaveAsTitle, english()),
+                                     path_.isEmpty() ? codeplug_.FileName : path_);
     return !path.isEmpty() && WriteToFile(path);
 }
 
@@ -172,7 +219,7 @@ void FileCommands::ShowBackups() {
 
 bool FileCommands::OpenBackup(const QString& path) {
     bool asked = false;
-    if (!ConfirmUnsavedChanges(&asked) || !(asked || ConfirmCover()) || !LoadFile(path))
+    if (!ConfirmUnsavedChanges(&asked) || !(asked || ConfirmCover()) || !Load(path))
         return false;
     // Unmodified until edited, as any file just opened; but Save asks for a name of its own, so
     // the backup itself is never written over.

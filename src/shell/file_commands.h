@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QObject>
 
+class QMenu;
 class QWidget;
 
 namespace zr40 {
@@ -38,8 +39,12 @@ public:
     bool ReadFromFile(const QString& path); // shows why a file cannot be loaded
     bool WriteToFile(const QString& path);  // shows why a file cannot be written
     // Loads a file as Open does once the questions are answered; false (after the message) when
-    // the file cannot be loaded.
+    // the file cannot be loaded. The file goes on the list of recent files.
     bool LoadFile(const QString& path);
+    // File > Recent Files: a file of the list, opened as Open does; a file that is gone is taken
+    // off the list with a word.
+    void OpenRecent(const QString& path);
+    void FillRecentMenu(QMenu* menu);
     bool IsModified() const;
     QString CurrentPath() const { return path_; }
     // True when the unsaved changes may go; *asked tells whether the question was put.
@@ -50,6 +55,7 @@ signals:
     void changed();
 
 private:
+    bool Load(const QString& path);
     // Do you want to cover current data?
     bool ConfirmCover();
     // Before Save writes over the current file: a file another program or window changed since

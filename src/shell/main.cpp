@@ -7,6 +7,7 @@
 #include "shell/mdi_form_main.h"
 #include "shell/screen_tour.h"
 #include "shell/start_options.h"
+#include "widgets/screen_fit.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -72,6 +73,7 @@ int main(int argc, char* argv[]) {
     DisplayCheck::Guard(english);
     QApplication app(argc, argv);
     DisplayCheck::Release();
+    ScreenFit::Install();
     QApplication::setApplicationName(QStringLiteral("ZR40"));
     QApplication::setOrganizationName(QStringLiteral("NQ"));
     QApplication::setApplicationVersion(QStringLiteral(ZR40_VERSION));

@@ -81,6 +81,11 @@ public:
         FileChanged,
         Overwrite,
         SaveAsButton,
+        ImportFirstChannel,
+        ImportOverwrites,
+        ImportButton,
+        RecentGone,
+        RecentNone,
     };
     static QString Text(Id id, bool english);
 };

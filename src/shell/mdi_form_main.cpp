@@ -16,8 +16,10 @@
 #include "shell/toolkit_translator.h"
 #include "shell/transfer_commands.h"
 #include "shell/virtual_radio_process.h"
+#include "shell/window_memory.h"
 #include "widgets/config_page.h"
 #include "widgets/interactive_seam.h"
+#include "widgets/screen_fit.h"
 #include "widgets/ui_seam.h"
 
 #include <QApplication>
@@ -75,10 +77,7 @@ MDIFormMain::MDIFormMain(Codeplug& codeplug, const StartOptions& options, QWidge
     BuildCommands();
     ConnectCommands();
     StartUp(options);
-    // The smallest the window goes: every page's controls stay in reach there (a page taller
-    // than its room scrolls).
-    setMinimumSize(kMinimumSize);
-    resize(1100, 720);
+    PlaceOnScreen();
 }
 
 MDIFormMain::~MDIFormMain() {
@@ -92,6 +91,14 @@ MDIFormMain::~MDIFormMain() {
 // --- Building ---------------------------------------------------------------------------------
 
 void MDIFormMain::BuildMenus() {
+    BuildMenuItems();
+    auto* recent = new QMenu(this);
+    recent->setObjectName(QStringLiteral("MenuRecentFiles"));
+    actions_.value(QStringLiteral("MenuRecent"))->setMenu(recent);
+    menus_.insert(QStringLiteral("MenuRecent"), recent);
+}
+
+void MDIFormMain::BuildMenuItems() {
     for (const MenuItemText& item : MainWindowTexts::Menu()) {
         if (!item.parent) {
             QMenu* menu = menuBar()->addMenu(QString());
@@ -132,10 +139,6 @@ void MDIFormMain::BuildToolbar() {
     // The View menu is the one place that shows and hides the bars, so its checks stay true.
     setContextMenuPolicy(Qt::NoContextMenu);
     toolbar->setIconSize(QSize(24, 24));
-    helpAction_ = new QAction(this);
-    helpAction_->setObjectName(QStringLiteral("ToolHelp"));
-    helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(helpAction_);
     const QMap<QString, QAction*> byKey = {
         {QStringLiteral("新建"), actions_.value(QStringLiteral("MenuNew"))},
         {QStringLiteral("打开"), actions_.value(QStringLiteral("MenuOpen"))},
@@ -143,7 +146,7 @@ void MDIFormMain::BuildToolbar() {
         {QStringLiteral("读取"), actions_.value(QStringLiteral("MenuRead"))},
         {QStringLiteral("串口"), actions_.value(QStringLiteral("MenuCom"))},
         {QStringLiteral("写频"), actions_.value(QStringLiteral("MenuWrite"))},
-        {QStringLiteral("帮助"), helpAction_},
+        {QStringLiteral("帮助"), actions_.value(QStringLiteral("MenuHelpPage"))},
     };
     for (const ToolButtonText& button : MainWindowTexts::Toolbar()) {
         QAction* action = byKey.value(QString::fromUtf8(button.key));
@@ -207,6 +210,9 @@ void MDIFormMain::BuildCommands() {
     connect(transfers_, &TransferCommands::changed, this, &MDIFormMain::RefreshStatus);
     connect(settings_, &SettingCommands::changed, this, &MDIFormMain::RefreshStatus);
     connect(settings_, &SettingCommands::languageChanged, this, &MDIFormMain::ApplyLanguage);
+    QMenu* recent = menus_.value(QStringLiteral("MenuRecent"));
+    connect(recent, &QMenu::aboutToShow, files_,
+            [this, recent] { files_->FillRecentMenu(recent); });
     connect(pages_, &PageManager::modelInformationAsked, settings_,
             &SettingCommands::ModelInformation);
 }
@@ -236,10 +242,7 @@ void MDIFormMain::ConnectCommands() {
         {QStringLiteral("MenuLanguage"), [this] { settings_->SetLanguage(); }},
         {QStringLiteral("MenuCeng"), [this] { pages_->CascadePages(); }},
         {QStringLiteral("MenuCloseAll"), [this] { pages_->CloseAllPages(); }},
-        {QStringLiteral("MenuHelpPage"),
-         [this] {
-             UiSeam::Instance().ShowHelpTopic(this, QStringLiteral("general.htm"), english());
-         }},
+        {QStringLiteral("MenuHelpPage"), [this] { ShowHelp(); }},
         {QStringLiteral("MenuAbout"), [this] { About(); }},
         {QStringLiteral("MenuUndo"), [this] { edits_->Undo(); }},
         {QStringLiteral("MenuRedo"), [this] { edits_->Redo(); }},
@@ -254,7 +257,6 @@ void MDIFormMain::ConnectCommands() {
         connect(actions_.value(key), &QAction::toggled, this,
                 [this, key](bool shown) { ShowPanel(key, shown); });
     }
-    connect(helpAction_, &QAction::triggered, this, &MDIFormMain::ShowHelp);
     actions_.value(QStringLiteral("MenuRedo"))
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -263,7 +265,7 @@ void MDIFormMain::ConnectCommands() {
 }
 
 QList<QKeySequence> MDIFormMain::MenuKeys() const {
-    QList<QKeySequence> keys = helpAction_->shortcuts();
+    QList<QKeySequence> keys;
     for (const QAction* action : std::as_const(actions_))
         keys += action->shortcuts();
     return keys;
@@ -272,7 +274,7 @@ QList<QKeySequence> MDIFormMain::MenuKeys() const {
 void MDIFormMain::ShareMenuKeys(QWidget* now) {
     // A window of ours that is not modal (the channel edit dialog, the help) takes the menu's
     // keys too: Ctrl+S saves and Ctrl+Z undoes from wherever the user works. A modal one keeps
-    // the user in it, and its own F1 stays its own.
+    // the user in it; and F1 stays every window's own, its own help page.
     QWidget* window = now ? now->window() : nullptr;
     if (!window || window == this || window->isModal() || window->property("menuKeys").toBool())
         return;
@@ -282,8 +284,9 @@ void MDIFormMain::ShareMenuKeys(QWidget* now) {
     if (!owner)
         return;
     window->setProperty("menuKeys", true);
+    const QAction* help = actions_.value(QStringLiteral("MenuHelpPage"));
     for (QAction* action : std::as_const(actions_)) {
-        if (!action->shortcuts().isEmpty())
+        if (!action->shortcuts().isEmpty() && action != help)
             window->addAction(action);
     }
 }
@@ -329,7 +332,6 @@ void MDIFormMain::ApplyLanguage() {
                 action->setToolTip(QString::fromUtf8(english() ? button.english : button.chinese));
         }
     }
-    helpAction_->setText(helpAction_->toolTip());
     RebuildTree();
     edits_->UpdateActions();
     RefreshStatus();
@@ -350,6 +352,18 @@ void MDIFormMain::RebuildTree() {
 }
 
 // --- Layout and status ------------------------------------------------------------------------
+
+void MDIFormMain::PlaceOnScreen() {
+    // The smallest the window goes: every page's controls stay in reach there (a page taller
+    // than its room scrolls). A smaller screen wins over it.
+    setMinimumSize(kMinimumSize);
+    if (!WindowMemory::Restore(*this))
+        resize(kDefaultSize);
+    ScreenFit::Fit(this);
+    const auto tree = WindowMemory::TreeWidthTwips();
+    if (tree && PanelLayout::AcceptsDrag(*tree, PanelLayout::ToTwips(width(), logicalDpiX())))
+        LayoutPanels(*tree);
+}
 
 void MDIFormMain::LayoutPanels(int widthTwips) {
     treeWidthTwips_ = widthTwips;
@@ -456,6 +470,7 @@ void MDIFormMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    WindowMemory::Keep(*this, treeWidthTwips_);
     virtualRadio_->Stop();
     emit closed();
 }

@@ -35,6 +35,7 @@ class MDIFormMain : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr QSize kMinimumSize{800, 600};
+    static constexpr QSize kDefaultSize{1100, 720}; // the first start, where the screen has room
 
     explicit MDIFormMain(Codeplug& codeplug, const StartOptions& options = {},
                          QWidget* parent = nullptr);
@@ -86,12 +87,15 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildMenuItems();
     void BuildToolbar();
     void BuildPanels();
     void BuildStatusBar();
     void BuildCommands();
     void ConnectCommands();
     void StartUp(const StartOptions& options);
+    // The size and place the user left the window in, or the first start's, within the screen.
+    void PlaceOnScreen();
     void RebuildTree();
     void OnTreeClicked(QTreeWidgetItem* item);
     void RebuildWindowList();
@@ -108,7 +112,6 @@ private:
     int treeWidthTwips_ = 2500;
     QMap<QString, QAction*> actions_;
     QMap<QString, QMenu*> menus_;
-    QAction* helpAction_ = nullptr;
     QWidget* client_ = nullptr;
     QTreeWidget* tree_ = nullptr;
     PanelSeparator* separator_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "codeplug/file_writer.h"
 #include "print/plan_document.h"
+#include "shell/dialog_folders.h"
 #include "shell/form_print.h"
 #include "shell/form_printer_setting.h"
 #include "widgets/ui_seam.h"
@@ -75,12 +76,13 @@ bool PrintCommands::PrintToPdf(const PlanDocument& document, QWidget* parent) {
     const QString path = UiSeam::Instance().FileDialog(
         parent, false,
         english() ? QStringLiteral("Print to PDF file") : QStringLiteral("打印到 PDF 文件"),
-        proposed,
+        DialogFolders::Proposed(DialogFolders::kPdf, proposed),
         {english() ? QStringLiteral("PDF document(*.pdf)") : QStringLiteral("PDF 文档(*.pdf)"),
          english() ? QStringLiteral("All file(*.*)") : QStringLiteral("所有文件(*.*)")},
         QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
+    DialogFolders::Remember(DialogFolders::kPdf, path);
     // Made in memory first: the file is then written whole or not at all.
     QBuffer pdf;
     if (!pdf.open(QIODevice::WriteOnly) || !document.WritePdf(&pdf, Target().Layout())) {

@@ -21,6 +21,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -151,7 +152,20 @@ void ShowEditMenu(MDIFormMain& w) {
 
 // A list in the common radio csv as another program might have saved it, with rows this radio
 // cannot use, imported into the plan: the report says what went where and what was left out.
-void ImportSample(MDIFormMain& w) {
+// The import first asks for the first channel (`start` takes the proposal), from the row picked
+// in the grid (`row`) or else the first empty one, and then whether to write over channels in use.
+void ImportSample(MDIFormMain& w, bool start, int row) {
+    if (auto* grid =
+            qobject_cast<FormChannelInformation*>(w.Pages().OpenPage(PageManager::kChannelPage))) {
+        grid->grid()->clearSelection();
+        if (row > 0)
+            grid->SelectRows(row, row);
+    }
+    if (start)
+        OnModal(kChainStepMilliseconds, [](QWidget* d) {
+            if (auto* input = qobject_cast<QInputDialog*>(d))
+                input->accept();
+        });
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("club-memories.csv"));
     QFile file(path);
@@ -252,7 +266,9 @@ void ScreenTour::BuildSteps() {
              }
          },
          false},
-        {QStringLiteral("dialog_import_report"), [w] { ImportSample(*w); }, true},
+        {QStringLiteral("question_import_first"), [w] { ImportSample(*w, false, 0); }, true},
+        {QStringLiteral("question_import_overwrite"), [w] { ImportSample(*w, true, 2); }, true},
+        {QStringLiteral("dialog_import_report"), [w] { ImportSample(*w, true, 0); }, true},
         {QStringLiteral("dialog_channel_copy"),
          [w] {
              if (auto* grid = qobject_cast<FormChannelInformation*>(

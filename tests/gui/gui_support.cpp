@@ -46,6 +46,12 @@ QMessageBox::StandardButton ScriptedSeam::Message(QWidget*, QMessageBox::Icon ic
     return QMessageBox::Ok;
 }
 
+std::optional<int> ScriptedSeam::AskNumber(QWidget*, const QString& title, const QString& text,
+                                           int lowest, int highest, int proposed) {
+    numberQuestions.append({title, text, lowest, highest, proposed});
+    return numberAnswers.isEmpty() ? std::optional<int>(proposed) : numberAnswers.takeFirst();
+}
+
 QString ScriptedSeam::FileDialog(QWidget*, bool isOpen, const QString& title,
                                  const QString& proposedName, const QStringList& filters,
                                  const QString&) {

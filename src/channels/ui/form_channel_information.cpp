@@ -587,11 +587,16 @@ EditStep FormChannelInformation::CellStep(int row, int column) const {
     return EditStep::ChannelField(kTexts[kTextHeaderRx + column - 1], row);
 }
 
-QList<int> FormChannelInformation::SelectedChannels() const {
+QList<int> FormChannelInformation::PickedChannels() const {
     QList<int> channels;
     for (const QModelIndex& index : grid_->selectionModel()->selectedRows())
         channels << index.row();
     std::sort(channels.begin(), channels.end());
+    return channels;
+}
+
+QList<int> FormChannelInformation::SelectedChannels() const {
+    QList<int> channels = PickedChannels();
     if (channels.isEmpty() && CurrentRow() >= 1)
         channels << CurrentRow() - 1;
     return channels;

@@ -75,6 +75,8 @@ public:
     // The channels (indexes) whose rows are selected by their row headers, in order; the current
     // row's when no row is selected.
     QList<int> SelectedChannels() const;
+    // Only those picked by their row headers (none when no row is).
+    QList<int> PickedChannels() const;
     // Selects rows first..last (1..32) as clicks on their headers do.
     void SelectRows(int firstRow, int lastRow);
     // Ctrl+C: the selected rows as a table for a spreadsheet or another plan.

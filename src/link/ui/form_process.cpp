@@ -58,6 +58,7 @@ FormProcess::FormProcess(Codeplug& codeplug, std::function<void()> afterRead, QW
                              : codeplug_.ComPortName);
     CreateControls();
     CreateReviewControls();
+    OrderTabs();
     PlaceControls();
     FillCaptions();
     ApplyHeight();
@@ -91,7 +92,6 @@ void FormProcess::CreateControls() {
     auto makeButton = [this](const char* name) {
         auto* button = new QPushButton(this);
         button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false); // Enter in a password box must not start a transfer
         return button;
     };
     labelPassword_ = makeLabel("LabelPassword");
@@ -127,6 +127,29 @@ void FormProcess::CreateControls() {
     connect(commandRead_, &QPushButton::clicked, this, &FormProcess::CommandRead_Click);
     connect(commandWrite_, &QPushButton::clicked, this, &FormProcess::CommandWrite_Click);
     connect(commandCancel_, &QPushButton::clicked, this, &FormProcess::CommandCancel_Click);
+}
+
+// Enter in a password box starts the transfer the window offers (nothing while one runs: the
+// button is disabled); Tab goes from the passwords to it and on to Cancel.
+void FormProcess::OrderTabs() {
+    QPushButton* start = reading_ ? commandRead_ : commandWrite_;
+    start->setDefault(true);
+    QList<QWidget*> chain{textPassword_};
+    if (!reading_)
+        chain << checkNewPassword_ << textNewPassword_;
+    chain << start << commandCancel_;
+    if (checkBackupFirst_)
+        chain << checkBackupFirst_;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    // The password boxes take Enter and Escape for themselves; here they are the window's.
+    for (KeyFilterEdit* box : {textPassword_, textNewPassword_}) {
+        connect(box, &KeyFilterEdit::enterPressed, this, [start] {
+            if (start->isVisible() && start->isEnabled())
+                start->click();
+        });
+        connect(box, &KeyFilterEdit::escapePressed, this, &QDialog::reject);
+    }
 }
 
 // Fixed places: the new-password row sits below the read window's height and only the taller

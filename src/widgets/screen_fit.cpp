@@ -1,0 +1,84 @@
+#include "widgets/screen_fit.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+
+namespace zr40 {
+
+namespace {
+
+// The window manager's frame, as long as the window has none yet: a title bar and thin
+// borders. Platforms without a window manager draw none.
+QMargins FrameOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    if (frame != inner)
+        return {inner.left() - frame.left(), inner.top() - frame.top(),
+                frame.right() - inner.right(), frame.bottom() - inner.bottom()};
+    const QString platform = QGuiApplication::platformName();
+    if (window->windowFlags().testFlag(Qt::FramelessWindowHint) ||
+        platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return {};
+    return {4, 30, 4, 4};
+}
+
+bool Fits(const QWidget* widget) {
+    if (!widget->isWindow() || widget->isMaximized() || widget->isFullScreen())
+        return false;
+    const Qt::WindowType type = widget->windowType();
+    return type == Qt::Window || type == Qt::Dialog || type == Qt::Tool;
+}
+
+} // namespace
+
+void ScreenFit::Install() {
+    static ScreenFit* filter = nullptr;
+    if (filter || !qApp)
+        return;
+    filter = new ScreenFit(qApp);
+    qApp->installEventFilter(filter);
+}
+
+bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType())
+        Fit(static_cast<QWidget*>(watched));
+    return QObject::eventFilter(watched, event);
+}
+
+void ScreenFit::Fit(QWidget* window) {
+    if (!Fits(window))
+        return;
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const bool fixed = window->minimumSize() == window->maximumSize();
+    const Placement placement =
+        Fitted(window->geometry(), window->minimumSize(), FrameOf(window),
+               screen->availableGeometry(), window->testAttribute(Qt::WA_Moved));
+    // A window of fixed size (its layout decides it) only moves.
+    if (!fixed && placement.minimum != window->minimumSize())
+        window->setMinimumSize(placement.minimum);
+    if (!fixed && placement.geometry.size() != window->size())
+        window->resize(placement.geometry.size());
+    if (window->testAttribute(Qt::WA_Moved) && placement.geometry.topLeft() != window->pos())
+        window->move(placement.geometry.topLeft() - (window->geometry().topLeft() - window->pos()));
+}
+
+ScreenFit::Placement ScreenFit::Fitted(const QRect& geometry, const QSize& minimum,
+                                       const QMargins& frame, const QRect& room, bool placed) {
+    const QRect inside = room.marginsRemoved(frame);
+    const QSize largest = inside.size().expandedTo(QSize(1, 1));
+    Placement fitted{geometry, minimum.boundedTo(largest)};
+    fitted.geometry.setSize(geometry.size().boundedTo(largest));
+    if (!placed)
+        return fitted;
+    QPoint at = fitted.geometry.topLeft();
+    at.setX(qBound(inside.left(), at.x(), inside.right() - fitted.geometry.width() + 1));
+    at.setY(qBound(inside.top(), at.y(), inside.bottom() - fitted.geometry.height() + 1));
+    fitted.geometry.moveTopLeft(at);
+    return fitted;
+}
+
+} // namespace zr40
