@@ -103,13 +103,10 @@ private:
         if (!cp_.BandNeverChosen)
             return;
         Add(Severity::Warning, PlanLocation::Model(),
-            QStringLiteral("No band was ever chosen: the frequencies were checked only against "
-                           "%1-%2 MHz, the start-up band.")
+            QStringLiteral("No band chosen yet: checked only against %1-%2 MHz.")
                 .arg(cp_.BandLower)
                 .arg(cp_.BandUpper),
-            Zh("从未选择频段：频率只按启动时的频段 %1-%2 MHz 检查。")
-                .arg(cp_.BandLower)
-                .arg(cp_.BandUpper));
+            Zh("尚未选择频段：只按 %1-%2 MHz 检查。").arg(cp_.BandLower).arg(cp_.BandUpper));
     }
 
     void CheckChannel(int c) {

@@ -475,6 +475,15 @@ void MDIFormMain::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
+void MDIFormMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // The page opened at start-up was sized before the window knew its screen.
+    QTimer::singleShot(0, pages_, &PageManager::HoldPagesToRoom);
+}
+
 void MDIFormMain::ShowHelp() {
     QMdiSubWindow* active = area_->activeSubWindow();
     auto* page = active ? qobject_cast<ConfigPage*>(active->widget()) : nullptr;

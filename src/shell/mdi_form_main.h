@@ -83,6 +83,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -110,6 +111,7 @@ private:
     ChangeTracker tracker_;
     BackupStore backups_ = BackupStore::Default();
     int treeWidthTwips_ = 2500;
+    bool shownOnce_ = false;
     QMap<QString, QAction*> actions_;
     QMap<QString, QMenu*> menus_;
     QWidget* client_ = nullptr;

@@ -183,6 +183,17 @@ void PageManager::CascadePages() {
         active->raise();
 }
 
+void PageManager::HoldPagesToRoom() {
+    const QRect room = area_->viewport()->rect();
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        if (sub->isHidden() || sub->isMinimized() || sub->isMaximized())
+            continue;
+        sub->resize(sub->size().boundedTo(room.size()));
+        sub->move(qBound(0, sub->x(), qMax(0, room.width() - sub->width())),
+                  qBound(0, sub->y(), qMax(0, room.height() - sub->height())));
+    }
+}
+
 void PageManager::CloseAllPages() {
     // Deleted at once, so that each page's open flag is clear before a page is opened again.
     // Closing is no change of window state: the next page opens as the last one was shown.

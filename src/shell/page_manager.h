@@ -41,6 +41,9 @@ public:
     void OpenPageFromTree(int commandNumber);
     void CloseAllPages();
     void CascadePages();
+    // Each page that reaches past the page area is held to it (the area shrank before it was
+    // first shown, a smaller screen).
+    void HoldPagesToRoom();
     // After New, Open, a model or a language change: only the channel page, freshly loaded.
     void ReopenChannelPage();
     // Reload the open pages from the codeplug after a read from the radio.

@@ -5,6 +5,7 @@
 #include "widgets/config_page.h"
 
 #include <QPointer>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -128,6 +129,7 @@ private:
     void CommitText(int row, int column, const QString& text);
     GridEdit ListEdit(int row, int column, const CellCommit& commit);
 
+    void StretchColumns();
     void OpenChannelEdit();
     void ShiftF3();
     void BuildRowMenuActions();
@@ -146,6 +148,8 @@ private:
     QPointer<FormChannelEdit> channelEdit_;
 
     QSize preferredSize_;
+    std::array<int, kColumns> fittedWidths_{}; // what each column's texts need
+
     bool loading_ = false;
 };
 
