@@ -54,15 +54,16 @@ void ScreenFit::Fit(QWidget* window) {
     if (!screen)
         return;
     const bool fixed = window->minimumSize() == window->maximumSize();
-    const Placement placement =
-        Fitted(window->geometry(), window->minimumSize(), FrameOf(window),
-               screen->availableGeometry(), window->testAttribute(Qt::WA_Moved));
+    // A dialog has placed itself over its parent (Qt leaves it unmarked as moved).
+    const bool placed = window->testAttribute(Qt::WA_Moved) || window->windowType() == Qt::Dialog;
+    const Placement placement = Fitted(window->geometry(), window->minimumSize(), FrameOf(window),
+                                       screen->availableGeometry(), placed);
     // A window of fixed size (its layout decides it) only moves.
     if (!fixed && placement.minimum != window->minimumSize())
         window->setMinimumSize(placement.minimum);
     if (!fixed && placement.geometry.size() != window->size())
         window->resize(placement.geometry.size());
-    if (window->testAttribute(Qt::WA_Moved) && placement.geometry.topLeft() != window->pos())
+    if (placed && placement.geometry.topLeft() != window->geometry().topLeft())
         window->move(placement.geometry.topLeft() - (window->geometry().topLeft() - window->pos()));
 }
 

@@ -5,6 +5,7 @@
 #include "link/test_serial_sim.h"
 #include "link/ui/form_process.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,6 +186,38 @@ private slots:
         t.Press();
         QTRY_VERIFY_WITH_TIMEOUT(t.Result()->isVisible(), kHangGuardMs);
         QCOMPARE(t.seam.messages.size(), 1);
+    }
+
+    // The window's own transfer is its default button: Enter in a password box starts it (here
+    // on an absent port, which says so). Tab goes from the passwords to it and on to Cancel;
+    // Escape closes the window, also with a password typed.
+    void keysOfTheWindow_data() {
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<QStringList>("tabs");
+        QTest::newRow("read") << true << QStringList{"TextPassword", "CommandRead", "CommandCancel"};
+        QTest::newRow("write") << false
+                               << QStringList{"TextPassword", "CheckNewPassword", "TextNewPassword",
+                                              "CommandWrite", "CommandCancel"};
+    }
+    void keysOfTheWindow() {
+        QFETCH(bool, read);
+        QFETCH(QStringList, tabs);
+        Transfer t;
+        t.Open({}, read);
+        QVERIFY(ShowActive(t.form.get()));
+        QVERIFY(t.Control<QPushButton>(qPrintable(tabs[tabs.size() - 2]))->isDefault());
+        t.Control("TextPassword")->setFocus();
+        for (const QString& name : tabs) {
+            QCOMPARE(QApplication::focusWidget()->objectName(), name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClicks(t.Control("TextPassword"), QStringLiteral("123"));
+        QTest::keyClick(t.Control("TextPassword"), Qt::Key_Return);
+        QCOMPARE(t.seam.messages.size(), 1);
+        QVERIFY(t.seam.messages[0].text.startsWith(QStringLiteral("Please reselect COM port!")));
+        QTRY_VERIFY(t.Idle());
+        QTest::keyClick(t.Control("TextPassword"), Qt::Key_Escape);
+        QVERIFY(!t.form->isVisible());
     }
 
     void traceListComesIntoView() {

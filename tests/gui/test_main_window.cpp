@@ -582,12 +582,17 @@ private slots:
         QCOMPARE(Window().StatusText(2), QStringLiteral("通信端口 ") + port);
     }
 
+    // Help > Help Topics (F1) and the toolbar's help button open the active page's topic.
     void helpOpensTheActivePageTopic() {
-        Window().ShowHelp();
+        QAction* topics = Window().Action(QStringLiteral("MenuHelpPage"));
+        QVERIFY(topics->isVisible());
+        QCOMPARE(topics->shortcut(), QKeySequence(Qt::Key_F1));
+        QVERIFY(Window().ToolbarActions().contains(topics));
+        topics->trigger();
         Window().Pages().OpenPage(PageManager::kOptionPage);
         Window().ShowHelp();
         Window().Pages().CloseAllPages();
-        Window().ShowHelp();
+        topics->trigger();
         QCOMPARE(Seam().helpTopics, QStringList({"chinfo.htm", "optfeatures.htm", "general.htm"}));
     }
 
@@ -918,7 +923,8 @@ private slots:
     void dialogsHaveADefaultButtonAndCloseOnEscape_data() {
         QTest::addColumn<QString>("command");
         for (const char* command : {"MenuModelInformation", "MenuCom", "MenuLanguage", "MenuAbout",
-                                    "MenuBank", "MenuPrint", "MenuPassword"})
+                                    "MenuBank", "MenuPrint", "MenuPassword", "MenuRead",
+                                    "MenuWrite"})
             QTest::newRow(command) << command;
     }
     void dialogsHaveADefaultButtonAndCloseOnEscape() {
