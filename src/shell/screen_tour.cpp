@@ -255,6 +255,8 @@ void ScreenTour::BuildSteps() {
         {QStringLiteral("dialog_check_list"), [w] { ShowCheckList(w); }, true},
         {QStringLiteral("dialog_write_changes"), [w] { ShowWriteChanges(w); }, true},
         {QStringLiteral("dialog_backups"), [w] { ShowBackups(w); }, true},
+        {QStringLiteral("menu_file"), [w] { DropMenu(w, "MenuFile"); }, false},
+        {QStringLiteral("menu_help"), [w] { DropMenu(w, "MenuHelp"); }, false},
         {QStringLiteral("menu_edit"), [w] { ShowEditMenu(*w); }, false},
         {QStringLiteral("menu_rows"),
          [w] {

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -146,7 +147,14 @@ void FormChannelInformation::BuildControls() {
     GridCorner::Caption(grid_,
                         [this] { return Text(kTextHeaderChannel, TextContext::Of(codeplug())); });
     grid_->installEventFilter(this);
+    // The rows' scroll bar stays, so that the room the columns share does not come and go with
+    // it.
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid_->viewport()->installEventFilter(this);
+    // The room also shrinks without a resize the page sees (the scroll bar laid out late): the
+    // columns then reach past it and the grid would scroll sideways.
+    connect(grid_->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+            &FormChannelInformation::StretchColumns, Qt::QueuedConnection);
     connect(grid_, &QTableWidget::cellClicked, this,
             [this](int row, int column) { CellClick(row + 1, column + 1); });
 
