@@ -146,11 +146,12 @@ void FileCommands::FillRecentMenu(QMenu* menu) {
     const QStringList files = RecentFiles::List();
     for (int i = 0; i < files.size(); ++i) {
         const QFileInfo file(files[i]);
-        QString caption = QStringLiteral("&%1 %2  [%3]")
-                              .arg(i + 1)
-                              .arg(QString(file.fileName()).replace(QLatin1Char('&'), "&&"),
-                                   QDir::toNativeSeparators(file.absolutePath()));
-        QAction* action = menu->addAction(caption);
+        // "&1 plan.rdat  [/home/tech/plans]": a name's own "&" is no mnemonic.
+        QString shown = file.fileName() + QStringLiteral("  [") +
+                        QDir::toNativeSeparators(file.absolutePath()) + QLatin1Char(']');
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action =
+            menu->addAction(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') + shown);
         action->setData(files[i]);
         connect(action, &QAction::triggered, this, [this, path = files[i]] { OpenRecent(path); });
     }
