@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace zr40 {
@@ -42,12 +43,21 @@ void ScreenFit::Install() {
 }
 
 bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && watched->isWidgetType())
-        Fit(static_cast<QWidget*>(watched));
+    if (event->type() != QEvent::Show || !watched->isWidgetType())
+        return QObject::eventFilter(watched, event);
+    // The size now, before the window places itself (a dialog centres itself over its parent
+    // as it is shown); the place once it has.
+    auto* window = static_cast<QWidget*>(watched);
+    Apply(window, true, false);
+    QTimer::singleShot(0, window, [window] { Apply(window, false, true); });
     return QObject::eventFilter(watched, event);
 }
 
 void ScreenFit::Fit(QWidget* window) {
+    Apply(window, true, true);
+}
+
+void ScreenFit::Apply(QWidget* window, bool size, bool place) {
     if (!Fits(window))
         return;
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -59,11 +69,11 @@ void ScreenFit::Fit(QWidget* window) {
     const Placement placement = Fitted(window->geometry(), window->minimumSize(), FrameOf(window),
                                        screen->availableGeometry(), placed);
     // A window of fixed size (its layout decides it) only moves.
-    if (!fixed && placement.minimum != window->minimumSize())
+    if (size && !fixed && placement.minimum != window->minimumSize())
         window->setMinimumSize(placement.minimum);
-    if (!fixed && placement.geometry.size() != window->size())
+    if (size && !fixed && placement.geometry.size() != window->size())
         window->resize(placement.geometry.size());
-    if (placed && placement.geometry.topLeft() != window->geometry().topLeft())
+    if (place && placed && placement.geometry.topLeft() != window->geometry().topLeft())
         window->move(placement.geometry.topLeft() - (window->geometry().topLeft() - window->pos()));
 }
 

@@ -36,6 +36,7 @@ protected:
 
 private:
     using QObject::QObject;
+    static void Apply(QWidget* window, bool size, bool place);
 };
 
 } // namespace zr40

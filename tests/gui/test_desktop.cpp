@@ -230,9 +230,16 @@ private slots:
         QDialog large;
         large.resize(room.size() * 2);
         large.show();
-        QVERIFY(room.contains(large.frameGeometry()));
+        QTRY_VERIFY(room.contains(large.frameGeometry()));
         QVERIFY(room.contains(Window().frameGeometry()));
         QVERIFY(Window().minimumWidth() <= room.width());
+        // A dialog that fits stays where it put itself, over the middle of its window.
+        QVERIFY(test::ShowActive(&Window()));
+        QDialog small(&Window());
+        small.resize(200, 100);
+        small.show();
+        QTest::qWait(20);
+        QCOMPARE(small.frameGeometry().center(), Window().frameGeometry().center());
     }
 
     // The channel grid maximised: its columns share out the width; back to normal they keep
