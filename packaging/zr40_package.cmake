@@ -9,6 +9,8 @@ set(ZR40_APP_ID "org.example.zr40cps" CACHE STRING "Reverse-DNS id of the deskto
 # The metainfo points at packaging/screenshots/main-window.png as published under this page.
 set(ZR40_HOMEPAGE "https://example.org/zr40cps" CACHE STRING "Home page named in the metainfo")
 set(ZR40_MAINTAINER "NQ <zr40cps@example.org>" CACHE STRING "Maintainer of the Debian package")
+# The type file managers know radio data files by (*.rdat, or "ZR40 Ver" at the start).
+set(ZR40_MIME_TYPE "application/x-zr40-rdat")
 string(TIMESTAMP ZR40_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP ZR40_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 string(TIMESTAMP ZR40_COPYRIGHT_YEAR "%Y" UTC)
@@ -19,6 +21,8 @@ configure_file(${CMAKE_SOURCE_DIR}/packaging/zr40cps.desktop.in
                ${ZR40_PACKAGING_OUT}/${ZR40_APP_ID}.desktop @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/zr40cps.metainfo.xml.in
                ${ZR40_PACKAGING_OUT}/${ZR40_APP_ID}.metainfo.xml @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/zr40cps.mime.xml.in
+               ${ZR40_PACKAGING_OUT}/mime/${ZR40_APP_ID}.xml @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/changelog.in ${ZR40_PACKAGING_OUT}/changelog @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/copyright.in ${ZR40_PACKAGING_OUT}/copyright @ONLY)
 
@@ -60,6 +64,8 @@ if(TARGET zr40cps)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${ZR40_PACKAGING_OUT}/${ZR40_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${ZR40_PACKAGING_OUT}/mime/${ZR40_APP_ID}.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
     install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/zr40.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME ${ZR40_APP_ID}.svg)
@@ -95,6 +101,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZR40_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not linked, so not found that way: Qt's own Chinese texts for its standard dialogs and buttons.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Nor the fonts: the interface starts in Chinese, and without a CJK font every menu is boxes.
+if(TARGET zr40cps)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-wqy-microhei")
+endif()
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -34,6 +34,21 @@ inline QString CliDataHome() {
 inline QString CliBackupFolder() {
     return CliDataHome() + QStringLiteral("/NQ/ZR40/backups");
 }
+// Its settings (the band last chosen) are read below XDG_CONFIG_HOME: a folder of the test's own,
+// without settings unless a test writes them there.
+inline QString CliConfigHome() {
+    static QTemporaryDir dir;
+    return dir.path();
+}
+inline QString CliSettingsFile() {
+    return CliConfigHome() + QStringLiteral("/NQ/ZR40.ini");
+}
+inline QProcessEnvironment CliEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), CliDataHome());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), CliConfigHome());
+    return environment;
+}
 
 struct Run {
     int exitCode = -1; // -1 when it crashed or had to be killed
@@ -46,9 +61,7 @@ struct Run {
 inline Run Zr40(const QStringList& arguments, int timeoutMs = 60000) {
     QProcess cli;
     cli.setStandardInputFile(QProcess::nullDevice());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), CliDataHome());
-    cli.setProcessEnvironment(environment);
+    cli.setProcessEnvironment(CliEnvironment());
     cli.start(CliProgram(), arguments);
     Run run;
     run.finished = cli.waitForStarted(10000) && cli.waitForFinished(timeoutMs);

@@ -1,5 +1,6 @@
 #include "fleet_command.h"
 
+#include "band_choice.h"
 #include "cli_io.h"
 #include "command_line.h"
 #include "interrupt_watch.h"
@@ -192,10 +193,7 @@ int FleetCommand::Run(const QStringList& arguments) {
                     "failed, written with "
                     "--no-verify, incomplete when stopped). An existing log is appended to.",
                     "FILE.csv"});
-    line.AddOption({"band",
-                    "Band limits the plan's frequencies are checked against, e.g. 400-480 "
-                    "(default: the program's start-up band 100-550).",
-                    "LOW-HIGH"});
+    BandChoice::AddOption(line);
     line.AddOption({"no-verify", "Do not read each radio back after writing it."});
     line.AddPositional(QStringLiteral("PLAN"), QStringLiteral("The radio data file (.rdat)."),
                        QStringLiteral("PLAN"));
@@ -212,9 +210,10 @@ int FleetCommand::Run(const QStringList& arguments) {
     if (code != kExitOk)
         return code;
     Codeplug plan = CliIo::NewCodeplug();
-    if (line.IsSet(QStringLiteral("band")) &&
-        !CliIo::ApplyBand(line.Value(QStringLiteral("band")), plan))
-        return line.Usage(QStringLiteral("--band must read like 400-480"));
+    BandChoice band;
+    if (!band.Apply(line, plan))
+        return kExitUsage;
+    CliIo::Err() << band.Line(plan, ctx) << "\n";
     if (!CliIo::LoadCodeplug(line.Positional().at(0), plan))
         return kExitFailed;
     plan.IsEnglish = ctx.IsEnglish;

@@ -1,5 +1,6 @@
 #include "import_command.h"
 
+#include "band_choice.h"
 #include "cli_io.h"
 #include "command_line.h"
 #include "exchange/plan_exchange.h"
@@ -43,10 +44,7 @@ int ImportCommand::Run(const QStringList& arguments) {
                     "json, csv or common-csv (default: from IN's content, else its extension).",
                     "FORMAT"});
     line.AddOption({"base", "The radio data file to start from (default: a new one).", "FILE"});
-    line.AddOption({"band",
-                    "Band limits for the csv frequency check, e.g. 400-480 (default: the "
-                    "program's start-up band 100-550).",
-                    "LOW-HIGH"});
+    BandChoice::AddOption(line);
     line.AddOption({"first", "common-csv: the channel the first row goes into (default 1).", "N"});
     line.AddOption({{"o", "output"}, "The radio data file to write.", "FILE"});
     if (!line.Parse(arguments, 1, 1))
@@ -62,9 +60,9 @@ int ImportCommand::Run(const QStringList& arguments) {
     if (first == 0)
         return line.Usage(QStringLiteral("--first must be a channel number 1..32"));
     Codeplug codeplug = CliIo::NewCodeplug();
-    if (line.IsSet(QStringLiteral("band")) &&
-        !CliIo::ApplyBand(line.Value(QStringLiteral("band")), codeplug))
-        return line.Usage(QStringLiteral("--band must read like 400-480"));
+    BandChoice band;
+    if (!band.Apply(line, codeplug))
+        return kExitUsage;
     QByteArray text;
     if (!CliIo::ReadText(input, text))
         return kExitFailed;
@@ -85,7 +83,8 @@ int ImportCommand::Run(const QStringList& arguments) {
         return CliIo::FileError(input, result.error);
     if (!CliIo::SaveCodeplug(output, codeplug))
         return kExitFailed;
-    CliIo::Out() << "Wrote " << CliIo::Shown(output) << "\n";
+    CliIo::Out() << band.Line(codeplug, {true, QLatin1Char('.')}) << "\n"
+                 << "Wrote " << CliIo::Shown(output) << "\n";
     return kExitOk;
 }
 

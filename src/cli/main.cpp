@@ -13,6 +13,7 @@
 #include "codeplug/file_path.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <csignal>
 #include <iterator>
 #include <new>
@@ -43,8 +44,13 @@ int Overview(QTextStream& out) {
     out << "Usage: zr40 <command> [options]\n\n"
            "Radio data files (.rdat) of the ZR40 two-way radio on the command line.\n\n"
            "Commands:\n";
+    // Two blanks at least between name and summary, as tools that read the list (help2man)
+    // expect.
+    qsizetype width = 0;
     for (const CliCommand& command : kCommands)
-        out << "  " << QString::fromLatin1(command.name).leftJustified(8) << command.summary
+        width = std::max(width, qsizetype(qstrlen(command.name)) + 2);
+    for (const CliCommand& command : kCommands)
+        out << "  " << QString::fromLatin1(command.name).leftJustified(width) << command.summary
             << "\n";
     out << "\nOptions:\n"
            "  -h, --help  Show this overview and exit.\n"

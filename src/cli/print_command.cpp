@@ -1,5 +1,6 @@
 #include "print_command.h"
 
+#include "band_choice.h"
 #include "cli_io.h"
 #include "codeplug/file_writer.h"
 #include "command_line.h"
@@ -31,6 +32,7 @@ int PrintCommand::Run(const QStringList& arguments) {
                     "keys, message, rxlists (default all).",
                     "LIST", PrintSections::Names().join(QLatin1Char(','))});
     line.AddOption({"lang", "Language of the texts: en or zh (default en).", "LANG", "en"});
+    BandChoice::AddOption(line);
     if (!line.Parse(arguments, 1, 1))
         return line.exitCode;
     const QString lang = line.Value(QStringLiteral("lang"));
@@ -45,17 +47,23 @@ int PrintCommand::Run(const QStringList& arguments) {
         return line.Usage(QStringLiteral("-o OUT.pdf is required"));
     const QString path = line.Positional().at(0);
     Codeplug codeplug = CliIo::NewCodeplug();
+    BandChoice band;
+    if (!band.Apply(line, codeplug))
+        return kExitUsage;
     if (!CliIo::LoadCodeplug(path, codeplug))
         return kExitFailed;
     codeplug.FileName = QFileInfo(path).fileName();
-    const PlanDocument document(codeplug, *sections,
-                                {lang == QStringLiteral("en"), QLatin1Char('.')});
+    const TextContext ctx{lang == QStringLiteral("en"), QLatin1Char('.')};
+    const PlanDocument document(codeplug, *sections, ctx);
     // The document is made in memory first; the file is then written whole or not at all.
     QBuffer pdf;
     if (!pdf.open(QIODevice::WriteOnly) || !document.WritePdf(&pdf))
         return CliIo::FileError(output, QStringLiteral("the document could not be made"));
     const FileResult written = FileWriter::Write(output, pdf.data());
-    return written.ok() ? kExitOk : CliIo::FileError(written);
+    if (!written.ok())
+        return CliIo::FileError(written);
+    CliIo::Out() << band.Line(codeplug, ctx) << "\n";
+    return kExitOk;
 }
 
 } // namespace zr40

@@ -1,5 +1,6 @@
 #include "radio_commands.h"
 
+#include "band_choice.h"
 #include "cli_io.h"
 #include "command_line.h"
 #include "link/fleet_ids.h"
@@ -261,10 +262,7 @@ int RadioCommands::Write(const QStringList& arguments) {
     AddLinkOptions(line);
     line.AddOption({"new-password", "Give the radio this password (up to 6 digits).", "N"});
     line.AddOption({"no-password", "Remove the radio's password."});
-    line.AddOption({"band",
-                    "Band limits the plan's frequencies are checked against, e.g. 400-480 "
-                    "(default: the program's start-up band 100-550).",
-                    "LOW-HIGH"});
+    BandChoice::AddOption(line);
     line.AddOption({"force", "Write even when the check finds errors in the plan."});
     line.AddOption({"no-backup", "Do not read the radio first: no before-write backup and no "
                                  "list of changes."});
@@ -298,9 +296,10 @@ int RadioCommands::Write(const QStringList& arguments) {
         choice = {true, QString()};
     }
     Codeplug codeplug = CliIo::NewCodeplug();
-    if (line.IsSet(QStringLiteral("band")) &&
-        !CliIo::ApplyBand(line.Value(QStringLiteral("band")), codeplug))
-        return line.Usage(QStringLiteral("--band must read like 400-480"));
+    BandChoice band;
+    if (!band.Apply(line, codeplug))
+        return kExitUsage;
+    CliIo::Err() << band.Line(codeplug, Words(line)) << "\n";
     if (!CliIo::LoadCodeplug(line.Positional().at(0), codeplug))
         return kExitFailed;
     codeplug.IsEnglish = English(line);

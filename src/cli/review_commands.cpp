@@ -1,5 +1,6 @@
 #include "review_commands.h"
 
+#include "band_choice.h"
 #include "cli_io.h"
 #include "command_line.h"
 #include "radio_commands.h"
@@ -63,10 +64,7 @@ int ReviewCommands::Check(const QStringList& arguments) {
                                     "when there are none (warnings alone are no error)."));
     line.AddPositional(QStringLiteral("FILE"), QStringLiteral("The radio data file (.rdat)."),
                        QStringLiteral("FILE"));
-    line.AddOption({"band",
-                    "Band limits the frequencies are checked against, e.g. 400-480 (default: "
-                    "the program's start-up band 100-550).",
-                    "LOW-HIGH"});
+    BandChoice::AddOption(line);
     AddLanguageOption(line);
     if (!line.Parse(arguments, 1, 1))
         return line.exitCode;
@@ -74,13 +72,13 @@ int ReviewCommands::Check(const QStringList& arguments) {
     if (!LanguageOf(line, ctx))
         return kExitUsage;
     Codeplug plan = CliIo::NewCodeplug();
-    if (line.IsSet(QStringLiteral("band")) &&
-        !CliIo::ApplyBand(line.Value(QStringLiteral("band")), plan))
-        return line.Usage(QStringLiteral("--band must read like 400-480"));
+    BandChoice band;
+    if (!band.Apply(line, plan))
+        return kExitUsage;
     if (!CliIo::LoadCodeplug(line.Positional().at(0), plan))
         return kExitFailed;
     const PlanProblems problems = CodeplugCheck::Run(plan);
-    return Print(ReviewText::Problems(problems, ctx),
+    return Print(band.Line(plan, ctx) + QLatin1Char('\n') + ReviewText::Problems(problems, ctx),
                  CodeplugCheck::HasErrors(problems) ? kExitFailed : kExitOk);
 }
 

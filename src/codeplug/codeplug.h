@@ -126,6 +126,9 @@ public:
     std::int16_t BandLower = 0;
     std::int16_t BandUpper = 0;
     std::int16_t BandUpperTx = 0;
+    // No band was ever confirmed in Model Information (nor given to zr40): the limits are the
+    // start-up 100-550 MHz, wider than any band the radio is built for.
+    bool BandNeverChosen = false;
 
     // --- Shared application state ---
     bool IsEnglish = false;

@@ -50,16 +50,24 @@ QString SettingsStore::Location() {
 }
 
 QString SettingsStore::ReadText(const QString& name) const {
-    const std::unique_ptr<QSettings> settings = UserSettings();
-    const QVariant value = settings ? settings->value(name) : QVariant();
+    const QVariant value = ReadValue(name);
     return value.isValid() ? value.toString() : QString();
 }
 
 bool SettingsStore::WriteText(const QString& name, const QString& text) {
+    return WriteValue(name, text);
+}
+
+QVariant SettingsStore::ReadValue(const QString& name) const {
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    return settings ? settings->value(name) : QVariant();
+}
+
+bool SettingsStore::WriteValue(const QString& name, const QVariant& value) {
     const std::unique_ptr<QSettings> settings = UserSettings();
     if (!settings || !settings->isWritable())
         return false;
-    settings->setValue(name, text);
+    settings->setValue(name, value);
     settings->sync();
     return settings->status() == QSettings::NoError;
 }
@@ -86,6 +94,27 @@ bool SettingsStore::ServiceModeFrom(const QString& text) {
 
 bool SettingsStore::ServiceMode() const {
     return ServiceModeFrom(ReadText(QString::fromLatin1(kServiceMode)));
+}
+
+std::optional<ModelBand::Limits> SettingsStore::Band() const {
+    const auto band = ModelBand::LimitsFromAreaText(ReadText(QString::fromLatin1(kBand)).trimmed());
+    if (!band || band->lower >= band->upper)
+        return std::nullopt;
+    return band;
+}
+
+bool SettingsStore::WriteBand(const ModelBand::Limits& band) {
+    return WriteText(QString::fromLatin1(kBand),
+                     QStringLiteral("%1-%2").arg(band.lower).arg(band.upper));
+}
+
+void SettingsStore::LoadBand(Codeplug& codeplug) const {
+    const auto band = Band();
+    codeplug.BandNeverChosen = !band;
+    if (!band)
+        return;
+    codeplug.BandLower = static_cast<std::int16_t>(band->lower);
+    codeplug.BandUpper = codeplug.BandUpperTx = static_cast<std::int16_t>(band->upper);
 }
 
 void SettingsStore::Load(Codeplug& codeplug) const {

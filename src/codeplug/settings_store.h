@@ -1,8 +1,11 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "codeplug/model_band.h"
 
 #include <QString>
+#include <QVariant>
+#include <optional>
 
 namespace zr40 {
 
@@ -18,6 +21,9 @@ public:
     static constexpr const char* kVerifyAfterWrite = "VerifyAfterWrite";   // "True" / "False"
     static constexpr const char* kServiceMode = "ServiceMode";
 
+    // The band last confirmed in Model Information, as "400-480" (whole MHz).
+    static constexpr const char* kBand = "Band";
+
     // The user's settings file (~/.config/NQ/ZR40.ini). Only a regular file of a sensible size
     // is used: anything else reads as no settings and cannot be written.
     static QString Location();
@@ -26,6 +32,9 @@ public:
     QString ReadText(const QString& name) const;
     // false when the value could not be stored.
     bool WriteText(const QString& name, const QString& text);
+    // Values of other kinds (window geometry, lists); an invalid QVariant when missing.
+    QVariant ReadValue(const QString& name) const;
+    bool WriteValue(const QString& name, const QVariant& value);
 
     static bool IsEnglishFrom(const QString& text); // exactly "True"
     // Leading blanks skipped, digits up to the first other character; no digits -> 1.
@@ -36,6 +45,15 @@ public:
     static bool ServiceModeFrom(const QString& text);
 
     bool ServiceMode() const;
+    // A port was saved from the port dialog once.
+    bool PortSaved() const { return !ReadText(QString::fromLatin1(kComPort)).trimmed().isEmpty(); }
+
+    // The band last confirmed; none when it was never confirmed or does not read as a band.
+    std::optional<ModelBand::Limits> Band() const;
+    bool WriteBand(const ModelBand::Limits& band);
+    // The saved band as the band in use; without one the limits stay as they are and
+    // BandNeverChosen says so.
+    void LoadBand(Codeplug& codeplug) const;
 
     // IsEnglish, ComPortNumber, ComPortName, BackupBeforeWrite and VerifyAfterWrite (on unless
     // "False") as the main window sets them at start-up.

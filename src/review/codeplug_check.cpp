@@ -50,6 +50,7 @@ public:
 
     PlanProblems Run() {
         CheckHeader();
+        CheckBandChosen();
         int inUse = 0;
         for (int c = 0; c < Codeplug::kChannels; ++c) {
             if (ChannelRules::IsEmptyChannel(cp_, c))
@@ -94,6 +95,18 @@ private:
                     .arg(value)
                     .arg(count.highest));
         }
+    }
+
+    // The start-up band is wider than any band the radio is built for: a plan checked against it
+    // alone can still hold frequencies the radio cannot use.
+    void CheckBandChosen() {
+        if (!cp_.BandNeverChosen)
+            return;
+        Add(Severity::Warning, PlanLocation::Model(),
+            QStringLiteral("No band chosen yet: checked only against %1-%2 MHz.")
+                .arg(cp_.BandLower)
+                .arg(cp_.BandUpper),
+            Zh("尚未选择频段：只按 %1-%2 MHz 检查。").arg(cp_.BandLower).arg(cp_.BandUpper));
     }
 
     void CheckChannel(int c) {

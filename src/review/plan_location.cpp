@@ -16,6 +16,8 @@ QString PlanLocation::Text(const TextContext& ctx) const {
         return index < 0 ? ctx.Pick({"Channels", "信道"}) : ctx.Pick({"Channel ", "信道"}) + number;
     case Area::RxList:
         return ctx.Pick({"Rx List ", "接收列表"}) + number;
+    case Area::Model:
+        return ctx.Pick({"Model Information", "机型信息"});
     }
     return {};
 }

@@ -10,7 +10,8 @@ namespace zr40 {
 // receive list or tune point (0-based) and the codeplug field by its program name ("RxFreq",
 // "KeyDefine", "RxListEntry"), so that the application can open the window that edits it.
 struct PlanLocation {
-    enum class Area { Header, Tune, Settings, Channel, RxList };
+    // Model: the band the frequencies are checked against (Model Information).
+    enum class Area { Header, Tune, Settings, Channel, RxList, Model };
 
     Area area = Area::Settings;
     int index = -1; // channel 0..31, receive list 0..7, tune point 0..15; -1 for the area itself
@@ -25,6 +26,7 @@ struct PlanLocation {
     static PlanLocation Settings(const QString& field) { return {Area::Settings, -1, field}; }
     static PlanLocation Header(const QString& field) { return {Area::Header, -1, field}; }
     static PlanLocation Tune(int point, const QString& field) { return {Area::Tune, point, field}; }
+    static PlanLocation Model() { return {Area::Model, -1, QStringLiteral("Band")}; }
 
     // "Channel 3" / "信道3", "Rx List 2" / "接收列表2", "Function Setup" / "功能设定", ...
     QString Text(const TextContext& ctx) const;

@@ -54,6 +54,17 @@ QStringList FormComPort::SystemPorts() {
     return names;
 }
 
+QStringList FormComPort::SystemUsbAdapters() {
+    QStringList names;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString name = info.portName();
+        if (info.hasVendorIdentifier() || name.startsWith(QStringLiteral("ttyUSB")) ||
+            name.startsWith(QStringLiteral("ttyACM")))
+            names.append(name);
+    }
+    return names;
+}
+
 void FormComPort::FillCaptions() {
     const TextContext text = TextContext::Of(codeplug_);
     setWindowTitle(text.Pick(QStringLiteral("Set COM"), QStringLiteral("串口设置")));

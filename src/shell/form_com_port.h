@@ -23,6 +23,8 @@ public:
 
     // The serial ports the system reports (their names, such as "ttyUSB0" or "COM3").
     static QStringList SystemPorts();
+    // Those of them that are USB serial adapters (a programming cable, as a rule).
+    static QStringList SystemUsbAdapters();
 
     // Also lists "Virtual radio (demo)" when zr40-sim is installed beside the program; choosing it
     // starts the virtual radio and makes it the port in use for this run, choosing another port

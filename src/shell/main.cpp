@@ -1,10 +1,13 @@
 #include "codeplug/codeplug.h"
 #include "codeplug/file_path.h"
+#include "codeplug/settings_store.h"
 #include "review/backup_store.h"
+#include "shell/display_check.h"
 #include "shell/form_welcome.h"
 #include "shell/mdi_form_main.h"
 #include "shell/screen_tour.h"
 #include "shell/start_options.h"
+#include "widgets/screen_fit.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,7 +26,7 @@ MDIFormMain* OpenMainWindow(Codeplug& codeplug, const StartOptions& options) {
     // exit() rather than quit(): quit() would ask every window to close again.
     QObject::connect(window, &MDIFormMain::closed, qApp, [] { QCoreApplication::exit(0); });
     if (!options.openFile.isEmpty())
-        window->LoadFile(options.openFile);
+        window->Files().LoadFile(options.openFile);
     if (options.tourFolder.isEmpty()) {
         window->show();
         return window;
@@ -56,10 +59,21 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(options.printAndExit), stdout);
         return 0;
     }
+    const bool english = options.language.isEmpty()
+                             ? SettingsStore::IsEnglishFrom(SettingsStore().ReadText(
+                                   QString::fromLatin1(SettingsStore::kLanguage)))
+                             : options.language == QLatin1String("en");
+    if (!DisplayCheck::Available()) {
+        std::fputs(qPrintable(DisplayCheck::Message(english)), stderr);
+        return 1;
+    }
 
     // The codeplug outlives every window: pages clear their open flags in it when destroyed.
     Codeplug codeplug;
+    DisplayCheck::Guard(english);
     QApplication app(argc, argv);
+    DisplayCheck::Release();
+    ScreenFit::Install();
     QApplication::setApplicationName(QStringLiteral("ZR40"));
     QApplication::setOrganizationName(QStringLiteral("NQ"));
     QApplication::setApplicationVersion(QStringLiteral(ZR40_VERSION));

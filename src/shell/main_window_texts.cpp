@@ -15,6 +15,7 @@ const std::vector<MenuItemText>& MainWindowTexts::Menu() {
         {"MenuFile", nullptr, "&File", "文件(&F)", kShown, nullptr, false},
         {"MenuNew", "MenuFile", "&New", "新建(&N)", kShown, "Ctrl+N", false},
         {"MenuOpen", "MenuFile", "&Open", "打开(&O)", kShown, "Ctrl+O", false},
+        {"MenuRecent", "MenuFile", "Recent &Files", "最近的文件(&F)", kShown, nullptr, false},
         {"MenuSave", "MenuFile", "&Save", "保存(&S)", kShown, "Ctrl+S", false},
         {"MenuSaveAs", "MenuFile", "Save &As", "另存为(&A)", kShown, nullptr, false},
         {"MenuBackups", "MenuFile", "&Backups…", "备份(&B)…", kShown, nullptr, false},
@@ -74,8 +75,8 @@ const std::vector<MenuItemText>& MainWindowTexts::Menu() {
          false},
         {"-", "MenuWindow", "", "", kShown, nullptr, false},
         {"MenuHelp", nullptr, "&Help", "帮助(&H)", kShown, nullptr, false},
-        {"MenuHelpPage", "MenuHelp", "&Help Topics", "帮助主题(&H)", kHidden, nullptr, false},
-        {"-", "MenuHelp", "", "", kHidden, nullptr, false},
+        {"MenuHelpPage", "MenuHelp", "&Help Topics", "帮助主题(&H)", kShown, "F1", false},
+        {"-", "MenuHelp", "", "", kShown, nullptr, false},
         {"MenuAbout", "MenuHelp", "&About", "关于ZR40(&A)", kShown, nullptr, false},
     };
     return items;
@@ -103,10 +104,19 @@ QString MainWindowTexts::Caption(const QString& fileName, bool modified, bool en
 
 QString MainWindowTexts::PortPanel(const QString& portName, int portNumber, bool english) {
     const QString prefix = english ? QStringLiteral("COM") : QStringLiteral("通信端口");
-    const QString name = SerialPortName::Choose(portName, portNumber);
+    const QString name = SerialPortName::Shown(SerialPortName::Choose(portName, portNumber));
     const int number = SerialPortName::ComNumber(name);
-    // A device name of its own ("ttyUSB0") is shown as it is; COMn ports by their number.
+    // A device name ("ttyUSB0", and on Linux "ttyS0" for port 1) is shown as it is; where ports
+    // are COMn (Windows), by their number.
     return number > 0 ? prefix + QString::number(number) : prefix + QLatin1Char(' ') + name;
+}
+
+QString MainWindowTexts::BandPanel(int lower, int upper, bool neverChosen, bool english) {
+    const QString band = QStringLiteral("ZR40  %1-%2 MHz").arg(lower).arg(upper);
+    if (!neverChosen)
+        return band;
+    return band +
+           (english ? QStringLiteral(" (no band chosen)") : QStringLiteral("（未选择频段）"));
 }
 
 QString MainWindowTexts::StepCaption(bool redo, const QString& step, bool english) {
@@ -202,6 +212,20 @@ QString MainWindowTexts::Text(Id id, bool english) {
         return pick("&Overwrite", "覆盖(&O)");
     case Id::SaveAsButton:
         return pick("Save &As...", "另存为(&A)...");
+    case Id::ImportFirstChannel:
+        return pick("%1: its rows go into the channels from this one on, in file order.\n"
+                    "First channel:",
+                    "%1：各行按文件顺序导入从此信道起的各信道。\n起始信道：");
+    case Id::ImportOverwrites:
+        return pick("%1 writes over channels in use: %2. Import it anyway?",
+                    "%1 将覆盖正在使用的信道：%2。仍然导入吗？");
+    case Id::ImportButton:
+        return pick("&Import", "导入(&I)");
+    case Id::RecentGone:
+        return pick("%1 is no longer there; it is taken off the list of recent files.",
+                    "%1 已不存在，已从最近的文件列表中删除。");
+    case Id::RecentNone:
+        return pick("(none)", "（无）");
     }
     return {};
 }

@@ -39,6 +39,8 @@ public:
     static QString AppTitle() { return UiSeam::AppTitle(); }
     static QString Caption(const QString& fileName, bool modified, bool english);
     static QString PortPanel(const QString& portName, int portNumber, bool english);
+    // "ZR40  400-480 MHz": the product and the band the frequencies are checked against.
+    static QString BandPanel(int lower, int upper, bool neverChosen, bool english);
     // "&Undo Rx Frequency of channel 3" / "撤销 信道3 接收频率(&U)" (redo alike).
     static QString StepCaption(bool redo, const QString& step, bool english);
 
@@ -79,6 +81,11 @@ public:
         FileChanged,
         Overwrite,
         SaveAsButton,
+        ImportFirstChannel,
+        ImportOverwrites,
+        ImportButton,
+        RecentGone,
+        RecentNone,
     };
     static QString Text(Id id, bool english);
 };

@@ -87,6 +87,13 @@ void PortChoice::Apply(const QString& name, Codeplug& codeplug) {
         codeplug.ComPortNumber = static_cast<std::int16_t>(number);
 }
 
+bool PortChoice::TakeOnlyAdapter(const QStringList& usbAdapters, Codeplug& codeplug) {
+    if (usbAdapters.size() != 1)
+        return false;
+    Apply(usbAdapters.first(), codeplug);
+    return true;
+}
+
 QString PortChoice::SettingText(const QString& name) {
     const int number = SerialPortName::ComNumber(name.trimmed());
     return number > 0 ? QString::number(number) : name.trimmed();

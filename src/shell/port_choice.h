@@ -23,6 +23,9 @@ public:
     static void Apply(const QString& name, Codeplug& codeplug);
     // The text kept in the saved settings: the number for "COMn" names, else the device name.
     static QString SettingText(const QString& name);
+    // When no port was ever saved: the one USB serial adapter present is the port in use; with
+    // none or several the first on-board port stays. True when the adapter was taken.
+    static bool TakeOnlyAdapter(const QStringList& usbAdapters, Codeplug& codeplug);
 };
 
 } // namespace zr40

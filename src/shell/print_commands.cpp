@@ -2,6 +2,7 @@
 
 #include "codeplug/file_writer.h"
 #include "print/plan_document.h"
+#include "shell/dialog_folders.h"
 #include "shell/form_print.h"
 #include "shell/form_printer_setting.h"
 #include "widgets/ui_seam.h"
@@ -13,8 +14,10 @@
 
 namespace zr40 {
 
-PrintCommands::PrintCommands(Codeplug& codeplug, QWidget* window)
-    : QObject(window), codeplug_(codeplug), window_(window) {
+PrintCommands::PrintCommands(Codeplug& codeplug, QWidget* window,
+                             std::function<void()> beforePrinting)
+    : QObject(window), codeplug_(codeplug), window_(window),
+      beforePrinting_(std::move(beforePrinting)) {
     SetPrinterSource(&PrinterList::System);
 }
 
@@ -30,6 +33,8 @@ const PrintTarget& PrintCommands::Target() {
 }
 
 void PrintCommands::Print() {
+    if (beforePrinting_)
+        beforePrinting_();
     FormPrint dialog(TextContext::Of(codeplug_),
                      {[this](QWidget* parent) { PrinterSetup(parent); },
                       [this](const PrintSections& sections, QWidget* parent) {
@@ -71,12 +76,13 @@ bool PrintCommands::PrintToPdf(const PlanDocument& document, QWidget* parent) {
     const QString path = UiSeam::Instance().FileDialog(
         parent, false,
         english() ? QStringLiteral("Print to PDF file") : QStringLiteral("打印到 PDF 文件"),
-        proposed,
+        DialogFolders::Proposed(DialogFolders::kPdf, proposed),
         {english() ? QStringLiteral("PDF document(*.pdf)") : QStringLiteral("PDF 文档(*.pdf)"),
          english() ? QStringLiteral("All file(*.*)") : QStringLiteral("所有文件(*.*)")},
         QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
+    DialogFolders::Remember(DialogFolders::kPdf, path);
     // Made in memory first: the file is then written whole or not at all.
     QBuffer pdf;
     if (!pdf.open(QIODevice::WriteOnly) || !document.WritePdf(&pdf, Target().Layout())) {
@@ -98,6 +104,8 @@ void PrintCommands::ShowFailure(QWidget* parent, const QString& why) {
 }
 
 void PrintCommands::Preview() {
+    if (beforePrinting_)
+        beforePrinting_();
     const PlanDocument document(codeplug_, last_, TextContext::Of(codeplug_));
     QPrinter printer(QPrinter::HighResolution);
     Target().Apply(printer);

@@ -19,7 +19,8 @@ namespace zr40 {
 class PrintCommands : public QObject {
     Q_OBJECT
 public:
-    PrintCommands(Codeplug& codeplug, QWidget* window);
+    // `beforePrinting` commits what the pages still have in an editor: it is part of the plan.
+    PrintCommands(Codeplug& codeplug, QWidget* window, std::function<void()> beforePrinting = {});
 
     void Print();
     void Preview();
@@ -41,6 +42,7 @@ private:
 
     Codeplug& codeplug_;
     QWidget* window_;
+    std::function<void()> beforePrinting_;
     std::function<QList<PrinterEntry>()> printers_;
     // Asked for when first needed: listing the printers can take a while.
     std::optional<PrintTarget> target_;

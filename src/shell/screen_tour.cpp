@@ -23,6 +23,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -158,12 +159,13 @@ void OpenPasswordChain(MDIFormMain* w, int depth) {
                 box->button(QMessageBox::Ok)->click();
         });
     }
-    w->ProgramPassword();
+    w->Transfers().ProgramPassword();
 }
 
 // Two edits, one of them undone, so that both Undo and Redo name a step; then the Edit menu.
 void ShowEditMenu(MDIFormMain& w) {
-    auto* grid = qobject_cast<FormChannelInformation*>(w.OpenPage(MDIFormMain::kChannelPage));
+    auto* grid =
+        qobject_cast<FormChannelInformation*>(w.Pages().OpenPage(PageManager::kChannelPage));
     if (!grid)
         return;
     for (const auto& [row, text] : {std::pair{9, "446.00625"}, std::pair{10, "446.01875"}}) {
@@ -172,13 +174,26 @@ void ShowEditMenu(MDIFormMain& w) {
         grid->textEditor()->setModified(true);
         grid->FreshData();
     }
-    w.Undo();
+    w.Edits().Undo();
     DropMenu(&w, "MenuEdit");
 }
 
 // A list in the common radio csv as another program might have saved it, with rows this radio
 // cannot use, imported into the plan: the report says what went where and what was left out.
-void ImportSample(MDIFormMain& w) {
+// The import first asks for the first channel (`start` takes the proposal), from the row picked
+// in the grid (`row`) or else the first empty one, and then whether to write over channels in use.
+void ImportSample(MDIFormMain& w, bool start, int row) {
+    if (auto* grid =
+            qobject_cast<FormChannelInformation*>(w.Pages().OpenPage(PageManager::kChannelPage))) {
+        grid->grid()->clearSelection();
+        if (row > 0)
+            grid->SelectRows(row, row);
+    }
+    if (start)
+        OnModal(kChainStepMilliseconds, [](QWidget* d) {
+            if (auto* input = qobject_cast<QInputDialog*>(d))
+                input->accept();
+        });
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("club-memories.csv"));
     QFile file(path);
@@ -196,7 +211,7 @@ void ImportSample(MDIFormMain& w) {
                "5,Odd tone,440.100000,,0.000000,Tone,69.4,88.5,023,NN,Tone->Tone,FM,12.50,,"
                "High,\n");
     file.close();
-    w.ImportFile(path);
+    w.Exchange().ImportFile(path);
 }
 } // namespace
 
@@ -220,23 +235,23 @@ void ScreenTour::BuildSteps() {
              QTimer::singleShot(kSettleMilliseconds + 200, splash, &QWidget::close);
          },
          false},
-        {QStringLiteral("main"), [w] { w->OpenPage(MDIFormMain::kChannelPage); }, false},
-        {QStringLiteral("page_option"), [w] { w->OpenPageFromTree(MDIFormMain::kOptionPage); },
-         false},
-        {QStringLiteral("page_rxlist"), [w] { w->OpenPageFromTree(MDIFormMain::kRxListPage); },
-         false},
+        {QStringLiteral("main"), [w] { w->Pages().OpenPage(PageManager::kChannelPage); }, false},
+        {QStringLiteral("page_option"),
+         [w] { w->Pages().OpenPageFromTree(PageManager::kOptionPage); }, false},
+        {QStringLiteral("page_rxlist"),
+         [w] { w->Pages().OpenPageFromTree(PageManager::kRxListPage); }, false},
         {QStringLiteral("dialog_channel_edit"),
          [w] {
              // Row 5 of the sample plan is a digital channel with a group call.
-             if (auto* grid =
-                     qobject_cast<FormChannelInformation*>(w->OpenPage(MDIFormMain::kChannelPage)))
+             if (auto* grid = qobject_cast<FormChannelInformation*>(
+                     w->Pages().OpenPage(PageManager::kChannelPage)))
                  grid->CellClick(5, 7);
          },
          false},
         {QStringLiteral("help"), [w] { w->ShowHelp(); }, false},
-        {QStringLiteral("dialog_model"), [w] { w->ModelInformation(); }, true},
-        {QStringLiteral("dialog_language"), [w] { w->SetLanguage(); }, true},
-        {QStringLiteral("dialog_port"), [w] { w->SetCom(); }, true},
+        {QStringLiteral("dialog_model"), [w] { w->Settings().ModelInformation(); }, true},
+        {QStringLiteral("dialog_language"), [w] { w->Settings().SetLanguage(); }, true},
+        {QStringLiteral("dialog_port"), [w] { w->Settings().SetCom(); }, true},
         {QStringLiteral("dialog_port_virtual"),
          [w] {
              // The virtual radio chosen, with its note (offered when zr40-sim is beside us).
@@ -244,7 +259,7 @@ void ScreenTour::BuildSteps() {
                  if (auto* d = qobject_cast<FormComPort*>(QApplication::activeModalWidget()))
                      d->ComboCom()->setCurrentIndex(d->ComboCom()->count() - 1);
              });
-             w->SetCom();
+             w->Settings().SetCom();
          },
          true},
         {QStringLiteral("dialog_about"), [w] { w->About(); }, true},
@@ -256,40 +271,44 @@ void ScreenTour::BuildSteps() {
                      print->Check(PlanPart::RxLists)->click();
                  }
              });
-             w->Print();
+             w->Printing().Print();
          },
          true},
         {QStringLiteral("dialog_printer_setting"), [w] { w->Printing().PrinterSetup(w); }, true},
-        {QStringLiteral("print_preview"), [w] { w->PrintPreview(); }, true},
-        {QStringLiteral("question_unsaved"), [w] { w->New(); }, true},
-        {QStringLiteral("dialog_save_as"), [w] { w->SaveAs(); }, true},
-        {QStringLiteral("dialog_read"), [w] { w->ReadFromRadio(); }, true},
-        {QStringLiteral("dialog_write"), [w] { w->WriteToRadio(); }, true},
-        {QStringLiteral("dialog_fleet"), [w] { w->ProgramFleet(); }, true},
+        {QStringLiteral("print_preview"), [w] { w->Printing().Preview(); }, true},
+        {QStringLiteral("question_unsaved"), [w] { w->Files().New(); }, true},
+        {QStringLiteral("dialog_save_as"), [w] { w->Files().SaveAs(); }, true},
+        {QStringLiteral("dialog_read"), [w] { w->Transfers().ReadFromRadio(); }, true},
+        {QStringLiteral("dialog_write"), [w] { w->Transfers().WriteToRadio(); }, true},
+        {QStringLiteral("dialog_fleet"), [w] { w->Transfers().ProgramFleet(); }, true},
         {QStringLiteral("dialog_fleet_session"), [w] { ShowFleetSession(w); }, true, 9000},
         {QStringLiteral("dialog_check_list"), [w] { ShowCheckList(w); }, true},
         {QStringLiteral("dialog_write_changes"), [w] { ShowWriteChanges(w); }, true},
         {QStringLiteral("dialog_backups"), [w] { ShowBackups(w); }, true},
+        {QStringLiteral("menu_file"), [w] { DropMenu(w, "MenuFile"); }, false},
+        {QStringLiteral("menu_help"), [w] { DropMenu(w, "MenuHelp"); }, false},
         {QStringLiteral("menu_edit"), [w] { ShowEditMenu(*w); }, false},
         {QStringLiteral("menu_rows"),
          [w] {
              if (auto* grid = qobject_cast<FormChannelInformation*>(
-                     w->OpenPage(MDIFormMain::kChannelPage))) {
+                     w->Pages().OpenPage(PageManager::kChannelPage))) {
                  grid->SelectRows(2, 4);
                  const QRect row = grid->grid()->visualItemRect(grid->grid()->item(2, 0));
                  grid->ShowRowMenu(3, grid->grid()->viewport()->mapToGlobal(row.center()));
              }
          },
          false},
-        {QStringLiteral("dialog_import_report"), [w] { ImportSample(*w); }, true},
+        {QStringLiteral("question_import_first"), [w] { ImportSample(*w, false, 0); }, true},
+        {QStringLiteral("question_import_overwrite"), [w] { ImportSample(*w, true, 2); }, true},
+        {QStringLiteral("dialog_import_report"), [w] { ImportSample(*w, true, 0); }, true},
         {QStringLiteral("dialog_channel_copy"),
          [w] {
-             if (auto* grid =
-                     qobject_cast<FormChannelInformation*>(w->OpenPage(MDIFormMain::kChannelPage)))
+             if (auto* grid = qobject_cast<FormChannelInformation*>(
+                     w->Pages().OpenPage(PageManager::kChannelPage)))
                  grid->OpenChannelCopy(2);
          },
          true},
-        {QStringLiteral("dialog_batch_edit"), [w] { w->BatchEdit(); }, true},
+        {QStringLiteral("dialog_batch_edit"), [w] { w->Pages().BatchEdit(); }, true},
         {QStringLiteral("dialog_batch_settings"),
          [w] {
              // The second panel: the boxes that choose what Apply writes.
@@ -298,7 +317,7 @@ void ScreenTour::BuildSteps() {
                          qobject_cast<FormBatchChannelEdit*>(QApplication::activeModalWidget()))
                      batch->CommandEdit_Click();
              });
-             w->BatchEdit();
+             w->Pages().BatchEdit();
          },
          true},
     };
@@ -309,24 +328,24 @@ void ScreenTour::BuildServiceSteps() {
     steps_ = {
         {QStringLiteral("service_menu_edit"), [w] { DropMenu(w, "MenuEdit"); }, false},
         {QStringLiteral("service_menu_program"), [w] { DropMenu(w, "MenuProgram"); }, false},
-        {QStringLiteral("service_page_key"), [w] { w->OpenPageFromTree(MDIFormMain::kKeyPage); },
-         false},
-        {QStringLiteral("service_page_scan"), [w] { w->OpenPageFromTree(MDIFormMain::kScanPage); },
-         false},
+        {QStringLiteral("service_page_key"),
+         [w] { w->Pages().OpenPageFromTree(PageManager::kKeyPage); }, false},
+        {QStringLiteral("service_page_scan"),
+         [w] { w->Pages().OpenPageFromTree(PageManager::kScanPage); }, false},
         {QStringLiteral("service_page_message"),
-         [w] { w->OpenPageFromTree(MDIFormMain::kMessagePage); }, false},
+         [w] { w->Pages().OpenPageFromTree(PageManager::kMessagePage); }, false},
         {QStringLiteral("service_page_tune"),
          [w] {
-             w->CloseAllPages();
-             w->OpenPageFromTree(MDIFormMain::kTunePage);
-             if (auto* tune = qobject_cast<FormTune*>(w->Page(MDIFormMain::kTunePage)))
+             w->Pages().CloseAllPages();
+             w->Pages().OpenPageFromTree(PageManager::kTunePage);
+             if (auto* tune = qobject_cast<FormTune*>(w->Pages().Page(PageManager::kTunePage)))
                  tune->CellClick(1, 1);
          },
          false},
         {QStringLiteral("service_help_tune"), [w] { w->ShowHelp(); }, false},
         {QStringLiteral("service_question_tune_read"),
          [w] {
-             if (auto* tune = qobject_cast<FormTune*>(w->OpenPage(MDIFormMain::kTunePage)))
+             if (auto* tune = qobject_cast<FormTune*>(w->Pages().OpenPage(PageManager::kTunePage)))
                  tune->CommandRead_Click();
          },
          true},

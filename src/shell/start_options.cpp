@@ -33,6 +33,10 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
         QStringLiteral("Save a picture of every window into FOLDER, then quit."),
         QStringLiteral("FOLDER"));
     parser.addOptions({help, version, port, open, noSplash, lang, service, tour});
+    // A file manager starts the program with the file the user opened (Exec=zr40cps %f).
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A radio data file to open, as --open does."),
+                                 QStringLiteral("[FILE]"));
 
     StartOptions options;
     if (!parser.parse(arguments)) {
@@ -49,13 +53,14 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
         options.printAndExit = QStringLiteral("zr40cps %1\n").arg(QStringLiteral(ZR40_VERSION));
         return options;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        options.error = QStringLiteral("unexpected argument '%1' (use --open FILE to open a file)")
-                            .arg(parser.positionalArguments().first());
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1 || (!files.isEmpty() && parser.isSet(open))) {
+        options.error =
+            QStringLiteral("unexpected argument '%1' (one file opens at a time)").arg(files.last());
         return options;
     }
     options.port = parser.value(port);
-    options.openFile = parser.value(open);
+    options.openFile = files.isEmpty() ? parser.value(open) : files.first();
     options.splash = !parser.isSet(noSplash);
     options.language = parser.value(lang);
     options.service = parser.isSet(service);

@@ -4,6 +4,8 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -66,6 +68,36 @@ QMessageBox::StandardButton InteractiveSeam::Ask(QWidget* parent, QMessageBox::I
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+std::optional<int> InteractiveSeam::AskNumber(QWidget* parent, const QString& title,
+                                              const QString& text, int lowest, int highest,
+                                              int proposed) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(text);
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(lowest, highest);
+    dialog.setIntValue(proposed);
+    dialog.setOkButtonText(buttonsEnglish ? QStringLiteral("OK") : QStringLiteral("确定"));
+    dialog.setCancelButtonText(buttonsEnglish ? QStringLiteral("Cancel") : QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.intValue();
+}
+
+namespace {
+
+// A proposal with a folder opens the dialog there; a folder alone proposes no name.
+void Propose(QFileDialog& dialog, const QString& proposedName) {
+    if (proposedName.isEmpty())
+        return;
+    if (QFileInfo(proposedName).isDir())
+        dialog.setDirectory(proposedName);
+    else
+        dialog.selectFile(proposedName);
+}
+
+} // namespace
+
 QString InteractiveSeam::FileDialog(QWidget* parent, bool isOpen, const QString& title,
                                     const QString& proposedName, const QStringList& filters,
                                     const QString& defaultSuffix) {
@@ -80,9 +112,8 @@ QString InteractiveSeam::FileDialog(QWidget* parent, bool isOpen, const QString&
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(defaultSuffix);
-        if (!proposedName.isEmpty())
-            dialog.selectFile(proposedName);
     }
+    Propose(dialog, proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -104,8 +135,7 @@ QString InteractiveSeam::SaveFileDialog(QWidget* parent, const QString& title,
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog,
         [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
-    if (!proposedName.isEmpty())
-        dialog.selectFile(proposedName);
+    Propose(dialog, proposedName);
     chosenFilter = -1;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

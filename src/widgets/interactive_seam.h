@@ -18,6 +18,8 @@ public:
     QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                     const QString& text,
                                     const QList<NamedButton>& buttons) override;
+    std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& text,
+                                 int lowest, int highest, int proposed) override;
     QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
                        const QString& proposedName, const QStringList& filters,
                        const QString& defaultSuffix) override;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -37,8 +38,21 @@ public:
         return Message(parent, icon, title, text, offered);
     }
 
+    // A modal question for a whole number from `lowest` to `highest`, `proposed` to begin with;
+    // nothing when cancelled. Without an implementation of its own it takes the proposal.
+    virtual std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& text,
+                                         int lowest, int highest, int proposed) {
+        Q_UNUSED(parent);
+        Q_UNUSED(title);
+        Q_UNUSED(text);
+        Q_UNUSED(lowest);
+        Q_UNUSED(highest);
+        return proposed;
+    }
+
     // Open (isOpen) or save dialog with the filters given; returns the chosen path or an empty
-    // text when cancelled. Save dialogs ask before overwriting and add defaultSuffix.
+    // text when cancelled. Save dialogs ask before overwriting and add defaultSuffix. The
+    // proposed name may carry a folder (or be one): the dialog opens there.
     virtual QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
                                const QString& proposedName, const QStringList& filters,
                                const QString& defaultSuffix) = 0;

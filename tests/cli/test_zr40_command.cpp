@@ -175,6 +175,52 @@ private slots:
         QCOMPARE(Load(Path("wide.rdat")).RxFreq[4], 550000000);
     }
 
+    // Without --band the band last chosen in the desktop application's Model Information is the
+    // band; with neither, the start-up band, and the check warns of it. Every command that judges
+    // frequencies names the band it used and where it came from.
+    void bandFromTheOptionOrTheSettings_data() {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QStringList>("option");
+        QTest::addColumn<int>("checkExit");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("none") << "" << QStringList() << 0
+                              << "Band: 100-550 MHz (no band chosen: give --band";
+        QTest::newRow("saved") << "400-480" << QStringList() << 1
+                               << "Band: 400-480 MHz (the band last chosen in Model Information)";
+        QTest::newRow("option over saved") << "400-480" << QStringList{"--band", "136-174"} << 0
+                                           << "Band: 136-174 MHz (--band)";
+    }
+    void bandFromTheOptionOrTheSettings() {
+        QFETCH(QString, saved);
+        QFETCH(QStringList, option);
+        QFETCH(QString, named);
+        QFile::remove(zr40::test::CliSettingsFile());
+        if (!saved.isEmpty()) {
+            QVERIFY(QDir().mkpath(QFileInfo(zr40::test::CliSettingsFile()).path()));
+            QVERIFY(WriteFile(zr40::test::CliSettingsFile(), "[General]\nBand=" + saved.toUtf8()));
+        }
+        QCOMPARE(Zr40({"new", "-o", Path("vhf.rdat")}).exitCode, 0);
+        Codeplug plan = Load(Path("vhf.rdat"));
+        plan.RxFreq[0] = plan.TxFreq[0] = 145500000; // a VHF channel
+        QVERIFY(RadioDataFile::WriteToFile(Path("vhf.rdat"), plan).ok());
+        auto check = Zr40(QStringList{"check", Path("vhf.rdat")} + option);
+        QTEST(check.exitCode, "checkExit");
+        QVERIFY2(check.out.startsWith(named.toUtf8()), check.out.constData());
+        QCOMPARE(check.out.contains("No band chosen yet"), saved.isEmpty());
+        // A write is checked before any port is opened: an error stops it there.
+        const auto write = Zr40(QStringList{"write", "--port", "zr40-none", Path("vhf.rdat")} +
+                                option);
+        QVERIFY2(write.err.contains(named.toUtf8()), write.err.constData());
+        QCOMPARE(write.err.contains("the plan has errors"), check.exitCode == 1);
+        QVERIFY(WriteFile(Path("vhf.csv"), "Channel,RxMHz\n1,145.5\n"));
+        const auto import = Zr40(QStringList{"import", Path("vhf.csv"), "-o", Path("in.rdat")} +
+                                 option);
+        QVERIFY2(import.out.contains(named.toUtf8()), import.out.constData());
+        const auto print = Zr40(QStringList{"print", Path("vhf.rdat"), "-o", Path("vhf.pdf")} +
+                                option);
+        QVERIFY2(print.out.contains(named.toUtf8()), print.err.constData());
+    }
+
     // Radios may report any receive-list count, and channels may hold any list number.
     void csvRoundTripOverOddListCounts_data() {
         QTest::addColumn<int>("lists");

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 using namespace zr40;
+using zr40::test::CliEnvironment;
 using zr40::test::ReadFile;
 using zr40::test::Zr40;
 
@@ -67,7 +68,7 @@ private slots:
         QFETCH(QString, words);
         const QString out = Path(lang + QStringLiteral(".pdf"));
         QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = CliEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             env.remove(QString::fromLatin1(name));
         process.setProcessEnvironment(env);

@@ -277,6 +277,33 @@ private slots:
                      std::tuple(english, port, service));
     }
 
+    // The band last confirmed is the start-up band; a text that is no band counts as none, and
+    // none leaves the start-up 100-550 MHz with BandNeverChosen set.
+    void savedBand_data() {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<int>("lower");
+        QTest::addColumn<int>("upper");
+        QTest::newRow("none") << "" << 100 << 550;
+        QTest::newRow("uhf") << "400-480" << 400 << 480;
+        QTest::newRow("blanks around") << " 136-174 " << 136 << 174;
+        QTest::newRow("upside down") << "480-400" << 100 << 550;
+        QTest::newRow("words") << "high" << 100 << 550;
+    }
+    void savedBand() {
+        QFETCH(QString, saved);
+        QFETCH(int, lower);
+        QFETCH(int, upper);
+        QVERIFY(SettingsStore().WriteText(QStringLiteral("Band"), saved));
+        Codeplug cp;
+        cp.ApplyStartupDefaults();
+        SettingsStore().LoadBand(cp);
+        QCOMPARE(std::tuple(int(cp.BandLower), int(cp.BandUpper), int(cp.BandUpperTx)),
+                 std::tuple(lower, upper, upper));
+        QCOMPARE(cp.BandNeverChosen, upper == 550);
+        QVERIFY(SettingsStore().WriteBand({200, 260}));
+        QCOMPARE(SettingsStore().ReadText(QStringLiteral("Band")), QStringLiteral("200-260"));
+    }
+
     void unwritableSettingsReportFailure() {
         if (geteuid() == 0)
             QSKIP("permissions do not bind the superuser");

@@ -46,6 +46,12 @@ QMessageBox::StandardButton ScriptedSeam::Message(QWidget*, QMessageBox::Icon ic
     return QMessageBox::Ok;
 }
 
+std::optional<int> ScriptedSeam::AskNumber(QWidget*, const QString& title, const QString& text,
+                                           int lowest, int highest, int proposed) {
+    numberQuestions.append({title, text, lowest, highest, proposed});
+    return numberAnswers.isEmpty() ? std::optional<int>(proposed) : numberAnswers.takeFirst();
+}
+
 QString ScriptedSeam::FileDialog(QWidget*, bool isOpen, const QString& title,
                                  const QString& proposedName, const QStringList& filters,
                                  const QString&) {
@@ -92,7 +98,10 @@ void TemporarySettings::Wipe() {
     QDir().mkpath(dir_.path());
 }
 
-MainWindowRig::MainWindowRig() = default;
+MainWindowRig::MainWindowRig() {
+    // The adapters plugged into the machine the tests run on are none of their business.
+    options.usbAdapters = [] { return QStringList(); };
+}
 
 MainWindowRig::~MainWindowRig() {
     window.reset(); // before the codeplug it edits
@@ -101,7 +110,7 @@ MainWindowRig::~MainWindowRig() {
 MDIFormMain& MainWindowRig::Window() {
     if (!window) {
         window = std::make_unique<MDIFormMain>(codeplug, options);
-        window->SetPortSource([this] { return ports; });
+        window->Settings().SetPortSource([this] { return ports; });
         window->SetBackupStore(BackupStore(backups.path())); // reads keep one
     }
     return *window;

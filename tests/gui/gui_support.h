@@ -31,6 +31,15 @@ struct ShownMessage {
     QMessageBox::StandardButtons buttons;
 };
 
+// One question for a number the application asked.
+struct ShownNumberQuestion {
+    QString title;
+    QString text;
+    int lowest = 0;
+    int highest = 0;
+    int proposed = 0;
+};
+
 // One file dialog the application showed.
 struct ShownFileDialog {
     bool isOpen = false;
@@ -54,10 +63,14 @@ public:
 
     void AnswerMessage(QMessageBox::StandardButton answer) { messageAnswers.append(answer); }
     void AnswerFile(const QString& path) { fileAnswers.append(path); }
+    // The next number question's answer; nothing is Cancel. An empty queue takes the proposal.
+    void AnswerNumber(std::optional<int> answer) { numberAnswers.append(answer); }
 
     QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
                                         const QString& title, const QString& text,
                                         QMessageBox::StandardButtons buttons) override;
+    std::optional<int> AskNumber(QWidget* parent, const QString& title, const QString& text,
+                                 int lowest, int highest, int proposed) override;
     QString FileDialog(QWidget* parent, bool isOpen, const QString& title,
                        const QString& proposedName, const QStringList& filters,
                        const QString& defaultSuffix) override;
@@ -70,9 +83,11 @@ public:
     QList<QMessageBox::StandardButton> messageAnswers;
     QStringList fileAnswers;
     QList<int> filterAnswers;
+    QList<std::optional<int>> numberAnswers;
 
     QList<ShownMessage> messages;
     QList<ShownFileDialog> fileDialogs;
+    QList<ShownNumberQuestion> numberQuestions;
     QStringList helpTopics;
     QList<bool> helpEnglish;
     QStringList shownFolders;

@@ -55,7 +55,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(label->isVisible(), 60000);
             form->reject();
         });
-        Window().ReadFromRadio();
+        Window().Transfers().ReadFromRadio();
         QVERIFY(*came);
         const QList<BackupEntry> backups = Store().List();
         QCOMPARE(backups.size(), 1);
@@ -71,7 +71,7 @@ private slots:
             form->findChild<QCheckBox*>(QStringLiteral("CheckBackupFirst"))->setChecked(false);
             form->reject();
         });
-        Window().WriteToRadio();
+        Window().Transfers().WriteToRadio();
         QVERIFY(*came);
         QCOMPARE(SettingsStore().ReadText(SettingsStore::kBackupBeforeWrite),
                  QStringLiteral("False"));
@@ -92,10 +92,10 @@ private slots:
         const auto listed = WhenModal<CheckListDialog>([](CheckListDialog* list) {
             emit list->list()->itemActivated(list->list()->topLevelItem(0), 0);
         });
-        Window().WriteToRadio();
+        Window().Transfers().WriteToRadio();
         QVERIFY(*opened && *listed);
         auto* grid =
-            qobject_cast<FormChannelInformation*>(Window().Page(MDIFormMain::kChannelPage));
+            qobject_cast<FormChannelInformation*>(Window().Pages().Page(PageManager::kChannelPage));
         QVERIFY(grid && grid->channelEdit());
         QTRY_VERIFY(grid->channelEdit()->isVisible());
         QCOMPARE(grid->channelEdit()->ShownChannel(), 5);
@@ -103,17 +103,18 @@ private slots:
 
     void placesOpenTheirPage() {
         MDIFormMain& w = Window();
-        w.ShowPlanLocation(PlanLocation::RxList(2));
-        auto* lists = qobject_cast<FormRxList*>(w.Page(MDIFormMain::kRxListPage));
+        w.Pages().ShowPlanLocation(PlanLocation::RxList(2));
+        auto* lists = qobject_cast<FormRxList*>(w.Pages().Page(PageManager::kRxListPage));
         QVERIFY(lists);
         QCOMPARE(lists->CurrentList(), 2);
         QCOMPARE(lists->listSelector()->currentIndex(), 2);
-        w.ShowPlanLocation(PlanLocation::Settings("VoxLevel"));
-        QVERIFY(w.Page(MDIFormMain::kOptionPage));
+        w.Pages().ShowPlanLocation(PlanLocation::Settings("VoxLevel"));
+        QVERIFY(w.Pages().Page(PageManager::kOptionPage));
         // A channel already shown in the edit dialog turns to the one asked for.
-        w.ShowPlanLocation(PlanLocation::Channel(3, "RxFreq"));
-        w.ShowPlanLocation(PlanLocation::Channel(9, "TxPower"));
-        auto* grid = qobject_cast<FormChannelInformation*>(w.Page(MDIFormMain::kChannelPage));
+        w.Pages().ShowPlanLocation(PlanLocation::Channel(3, "RxFreq"));
+        w.Pages().ShowPlanLocation(PlanLocation::Channel(9, "TxPower"));
+        auto* grid =
+            qobject_cast<FormChannelInformation*>(w.Pages().Page(PageManager::kChannelPage));
         QCOMPARE(grid->channelEdit()->ShownChannel(), 9);
     }
 
@@ -144,11 +145,11 @@ private slots:
         QCOMPARE(rig_->seam.messages.size(), 1); // "cover current data?"
         QCOMPARE(rig_->codeplug.RxFreq[0], sample.RxFreq[0]);
         QCOMPARE(rig_->codeplug.FileName, QFileInfo(older.path).fileName());
-        QVERIFY(Window().CurrentPath().isEmpty());
-        QVERIFY(!Window().IsModified()); // nothing to save until it is edited
+        QVERIFY(Window().Files().CurrentPath().isEmpty());
+        QVERIFY(!Window().Files().IsModified()); // nothing to save until it is edited
         // Save asks for a name instead of writing over the backup.
         rig_->seam.AnswerFile(QString());
-        QVERIFY(!Window().Save());
+        QVERIFY(!Window().Files().Save());
         QCOMPARE(rig_->seam.fileDialogs.size(), 1);
         QCOMPARE(FileBytes(older.path), RadioDataFile::Serialize(sample));
     }
@@ -176,9 +177,9 @@ private slots:
         rig_->seam.AnswerMessage(edited ? QMessageBox::Discard : QMessageBox::Ok);
         rig_->seam.AnswerFile(saved.path);
         if (backup)
-            QVERIFY(Window().OpenBackup(saved.path));
+            QVERIFY(Window().Files().OpenBackup(saved.path));
         else
-            Window().Open();
+            Window().Files().Open();
         QCOMPARE(rig_->seam.messages.size(), 1);
         QTEST(rig_->seam.messages[0].buttons, "asked");
         QCOMPARE(rig_->codeplug.RxFreq[0], DistinctCodeplug(1).RxFreq[0]);
@@ -190,7 +191,7 @@ private slots:
         Window();
         rig_->codeplug.RxFreq[0] = 435012500;
         rig_->seam.AnswerMessage(QMessageBox::Cancel);
-        QVERIFY(!Window().OpenBackup(path));
+        QVERIFY(!Window().Files().OpenBackup(path));
         QCOMPARE(rig_->codeplug.RxFreq[0], 435012500);
         QCOMPARE(rig_->seam.messages.size(), 1);
         QCOMPARE(rig_->seam.messages[0].buttons,

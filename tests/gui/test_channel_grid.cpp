@@ -633,7 +633,8 @@ private slots:
         StartOptions english;
         english.language = QStringLiteral("en");
         MDIFormMain window(shared, english);
-        auto* grid = qobject_cast<FormChannelInformation*>(window.Page(MDIFormMain::kChannelPage));
+        auto* grid =
+            qobject_cast<FormChannelInformation*>(window.Pages().Page(PageManager::kChannelPage));
         QVERIFY(grid);
         test::OnNextModal([](QWidget* modal) {
             auto* dialog = qobject_cast<FormBatchChannelEdit*>(modal);
@@ -649,14 +650,14 @@ private slots:
             Find<KeyFilterEdit>(dialog, "TextRxStep")->setText(QStringLiteral("6"));
             Find<QPushButton>(dialog, "CommandApply")->click();
         });
-        window.BatchEdit();
+        window.Pages().BatchEdit();
         QCOMPARE(grid->CellText(31, 1), QStringLiteral("549.99000"));
         QCOMPARE(grid->CellText(32, 1), QStringLiteral("549.99600"));
         QCOMPARE(grid->CellText(31, 6), QStringLiteral("High"));
         QCOMPARE(shared.RxFreq[31], Long(549996000));
         QCOMPARE(seam->messages.size(), 1);
         QVERIFY(seam->messages.first().text.contains(QLatin1Char('2')));
-        QVERIFY(window.IsModified());
+        QVERIFY(window.Files().IsModified());
     }
 };
 

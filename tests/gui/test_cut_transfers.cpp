@@ -99,9 +99,7 @@ void WriteInTheWindow(const QString& port, Cut cut, const QString& backups,
 // What zr40 write said on stderr; Cancel is Ctrl+C half way through the write's channels.
 QString WriteWithTheCommand(const QString& port, Cut cut, const QString& plan) {
     QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), CliDataHome());
-    cli.setProcessEnvironment(environment);
+    cli.setProcessEnvironment(CliEnvironment());
     cli.start(CliProgram(), {"write", "--port", port, "--password", kPassword, "--trace", plan});
     int channelsSent = 0;
     bool interrupted = false;
@@ -229,11 +227,11 @@ private slots:
         rig.codeplug.ComPortName = sim.device();
         const QByteArray before = RadioDataFile::Serialize(rig.codeplug);
         RunNextTransfer("CommandRead");
-        rig.Window().ReadFromRadio();
+        rig.Window().Transfers().ReadFromRadio();
         QCOMPARE(rig.seam.messages.size(), 1); // the port was lost
         QCOMPARE(RadioDataFile::Serialize(rig.codeplug), before);
-        QVERIFY(!rig.Window().IsModified());
-        QVERIFY(!rig.Window().History().CanUndo());
+        QVERIFY(!rig.Window().Files().IsModified());
+        QVERIFY(!rig.Window().Edits().History().CanUndo());
     }
 };
 

@@ -5,6 +5,7 @@
 #include "link/test_serial_sim.h"
 #include "link/ui/form_process.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -152,11 +153,12 @@ private slots:
                                         << "Password Failure!" << false;
         QTest::newRow("wrong model") << QStringList{"--data-version", "3", "--no-pace"} << ""
                                      << "机型错误,请读取ZR40机器\n当前机型为3" << false;
+        // The messages about the port name the device it tried.
         QTest::newRow("retry cancelled") << QStringList{"--bad-checksum", "11"} << ""
-                                         << "Check connection!Retry or cancel?" << true;
+                                         << "Check connection!Retry or cancel?\nPort: SIM" << true;
         QTest::newRow("port absent") << QStringList{} << ""
-                                     << "Please reselect COM port!\nThere is no port "
-                                        "/dev/zr40-absent."
+                                     << "Please reselect COM port!\nPort: zr40-absent\nThere is "
+                                        "no port /dev/zr40-absent."
                                      << false;
     }
     void failuresAreReported() {
@@ -168,7 +170,9 @@ private slots:
         const Long channels = t.codeplug.ChannelCount;
         t.Press(password);
         QTRY_COMPARE_WITH_TIMEOUT(t.seam.messages.size(), 1, kHangGuardMs);
-        QTEST(t.seam.messages[0].text, "text");
+        QFETCH(QString, text);
+        QCOMPARE(t.seam.messages[0].text,
+                 QString(text).replace(QStringLiteral("SIM"), t.codeplug.ComPortName));
         QTRY_VERIFY(t.Idle());
         QCOMPARE(t.codeplug.DataVersion, 1);
         QCOMPARE(t.codeplug.ChannelCount, channels);
@@ -182,6 +186,38 @@ private slots:
         t.Press();
         QTRY_VERIFY_WITH_TIMEOUT(t.Result()->isVisible(), kHangGuardMs);
         QCOMPARE(t.seam.messages.size(), 1);
+    }
+
+    // The window's own transfer is its default button: Enter in a password box starts it (here
+    // on an absent port, which says so). Tab goes from the passwords to it and on to Cancel;
+    // Escape closes the window, also with a password typed.
+    void keysOfTheWindow_data() {
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<QStringList>("tabs");
+        QTest::newRow("read") << true << QStringList{"TextPassword", "CommandRead", "CommandCancel"};
+        QTest::newRow("write") << false
+                               << QStringList{"TextPassword", "CheckNewPassword", "TextNewPassword",
+                                              "CommandWrite", "CommandCancel"};
+    }
+    void keysOfTheWindow() {
+        QFETCH(bool, read);
+        QFETCH(QStringList, tabs);
+        Transfer t;
+        t.Open({}, read);
+        QVERIFY(ShowActive(t.form.get()));
+        QVERIFY(t.Control<QPushButton>(qPrintable(tabs[tabs.size() - 2]))->isDefault());
+        t.Control("TextPassword")->setFocus();
+        for (const QString& name : tabs) {
+            QCOMPARE(QApplication::focusWidget()->objectName(), name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClicks(t.Control("TextPassword"), QStringLiteral("123"));
+        QTest::keyClick(t.Control("TextPassword"), Qt::Key_Return);
+        QCOMPARE(t.seam.messages.size(), 1);
+        QVERIFY(t.seam.messages[0].text.startsWith(QStringLiteral("Please reselect COM port!")));
+        QTRY_VERIFY(t.Idle());
+        QTest::keyClick(t.Control("TextPassword"), Qt::Key_Escape);
+        QVERIFY(!t.form->isVisible());
     }
 
     void traceListComesIntoView() {

@@ -46,9 +46,9 @@ int AppWriter(const QString& kind, const QString& target) {
     window.Printing().SetPrinterSource([] { return QList<PrinterEntry>{}; });
     bool written = false;
     if (kind == QLatin1String("save"))
-        written = window.Save();
+        written = window.Files().Save();
     else if (kind == QLatin1String("export"))
-        written = window.ExportFile(target, PlanExchange::Format::Json);
+        written = window.Exchange().ExportFile(target, PlanExchange::Format::Json);
     else
         written = window.Printing().PrintPlan(PrintSections::All(), &window);
     for (const ShownMessage& message : seam.messages)

@@ -134,7 +134,7 @@ class TestMainWindow : public QObject {
                 dialog->ComboArea()->setCurrentIndex(area);
             dialog->CommandOk()->click();
         });
-        Window().ModelInformation();
+        Window().Settings().ModelInformation();
     }
     // Opens the port dialog, records what it preselects, and presses OK or Cancel.
     QString ChoosePort(bool ok, const QString& chosen = {}) {
@@ -146,7 +146,7 @@ class TestMainWindow : public QObject {
                 dialog->ComboCom()->setEditText(chosen);
             (ok ? dialog->CommandOK() : dialog->CommandCancel())->click();
         });
-        Window().SetCom();
+        Window().Settings().SetCom();
         return preselected;
     }
     QString SavedPort() { return SettingsStore().ReadText(QStringLiteral("ComPort")); }
@@ -168,32 +168,66 @@ private slots:
     void init() { rig_ = std::make_unique<test::MainWindowRig>(); }
     void cleanup() { rig_.reset(); }
 
+    // Language, port and band as saved; on Linux ports by their device names, and on a first
+    // start the one USB serial adapter present.
     void startsFromTheSavedSettings_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<QStringList>("adapters");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("portPanel");
+        QTest::addColumn<QString>("bandPanel");
+        QTest::addColumn<int>("upper");
+        const QStringList none;
         QTest::newRow("nothing saved") << ""
                                        << ""
-                                       << "ZR40[文件名:new.rdat]"
-                                       << "通信端口1";
-        QTest::newRow("english, port 3") << "True"
-                                         << "3"
-                                         << "ZR40[FileName:new.rdat]"
-                                         << "COM3";
+                                       << "" << none << "ZR40[文件名:new.rdat]"
+                                       << "通信端口 ttyS0"
+                                       << "ZR40  100-550 MHz（未选择频段）" << 550;
+        QTest::newRow("english, port 3, a band")
+            << "True"
+            << "3"
+            << "400-480" << QStringList{"ttyUSB0"} << "ZR40[FileName:new.rdat]"
+            << "COM ttyS2"
+            << "ZR40  400-480 MHz" << 480;
+        QTest::newRow("no band in the band") << "True"
+                                             << ""
+                                             << "high" << none << "ZR40[FileName:new.rdat]"
+                                             << "COM ttyS0"
+                                             << "ZR40  100-550 MHz (no band chosen)" << 550;
+        QTest::newRow("first start, one USB adapter")
+            << ""
+            << ""
+            << "136-174" << QStringList{"ttyUSB0"} << "ZR40[文件名:new.rdat]"
+            << "通信端口 ttyUSB0"
+            << "ZR40  136-174 MHz" << 174;
+        QTest::newRow("first start, two USB adapters")
+            << ""
+            << ""
+            << "" << QStringList{"ttyUSB0", "ttyACM0"} << "ZR40[文件名:new.rdat]"
+            << "通信端口 ttyS0"
+            << "ZR40  100-550 MHz（未选择频段）" << 550;
     }
     void startsFromTheSavedSettings() {
         QFETCH(QString, language);
         QFETCH(QString, port);
-        if (!language.isEmpty())
-            QVERIFY(SettingsStore().WriteText(QStringLiteral("Language"), language));
-        if (!port.isEmpty())
-            QVERIFY(SettingsStore().WriteText(QStringLiteral("ComPort"), port));
+        QFETCH(QString, band);
+        QFETCH(QStringList, adapters);
+        const std::pair<const char*, QString> saved[] = {
+            {"Language", language}, {"ComPort", port}, {"Band", band}};
+        for (const auto& [name, text] : saved)
+            if (!text.isEmpty())
+                QVERIFY(SettingsStore().WriteText(QString::fromLatin1(name), text));
+        rig_->options.usbAdapters = [adapters] { return adapters; };
         MDIFormMain& w = Window();
         QCOMPARE(Plan().IsEnglish, !language.isEmpty());
         QTEST(w.windowTitle(), "caption");
         QTEST(w.StatusText(2), "portPanel");
-        QVERIFY(!w.IsModified());
+        QTEST(w.StatusText(1), "bandPanel");
+        QTEST(int(Plan().BandUpper), "upper");
+        QCOMPARE(Plan().BandNeverChosen, int(Plan().BandUpper) == 550);
+        QVERIFY(!w.Files().IsModified());
         QVERIFY(Seam().messages.isEmpty());
     }
 
@@ -214,10 +248,10 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<bool>("dialog");
-        const int channels = MDIFormMain::kChannelPage;
+        const int channels = PageManager::kChannelPage;
         QTest::newRow("channel grid") << channels << "MSHFlexGridChannel" << false;
-        QTest::newRow("local id") << int(MDIFormMain::kOptionPage) << "TextLocalID" << false;
-        QTest::newRow("rx list") << int(MDIFormMain::kRxListPage) << "ComboRxList" << false;
+        QTest::newRow("local id") << int(PageManager::kOptionPage) << "TextLocalID" << false;
+        QTest::newRow("rx list") << int(PageManager::kRxListPage) << "ComboRxList" << false;
         QTest::newRow("edit dialog list") << channels << "ComboTxPower" << true;
         QTest::newRow("edit dialog box") << channels << "TextRxFreq" << true;
     }
@@ -233,7 +267,7 @@ private slots:
         }
         QCOMPARE(withKeys.size(), 9); // New, Open, Save, Print, Undo, Redo, Read, Write, F1
         const auto target = [&] {
-            ConfigPage* shown = w.OpenPage(page);
+            ConfigPage* shown = w.Pages().OpenPage(page);
             if (auto* grid = qobject_cast<FormChannelInformation*>(shown); grid && dialog) {
                 test::PutChannel(rig_->codeplug, 0, 440000000, 440000000);
                 grid->Analyse();
@@ -244,7 +278,7 @@ private slots:
         for (QAction* action : withKeys) {
             const QString name = action->objectName();
             // The dialog's F1 opens its own help topic.
-            if (name == QLatin1String("ToolHelp") && dialog)
+            if (name == QLatin1String("MenuHelpPage") && dialog)
                 continue;
             for (const QKeySequence& key : action->shortcuts()) {
                 QWidget* widget = target();
@@ -278,16 +312,16 @@ private slots:
         QFETCH(bool, renewed);
         if (edited)
             EditAChannel();
-        Window().OpenPage(MDIFormMain::kRxListPage);
-        QPointer<ConfigPage> before = Window().Page(MDIFormMain::kChannelPage);
+        Window().Pages().OpenPage(PageManager::kRxListPage);
+        QPointer<ConfigPage> before = Window().Pages().Page(PageManager::kChannelPage);
         Seam().AnswerMessage(QMessageBox::StandardButton(answer));
         const QString kept = QString::fromLatin1(QTest::currentDataTag()) + ".rdat";
         Seam().AnswerFile(Path(kept));
-        Window().New();
+        Window().Files().New();
         QCOMPARE(Seam().messages.size(), edited ? 1 : 0);
         QCOMPARE(Plan().ChannelType[16] == 1, renewed); // New gives every channel its default
         QCOMPARE(!before, renewed);                     // pages closed, the channel page anew
-        QCOMPARE(!Window().Page(MDIFormMain::kRxListPage), renewed);
+        QCOMPARE(!Window().Pages().Page(PageManager::kRxListPage), renewed);
         QCOMPARE(SavedRx(kept, 0), answer == QMessageBox::Save ? 435'012'500 : -1);
         if (renewed) // a new plan is in no file yet
             QVERIFY(Window().windowTitle().endsWith(QStringLiteral("*]")));
@@ -316,44 +350,44 @@ private slots:
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write(QByteArray(RadioDataFile::kFileSize, 'x'));
         bad.close();
-        Window().OpenPage(MDIFormMain::kRxListPage);
+        Window().Pages().OpenPage(PageManager::kRxListPage);
         const QByteArray before = RadioDataFile::Serialize(Plan());
         if (!file.isEmpty())
             Seam().AnswerFile(Path(file));
         Seam().AnswerMessage(QMessageBox::StandardButton(answer));
-        Window().Open();
+        Window().Files().Open();
         QVERIFY(Seam().fileDialogs.value(0).isOpen);
         QTEST(int(Seam().messages.size()), "messages");
         QCOMPARE(RadioDataFile::Serialize(Plan()) == before, !loaded);
         QCOMPARE(Plan().RxFreq[3] == 462'562'500, loaded);
-        QCOMPARE(Window().CurrentPath(), loaded ? Path("plan.rdat") : QString());
+        QCOMPARE(Window().Files().CurrentPath(), loaded ? Path("plan.rdat") : QString());
         QCOMPARE(Window().windowTitle(),
                  loaded ? QStringLiteral("ZR40[文件名:plan.rdat]") : "ZR40[文件名:new.rdat]");
-        QCOMPARE(!Window().Page(MDIFormMain::kRxListPage), loaded);
-        QVERIFY(Window().Page(MDIFormMain::kChannelPage));
+        QCOMPARE(!Window().Pages().Page(PageManager::kRxListPage), loaded);
+        QVERIFY(Window().Pages().Page(PageManager::kChannelPage));
         if (file == QLatin1String("bad.rdat")) // says why after the caption
             QVERIFY(Seam().messages[1].text.size() > QStringLiteral("错误的文件！\n").size());
     }
 
     void saveAsksOnceThenKeepsThePath() {
-        QVERIFY(!Window().Save()); // cancelled
+        QVERIFY(!Window().Files().Save()); // cancelled
         QCOMPARE(Seam().fileDialogs[0].proposedName, QStringLiteral("new.rdat"));
         EditAChannel();
         Seam().AnswerFile(Path("saved.rdat"));
-        QVERIFY(Window().Save());
+        QVERIFY(Window().Files().Save());
         QCOMPARE(Window().windowTitle(), QStringLiteral("ZR40[文件名:saved.rdat]"));
         Plan().RxFreq[1] = 436'000'000;
-        QVERIFY(Window().Save()); // the same file, no dialog
+        QVERIFY(Window().Files().Save()); // the same file, no dialog
         QCOMPARE(Seam().fileDialogs.size(), 2);
         QCOMPARE(SavedRx("saved.rdat", 1), 436'000'000);
-        QVERIFY(!Window().SaveAs()); // Save As always asks; cancelled, the path stays
+        QVERIFY(!Window().Files().SaveAs()); // Save As always asks; cancelled, the path stays
         QCOMPARE(Seam().fileDialogs.size(), 3);
-        QVERIFY(Seam().fileDialogs[2].proposedName.isEmpty());
-        QCOMPARE(Window().CurrentPath(), Path("saved.rdat"));
+        QCOMPARE(Seam().fileDialogs[2].proposedName, Path("saved.rdat")); // the current file
+        QCOMPARE(Window().Files().CurrentPath(), Path("saved.rdat"));
         QVERIFY(Seam().messages.isEmpty());
         Plan().IsEnglish = true; // the dialog's title follows the language
         Window().ApplyLanguage();
-        QVERIFY(!Window().SaveAs());
+        QVERIFY(!Window().Files().SaveAs());
         QCOMPARE(Seam().fileDialogs[3].title, QStringLiteral("Save As"));
     }
 
@@ -375,13 +409,13 @@ private slots:
         QFETCH(int, answer);
         QFile::remove(Path("other.rdat"));
         QVERIFY(WritePlan("plan.rdat", 0, 400'000'000));
-        QVERIFY(Window().LoadFile(Path("plan.rdat")));
+        QVERIFY(Window().Files().LoadFile(Path("plan.rdat")));
         if (changed) // the other window saves its own plan
             QVERIFY(WritePlan("plan.rdat", 0, 446'006'250));
         EditAChannel();
         Seam().AnswerMessage(QMessageBox::StandardButton(answer));
         Seam().AnswerFile(Path("other.rdat"));
-        QCOMPARE(Window().Save(), answer != QMessageBox::Cancel);
+        QCOMPARE(Window().Files().Save(), answer != QMessageBox::Cancel);
         QCOMPARE(Seam().messages.size(), changed ? 1 : 0);
         if (changed)
             QCOMPARE(Seam().messages[0].buttons,
@@ -407,11 +441,11 @@ private slots:
         const QByteArray before = RadioDataFile::Serialize(Window().codeplug());
         if (where == QLatin1String("open")) {
             Seam().AnswerFile(pipe);
-            Window().Open();
+            Window().Files().Open();
         } else if (where == QLatin1String("import")) {
-            QVERIFY(!Window().ImportFile(pipe));
+            QVERIFY(!Window().Exchange().ImportFile(pipe));
         } else if (where == QLatin1String("--open")) {
-            QVERIFY(!Window().LoadFile(pipe)); // as the start-up does with --open
+            QVERIFY(!Window().Files().LoadFile(pipe)); // as the start-up does with --open
         }
         if (where == QLatin1String("settings")) {
             QVERIFY(Seam().messages.isEmpty()); // a start as on a first run
@@ -426,11 +460,11 @@ private slots:
     void failedSaveKeepsTheChangesMarked() {
         EditAChannel();
         Seam().AnswerFile(Path("missing-folder/plan.rdat"));
-        QVERIFY(!Window().Save());
+        QVERIFY(!Window().Files().Save());
         QCOMPARE(Seam().messages.size(), 1);
         QVERIFY(Seam().messages[0].text.startsWith(QStringLiteral("文件没有保存。\n")));
-        QVERIFY(Window().IsModified());
-        QVERIFY(Window().CurrentPath().isEmpty());
+        QVERIFY(Window().Files().IsModified());
+        QVERIFY(Window().Files().CurrentPath().isEmpty());
         QCOMPARE(Plan().FileName, QStringLiteral("new.rdat"));
     }
 
@@ -452,17 +486,17 @@ private slots:
     // 200-260 has no code of its own: the image gets the 490-512 code. Every band's code is in
     // test_codeplug_basics.
     void modelChangeSetsBandAndImage() {
-        Window().OpenPage(MDIFormMain::kOptionPage);
-        QPointer<ConfigPage> channelsBefore = Window().Page(MDIFormMain::kChannelPage);
+        Window().Pages().OpenPage(PageManager::kOptionPage);
+        QPointer<ConfigPage> channelsBefore = Window().Pages().Page(PageManager::kChannelPage);
         ChooseModel(1);
         QCOMPARE(Seam().messages.size(), 1);
         QCOMPARE(std::tuple(int(Plan().BandLower), int(Plan().BandUpper), int(Plan().BandUpperTx)),
                  std::tuple(200, 260, 260));
         QCOMPARE(int(Plan().RadioImage[445]), 131);
         // Every page closed, the channel page opened anew.
-        QVERIFY(!Window().Page(MDIFormMain::kOptionPage));
+        QVERIFY(!Window().Pages().Page(PageManager::kOptionPage));
         QVERIFY(!channelsBefore);
-        QVERIFY(Window().Page(MDIFormMain::kChannelPage));
+        QVERIFY(Window().Pages().Page(PageManager::kChannelPage));
     }
 
     // No change: the question cancelled, the signature already in the image, or the dialog's
@@ -490,7 +524,7 @@ private slots:
             std::copy(bytes.begin(), bytes.end(), Plan().RadioImage.begin() + 440);
         }
         const auto image = Plan().RadioImage;
-        QPointer<ConfigPage> before = Window().Page(MDIFormMain::kChannelPage);
+        QPointer<ConfigPage> before = Window().Pages().Page(PageManager::kChannelPage);
         Seam().AnswerMessage(QMessageBox::Cancel);
         ChooseModel(area);
         QTEST(int(Seam().messages.size()), "questions");
@@ -510,22 +544,22 @@ private slots:
     void languageDialog() {
         QFETCH(int, index);
         QFETCH(bool, ok);
-        Window().OpenPage(MDIFormMain::kRxListPage);
-        QPointer<ConfigPage> before = Window().Page(MDIFormMain::kChannelPage);
+        Window().Pages().OpenPage(PageManager::kRxListPage);
+        QPointer<ConfigPage> before = Window().Pages().Page(PageManager::kChannelPage);
         test::OnNextModal([=](QWidget* modal) {
             auto* dialog = qobject_cast<FormLanguage*>(modal);
             dialog->ComboLanguage()->setCurrentIndex(index);
             (ok ? dialog->CommandOK() : dialog->CommandCancel())->click();
         });
-        Window().SetLanguage();
+        Window().Settings().SetLanguage();
         const bool switched = ok && index == 0;
         QCOMPARE(Plan().IsEnglish, switched);
         QCOMPARE(SettingsStore().ReadText(QStringLiteral("Language")),
                  switched ? QStringLiteral("True") : QString());
         // A switch reopens only the channel page, in the new language.
         QCOMPARE(!before, switched);
-        QCOMPARE(!Window().Page(MDIFormMain::kRxListPage), switched);
-        QCOMPARE(Window().StatusText(2), switched ? QStringLiteral("COM1") : "通信端口1");
+        QCOMPARE(!Window().Pages().Page(PageManager::kRxListPage), switched);
+        QCOMPARE(Window().StatusText(2), switched ? QStringLiteral("COM ttyS0") : "通信端口 ttyS0");
     }
 
     // OK uses and saves the port typed; Cancel leaves the port as it was, though the dialog
@@ -548,12 +582,17 @@ private slots:
         QCOMPARE(Window().StatusText(2), QStringLiteral("通信端口 ") + port);
     }
 
+    // Help > Help Topics (F1) and the toolbar's help button open the active page's topic.
     void helpOpensTheActivePageTopic() {
+        QAction* topics = Window().Action(QStringLiteral("MenuHelpPage"));
+        QVERIFY(topics->isVisible());
+        QCOMPARE(topics->shortcut(), QKeySequence(Qt::Key_F1));
+        QVERIFY(Window().ToolbarActions().contains(topics));
+        topics->trigger();
+        Window().Pages().OpenPage(PageManager::kOptionPage);
         Window().ShowHelp();
-        Window().OpenPage(MDIFormMain::kOptionPage);
-        Window().ShowHelp();
-        Window().CloseAllPages();
-        Window().ShowHelp();
+        Window().Pages().CloseAllPages();
+        topics->trigger();
         QCOMPARE(Seam().helpTopics, QStringList({"chinfo.htm", "optfeatures.htm", "general.htm"}));
     }
 
@@ -582,10 +621,10 @@ private slots:
         MDIFormMain& w = Window();
         QTreeWidgetItem* root = w.Tree()->topLevelItem(0);
         emit w.Tree()->itemClicked(root->child(1), 0);
-        ConfigPage* option = w.Page(MDIFormMain::kOptionPage);
+        ConfigPage* option = w.Pages().Page(PageManager::kOptionPage);
         QVERIFY(option);
         emit w.Tree()->itemClicked(root->child(0), 0);
-        QCOMPARE(Active()->widget(), w.Page(MDIFormMain::kChannelPage));
+        QCOMPARE(Active()->widget(), w.Pages().Page(PageManager::kChannelPage));
         emit w.Tree()->itemClicked(root->child(1), 0);
         QCOMPARE(Active()->widget(), option); // the same window, not a new one
         emit w.Tree()->itemClicked(root, 0);
@@ -595,15 +634,15 @@ private slots:
     // Listed in the order they were opened, the active one checked; closing drops them.
     void windowMenuListsOpenPages() {
         MDIFormMain& w = Window();
-        w.OpenPage(MDIFormMain::kRxListPage);
-        w.OpenPage(MDIFormMain::kOptionPage);
+        w.Pages().OpenPage(PageManager::kRxListPage);
+        w.Pages().OpenPage(PageManager::kOptionPage);
         QList<int> order;
         for (QAction* action : w.WindowListActions())
             order << action->data().toInt() * (action->isChecked() ? -1 : 1);
         QCOMPARE(order, QList<int>({1000, 1006, -1001}));
         w.WindowListActions().at(0)->trigger();
-        QCOMPARE(Active()->widget(), w.Page(MDIFormMain::kChannelPage));
-        w.Page(MDIFormMain::kRxListPage)->parentWidget()->close();
+        QCOMPARE(Active()->widget(), w.Pages().Page(PageManager::kChannelPage));
+        w.Pages().Page(PageManager::kRxListPage)->parentWidget()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!Plan().RxListOpen);
         QCOMPARE(w.WindowListActions().size(), 2);
@@ -615,7 +654,7 @@ private slots:
     void cascadeKeepsPageSizes() {
         MDIFormMain& w = Window();
         w.resize(1200, 800);
-        w.OpenPage(MDIFormMain::kOptionPage);
+        w.Pages().OpenPage(PageManager::kOptionPage);
         const QList<QMdiSubWindow*> subs = w.PageArea()->subWindowList(QMdiArea::CreationOrder);
         const QSize optionSize = subs[1]->size();
         w.Action(QStringLiteral("MenuCeng"))->trigger();
@@ -629,7 +668,7 @@ private slots:
     // page that scrolls (the tune page's sixteen points).
     void everyControlInReachAtTheSmallestSize_data() {
         QTest::addColumn<int>("page");
-        for (int page = MDIFormMain::kChannelPage; page <= MDIFormMain::kRxListPage; ++page)
+        for (int page = PageManager::kChannelPage; page <= PageManager::kRxListPage; ++page)
             QTest::newRow(qPrintable(QString::number(page))) << page;
     }
     void everyControlInReachAtTheSmallestSize() {
@@ -637,10 +676,10 @@ private slots:
         MDIFormMain& w = ServiceWindow(true);
         rig_->codeplug.TunePointCount = 16;
         w.resize(w.minimumSize());
-        for (int other = MDIFormMain::kChannelPage; other < page; ++other)
-            w.OpenPageFromTree(other);
-        w.OpenPageFromTree(page);
-        QWidget* shown = w.Page(page);
+        for (int other = PageManager::kChannelPage; other < page; ++other)
+            w.Pages().OpenPageFromTree(other);
+        w.Pages().OpenPageFromTree(page);
+        QWidget* shown = w.Pages().Page(page);
         QVERIFY(shown);
         for (bool maximised : {false, true}) {
             if (maximised)
@@ -666,10 +705,10 @@ private slots:
         MDIFormMain& w = Window();
         w.show();
         Plan().ChildWindowState = 2;
-        w.New();
+        w.Files().New();
         QVERIFY(Active()->isMaximized());
         Plan().ChildWindowState = 1; // a minimised page is never reopened minimised
-        w.New();
+        w.Files().New();
         QVERIFY(!Active()->isMinimized());
     }
 
@@ -677,21 +716,22 @@ private slots:
     // takes the band from the image read, and marks the plan unsaved.
     void afterReadReloadsInPlace() {
         MDIFormMain& w = Window();
-        ConfigPage* option = w.OpenPage(MDIFormMain::kOptionPage);
+        ConfigPage* option = w.Pages().OpenPage(PageManager::kOptionPage);
         Plan().RxFreq[0] = 436'000'000;
         Plan().RadioImage[441] = '3'; // the band comes from the image read
         Plan().RadioImage[445] = 67;
-        w.AfterRead();
+        w.Transfers().AfterRead();
         QCOMPARE(Plan().BandLower, std::int16_t(400));
         QCOMPARE(Active()->widget(), option);
-        auto* channels = qobject_cast<FormChannelInformation*>(w.Page(MDIFormMain::kChannelPage));
+        auto* channels =
+            qobject_cast<FormChannelInformation*>(w.Pages().Page(PageManager::kChannelPage));
         QCOMPARE(channels->CellText(1, 1), QStringLiteral("436.00000"));
         QVERIFY(w.windowTitle().endsWith(QStringLiteral("*]")));
         // Without a channel page one is opened behind the page in front.
-        w.Page(MDIFormMain::kChannelPage)->parentWidget()->close();
+        w.Pages().Page(PageManager::kChannelPage)->parentWidget()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        w.AfterRead();
-        QVERIFY(w.Page(MDIFormMain::kChannelPage));
+        w.Transfers().AfterRead();
+        QVERIFY(w.Pages().Page(PageManager::kChannelPage));
         QCOMPARE(Active()->widget(), option);
     }
 
@@ -782,7 +822,7 @@ private slots:
             pages = widget->pageCount();
             preview->reject();
         });
-        PrintWindow().PrintPreview();
+        PrintWindow().Printing().Preview();
         QVERIFY(pages >= 1);
     }
 
@@ -820,59 +860,62 @@ private slots:
 
     void servicePagesOpenAndTheTunePageGivesWay() {
         MDIFormMain& w = ServiceWindow(true);
-        const std::pair<const char*, int> entries[] = {{"MenuKey", MDIFormMain::kKeyPage},
-                                                       {"MenuScan", MDIFormMain::kScanPage},
-                                                       {"MenuMessage", MDIFormMain::kMessagePage},
-                                                       {"MenuTune", MDIFormMain::kTunePage}};
+        const std::pair<const char*, int> entries[] = {{"MenuKey", PageManager::kKeyPage},
+                                                       {"MenuScan", PageManager::kScanPage},
+                                                       {"MenuMessage", PageManager::kMessagePage},
+                                                       {"MenuTune", PageManager::kTunePage}};
         for (const auto& [menu, number] : entries) {
             w.Action(QString::fromLatin1(menu))->trigger();
-            ConfigPage* page = w.Page(number);
+            ConfigPage* page = w.Pages().Page(number);
             QVERIFY2(page, menu);
             QCOMPARE(page->CommandNumber(), number);
             QCOMPARE(Active()->widget(), page);
         }
         const QList<QAction*> list = w.WindowListActions();
         QCOMPARE(list.size(), 5);
-        QCOMPARE(list.last()->data().toInt(), MDIFormMain::kTunePage);
+        QCOMPARE(list.last()->data().toInt(), PageManager::kTunePage);
         QVERIFY(list.last()->isChecked());
         // Opening the tune page again keeps it; opening another page closes it.
         w.Action("MenuTune")->trigger();
-        QVERIFY(w.Page(MDIFormMain::kTunePage));
-        w.OpenPageFromTree(MDIFormMain::kKeyPage);
-        QVERIFY(!w.Page(MDIFormMain::kTunePage));
-        QCOMPARE(Active()->widget(), w.Page(MDIFormMain::kKeyPage));
-        QTest::mouseClick(w.Page(MDIFormMain::kKeyPage)->findChild<QPushButton*>("CommandClose"),
-                          Qt::LeftButton);
+        QVERIFY(w.Pages().Page(PageManager::kTunePage));
+        w.Pages().OpenPageFromTree(PageManager::kKeyPage);
+        QVERIFY(!w.Pages().Page(PageManager::kTunePage));
+        QCOMPARE(Active()->widget(), w.Pages().Page(PageManager::kKeyPage));
+        QTest::mouseClick(
+            w.Pages().Page(PageManager::kKeyPage)->findChild<QPushButton*>("CommandClose"),
+            Qt::LeftButton);
         QTRY_VERIFY(!Plan().KeySettingOpen);
-        QTRY_VERIFY(!w.Page(MDIFormMain::kKeyPage));
+        QTRY_VERIFY(!w.Pages().Page(PageManager::kKeyPage));
     }
 
     // After a read the key and tune pages show what came; the scan and message pages keep what
     // they showed. A read from the tune page leaves it in front.
     void readReloadsTheKeyAndTunePages() {
         MDIFormMain& w = ServiceWindow(true);
-        for (int page : {MDIFormMain::kScanPage, MDIFormMain::kMessagePage, MDIFormMain::kKeyPage,
-                         MDIFormMain::kTunePage})
-            w.OpenPage(page);
+        for (int page : {PageManager::kScanPage, PageManager::kMessagePage, PageManager::kKeyPage,
+                         PageManager::kTunePage})
+            w.Pages().OpenPage(page);
         QMdiSubWindow* tune = Active();
         Plan().RadioImage[306] = 3;
         Plan().RadioImage[288] = 1;
         Plan().RadioImage[768] = 'Q';
         Plan().MicAmp = 33;
-        w.AfterRead();
+        w.Transfers().AfterRead();
         auto combo = [&](int page, const char* name) {
-            return w.Page(page)->findChild<QComboBox*>(QLatin1String(name))->currentIndex();
+            return w.Pages().Page(page)->findChild<QComboBox*>(QLatin1String(name))->currentIndex();
         };
-        QCOMPARE(combo(MDIFormMain::kKeyPage, "ComboKeySet0"), 3);
-        QCOMPARE(combo(MDIFormMain::kScanPage, "ComboPriority"), 0);
-        QVERIFY(w.Page(MDIFormMain::kMessagePage)
+        QCOMPARE(combo(PageManager::kKeyPage, "ComboKeySet0"), 3);
+        QCOMPARE(combo(PageManager::kScanPage, "ComboPriority"), 0);
+        QVERIFY(w.Pages()
+                    .Page(PageManager::kMessagePage)
                     ->findChild<QLineEdit*>("TextEmbedMessage0")
                     ->text()
                     .isEmpty());
-        QCOMPARE(w.Page(MDIFormMain::kTunePage)->findChild<QLineEdit*>("TextMicAmp")->text(),
-                 QStringLiteral("33"));
+        QCOMPARE(
+            w.Pages().Page(PageManager::kTunePage)->findChild<QLineEdit*>("TextMicAmp")->text(),
+            QStringLiteral("33"));
         QCOMPARE(Active(), tune);
-        QVERIFY(w.Page(MDIFormMain::kChannelPage));
+        QVERIFY(w.Pages().Page(PageManager::kChannelPage));
     }
 
     // Every dialog the menus open has a default button, the one Enter presses where no field
@@ -880,7 +923,8 @@ private slots:
     void dialogsHaveADefaultButtonAndCloseOnEscape_data() {
         QTest::addColumn<QString>("command");
         for (const char* command : {"MenuModelInformation", "MenuCom", "MenuLanguage", "MenuAbout",
-                                    "MenuBank", "MenuPrint", "MenuPassword"})
+                                    "MenuBank", "MenuPrint", "MenuPassword", "MenuRead",
+                                    "MenuWrite"})
             QTest::newRow(command) << command;
     }
     void dialogsHaveADefaultButtonAndCloseOnEscape() {

@@ -65,12 +65,22 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("port");
         QTest::addColumn<bool>("splash");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("failed");
         QTest::newRow("port") << QStringList{"zr40cps", "--port", "/dev/pts/3"} << "/dev/pts/3"
-                              << true << false;
-        QTest::newRow("no splash") << QStringList{"zr40cps", "--no-splash"} << "" << false << false;
-        QTest::newRow("unknown") << QStringList{"zr40cps", "--fast"} << "" << true << true;
-        QTest::newRow("stray argument") << QStringList{"zr40cps", "a.rdat"} << "" << true << true;
+                              << true << "" << false;
+        QTest::newRow("no splash")
+            << QStringList{"zr40cps", "--no-splash"} << "" << false << "" << false;
+        QTest::newRow("unknown") << QStringList{"zr40cps", "--fast"} << "" << true << "" << true;
+        // As a file manager starts it (Exec=zr40cps %f), or as --open.
+        QTest::newRow("file") << QStringList{"zr40cps", "a.rdat"} << "" << true << "a.rdat"
+                              << false;
+        QTest::newRow("--open") << QStringList{"zr40cps", "--open", "b.rdat"} << "" << true
+                                << "b.rdat" << false;
+        QTest::newRow("two files")
+            << QStringList{"zr40cps", "a.rdat", "b.rdat"} << "" << true << "" << true;
+        QTest::newRow("file and --open")
+            << QStringList{"zr40cps", "--open", "a.rdat", "b.rdat"} << "" << true << "" << true;
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
@@ -78,6 +88,8 @@ private slots:
         const StartOptions options = StartOptions::Parse(arguments);
         QTEST(options.port, "port");
         QTEST(options.splash, "splash");
+        if (!failed)
+            QTEST(options.openFile, "file");
         QCOMPARE(!options.error.isEmpty(), failed);
     }
 
@@ -106,6 +118,41 @@ private slots:
             QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
         QFETCH(QString, output);
         QVERIFY2(printed.contains(output), qPrintable(printed));
+    }
+
+    // Started where no window can be shown: it says so and names the command that works there,
+    // never Qt's abort. A DISPLAY that names no server is no display either.
+    void withoutADisplayItSaysSo_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("plain") << QStringList{} << ""
+                               << "需要图形显示";
+        QTest::newRow("a file, in English") << QStringList{"--lang", "en", "plan.rdat"} << ""
+                                            << "needs a graphical display";
+        QTest::newRow("display of no server") << QStringList{"--lang", "en"} << ":97"
+                                              << "needs a graphical display";
+    }
+    void withoutADisplayItSaysSo() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, display);
+        QTemporaryDir config;
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        if (!display.isEmpty())
+            env.insert(QStringLiteral("DISPLAY"), display);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(ZR40_BINARY_DIR "/zr40cps"), arguments);
+        QVERIFY(process.waitForFinished(30000));
+        const QString printed = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QFETCH(QString, said);
+        QVERIFY2(printed.contains(said) && printed.contains(QStringLiteral("'zr40 --help'")),
+                 qPrintable(printed));
     }
 
     void trackerSeesEveryFileValue() {

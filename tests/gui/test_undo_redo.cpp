@@ -47,7 +47,8 @@ class TestUndoRedo : public QObject {
     test::ScriptedSeam& Seam() { return rig_->seam; }
     QString Path(const QString& name) const { return files_.filePath(name); }
     FormChannelInformation* Grid() {
-        return qobject_cast<FormChannelInformation*>(Window().OpenPage(MDIFormMain::kChannelPage));
+        return qobject_cast<FormChannelInformation*>(
+            Window().Pages().OpenPage(PageManager::kChannelPage));
     }
     QAction* UndoAction() { return Window().Action(QStringLiteral("MenuUndo")); }
     QAction* RedoAction() { return Window().Action(QStringLiteral("MenuRedo")); }
@@ -167,14 +168,14 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(sql, Qt::Key_Down);
         QCOMPARE(Plan().SqlLevel[0], 8);
-        QCOMPARE(Window().History().UndoCount(), 2);
+        QCOMPARE(Window().Edits().History().UndoCount(), 2);
         UndoAction()->trigger();
         QCOMPARE(Plan().SqlLevel[0], 5);
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Rx Frequency of channel 1"));
         RedoAction()->trigger();
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(sql, Qt::Key_Up);
-        QCOMPARE(Window().History().UndoCount(), 1);
+        QCOMPARE(Window().Edits().History().UndoCount(), 1);
     }
 
     // What a page corrects as it opens (Function Setup: PF1 Long and PF2 Short of a new plan;
@@ -183,8 +184,8 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("step");
         QTest::newRow("function setup")
-            << int(MDIFormMain::kOptionPage) << "&Undo Corrected on opening Function Setup";
-        QTest::newRow("rx list") << int(MDIFormMain::kRxListPage)
+            << int(PageManager::kOptionPage) << "&Undo Corrected on opening Function Setup";
+        QTest::newRow("rx list") << int(PageManager::kRxListPage)
                                  << "&Undo Corrected on opening Rx List";
     }
     void correctionOnOpeningIsAStep() {
@@ -193,9 +194,9 @@ private slots:
         file.ApplyNewDefaults();
         file.RxListEntry[0] = 0xFFFFFF;
         QVERIFY(RadioDataFile::WriteToFile(Path("corrected.rdat"), file).ok());
-        QVERIFY(Window().LoadFile(Path("corrected.rdat")));
+        QVERIFY(Window().Files().LoadFile(Path("corrected.rdat")));
         const Codeplug before = Plan();
-        Window().OpenPage(page);
+        Window().Pages().OpenPage(page);
         QVERIFY(!Plan().SameRadioData(before));
         QTEST(UndoAction()->text(), "step");
         QVERIFY(Window().windowTitle().contains(QLatin1Char('*'))); // the star has its cause
@@ -232,16 +233,16 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("combo");
         QTest::addColumn<QString>("step");
-        QTest::newRow("function setup") << int(MDIFormMain::kOptionPage) << "ComboVoice"
+        QTest::newRow("function setup") << int(PageManager::kOptionPage) << "ComboVoice"
                                         << "&Undo Voice Prompt";
-        QTest::newRow("key setting") << int(MDIFormMain::kKeyPage) << "ComboKeySet0"
+        QTest::newRow("key setting") << int(PageManager::kKeyPage) << "ComboKeySet0"
                                      << "&Undo Key Setting PF1";
     }
     void pageSettingComesBackOnItsPage() {
         QFETCH(int, page);
         QFETCH(QString, combo);
         rig_->options.service = true;
-        auto* list = Window().OpenPage(page)->findChild<QComboBox*>(combo);
+        auto* list = Window().Pages().OpenPage(page)->findChild<QComboBox*>(combo);
         const int before = list->currentIndex();
         const int other = before == 2 ? 1 : 2;
         test::PickAt(list, other);
@@ -266,7 +267,7 @@ private slots:
             dialog->findChild<KeyFilterEdit*>(QStringLiteral("TextStartChannel"))->setText("33");
             dialog->findChild<QPushButton*>(QStringLiteral("CommandApply"))->click();
         });
-        Window().BatchEdit();
+        Window().Pages().BatchEdit();
         QVERIFY(Plan().RadioImage != image);
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Batch Channel Edit"));
         UndoAction()->trigger();
@@ -274,7 +275,7 @@ private slots:
     }
 
     void receiveListEntryComesBackInItsCell() {
-        auto* page = qobject_cast<FormRxList*>(Window().OpenPage(MDIFormMain::kRxListPage));
+        auto* page = qobject_cast<FormRxList*>(Window().Pages().OpenPage(PageManager::kRxListPage));
         QVERIFY(page);
         page->CellClick(3, 1);
         QLineEdit* editor = page->findChild<KeyFilterEdit*>(QStringLiteral("Text1"));
@@ -301,9 +302,10 @@ private slots:
         test::RunNextTransfer("CommandRead", [](FormProcess& form) {
             form.findChild<QLineEdit*>(QStringLiteral("TextPassword"))->setText("002468");
         });
-        Window().ReadFromRadio();
+        Window().Transfers().ReadFromRadio();
         QVERIFY(Plan().LinkSucceeded);
-        grid = qobject_cast<FormChannelInformation*>(Window().Page(MDIFormMain::kChannelPage));
+        grid =
+            qobject_cast<FormChannelInformation*>(Window().Pages().Page(PageManager::kChannelPage));
         QCOMPARE(grid->CellText(1, 1), QStringLiteral("446.00625"));
         QCOMPARE(grid->CellText(5, 1), QString());
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo Read From Radio"));
@@ -329,7 +331,7 @@ private slots:
         FormChannelInformation* grid = Grid();
         test::TypeCell(*grid, 1, 1, QStringLiteral("440"));
         Seam().AnswerMessage(QMessageBox::Discard);
-        Window().New();
+        Window().Files().New();
         QVERIFY(!UndoAction()->isEnabled());
         QVERIFY(!RedoAction()->isEnabled());
         test::TypeCell(*Grid(), 1, 1, QStringLiteral("441"));
@@ -337,7 +339,7 @@ private slots:
         Codeplug file;
         file.ApplyNewDefaults();
         QVERIFY(RadioDataFile::WriteToFile(Path("plan.rdat"), file).ok());
-        QVERIFY(Window().LoadFile(Path("plan.rdat"))); // Open's questions answered
+        QVERIFY(Window().Files().LoadFile(Path("plan.rdat"))); // Open's questions answered
         QVERIFY(!UndoAction()->isEnabled());
         QCOMPARE(UndoAction()->text(), QStringLiteral("&Undo"));
         // A model change too: the band the steps were made in is gone.
@@ -349,7 +351,7 @@ private slots:
             dialog->ComboArea()->setCurrentIndex(2);
             dialog->CommandOk()->click();
         });
-        Window().ModelInformation();
+        Window().Settings().ModelInformation();
         QCOMPARE(Plan().BandLower, std::int16_t(400));
         QVERIFY(!UndoAction()->isEnabled());
     }
@@ -380,7 +382,7 @@ private slots:
         csv.write("Location,Frequency,Mode\n0,124.5,AM\n");
         csv.close();
         NextReport();
-        QVERIFY(!Window().ImportFile(Path("memories.csv")));
+        QVERIFY(!Window().Exchange().ImportFile(Path("memories.csv")));
         QVERIFY(reports_->first().contains(QStringLiteral("was not imported")));
         QCOMPARE(UndoAction()->isEnabled(), false);
     }
@@ -402,7 +404,7 @@ private slots:
         // The channel csv shares the extension; its filter chooses it.
         Seam().AnswerFile(Path("plan.csv"));
         Seam().filterAnswers << 1;
-        Window().Export();
+        Window().Exchange().Export();
         QFile plan(Path("plan.csv"));
         QVERIFY(plan.open(QIODevice::ReadOnly));
         QVERIFY(plan.readAll().startsWith("Channel,RxMHz"));

@@ -35,7 +35,7 @@ class TestVirtualRadioPort : public QObject {
             window_ = std::make_unique<MDIFormMain>(codeplug_);
             codeplug_.IsEnglish = english; // the start-up took the saved language
             window_->ApplyLanguage();
-            window_->SetPortSource([] { return QStringList{"ttyS0"}; });
+            window_->Settings().SetPortSource([] { return QStringList{"ttyS0"}; });
             window_->VirtualRadio().SetProgram(QStringLiteral(ZR40_BINARY_DIR "/zr40-sim"));
         }
         return *window_;
@@ -62,7 +62,7 @@ class TestVirtualRadioPort : public QObject {
             }
             (ok ? dialog->CommandOK() : dialog->CommandCancel())->click();
         });
-        Window().SetCom();
+        Window().Settings().SetCom();
         return seen;
     }
 
@@ -78,7 +78,7 @@ class TestVirtualRadioPort : public QObject {
             QTRY_VERIFY_WITH_TIMEOUT(shown->isVisible(), 60000);
             result = shown->text();
         });
-        read ? Window().ReadFromRadio() : Window().WriteToRadio();
+        read ? Window().Transfers().ReadFromRadio() : Window().Transfers().WriteToRadio();
         return result;
     }
 
@@ -101,6 +101,7 @@ private slots:
 
     void readEditAndWriteTheVirtualRadio() {
         SettingsStore().WriteText(QStringLiteral("ComPort"), QStringLiteral("ttyS0"));
+        SettingsStore().WriteBand({400, 480}); // a band chosen: the check has nothing to say
         const DialogSeen seen = ChoosePort(QStringLiteral("Virtual radio (demo)"), true);
         QCOMPARE(seen.items, QStringList({"ttyS0", "Virtual radio (demo)"}));
         QVERIFY(seen.noteShown);
@@ -134,7 +135,7 @@ private slots:
             preselected = dialog->ComboCom()->currentText();
             dialog->CommandCancel()->click();
         });
-        Window().SetCom();
+        Window().Settings().SetCom();
         QCOMPARE(preselected, QStringLiteral("Virtual radio (demo)"));
         QCOMPARE(codeplug_.ComPortName, device);
         QVERIFY(radio.Running());

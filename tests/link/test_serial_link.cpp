@@ -165,15 +165,20 @@ private slots:
 
     void portNames() {
         const QString here = QDir::currentPath();
-        const std::pair<QString, QString> names[] = {{" ttyACM1 ", "/dev/ttyACM1"},
-                                                     {"/dev/pts/5", "/dev/pts/5"},
-                                                     {"./tty", here + "/tty"},
-                                                     {"lab/COM3", here + "/lab/COM3"},
-                                                     {"com12", "/dev/ttyS11"},
-                                                     {"COMX", "/dev/COMX"},
-                                                     {"", ""}};
-        for (const auto& [name, device] : names)
+        // The device opened, and the name the user is shown (the system's, not "COM12").
+        const std::tuple<QString, QString, QString> names[] = {
+            {" ttyACM1 ", "/dev/ttyACM1", "ttyACM1"},
+            {"/dev/pts/5", "/dev/pts/5", "/dev/pts/5"},
+            {"./tty", here + "/tty", here + "/tty"},
+            {"lab/COM3", here + "/lab/COM3", here + "/lab/COM3"},
+            {"com12", "/dev/ttyS11", "ttyS11"},
+            {"COMX", "/dev/COMX", "COMX"},
+            {"", "", ""}};
+        for (const auto& [name, device, shown] : names) {
             QCOMPARE(SerialPortName::Resolve(name), device);
+            QCOMPARE(SerialPortName::Shown(name), shown);
+        }
+        QCOMPARE(SerialPortName::PortLine("COM1", false), QStringLiteral("端口：ttyS0"));
         QCOMPARE(SerialPortName::Choose("", 3), QStringLiteral("COM3"));
         QCOMPARE(SerialPortName::ComNumber("xCOM1"), 0);
         // A relative path opens the device it names (here a link to the radio's terminal).
@@ -345,9 +350,7 @@ private slots:
         QVERIFY(openpty(&master, &slave, name, nullptr, nullptr) == 0);
         QVERIFY(::write(master, "r\n", 2) == 2); // typed ahead; read when the question comes
         QProcess cli;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), CliDataHome()); // its read backup
-        cli.setProcessEnvironment(environment);
+        cli.setProcessEnvironment(CliEnvironment()); // its read backup in a folder of our own
         cli.setStandardInputFile(QString::fromLocal8Bit(name));
         cli.setStandardErrorFile(QString::fromLocal8Bit(name));
         cli.start(CliProgram(), {"read", "--port", sim.device(), "-o", Path("tty.rdat")});

@@ -124,6 +124,14 @@ private slots:
             QVERIFY2(Mentions(part, option), qPrintable(option + " missing in " + page + "(1)"));
     }
 
+    // Each subcommand is an entry of its own in the page's list, never run into the one before.
+    void everyCommandListedOnItsOwn() {
+        const QString text = PlainPage(QStringLiteral("zr40"));
+        for (const QString& command : Subcommands(HelpOf(QStringLiteral("zr40"), {})))
+            QVERIFY2(text.contains(QStringLiteral("\n.TP\n%1\n").arg(command)),
+                     qPrintable(command + " runs into another entry of zr40(1)"));
+    }
+
     void pagesCarryTheirOwnSections_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QStringList>("needed");

@@ -82,6 +82,7 @@ private slots:
         QTest::newRow("key of an analog channel") << Edit([](Codeplug& c) { c.RxKeyEnable[0] = 1; }) << none;
         QTest::newRow("data version") << Edit([](Codeplug& c) { c.DataVersion = 2; }) << one(E, Area::Header, -1, "DataVersion");
         QTest::newRow("channel count") << Edit([](Codeplug& c) { c.ChannelCount = 33; }) << one(E, Area::Header, -1, "ChannelCount");
+        QTest::newRow("band never chosen") << Edit([](Codeplug& c) { c.BandNeverChosen = true; }) << one(W, Area::Model, -1, "Band");
         QTest::newRow("garbage in a channel not in use") << Edit([](Codeplug& c) { c.RxFreq[20] = 5000; c.ChannelType[20] = 9; c.RxCtcss[20] = 2543; c.CallTypeTxID[20] = -1; }) << none;
         // clang-format on
         QTest::newRow("identical channels") << Edit([](Codeplug& c) {

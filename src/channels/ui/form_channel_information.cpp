@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -146,6 +147,14 @@ void FormChannelInformation::BuildControls() {
     GridCorner::Caption(grid_,
                         [this] { return Text(kTextHeaderChannel, TextContext::Of(codeplug())); });
     grid_->installEventFilter(this);
+    // The rows' scroll bar stays, so that the room the columns share does not come and go with
+    // it.
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid_->viewport()->installEventFilter(this);
+    // The room also shrinks without a resize the page sees (the scroll bar laid out late): the
+    // columns then reach past it and the grid would scroll sideways.
+    connect(grid_->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+            &FormChannelInformation::StretchColumns, Qt::QueuedConnection);
     connect(grid_, &QTableWidget::cellClicked, this,
             [this](int row, int column) { CellClick(row + 1, column + 1); });
 
@@ -261,9 +270,10 @@ void FormChannelInformation::FitColumns(const QStringList& listTexts) {
         const QString title = grid_->horizontalHeaderItem(column - 1)->text();
         const int width = std::max({kColumnWidths[column], widest(cells, samples[column]),
                                     widest(header, title.split(QLatin1Char(' ')))});
-        grid_->setColumnWidth(column - 1, width);
+        fittedWidths_[column] = width;
         total += width;
     }
+    StretchColumns();
     const int numberWidth = qMax(kColumnWidths[0], widest(header, {Text(kTextHeaderChannel, ctx)}));
     grid_->verticalHeader()->setFixedWidth(numberWidth);
     grid_->horizontalHeader()->setFixedHeight(qMax(kHeaderHeight, 2 * header.lineSpacing() + 8));
@@ -273,6 +283,25 @@ void FormChannelInformation::FitColumns(const QStringList& listTexts) {
                        margins.right();
     preferredSize_ = QSize(qMax(kPageWidth, needed), kPageHeight);
     resize(preferredSize_);
+}
+
+// A grid wider than its columns need (the page maximised, a short language) shares the room out
+// among them; a narrower one keeps the widths the texts need and scrolls.
+void FormChannelInformation::StretchColumns() {
+    int total = 0;
+    for (int column = 1; column < kColumns; ++column)
+        total += fittedWidths_[column];
+    if (total <= 0)
+        return;
+    const int room = grid_->viewport()->width();
+    int given = 0;
+    for (int column = 1; column < kColumns; ++column) {
+        int width = fittedWidths_[column];
+        if (room > total)
+            width = column + 1 == kColumns ? room - given : width * room / total;
+        grid_->setColumnWidth(column - 1, width);
+        given += width;
+    }
 }
 
 QSize FormChannelInformation::sizeHint() const {
@@ -566,6 +595,8 @@ void FormChannelInformation::ChannelCopied(int source, int target) {
 }
 
 bool FormChannelInformation::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_->viewport() && event->type() == QEvent::Resize)
+        StretchColumns();
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F3 && key->modifiers() == Qt::ShiftModifier) {
@@ -587,11 +618,16 @@ EditStep FormChannelInformation::CellStep(int row, int column) const {
     return EditStep::ChannelField(kTexts[kTextHeaderRx + column - 1], row);
 }
 
-QList<int> FormChannelInformation::SelectedChannels() const {
+QList<int> FormChannelInformation::PickedChannels() const {
     QList<int> channels;
     for (const QModelIndex& index : grid_->selectionModel()->selectedRows())
         channels << index.row();
     std::sort(channels.begin(), channels.end());
+    return channels;
+}
+
+QList<int> FormChannelInformation::SelectedChannels() const {
+    QList<int> channels = PickedChannels();
     if (channels.isEmpty() && CurrentRow() >= 1)
         channels << CurrentRow() - 1;
     return channels;

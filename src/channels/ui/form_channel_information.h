@@ -5,6 +5,7 @@
 #include "widgets/config_page.h"
 
 #include <QPointer>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -75,6 +76,8 @@ public:
     // The channels (indexes) whose rows are selected by their row headers, in order; the current
     // row's when no row is selected.
     QList<int> SelectedChannels() const;
+    // Only those picked by their row headers (none when no row is).
+    QList<int> PickedChannels() const;
     // Selects rows first..last (1..32) as clicks on their headers do.
     void SelectRows(int firstRow, int lastRow);
     // Ctrl+C: the selected rows as a table for a spreadsheet or another plan.
@@ -126,6 +129,7 @@ private:
     void CommitText(int row, int column, const QString& text);
     GridEdit ListEdit(int row, int column, const CellCommit& commit);
 
+    void StretchColumns();
     void OpenChannelEdit();
     void ShiftF3();
     void BuildRowMenuActions();
@@ -144,6 +148,8 @@ private:
     QPointer<FormChannelEdit> channelEdit_;
 
     QSize preferredSize_;
+    std::array<int, kColumns> fittedWidths_{}; // what each column's texts need
+
     bool loading_ = false;
 };
 

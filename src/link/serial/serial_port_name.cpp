@@ -36,6 +36,22 @@ int SerialPortName::ComNumber(const QString& name) {
     return match.captured(1).toInt();
 }
 
+QString SerialPortName::Shown(const QString& name) {
+#ifdef Q_OS_WIN
+    return name.trimmed();
+#else
+    const QString path = Resolve(name);
+    static const QString dev = QStringLiteral("/dev/");
+    return path.startsWith(dev) && !path.mid(dev.size()).contains(QLatin1Char('/'))
+               ? path.mid(dev.size())
+               : path;
+#endif
+}
+
+QString SerialPortName::PortLine(const QString& name, bool english) {
+    return (english ? QStringLiteral("Port: ") : QStringLiteral("端口：")) + Shown(name);
+}
+
 QString SerialPortName::Choose(const QString& deviceName, int number) {
     if (!deviceName.trimmed().isEmpty())
         return deviceName.trimmed();

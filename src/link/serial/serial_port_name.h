@@ -19,6 +19,11 @@ public:
     static int ComNumber(const QString& name);
     // The name to use for a codeplug's port: its device name, or else "COMn" of its number.
     static QString Choose(const QString& deviceName, int number);
+    // The name as the system's own tools show it: on Linux "ttyS0" for COM1 and "ttyUSB0" for
+    // /dev/ttyUSB0; a path deeper below /dev (a by-id link, a pseudo-terminal) stays whole.
+    static QString Shown(const QString& name);
+    // "Port: ttyUSB0" / "端口：ttyUSB0", said beside a message about the port.
+    static QString PortLine(const QString& name, bool english);
 };
 
 } // namespace zr40

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 namespace zr40 {
 
@@ -35,6 +36,15 @@ CheckListDialog::CheckListDialog(const PlanProblems& problems, const TextContext
         AddButton(QStringLiteral("CommandClose"), ctx.Pick({"&Close", "关闭(&C)"}),
                   QDialogButtonBox::RejectRole);
     }
+    // A plan checked against no band of the model: the model dialog is one click away.
+    const bool bandUnchosen = std::any_of(problems.begin(), problems.end(), [](const auto& p) {
+        return p.location.area == PlanLocation::Area::Model;
+    });
+    if (bandUnchosen)
+        connect(AddButton(QStringLiteral("CommandModel"),
+                          ctx.Pick({"Model &Information...", "机型信息(&I)..."}),
+                          QDialogButtonBox::ActionRole),
+                &QPushButton::clicked, this, [this] { Choose(PlanLocation::Model()); });
     const QIcon errorIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (const PlanProblem& problem : problems)

@@ -5,6 +5,7 @@
 #include "codeplug/radio_data_file.h"
 #include "codeplug/settings_store.h"
 #include "link/memory_map.h"
+#include "link/serial/serial_port_name.h"
 #include "link/ui/safe_write.h"
 #include "link/ui/star_password_style.h"
 #include "review/read_back_check.h"
@@ -62,6 +63,7 @@ FormProcess::FormProcess(Codeplug& codeplug, std::function<void()> afterRead, QW
                              : codeplug_.ComPortName);
     CreateControls();
     CreateReviewControls();
+    OrderTabs();
     PlaceControls();
     FillCaptions();
     ApplyHeight();
@@ -95,7 +97,6 @@ void FormProcess::CreateControls() {
     auto makeButton = [this](const char* name) {
         auto* button = new QPushButton(this);
         button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false); // Enter in a password box must not start a transfer
         return button;
     };
     labelPassword_ = makeLabel("LabelPassword");
@@ -131,6 +132,31 @@ void FormProcess::CreateControls() {
     connect(commandRead_, &QPushButton::clicked, this, &FormProcess::CommandRead_Click);
     connect(commandWrite_, &QPushButton::clicked, this, &FormProcess::CommandWrite_Click);
     connect(commandCancel_, &QPushButton::clicked, this, &FormProcess::CommandCancel_Click);
+}
+
+// Enter in a password box starts the transfer the window offers (nothing while one runs: the
+// button is disabled); Tab goes from the passwords to it and on to Cancel.
+void FormProcess::OrderTabs() {
+    QPushButton* start = reading_ ? commandRead_ : commandWrite_;
+    start->setDefault(true);
+    QList<QWidget*> chain{textPassword_};
+    if (!reading_)
+        chain << checkNewPassword_ << textNewPassword_;
+    chain << start << commandCancel_;
+    if (checkBackupFirst_)
+        chain << checkBackupFirst_;
+    if (checkVerify_)
+        chain << checkVerify_;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    // The password boxes take Enter and Escape for themselves; here they are the window's.
+    for (KeyFilterEdit* box : {textPassword_, textNewPassword_}) {
+        connect(box, &KeyFilterEdit::enterPressed, this, [start] {
+            if (start->isVisible() && start->isEnabled())
+                start->click();
+        });
+        connect(box, &KeyFilterEdit::escapePressed, this, &QDialog::reject);
+    }
 }
 
 // Fixed places: the new-password row sits below the read window's height and only the taller
@@ -300,7 +326,8 @@ QString FormProcess::NothingWritten() const {
 }
 
 void FormProcess::ShowPortFailure(const QString& cause) {
-    QString text = Pick("Please reselect COM port!", "请重新选择端口！");
+    QString text = Pick("Please reselect COM port!", "请重新选择端口！") + QLatin1Char('\n') +
+                   SerialPortName::PortLine(adapter_.PortName(), codeplug_.IsEnglish);
     if (!cause.isEmpty())
         text += QLatin1Char('\n') + cause;
     if (!reading_)
@@ -357,9 +384,11 @@ void FormProcess::OnProgress(double fraction, const QString& label) {
 }
 
 void FormProcess::OnRetryQuestion(const QString& question) {
-    const auto answer =
-        UiSeam::Instance().Message(this, QMessageBox::Critical, UiSeam::AppTitle(), question,
-                                   QMessageBox::Retry | QMessageBox::Cancel);
+    const auto answer = UiSeam::Instance().Message(
+        this, QMessageBox::Critical, UiSeam::AppTitle(),
+        question + QLatin1Char('\n') +
+            SerialPortName::PortLine(adapter_.PortName(), codeplug_.IsEnglish),
+        QMessageBox::Retry | QMessageBox::Cancel);
     adapter_.AnswerRetry(answer == QMessageBox::Retry);
 }
 

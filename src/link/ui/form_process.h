@@ -80,6 +80,7 @@ public:
 
 private:
     void CreateControls();
+    void OrderTabs();
     void PlaceControls();
     void FillCaptions();
     QString Pick(const char* english, const char* chinese) const;

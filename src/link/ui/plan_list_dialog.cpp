@@ -61,8 +61,12 @@ void PlanListDialog::FitColumns() {
 void PlanListDialog::LineActivated(int row) {
     if (row < 0 || row >= locations_.size())
         return;
-    chosen_ = locations_[row];
-    emit locationChosen(*chosen_);
+    Choose(locations_[row]);
+}
+
+void PlanListDialog::Choose(const PlanLocation& location) {
+    chosen_ = location;
+    emit locationChosen(location);
     reject();
 }
 

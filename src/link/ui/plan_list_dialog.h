@@ -35,6 +35,10 @@ public:
 signals:
     void locationChosen(const zr40::PlanLocation& location);
 
+protected:
+    // Closes the dialog and leaves `location` for the caller to open.
+    void Choose(const PlanLocation& location);
+
 private:
     void LineActivated(int row);
 

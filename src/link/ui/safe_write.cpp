@@ -1,5 +1,6 @@
 #include "link/ui/safe_write.h"
 
+#include "link/serial/serial_port_name.h"
 #include "link/ui/check_list_dialog.h"
 #include "link/ui/write_changes_dialog.h"
 #include "review/codeplug_check.h"
@@ -67,9 +68,11 @@ void SafeWrite::Cancel() {
 }
 
 void SafeWrite::OnRetryQuestion(const QString& question) {
-    const auto answer =
-        UiSeam::Instance().Message(window_, QMessageBox::Critical, UiSeam::AppTitle(), question,
-                                   QMessageBox::Retry | QMessageBox::Cancel);
+    const auto answer = UiSeam::Instance().Message(
+        window_, QMessageBox::Critical, UiSeam::AppTitle(),
+        question + QLatin1Char('\n') +
+            SerialPortName::PortLine(adapter_.PortName(), plan_.IsEnglish),
+        QMessageBox::Retry | QMessageBox::Cancel);
     adapter_.AnswerRetry(answer == QMessageBox::Retry);
 }
 
