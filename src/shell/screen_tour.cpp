@@ -15,6 +15,7 @@
 #include "shell/mdi_form_main.h"
 #include "shell/print_commands.h"
 #include "shell/virtual_radio_process.h"
+#include "shell/widget_text_dump.h"
 #include "widgets/key_filter_edit.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -247,7 +249,7 @@ void ScreenTour::BuildSteps() {
                      w->Pages().OpenPage(PageManager::kChannelPage)))
                  grid->CellClick(5, 7);
          },
-         false},
+         false, 1500},
         {QStringLiteral("help"), [w] { w->ShowHelp(); }, false},
         {QStringLiteral("dialog_model"), [w] { w->Settings().ModelInformation(); }, true},
         {QStringLiteral("dialog_language"), [w] { w->Settings().SetLanguage(); }, true},
@@ -377,19 +379,22 @@ void ScreenTour::RunNext() {
         return;
     }
     step.open();
-    QTimer::singleShot(kSettleMilliseconds, this, [this, name = step.name] {
-        Grab(name);
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top != &window_ && top->isVisible() && top->isWindow())
-                top->close(); // help window, splash
-        }
-        RunNext();
-    });
+    QTimer::singleShot(std::max(step.settleMs, kSettleMilliseconds), this,
+                       [this, name = step.name] {
+                           Grab(name);
+                           WriteTexts(name, true);
+                           for (QWidget* top : QApplication::topLevelWidgets()) {
+                               if (top != &window_ && top->isVisible() && top->isWindow())
+                                   top->close(); // help window, splash
+                           }
+                           RunNext();
+                       });
 }
 
 void ScreenTour::GrabModalThenClose(const QString& name, int settleMs) {
     QTimer::singleShot(settleMs, this, [this, name] {
         Grab(name);
+        WriteTexts(name, false);
         // A dialog may open a message box on top (a missing port): close them all.
         while (QWidget* modal = QApplication::activeModalWidget()) {
             modal->close();
@@ -407,6 +412,29 @@ void ScreenTour::Grab(const QString& name) {
         return;
     const QString file = QDir(folder_).filePath(prefix_ + name + QStringLiteral(".png"));
     screen->grabWindow(0).save(file);
+}
+
+void ScreenTour::WriteTexts(const QString& name, bool withMainWindow) {
+    if (qEnvironmentVariableIsEmpty("ZR40_TOUR_TEXTS"))
+        return;
+    // Windows in a fixed order (the toolkit lists them in any), each with its lines in order.
+    QList<QStringList> windows;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        // A menu is listed with the window that owns it.
+        const bool ownedMenu = qobject_cast<QMenu*>(top) && top->parentWidget();
+        if (!top->isVisible() || ownedMenu || (top == &window_ && !withMainWindow))
+            continue;
+        windows << WidgetTextDump::Lines(top);
+    }
+    std::sort(windows.begin(), windows.end());
+    QStringList lines;
+    for (const QStringList& window : std::as_const(windows))
+        lines << window;
+    QSaveFile file(QDir(folder_).filePath(prefix_ + name + QStringLiteral(".txt")));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+        file.commit();
+    }
 }
 
 } // namespace zr40

@@ -37,6 +37,9 @@ private:
     void BuildServiceSteps();
     void RunNext();
     void Grab(const QString& name);
+    // With ZR40_TOUR_TEXTS set: every text of the windows in front, beside the picture, for
+    // comparing two builds (scripts/text-lists). The main window only where it is in front.
+    void WriteTexts(const QString& name, bool withMainWindow);
     void GrabModalThenClose(const QString& name, int settleMs);
 
     MDIFormMain& window_;
