@@ -13,7 +13,7 @@ constexpr Long kHertzPerMegahertz = 1000000;
 
 // A channel the grid starts shows its type this way until the row is reloaded.
 QString NewChannelTypeText(const TextContext& ctx) {
-    return ctx.Pick(QStringLiteral("Analog CH"), QString::fromUtf8("模拟信道"));
+    return ctx.Tr("ChannelEffects", "Analog CH");
 }
 
 void StoreRx(Codeplug& cp, int ch, Long hertz) {

@@ -228,8 +228,7 @@ QString ChannelRules::KeyDisplayText(const Codeplug::KeyWords& words, Long lengt
 }
 
 QString ChannelRules::OutOfRangeMessage(const TextContext& ctx) {
-    return ctx.Pick(QStringLiteral("Frequency is out of range!"),
-                    QString::fromUtf8("频率超出范围！"));
+    return ctx.Tr("ChannelRules", "Frequency is out of range!");
 }
 
 QString ChannelRules::TypeText(bool digital, const TextContext& ctx) {

@@ -136,7 +136,9 @@ QString ToneRules::StoredToneText(const TonePair& pair, const TextContext& ctx) 
 }
 
 ToneEntry ToneRules::ParseToneText(const QString& text, const TextContext& ctx) {
-    if (text == QLatin1String("None") || text == QString::fromUtf8("无"))
+    // "None" in either language, whichever the list was filled in.
+    if (text == ValueLists::ToneItem(0, TextContext{true}) ||
+        text == ValueLists::ToneItem(0, TextContext{false}))
         return {text, {}};
     if (text.startsWith(QLatin1Char('D')))
         return RebuildDcs(text);

@@ -4,21 +4,25 @@
 
 namespace zr40 {
 
-EditStep EditStep::ChannelField(const TextPair& field, int channelNumber) {
-    const QString number = QString::number(channelNumber);
-    return EditStep(
-               QStringLiteral("%1 of channel %2").arg(QString::fromUtf8(field.english), number),
-               QStringLiteral("信道%1 %2").arg(number, QString::fromUtf8(field.chinese)))
+EditStep EditStep::ChannelField(const char* context, const char* field, int channelNumber) {
+    return InBoth([=](const TextContext& ctx) {
+               //: An edit of one field of a channel, as Undo and Redo name it: the field, then
+               //: the channel's number.
+               return ctx.Tr("EditStep", "%1 of channel %2")
+                   .arg(ctx.Tr(context, field), QString::number(channelNumber));
+           })
         .Merging();
 }
 
-EditStep EditStep::Channels(const TextPair& action, const QList<int>& channelNumbers) {
+EditStep EditStep::Channels(const char* context, const char* action,
+                            const QList<int>& channelNumbers) {
     const QString runs = NumberRuns(channelNumbers);
     const bool one = !runs.contains(QLatin1Char(',')) && !runs.contains(QLatin1Char('-'));
-    return {QStringLiteral("%1 %2 %3")
-                .arg(QString::fromUtf8(action.english),
-                     one ? QStringLiteral("channel") : QStringLiteral("channels"), runs),
-            QStringLiteral("%1 信道%2").arg(QString::fromUtf8(action.chinese), runs)};
+    return InBoth([=](const TextContext& ctx) {
+        //: An action on channels, as Undo and Redo name it: the action, then the numbers.
+        return (one ? ctx.Tr("EditStep", "%1 channel %2") : ctx.Tr("EditStep", "%1 channels %2"))
+            .arg(ctx.Tr(context, action), runs);
+    });
 }
 
 QString EditStep::NumberRuns(QList<int> numbers) {
@@ -40,7 +44,7 @@ QString EditStep::Name(bool inEnglish) const {
     const QString& name = inEnglish ? english : chinese;
     if (!name.isEmpty())
         return name;
-    return inEnglish ? QStringLiteral("Edit") : QStringLiteral("编辑");
+    return TextContext{inEnglish}.Tr("EditStep", "Edit");
 }
 
 } // namespace zr40

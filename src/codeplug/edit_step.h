@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMetaType>
 #include <QString>
+#include <functional>
 
 namespace zr40 {
 
@@ -19,14 +20,22 @@ struct EditStep {
 
     EditStep() = default;
     EditStep(const QString& english, const QString& chinese) : english(english), chinese(chinese) {}
-    explicit EditStep(const TextPair& name)
-        : english(QString::fromUtf8(name.english)), chinese(QString::fromUtf8(name.chinese)) {}
+    // The name in both languages, as `name` words it in each (the language may change before
+    // the Edit menu shows it).
+    static EditStep InBoth(const std::function<QString(const TextContext&)>& name) {
+        return {name(TextContext{true}), name(TextContext{false})};
+    }
+    // A text of the catalogue (`context` as tr() would look it up) as the name.
+    static EditStep Named(const char* context, const char* name) {
+        return InBoth([=](const TextContext& ctx) { return ctx.Tr(context, name); });
+    }
 
     // A field of one channel: "Rx Frequency of channel 3" / "信道3 接收频率"; it merges.
-    static EditStep ChannelField(const TextPair& field, int channelNumber);
+    static EditStep ChannelField(const char* context, const char* field, int channelNumber);
     // An action on several channels: "Paste channels 3-5" / "粘贴 信道3-5"; the numbers are
     // written as runs ("1, 4-6").
-    static EditStep Channels(const TextPair& action, const QList<int>& channelNumbers);
+    static EditStep Channels(const char* context, const char* action,
+                             const QList<int>& channelNumbers);
     // "1, 4-6" for 1, 4, 5, 6 (sorted, each number once).
     static QString NumberRuns(QList<int> numbers);
 

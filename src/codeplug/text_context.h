@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "codeplug/text_catalogue.h"
 
 #include <QString>
 
@@ -22,6 +23,14 @@ struct TextContext {
         return {codeplug.IsEnglish, codeplug.DecimalSeparator.isEmpty()
                                         ? QLatin1Char('.')
                                         : codeplug.DecimalSeparator.at(0)};
+    }
+    // A text in the language asked for, whatever translator the application has installed:
+    // the English source, or its Chinese from the catalogue. lupdate reads these calls as it
+    // reads QCoreApplication::translate (-tr-function-alias translate+=Tr).
+    QString Tr(const char* context, const char* source, const char* disambiguation = nullptr,
+               int n = -1) const {
+        return IsEnglish ? TextCatalogue::English(source, n)
+                         : TextCatalogue::Chinese(context, source, disambiguation, n);
     }
     // English or Chinese text of a pair.
     QString Pick(const QString& english, const QString& chinese) const {

@@ -6,12 +6,8 @@ namespace zr40 {
 
 namespace {
 
-QString Zh(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QString OffText(const TextContext& ctx) {
-    return ctx.Pick(QStringLiteral("Off"), Zh("关"));
+    return ctx.Tr("ValueLists", "Off");
 }
 
 QString Octal(int code) {
@@ -26,7 +22,7 @@ QString CtcssText(int tenths, const TextContext& ctx) {
 
 QString ValueLists::ToneItem(int index, const TextContext& ctx) {
     if (index <= 0 || index >= kToneListSize)
-        return ctx.Pick(QStringLiteral("None"), Zh("无"));
+        return ctx.Tr("ValueLists", "None");
     if (index < kToneListFirstNormalDcs)
         return CtcssText(kCtcssTenths[index - kToneListFirstCtcss], ctx);
     if (index < kToneListFirstInvertedDcs)
@@ -42,30 +38,26 @@ void ValueLists::FillToneList(QStringList& items, const TextContext& ctx) {
 }
 
 void ValueLists::FillBusyLockList(QStringList& items, const TextContext& ctx) {
-    items << ctx.Pick(QStringLiteral("None"), Zh("关"))
-          << ctx.Pick(QStringLiteral("Carrier"), Zh("载波")) << QStringLiteral("QT/DQT");
+    items << ctx.Tr("ValueLists", "None", "busy lock") << ctx.Tr("ValueLists", "Carrier")
+          << QStringLiteral("QT/DQT");
 }
 
 void ValueLists::FillSpaceList(QStringList& items, const TextContext& ctx) {
     const QString narrow = QStringLiteral("12") + ctx.DecimalSeparator + QStringLiteral("5K");
-    items << narrow + ctx.Pick(QStringLiteral("(Narrow)"), Zh("(窄带)"))
-          << ctx.Pick(QStringLiteral("25K(Wide)"), Zh("25K(宽带)"));
+    items << narrow + ctx.Tr("ValueLists", "(Narrow)") << ctx.Tr("ValueLists", "25K(Wide)");
 }
 
 void ValueLists::FillCallTypeList(QStringList& items, const TextContext& ctx) {
-    items << ctx.Pick(QStringLiteral("Single Call"), Zh("单呼"))
-          << ctx.Pick(QStringLiteral("Group Call"), Zh("组呼"))
-          << ctx.Pick(QStringLiteral("All Call"), Zh("全呼"));
+    items << ctx.Tr("ValueLists", "Single Call") << ctx.Tr("ValueLists", "Group Call")
+          << ctx.Tr("ValueLists", "All Call");
 }
 
 void ValueLists::FillPowerList(QStringList& items, const TextContext& ctx) {
-    items << ctx.Pick(QStringLiteral("Low"), Zh("低"))
-          << ctx.Pick(QStringLiteral("High"), Zh("高"));
+    items << ctx.Tr("ValueLists", "Low") << ctx.Tr("ValueLists", "High");
 }
 
 void ValueLists::FillChannelTypeList(QStringList& items, const TextContext& ctx) {
-    items << ctx.Pick(QStringLiteral("Analog CH"), Zh("模拟频道"))
-          << ctx.Pick(QStringLiteral("Digital CH"), Zh("数字频道"));
+    items << ctx.Tr("ValueLists", "Analog CH") << ctx.Tr("ValueLists", "Digital CH");
 }
 
 void ValueLists::FillColorCodeList(QStringList& items, const TextContext&) {
@@ -91,9 +83,8 @@ void ValueLists::FillOffNumberList(QStringList& items, int n, const TextContext&
 }
 
 void ValueLists::FillTxAuthorityList(QStringList& items, const TextContext& ctx) {
-    items << ctx.Pick(QStringLiteral("Tx Inhibit"), Zh("禁发"))
-          << ctx.Pick(QStringLiteral("Busy Lock"), Zh("繁忙禁发"))
-          << ctx.Pick(QStringLiteral("No Limited"), Zh("无限制"));
+    items << ctx.Tr("ValueLists", "Tx Inhibit") << ctx.Tr("ValueLists", "Busy Lock")
+          << ctx.Tr("ValueLists", "No Limited");
 }
 
 void ValueLists::FillNumberList(QStringList& items, int n, bool withZero) {

@@ -89,12 +89,10 @@ bool HoldToBand(Codeplug& cp, int channel) {
 ExchangeResult Pasted(ExchangeResult& result, const Codeplug& pasted, Codeplug& codeplug,
                       const TextContext& ctx) {
     if (!result.leftOver.isEmpty())
-        result.warnings << ctx.Pick(QStringLiteral("rows %1 left over: channel 32 is the last"),
-                                    QStringLiteral("第%1行未粘贴：信道32是最后一个"))
+        result.warnings << ctx.Tr("ChannelClipboard", "rows %1 left over: channel 32 is the last")
                                .arg(EditStep::NumberRuns(result.leftOver));
     if (result.channels.isEmpty())
-        result.Fail(ctx.Pick(QStringLiteral("The clipboard holds no channel rows."),
-                             QStringLiteral("剪贴板中没有信道行。")));
+        result.Fail(ctx.Tr("ChannelClipboard", "The clipboard holds no channel rows."));
     else
         codeplug = pasted;
     return result;
@@ -138,8 +136,7 @@ ExchangeResult ChannelClipboard::PasteChannels(const QByteArray& data, Codeplug&
             continue;
         }
         if (!ReadChannel(list[i].toObject(), cp, channel)) {
-            result.Fail(ctx.Pick(QStringLiteral("The copied channels cannot be read."),
-                                 QStringLiteral("无法读取复制的信道。")));
+            result.Fail(ctx.Tr("ChannelClipboard", "The copied channels cannot be read."));
             return result;
         }
         result.outOfRange = HoldToBand(cp, channel) || result.outOfRange;

@@ -54,8 +54,7 @@ const Filler kSquelch = [](QStringList& items, const TextContext&) {
     ValueLists::FillNumberList(items, 10, true);
 };
 const Filler kOnOff = [](QStringList& items, const TextContext& ctx) {
-    items << ctx.Pick(QStringLiteral("Off"), QString::fromUtf8("关"))
-          << ctx.Pick(QStringLiteral("On"), QString::fromUtf8("开"));
+    items << ctx.Tr("ChannelCsv", "Off") << ctx.Tr("ChannelCsv", "On");
 };
 
 QString Item(const Filler& fill, int index) {
@@ -104,18 +103,12 @@ public:
     bool Apply(int channel);
 
 private:
-    QString Say(const QString& english, const QString& chinese) const {
-        return ctx.Pick(english, chinese);
-    }
     bool Fail(const QString& column, const QString& message) {
         return result.Fail(
-            Say(QStringLiteral("line %1, column %2: %3"), QStringLiteral("第%1行，%2列：%3"))
-                .arg(line)
-                .arg(column, message));
+            ctx.Tr("ChannelCsv", "line %1, column %2: %3").arg(line).arg(column, message));
     }
     void Warn(const QString& message) {
-        result.warnings << Say(QStringLiteral("line %1 (channel %2): %3"),
-                               QStringLiteral("第%1行（信道%2）：%3"))
+        result.warnings << ctx.Tr("ChannelCsv", "line %1 (channel %2): %3")
                                .arg(line)
                                .arg(channel + 1)
                                .arg(message);
@@ -144,9 +137,8 @@ bool RowImport::CheckFrequencyText(const char* column) {
     const QString text = Value(column);
     if (text.isEmpty() || text == QLatin1String(kNoTx) || number.match(text).hasMatch())
         return true;
-    return Fail(QLatin1String(column), Say(QStringLiteral("'%1' is not a frequency in MHz"),
-                                           QStringLiteral("“%1”不是以MHz为单位的频率"))
-                                           .arg(text));
+    return Fail(QLatin1String(column),
+                ctx.Tr("ChannelCsv", "'%1' is not a frequency in MHz").arg(text));
 }
 
 bool RowImport::Frequencies() {
@@ -165,12 +157,10 @@ bool RowImport::Frequencies() {
     const QString band = QStringLiteral("%1-%2 MHz").arg(cp.BandLower).arg(cp.BandUpper);
     result.outOfRange = result.outOfRange || rxEdit.outOfRange;
     if (rxEdit.outOfRange)
-        Warn(Say(QStringLiteral("RxMHz %1 is outside the band %2; set to %3"),
-                 QStringLiteral("RxMHz %1 超出频段 %2，改为 %3"))
+        Warn(ctx.Tr("ChannelCsv", "RxMHz %1 is outside the band %2; set to %3")
                  .arg(rx, band, rxEdit.cellText));
     if (tx.isEmpty() && cp.TxFreq[channel] != cp.RxFreq[channel])
-        Warn(Say(QStringLiteral("TxMHz follows RxMHz but is held to the transmit limit %1 MHz"),
-                 QStringLiteral("TxMHz 跟随 RxMHz，但限制在发射上限 %1 MHz"))
+        Warn(ctx.Tr("ChannelCsv", "TxMHz follows RxMHz but is held to the transmit limit %1 MHz")
                  .arg(cp.BandUpperTx));
     if (tx == QLatin1String(kNoTx)) {
         ChannelEffects::GridTransmitEntry(cp, channel, QString(), kEnglish);
@@ -180,8 +170,7 @@ bool RowImport::Frequencies() {
         const GridEdit txEdit = ChannelEffects::GridTransmitEntry(cp, channel, tx, kEnglish);
         result.outOfRange = result.outOfRange || txEdit.outOfRange;
         if (txEdit.outOfRange)
-            Warn(Say(QStringLiteral("TxMHz %1 is outside the band %2-%3 MHz; set to %4"),
-                     QStringLiteral("TxMHz %1 超出频段 %2-%3 MHz，改为 %4"))
+            Warn(ctx.Tr("ChannelCsv", "TxMHz %1 is outside the band %2-%3 MHz; set to %4")
                      .arg(tx)
                      .arg(cp.BandLower)
                      .arg(cp.BandUpperTx)
@@ -197,9 +186,9 @@ bool RowImport::ListField(const char* column, const Filler& fill, int current,
         return true;
     const int index = ItemIndex(fill, text);
     if (index < 0)
-        return Fail(QLatin1String(column), Say(QStringLiteral("'%1' is none of: %2"),
-                                               QStringLiteral("“%1”不在以下之中：%2"))
-                                               .arg(text, Items(fill, ctx).join(", ")));
+        return Fail(
+            QLatin1String(column),
+            ctx.Tr("ChannelCsv", "'%1' is none of: %2").arg(text, Items(fill, ctx).join(", ")));
     if (index != current)
         set(index);
     return true;
@@ -212,8 +201,7 @@ bool RowImport::Tones() {
         if (text.isEmpty())
             continue;
         if (digital) {
-            Warn(Say(QStringLiteral("%1 ignored: digital channels carry no CTCSS/DCS"),
-                     QStringLiteral("忽略 %1：数字信道没有 CTCSS/DCS"))
+            Warn(ctx.Tr("ChannelCsv", "%1 ignored: digital channels carry no CTCSS/DCS")
                      .arg(QLatin1String(column)));
             continue;
         }
@@ -230,8 +218,7 @@ bool RowImport::Tones() {
         const bool replaced =
             entry.pair.ctcss >= 0 && (!number || qRound(hertz * 10) != entry.pair.ctcss);
         if (shown != text && (replaced || ToneRules::ListItemOf(entry.pair) < 0)) {
-            Warn(Say(QStringLiteral("%1 %2 is not on the tone list; dropped"),
-                     QStringLiteral("%1 %2 不在亚音列表中，已去掉"))
+            Warn(ctx.Tr("ChannelCsv", "%1 %2 is not on the tone list; dropped")
                      .arg(QLatin1String(column), text));
             continue;
         }
@@ -256,15 +243,11 @@ bool RowImport::RxList() {
         return true;
     const int choices = ChannelListCoding::RxListChoices(cp.RxListCount);
     if (!ok || number < 1 || number > choices)
-        return Fail(QStringLiteral("RxList"),
-                    choices == 0 ? Say(QStringLiteral("'%1' is no receive list: the radio reports "
-                                                      "none"),
-                                       QStringLiteral("“%1”不是接收列表：对讲机没有接收列表"))
-                                       .arg(text)
-                                 : Say(QStringLiteral("'%1' is not a receive list 1..%2"),
-                                       QStringLiteral("“%1”不是接收列表 1..%2"))
-                                       .arg(text)
-                                       .arg(choices));
+        return Fail(
+            QStringLiteral("RxList"),
+            choices == 0
+                ? ctx.Tr("ChannelCsv", "'%1' is no receive list: the radio reports none").arg(text)
+                : ctx.Tr("ChannelCsv", "'%1' is not a receive list 1..%2").arg(text).arg(choices));
     cp.ChannelRxList[channel] = ChannelListCoding::RxListValue(number - 1);
     return true;
 }
@@ -282,9 +265,8 @@ bool RowImport::CallType() {
         return true;
     static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{1,6}$"));
     if (!hex.match(id).hasMatch())
-        return Fail(QStringLiteral("TxID"), Say(QStringLiteral("'%1' is not a hexadecimal ID"),
-                                                QStringLiteral("“%1”不是十六进制ID"))
-                                                .arg(id));
+        return Fail(QStringLiteral("TxID"),
+                    ctx.Tr("ChannelCsv", "'%1' is not a hexadecimal ID").arg(id));
     cp.CallTypeTxID[channel] =
         ChannelRules::EnterTxId(id.toUpper(), static_cast<zr40::CallType>(type)).value;
     return true;
@@ -371,31 +353,24 @@ bool ChannelCsv::ApplyRow(Codeplug& codeplug, int channel, const Cells& cells, i
 ChannelCsv::ImportResult ChannelCsv::Import(const QString& text, Codeplug& codeplug,
                                             const TextContext& ctx) {
     ImportResult result;
-    const auto say = [&ctx](const QString& english, const QString& chinese) {
-        return ctx.Pick(english, chinese);
-    };
     const QList<CsvText::Row> rows = CsvText::Rows(text);
     const QStringList header = rows.isEmpty() ? QStringList() : rows.first().cells;
     for (const QString& column : header)
         if (!Columns().contains(column)) {
-            result.Fail(say(QStringLiteral("line 1: unknown column '%1' (known: %2)"),
-                            QStringLiteral("第1行：未知的列“%1”（可用：%2）"))
+            result.Fail(ctx.Tr("ChannelCsv", "line 1: unknown column '%1' (known: %2)")
                             .arg(column, Columns().join(", ")));
             return result;
         }
     if (!header.contains(QStringLiteral("Channel")) || !header.contains(QStringLiteral("RxMHz"))) {
         result.Fail(
-            say(QStringLiteral("line 1: the header row needs the columns Channel and RxMHz"),
-                QStringLiteral("第1行：标题行需要 Channel 和 RxMHz 两列")));
+            ctx.Tr("ChannelCsv", "line 1: the header row needs the columns Channel and RxMHz"));
         return result;
     }
     Codeplug cp = codeplug;
     for (int i = 1; i < rows.size(); ++i) {
         const CsvText::Row& row = rows[i];
         if (row.cells.size() > header.size()) {
-            result.Fail(say(QStringLiteral("line %1: more cells than columns"),
-                            QStringLiteral("第%1行：单元格多于列数"))
-                            .arg(row.number));
+            result.Fail(ctx.Tr("ChannelCsv", "line %1: more cells than columns").arg(row.number));
             return result;
         }
         Cells cells;
@@ -404,11 +379,10 @@ ChannelCsv::ImportResult ChannelCsv::Import(const QString& text, Codeplug& codep
         bool ok = false;
         const int number = cells.value(QStringLiteral("Channel")).toInt(&ok);
         if (!ok || number < 1 || number > Codeplug::kChannels) {
-            result.Fail(say(QStringLiteral("line %1, column Channel: '%2' is not a channel number "
-                                           "1..32"),
-                            QStringLiteral("第%1行，Channel列：“%2”不是信道号 1..32"))
-                            .arg(row.number)
-                            .arg(cells.value(QStringLiteral("Channel"))));
+            result.Fail(
+                ctx.Tr("ChannelCsv", "line %1, column Channel: '%2' is not a channel number 1..32")
+                    .arg(row.number)
+                    .arg(cells.value(QStringLiteral("Channel"))));
             return result;
         }
         if (!ApplyRow(cp, number - 1, cells, row.number, result, ctx))

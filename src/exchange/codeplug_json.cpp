@@ -69,8 +69,7 @@ bool ToLong(const QJsonValue& value, Long& out) {
 // Reads one named field into `field`; the message names the field and what was expected.
 bool ReadField(const QJsonValue& value, const CodeplugField& field, const QString& where,
                QString& error, const TextContext& ctx) {
-    const QString integer =
-        ctx.Pick(QStringLiteral(": expected a 32-bit integer"), QStringLiteral("：应为32位整数"));
+    const QString integer = ctx.Tr("CodeplugJson", ": expected a 32-bit integer");
     if (!field.array) {
         if (!ToLong(value, field.data[0])) {
             error = where + integer;
@@ -80,9 +79,7 @@ bool ReadField(const QJsonValue& value, const CodeplugField& field, const QStrin
     }
     const QJsonArray array = value.toArray();
     if (!value.isArray() || array.size() != field.count) {
-        error = where + ctx.Pick(QStringLiteral(": expected a list of %1 integers"),
-                                 QStringLiteral("：应为%1个整数的列表"))
-                            .arg(field.count);
+        error = where + ctx.Tr("CodeplugJson", ": expected a list of %1 integers").arg(field.count);
         return false;
     }
     for (int i = 0; i < field.count; ++i)
@@ -103,8 +100,7 @@ bool ReadObject(const QJsonObject& object, const std::vector<CodeplugField>& fie
             return it.key() == QLatin1String(f.name);
         });
         if (field == fields.end()) {
-            error = prefix + it.key() +
-                    ctx.Pick(QStringLiteral(": unknown field"), QStringLiteral("：未知字段"));
+            error = prefix + it.key() + ctx.Tr("CodeplugJson", ": unknown field");
             return false;
         }
         if (!ReadField(it.value(), *field, prefix + it.key(), error, ctx))
@@ -116,15 +112,13 @@ bool ReadObject(const QJsonObject& object, const std::vector<CodeplugField>& fie
 bool ReadChannels(const QJsonValue& value, Codeplug& cp, QString& error, const TextContext& ctx) {
     const QJsonArray channels = value.toArray();
     if (!value.isArray() || channels.size() > Codeplug::kChannels) {
-        error = ctx.Pick(QStringLiteral("Channels: expected a list of at most 32 channel objects"),
-                         QStringLiteral("Channels：应为最多32个信道对象的列表"));
+        error = ctx.Tr("CodeplugJson", "Channels: expected a list of at most 32 channel objects");
         return false;
     }
     for (int c = 0; c < channels.size(); ++c) {
         const QString where = QStringLiteral("Channels[%1].").arg(c);
         if (!channels[c].isObject()) {
-            error = where.chopped(1) + ctx.Pick(QStringLiteral(": expected a channel object"),
-                                                QStringLiteral("：应为信道对象"));
+            error = where.chopped(1) + ctx.Tr("CodeplugJson", ": expected a channel object");
             return false;
         }
         if (!ReadObject(channels[c].toObject(), CodeplugFields::Channel(cp, c), where, {}, error,
@@ -137,8 +131,7 @@ bool ReadChannels(const QJsonValue& value, Codeplug& cp, QString& error, const T
 bool ReadRxLists(const QJsonValue& value, Codeplug& cp, QString& error, const TextContext& ctx) {
     const QJsonArray lists = value.toArray();
     if (!value.isArray() || lists.size() != Codeplug::kRxLists) {
-        error = ctx.Pick(QStringLiteral("RxListEntry: expected 8 lists of 8 integers"),
-                         QStringLiteral("RxListEntry：应为8个列表，每个8个整数"));
+        error = ctx.Tr("CodeplugJson", "RxListEntry: expected 8 lists of 8 integers");
         return false;
     }
     for (int l = 0; l < Codeplug::kRxLists; ++l)
@@ -164,15 +157,13 @@ bool CodeplugJson::Import(const QByteArray& json, Codeplug& codeplug, QString& e
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = ctx.Pick(QStringLiteral("not valid json at offset %1: %2"),
-                         QStringLiteral("第%1字节处不是有效的 json：%2"))
+        error = ctx.Tr("CodeplugJson", "not valid json at offset %1: %2")
                     .arg(parseError.offset)
                     .arg(parseError.errorString());
         return false;
     }
     if (!document.isObject()) {
-        error = ctx.Pick(QStringLiteral("expected a json object at the top"),
-                         QStringLiteral("最外层应为 json 对象"));
+        error = ctx.Tr("CodeplugJson", "expected a json object at the top");
         return false;
     }
     const QJsonObject top = document.object();

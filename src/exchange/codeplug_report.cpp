@@ -68,9 +68,7 @@ QString CodeplugReport::ChannelTable(const Codeplug& cp, const TextContext& ctx)
         text += Row(
             {QString::number(c + 1), row.rx, row.tx, typeText, row.decode, row.encode, row.power});
     }
-    return text +
-           ctx.Pick(QStringLiteral("%1 of 32 channels in use\n"), Zh("32个信道中已使用%1个\n"))
-               .arg(used);
+    return text + ctx.Tr("CodeplugReport", "%1 of 32 channels in use\n").arg(used);
 }
 
 CodeplugReport::SettingRows CodeplugReport::OptionRows(const Codeplug& cp, const TextContext& ctx) {

@@ -128,9 +128,8 @@ private:
         return cells.contains(QString::fromLatin1(column).toLower());
     }
     void Warn(const QString& english, const QString& chinese) {
-        result.warnings
-            << ctx.Pick(QStringLiteral("row %1: "), QStringLiteral("第%1行：")).arg(row) +
-                   ctx.Pick(english, chinese);
+        result.warnings << ctx.Tr("CommonRadioCsv", "row %1: ").arg(row) +
+                               ctx.Pick(english, chinese);
     }
     bool Skip(const QString& english, const QString& chinese) {
         Warn(english + QStringLiteral("; skipped"), chinese + QStringLiteral("，已跳过"));
@@ -448,9 +447,8 @@ ExchangeResult CommonRadioCsv::Import(const QString& text, Codeplug& codeplug, i
                                       const TextContext& ctx) {
     ExchangeResult result;
     if (!Recognises(text)) {
-        result.Fail(ctx.Pick(QStringLiteral("The first row does not name the columns Location and "
-                                            "Frequency."),
-                             QStringLiteral("第一行没有 Location 和 Frequency 列。")));
+        result.Fail(ctx.Tr("CommonRadioCsv",
+                           "The first row does not name the columns Location and Frequency."));
         return result;
     }
     const QList<CsvText::Row> rows = CsvText::Rows(text);
@@ -477,18 +475,14 @@ ExchangeResult CommonRadioCsv::Import(const QString& text, Codeplug& codeplug, i
         result.channels << channel++;
     }
     if (!result.leftOver.isEmpty())
-        result.warnings << ctx.Pick(QStringLiteral("rows %1 left over: channel 32 is the last"),
-                                    QStringLiteral("第%1行未导入：信道32是最后一个"))
+        result.warnings << ctx.Tr("CommonRadioCsv", "rows %1 left over: channel 32 is the last")
                                .arg(EditStep::NumberRuns(result.leftOver));
     if (notKept)
-        result.warnings << ctx.Pick(
-            QStringLiteral("Names, comments, tuning steps, skip marks and the D-STAR columns are "
-                           "not kept: the radio has no place for them."),
-            QStringLiteral(
-                "名称、备注、步进、跳过标记和 D-STAR 列不保留：本机没有存放它们的位置。"));
+        result.warnings << ctx.Tr("CommonRadioCsv",
+                                  "Names, comments, tuning steps, skip marks and the D-STAR "
+                                  "columns are not kept: the radio has no place for them.");
     if (result.channels.isEmpty()) {
-        result.Fail(ctx.Pick(QStringLiteral("No row could be used as a channel of this radio."),
-                             QStringLiteral("没有可以用作本机信道的行。")));
+        result.Fail(ctx.Tr("CommonRadioCsv", "No row could be used as a channel of this radio."));
         return result;
     }
     codeplug = cp;
@@ -512,10 +506,10 @@ QByteArray CommonRadioCsv::Export(const Codeplug& codeplug, ExchangeResult* repo
         result.channels << c;
     }
     if (!digital.isEmpty())
-        result.warnings << ctx.Pick(QStringLiteral("digital channels %1 left out: the format has "
-                                                   "no digital channels"),
-                                    QStringLiteral("未导出数字信道 %1：此格式没有数字信道"))
-                               .arg(EditStep::NumberRuns(digital));
+        result.warnings
+            << ctx.Tr("CommonRadioCsv",
+                      "digital channels %1 left out: the format has no digital channels")
+                   .arg(EditStep::NumberRuns(digital));
     return text.toUtf8();
 }
 

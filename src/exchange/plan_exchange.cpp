@@ -67,8 +67,7 @@ ExchangeResult PlanExchange::Import(Format format, const QByteArray& bytes, Code
         break;
     }
     ExchangeResult result;
-    result.Fail(ctx.Pick(QStringLiteral("The file is neither json nor a channel list in csv."),
-                         QStringLiteral("文件既不是 json，也不是 csv 信道表。")));
+    result.Fail(ctx.Tr("PlanExchange", "The file is neither json nor a channel list in csv."));
     return result;
 }
 

@@ -4,9 +4,10 @@ namespace zr40 {
 
 namespace {
 
-constexpr TextPair kItems[] = {
-    {"None", "无"},         {"Monitor", "监听"}, {"Scan", "扫描"},
-    {"Scramble", "扰频器"}, {"Alarm", "报警"},
+constexpr const char* kItems[] = {
+    QT_TRANSLATE_NOOP("KeySettingRules", "None"),  QT_TRANSLATE_NOOP("KeySettingRules", "Monitor"),
+    QT_TRANSLATE_NOOP("KeySettingRules", "Scan"),  QT_TRANSLATE_NOOP("KeySettingRules", "Scramble"),
+    QT_TRANSLATE_NOOP("KeySettingRules", "Alarm"),
 };
 
 constexpr const char* kRowNames[] = {"PF1", "PF2", "PF1_1s", "PF2_1s"};
@@ -23,8 +24,8 @@ int PositionOf(std::uint8_t code) {
 
 QStringList KeySettingRules::Items(const TextContext& ctx) {
     QStringList items;
-    for (const TextPair& item : kItems)
-        items << ctx.Pick(item);
+    for (const char* item : kItems)
+        items << ctx.Tr("KeySettingRules", item);
     return items;
 }
 
@@ -58,7 +59,7 @@ bool KeySettingRules::Select(Image& image, int row, int position) {
 QString KeySettingRules::KeyText(const Image& image, int row, const TextContext& ctx) {
     if (!ValidRow(row))
         return {};
-    return ctx.Pick(kItems[PositionOf(image[kFirstByte + row])]);
+    return ctx.Tr("KeySettingRules", kItems[PositionOf(image[kFirstByte + row])]);
 }
 
 } // namespace zr40

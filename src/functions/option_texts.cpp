@@ -8,98 +8,105 @@ namespace zr40 {
 
 namespace {
 
-struct CaptionPair {
+struct CaptionText {
     const char* control;
-    const char* english;
-    const char* chinese;
+    const char* text;
 };
 
 // Captions of the function setup page, visible and never-shown controls alike.
-constexpr CaptionPair kCaptions[] = {
-    {"window", "Function Setup", "功能设定"},
-    {"CommandClose", "&Close", "关闭(&C)"},
-    {"CommandHelp", "&Help", "帮助(&H)"},
-    {"LabelLocalID", "Local ID                         (0~7FFFFF)",
-     "本机ID                        (0~7FFFFF)"},
-    {"LabelVoice", "Voice Prompt", "提示音"},
-    {"LabelTOT", "Time Out Timer(TOT)[s]", "超时定时器(TOT)[秒]"},
-    {"LabelVoxLevel", "VOX Level", "声控等级"},
-    {"LabelVoxDelay", "VOX Delay Time[s]", "声控延时"},
-    {"LabelSave", "Save Mode", "省电模式"},
-    {"FrameKeeyDefine", "Key Defines", "按键定义"},
-    {"LabelKeyDefine0", "PF1 Short", "侧键1短按"},
-    {"LabelKeyDefine1", "PF1 Long", "侧键1长按"},
-    {"LabelKeyDefine2", "PF2 Short", "侧键2短按"},
-    {"LabelKeyDefine3", "PF2 Long", "侧键2长按"},
-    {"LabelKeyMethod", "Key Method", "按键方式"},
-    {"LabelTOTWarning", "TOT Warning Time[s]", "超时定时器预警[秒]"},
-    {"LabelSQ", "Squelch Level", "静噪等级"},
-    {"LabelCall", "Call Response", "呼叫响应"},
-    {"LabelMicReduction", "Mic Noise Reduction", "麦克风降噪"},
-    {"FrameSleep", "Sleep Option", "省电选项"},
-    {"LabelIdleTime", "Sleep Time", "睡眠比例"},
-    {"LabelSleepPoint", "Powerdown Point(0-999S)", "睡眠时间点(0-999秒)"},
-    {"LabelSleepLevel0", "Sleep Level", "睡眠等级"},
-    {"FrameVoltage", "Battery Option", "电压相关选项"},
-    {"LabelWarningLevel", "Level", "等级"},
-    {"LabelVoltageWarningInterval", "Warning Interval(0~999S)", "电压报警间隔时间(0~999秒)"},
-    {"LabelVoltageLow", "Battery Lower(0~10000)", "电压报警下限(0~10000)"},
-    {"LabelVoltageUpper", "Battery Upper(0~10000)", "电压报警上限(0~10000)"},
-    {"FrameVox", "VOX Setting", "声控设置"},
-    {"CheckVox", "VOX Function", "声控功能"},
-    {"CheckVoxCancel", "Cancel Operation", "声控可取消"},
-    {"CheckVoxTone", "VOX Proceed Tone", "声控可进行音调"},
-    {"CheckSave", "Battry Save", "省电"},
-    {"CheckAlertLock", "Alert Locked", "报警锁定"},
-    {"CheckExtension", "Frequency Band Extension", "频段扩展"},
-    {"CheckResetAllow", "Reset Allowed", "复位允许"},
-    {"CheckTail", "Eliminate Squelch Tail When No CTCSS/DCS Signaling", "无信令消除尾音"},
-    {"CheckScramble", "Scramble Enable", "扰频激活"},
-    {"CheckBeep", "Beep Enable", "哔音使能"},
-    {"FrameInfrared", "Infrared Setting", "红外设置"},
-    {"CheckInfMaster", "Inf Master", "红外主机"},
-    {"CheckInfMonitor", "Infrared", "红外"},
-    {"LabelInfBank", "Inf Bank:", "红外监控组号:"},
-    {"LabelInfModel", "Inf NO:", "红外监控机号:"},
-    {"CheckRoger", "Roger", "发射结束提示音"},
-    {"LabelAlarmMethod", "Alert Method:", "报警方式:"},
+constexpr CaptionText kCaptions[] = {
+    {"window", QT_TRANSLATE_NOOP("OptionTexts", "Function Setup")},
+    {"CommandClose", QT_TRANSLATE_NOOP("OptionTexts", "&Close")},
+    {"CommandHelp", QT_TRANSLATE_NOOP("OptionTexts", "&Help")},
+    {"LabelLocalID",
+     QT_TRANSLATE_NOOP("OptionTexts", "Local ID                         (0~7FFFFF)")},
+    {"LabelVoice", QT_TRANSLATE_NOOP("OptionTexts", "Voice Prompt")},
+    {"LabelTOT", QT_TRANSLATE_NOOP("OptionTexts", "Time Out Timer(TOT)[s]")},
+    {"LabelVoxLevel", QT_TRANSLATE_NOOP("OptionTexts", "VOX Level")},
+    {"LabelVoxDelay", QT_TRANSLATE_NOOP("OptionTexts", "VOX Delay Time[s]")},
+    {"LabelSave", QT_TRANSLATE_NOOP("OptionTexts", "Save Mode")},
+    {"FrameKeeyDefine", QT_TRANSLATE_NOOP("OptionTexts", "Key Defines")},
+    {"LabelKeyDefine0", QT_TRANSLATE_NOOP("OptionTexts", "PF1 Short")},
+    {"LabelKeyDefine1", QT_TRANSLATE_NOOP("OptionTexts", "PF1 Long")},
+    {"LabelKeyDefine2", QT_TRANSLATE_NOOP("OptionTexts", "PF2 Short")},
+    {"LabelKeyDefine3", QT_TRANSLATE_NOOP("OptionTexts", "PF2 Long")},
+    {"LabelKeyMethod", QT_TRANSLATE_NOOP("OptionTexts", "Key Method")},
+    {"LabelTOTWarning", QT_TRANSLATE_NOOP("OptionTexts", "TOT Warning Time[s]")},
+    {"LabelSQ", QT_TRANSLATE_NOOP("OptionTexts", "Squelch Level")},
+    {"LabelCall", QT_TRANSLATE_NOOP("OptionTexts", "Call Response")},
+    {"LabelMicReduction", QT_TRANSLATE_NOOP("OptionTexts", "Mic Noise Reduction")},
+    {"FrameSleep", QT_TRANSLATE_NOOP("OptionTexts", "Sleep Option")},
+    {"LabelIdleTime", QT_TRANSLATE_NOOP("OptionTexts", "Sleep Time")},
+    {"LabelSleepPoint", QT_TRANSLATE_NOOP("OptionTexts", "Powerdown Point(0-999S)")},
+    {"LabelSleepLevel0", QT_TRANSLATE_NOOP("OptionTexts", "Sleep Level")},
+    {"FrameVoltage", QT_TRANSLATE_NOOP("OptionTexts", "Battery Option")},
+    {"LabelWarningLevel", QT_TRANSLATE_NOOP("OptionTexts", "Level")},
+    {"LabelVoltageWarningInterval", QT_TRANSLATE_NOOP("OptionTexts", "Warning Interval(0~999S)")},
+    {"LabelVoltageLow", QT_TRANSLATE_NOOP("OptionTexts", "Battery Lower(0~10000)")},
+    {"LabelVoltageUpper", QT_TRANSLATE_NOOP("OptionTexts", "Battery Upper(0~10000)")},
+    {"FrameVox", QT_TRANSLATE_NOOP("OptionTexts", "VOX Setting")},
+    {"CheckVox", QT_TRANSLATE_NOOP("OptionTexts", "VOX Function")},
+    {"CheckVoxCancel", QT_TRANSLATE_NOOP("OptionTexts", "Cancel Operation")},
+    {"CheckVoxTone", QT_TRANSLATE_NOOP("OptionTexts", "VOX Proceed Tone")},
+    {"CheckSave", QT_TRANSLATE_NOOP("OptionTexts", "Battry Save")},
+    {"CheckAlertLock", QT_TRANSLATE_NOOP("OptionTexts", "Alert Locked")},
+    {"CheckExtension", QT_TRANSLATE_NOOP("OptionTexts", "Frequency Band Extension")},
+    {"CheckResetAllow", QT_TRANSLATE_NOOP("OptionTexts", "Reset Allowed")},
+    {"CheckTail",
+     QT_TRANSLATE_NOOP("OptionTexts", "Eliminate Squelch Tail When No CTCSS/DCS Signaling")},
+    {"CheckScramble", QT_TRANSLATE_NOOP("OptionTexts", "Scramble Enable")},
+    {"CheckBeep", QT_TRANSLATE_NOOP("OptionTexts", "Beep Enable")},
+    {"FrameInfrared", QT_TRANSLATE_NOOP("OptionTexts", "Infrared Setting")},
+    {"CheckInfMaster", QT_TRANSLATE_NOOP("OptionTexts", "Inf Master")},
+    {"CheckInfMonitor", QT_TRANSLATE_NOOP("OptionTexts", "Infrared")},
+    {"LabelInfBank", QT_TRANSLATE_NOOP("OptionTexts", "Inf Bank:")},
+    {"LabelInfModel", QT_TRANSLATE_NOOP("OptionTexts", "Inf NO:")},
+    {"CheckRoger", QT_TRANSLATE_NOOP("OptionTexts", "Roger")},
+    {"LabelAlarmMethod", QT_TRANSLATE_NOOP("OptionTexts", "Alert Method:")},
 };
 
-struct ListPair {
+struct ListTexts {
     const char* control;
-    QStringList english;
-    QStringList chinese;
+    QList<const char*> items;
 };
 
-QStringList Utf8List(std::initializer_list<const char*> texts) {
-    QStringList list;
-    for (const char* text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
-
-const QList<ListPair>& FixedLists() {
-    static const QList<ListPair> lists = {
-        {"ComboVoice", Utf8List({"Off", "Chinese", "English"}), Utf8List({"关", "中文", "英文"})},
-        {"ComboSave", Utf8List({"Normal", "Special"}), Utf8List({"常规省电", "超级省电"})},
-        {"ComboKeyMethod", Utf8List({"Time", "Loop"}), Utf8List({"传统", "轮询"})},
+const QList<ListTexts>& FixedLists() {
+    static const QList<ListTexts> lists = {
+        {"ComboVoice",
+         {QT_TRANSLATE_NOOP("OptionTexts", "Off"), QT_TRANSLATE_NOOP("OptionTexts", "Chinese"),
+          QT_TRANSLATE_NOOP("OptionTexts", "English")}},
+        {"ComboSave",
+         {QT_TRANSLATE_NOOP("OptionTexts", "Normal"), QT_TRANSLATE_NOOP("OptionTexts", "Special")}},
+        {"ComboKeyMethod",
+         {QT_TRANSLATE_NOOP("OptionTexts", "Time"), QT_TRANSLATE_NOOP("OptionTexts", "Loop")}},
         {"ComboCall",
-         Utf8List({"Off", "Vibration", "Chord1", "Chord2", "Vibration+Chord1", "Vibration+Chord2"}),
-         Utf8List({"关", "振动", "和弦1", "和弦2", "振动+和弦1", "振动+和弦2"})},
-        {"ComboMicReduction", Utf8List({"Through", "Low Noise Reduction", "High Noise Reduction"}),
-         Utf8List({"直通", "降噪低", "降噪高"})},
-        {"ComboAlarmMethod", Utf8List({"Local", "Remote", "Local+Remote"}),
-         Utf8List({"本地", "远程", "本地+远程"})},
+         {QT_TRANSLATE_NOOP("OptionTexts", "Off"), QT_TRANSLATE_NOOP("OptionTexts", "Vibration"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Chord1"), QT_TRANSLATE_NOOP("OptionTexts", "Chord2"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Vibration+Chord1"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Vibration+Chord2")}},
+        {"ComboMicReduction",
+         {QT_TRANSLATE_NOOP("OptionTexts", "Through"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Low Noise Reduction"),
+          QT_TRANSLATE_NOOP("OptionTexts", "High Noise Reduction")}},
+        {"ComboAlarmMethod",
+         {QT_TRANSLATE_NOOP("OptionTexts", "Local"), QT_TRANSLATE_NOOP("OptionTexts", "Remote"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Local+Remote")}},
         {"ComboKeyDefine",
-         Utf8List({"None", "Monitor", "Monitor Instant", "Tx Power", "Scan", "Lamp", "Channel Add",
-                   "Channel Sub", "Denoise Switch"}),
-         Utf8List({"无", "监听", "瞬时监听", "发射功率", "扫描", "手电筒", "信道加", "信道减",
-                   "降噪开关"})},
+         {QT_TRANSLATE_NOOP("OptionTexts", "None"), QT_TRANSLATE_NOOP("OptionTexts", "Monitor"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Monitor Instant"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Tx Power"), QT_TRANSLATE_NOOP("OptionTexts", "Scan"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Lamp"), QT_TRANSLATE_NOOP("OptionTexts", "Channel Add"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Channel Sub"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Denoise Switch")}},
         {"BatteryLevels",
-         Utf8List({"Battery Full", "Low Warning", "Tx Forbit", "Deep Sleep", "Power Off",
-                   "Undefine", "Undefine", "Undefine"}),
-         Utf8List({"电池充满", "低压报警", "禁止发射", "深度睡眠", "关机", "未定义", "未定义",
-                   "未定义"})},
+         {QT_TRANSLATE_NOOP("OptionTexts", "Battery Full"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Low Warning"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Tx Forbit"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Deep Sleep"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Power Off"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Undefine"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Undefine"),
+          QT_TRANSLATE_NOOP("OptionTexts", "Undefine")}},
     };
     return lists;
 }
@@ -155,17 +162,21 @@ QStringList GeneratedItems(const QString& control, const TextContext& ctx) {
 } // namespace
 
 QString OptionTexts::Caption(const QString& control, const TextContext& ctx) {
-    for (const CaptionPair& pair : kCaptions) {
-        if (control == QLatin1String(pair.control))
-            return ctx.Pick(QString::fromUtf8(pair.english), QString::fromUtf8(pair.chinese));
+    for (const CaptionText& caption : kCaptions) {
+        if (control == QLatin1String(caption.control))
+            return ctx.Tr("OptionTexts", caption.text);
     }
     return {};
 }
 
 QStringList OptionTexts::Items(const QString& control, const TextContext& ctx) {
-    for (const ListPair& list : FixedLists()) {
-        if (control == QLatin1String(list.control))
-            return ctx.IsEnglish ? list.english : list.chinese;
+    for (const ListTexts& list : FixedLists()) {
+        if (control != QLatin1String(list.control))
+            continue;
+        QStringList items;
+        for (const char* item : list.items)
+            items << ctx.Tr("OptionTexts", item);
+        return items;
     }
     return GeneratedItems(control, ctx);
 }
@@ -176,8 +187,8 @@ QStringList OptionTexts::BatteryLevelLabels(const TextContext& ctx) {
 
 QStringList OptionTexts::CaptionedControls() {
     QStringList names;
-    for (const CaptionPair& pair : kCaptions)
-        names << QLatin1String(pair.control);
+    for (const CaptionText& caption : kCaptions)
+        names << QLatin1String(caption.control);
     return names;
 }
 

@@ -8,13 +8,15 @@ namespace zr40 {
 
 namespace {
 
-constexpr TextPair kPriorityItems[] = {{"None", "无"}, {"Fixd", "固定"}, {"Selected", "选定"}};
+constexpr const char* kPriorityItems[] = {QT_TRANSLATE_NOOP("ScanInformationRules", "None"),
+                                          QT_TRANSLATE_NOOP("ScanInformationRules", "Fixd"),
+                                          QT_TRANSLATE_NOOP("ScanInformationRules", "Selected")};
 
-constexpr TextPair kRevertItems[] = {
-    {"Selected", "选定"},
-    {"Selected+Talk Back", "选定+当前通话"},
-    {"Priority", "优先"},
-    {"Priority+Talk Back", "优先+当前通话"},
+constexpr const char* kRevertItems[] = {
+    QT_TRANSLATE_NOOP("ScanInformationRules", "Selected"),
+    QT_TRANSLATE_NOOP("ScanInformationRules", "Selected+Talk Back"),
+    QT_TRANSLATE_NOOP("ScanInformationRules", "Priority"),
+    QT_TRANSLATE_NOOP("ScanInformationRules", "Priority+Talk Back"),
 };
 
 constexpr int kRevertWithoutPriority = 2;
@@ -35,15 +37,15 @@ bool ValidRow(int row) {
 
 QStringList ScanInformationRules::PriorityItems(const TextContext& ctx) {
     QStringList items;
-    for (const TextPair& item : kPriorityItems)
-        items << ctx.Pick(item);
+    for (const char* item : kPriorityItems)
+        items << ctx.Tr("ScanInformationRules", item);
     return items;
 }
 
 QStringList ScanInformationRules::RevertItems(const TextContext& ctx) {
     QStringList items;
-    for (const TextPair& item : kRevertItems)
-        items << ctx.Pick(item);
+    for (const char* item : kRevertItems)
+        items << ctx.Tr("ScanInformationRules", item);
     return items;
 }
 

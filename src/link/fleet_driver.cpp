@@ -139,7 +139,7 @@ void FleetDriver::BackupStored(bool stored, const QString& reason) {
     if (!awaitingBackup_)
         return;
     awaitingBackup_ = false;
-    const QString nothing = Text("Nothing was written.", "没有写入任何数据。");
+    const QString nothing = Language().Tr("FleetDriver", "Nothing was written.");
     if (!stored)
         FailRadio(reason.isEmpty() ? nothing : reason + QLatin1Char(' ') + nothing, false);
     else if (!portOpen_)
@@ -184,7 +184,7 @@ void FleetDriver::TakeInnerAction(const LinkAction& action) {
     case LinkAction::Kind::ClosePort:
         break;
     case LinkAction::Kind::AskRetry:
-        cause_ = Text("The radio's replies were garbled.", "对讲机的应答有误。");
+        cause_ = Language().Tr("FleetDriver", "The radio's replies were garbled.");
         ToInner([](auto& inner) { inner.AnswerRetry(false); });
         break;
     case LinkAction::Kind::Finished:
@@ -200,7 +200,7 @@ void FleetDriver::InnerTick() {
     // A tick with no byte since the last request is its reply time-out.
     const bool gone = !bytesSinceSend_ && ++unanswered_ >= kGoneAfterUnanswered;
     if (gone)
-        cause_ = Text("The radio stopped answering.", "对讲机停止应答。");
+        cause_ = Language().Tr("FleetDriver", "The radio stopped answering.");
     ToInner([gone](auto& inner) { gone ? inner.Cancel() : inner.TimerFired(); });
     Collect();
 }
@@ -223,7 +223,7 @@ void FleetDriver::BackupFinished(const LinkResult& result) {
     }
     if (!result.Succeeded()) {
         FailRadio(FailureReason(result) + QLatin1Char(' ') +
-                      Text("Nothing was written.", "没有写入任何数据。"),
+                      Language().Tr("FleetDriver", "Nothing was written."),
                   false);
         return;
     }
@@ -270,7 +270,7 @@ void FleetDriver::WriteFinished(const LinkResult& result) {
 QString FleetDriver::FailureReason(const LinkResult& result) const {
     switch (result.outcome) {
     case LinkResult::Outcome::Cancelled:
-        return cause_.isEmpty() ? Text("Cancelled.", "已取消。") : cause_;
+        return cause_.isEmpty() ? Language().Tr("FleetDriver", "Cancelled.") : cause_;
     case LinkResult::Outcome::PortLost:
         return LostText(result.reason);
     default:
@@ -279,7 +279,7 @@ QString FleetDriver::FailureReason(const LinkResult& result) const {
 }
 
 QString FleetDriver::LostText(const QString& reason) const {
-    return Text("The serial port was lost: %1.", "串口已断开：%1。").arg(reason);
+    return Language().Tr("FleetDriver", "The serial port was lost: %1.").arg(reason);
 }
 
 void FleetDriver::FailRadio(const QString& reason, bool written) {
@@ -290,13 +290,13 @@ void FleetDriver::FailRadio(const QString& reason, bool written) {
 
 void FleetDriver::Incomplete(bool writeComplete) {
     if (writeComplete)
-        report_.reason = Text("Written; stopped before the read-back was complete.",
-                              "已写入；读回校验完成前已停止。");
+        report_.reason =
+            Language().Tr("FleetDriver", "Written; stopped before the read-back was complete.");
     else if (report_.written)
-        report_.reason = Text("Stopped while writing; the radio may hold part of the plan.",
-                              "写入时已停止，对讲机中可能只有部分数据。");
+        report_.reason = Language().Tr(
+            "FleetDriver", "Stopped while writing; the radio may hold part of the plan.");
     else
-        report_.reason = Text("Stopped before anything was written.", "已停止，没有写入任何数据。");
+        report_.reason = Language().Tr("FleetDriver", "Stopped before anything was written.");
     FinishRadio(FleetRadioReport::Result::Incomplete);
 }
 
@@ -440,8 +440,8 @@ void FleetDriver::StopTimer() {
     EmitLink(LinkAction::StopTimer());
 }
 
-QString FleetDriver::Text(const char* english, const char* chinese) const {
-    return QString::fromUtf8(options_.english ? english : chinese);
+TextContext FleetDriver::Language() const {
+    return TextContext{options_.english};
 }
 
 qint64 FleetDriver::Now() const {

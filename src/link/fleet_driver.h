@@ -114,7 +114,7 @@ private:
     void End();
     QString FailureReason(const LinkResult& result) const;
     QString LostText(const QString& reason) const;
-    QString Text(const char* english, const char* chinese) const;
+    TextContext Language() const;
     qint64 Now() const;
 
     Codeplug plan_;

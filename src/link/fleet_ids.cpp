@@ -10,14 +10,12 @@ namespace zr40 {
 
 namespace {
 
-const TextPair kNotAnId{"\"%1\" is not an ID from 0 to 7FFFFF", "“%1”不是 0 到 7FFFFF 之间的 ID"};
-
 QString NotAnId(const QString& text, const TextContext& ctx) {
-    return ctx.Pick(kNotAnId).arg(text);
+    return ctx.Tr("FleetIds", "\"%1\" is not an ID from 0 to 7FFFFF").arg(text);
 }
 
 QString OnLine(int line, const QString& message, const TextContext& ctx) {
-    return ctx.Pick({"Line %1: ", "第 %1 行："}).arg(line) + message;
+    return ctx.Tr("FleetIds", "Line %1: ").arg(line) + message;
 }
 
 } // namespace
@@ -41,18 +39,13 @@ QString FleetIds::IdText(Long id) {
 FleetIdList FleetIds::ParseRange(const QString& text, const TextContext& ctx) {
     const QStringList ends = text.trimmed().split(QLatin1Char('-'));
     if (ends.size() != 2)
-        return {{},
-                ctx.Pick({"\"%1\" is not a range of IDs like 1001-1020",
-                          "“%1”不是像 1001-1020 这样的 ID 范围"})
-                    .arg(text)};
+        return {{}, ctx.Tr("FleetIds", "\"%1\" is not a range of IDs like 1001-1020").arg(text)};
     const auto first = ParseId(ends[0].trimmed());
     const auto last = ParseId(ends[1].trimmed());
     if (!first || !last)
         return {{}, NotAnId(first ? ends[1].trimmed() : ends[0].trimmed(), ctx)};
     if (*last < *first)
-        return {{},
-                ctx.Pick({"The range %1 ends before it begins", "ID 范围 %1 的结束小于开始"})
-                    .arg(text.trimmed())};
+        return {{}, ctx.Tr("FleetIds", "The range %1 ends before it begins").arg(text.trimmed())};
     FleetIdList list;
     list.ids.reserve(std::size_t(*last - *first) + 1);
     for (Long id = *first; id <= *last; ++id)
@@ -76,7 +69,7 @@ FleetIdList FleetIds::ParseList(const QString& text, const TextContext& ctx) {
         if (lineOf.contains(*id))
             return {{},
                     OnLine(n + 1,
-                           ctx.Pick({"ID %1 is already on line %2", "ID %1 已在第 %2 行"})
+                           ctx.Tr("FleetIds", "ID %1 is already on line %2")
                                .arg(IdText(*id))
                                .arg(lineOf[*id]),
                            ctx)};
@@ -84,7 +77,7 @@ FleetIdList FleetIds::ParseList(const QString& text, const TextContext& ctx) {
         list.ids.push_back(*id);
     }
     if (list.ids.empty())
-        list.error = ctx.Pick({"The list holds no ID", "列表中没有 ID"});
+        list.error = ctx.Tr("FleetIds", "The list holds no ID");
     return list;
 }
 

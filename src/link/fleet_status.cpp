@@ -8,57 +8,54 @@ QString FleetStatus::Line(FleetPhase phase, int radio, int count, Long localId,
                           const TextContext& ctx) {
     const QString id = FleetIds::IdText(localId);
     if (phase == FleetPhase::WaitingForRadio)
-        return ctx
-            .Pick({"Connect radio %1 of %2 — ID %3", "请连接第 %1 台对讲机（共 %2 台）— ID %3"})
+        return ctx.Tr("FleetStatus", "Connect radio %1 of %2 — ID %3")
             .arg(radio)
             .arg(count)
             .arg(id);
     if (phase == FleetPhase::Ended)
-        return ctx.Pick({"The session has ended", "批量写频已结束"});
-    TextPair doing{"done, unplug it", "已完成，请断开"};
+        return ctx.Tr("FleetStatus", "The session has ended");
+    const char* doing = QT_TRANSLATE_NOOP("FleetStatus", "done, unplug it");
     switch (phase) {
     case FleetPhase::ReadingBackup:
-        doing = {"backing up", "正在备份"};
+        doing = QT_TRANSLATE_NOOP("FleetStatus", "backing up");
         break;
     case FleetPhase::StoringBackup:
-        doing = {"saving the backup", "正在保存备份"};
+        doing = QT_TRANSLATE_NOOP("FleetStatus", "saving the backup");
         break;
     case FleetPhase::Writing:
-        doing = {"writing", "正在写入"};
+        doing = QT_TRANSLATE_NOOP("FleetStatus", "writing");
         break;
     case FleetPhase::Verifying:
-        doing = {"verifying", "正在校验"};
+        doing = QT_TRANSLATE_NOOP("FleetStatus", "verifying");
         break;
     default:
         break;
     }
-    return ctx.Pick({"Radio %1 of %2 — ID %3: %4", "第 %1 台对讲机（共 %2 台）— ID %3：%4"})
+    return ctx.Tr("FleetStatus", "Radio %1 of %2 — ID %3: %4")
         .arg(radio)
         .arg(count)
-        .arg(id, ctx.Pick(doing));
+        .arg(id, ctx.Tr("FleetStatus", doing));
 }
 
 QString FleetStatus::ResultText(FleetRadioReport::Result result, const TextContext& ctx) {
     using Result = FleetRadioReport::Result;
     switch (result) {
     case Result::Verified:
-        return ctx.Pick({"Verified", "已校验"});
+        return ctx.Tr("FleetStatus", "Verified");
     case Result::Differences:
-        return ctx.Pick({"Differences", "有差异"});
+        return ctx.Tr("FleetStatus", "Differences");
     case Result::Written:
-        return ctx.Pick({"Written", "已写入"});
+        return ctx.Tr("FleetStatus", "Written");
     case Result::Incomplete:
-        return ctx.Pick({"Incomplete", "未完成"});
+        return ctx.Tr("FleetStatus", "Incomplete");
     case Result::Failed:
         break;
     }
-    return ctx.Pick({"Failed", "失败"});
+    return ctx.Tr("FleetStatus", "Failed");
 }
 
 QString FleetStatus::Summary(int done, int count, int ok, const TextContext& ctx) {
-    return ctx
-        .Pick({"%1 of %2 radios done, %3 of them without fault",
-               "已处理 %1 台对讲机（共 %2 台），其中 %3 台无误"})
+    return ctx.Tr("FleetStatus", "%1 of %2 radios done, %3 of them without fault")
         .arg(done)
         .arg(count)
         .arg(ok);

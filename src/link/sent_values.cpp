@@ -9,13 +9,13 @@ namespace {
 QString BlockName(BlockType block, int index, const TextContext& ctx) {
     switch (block) {
     case BlockType::Settings:
-        return ctx.Pick({"Function setup", "功能设置"});
+        return ctx.Tr("SentValues", "Function setup");
     case BlockType::Channel:
-        return ctx.Pick({"Channel %1", "信道 %1"}).arg(index + 1);
+        return ctx.Tr("SentValues", "Channel %1").arg(index + 1);
     case BlockType::RxList:
-        return ctx.Pick({"Rx list %1", "接收组 %1"}).arg(index + 1);
+        return ctx.Tr("SentValues", "Rx list %1").arg(index + 1);
     default:
-        return ctx.Pick({"Tune data", "调试数据"});
+        return ctx.Tr("SentValues", "Tune data");
     }
 }
 
@@ -51,8 +51,7 @@ QStringList SentValues::Differences(const Codeplug& expected, const Codeplug& re
         for (std::size_t k = 0; k < want.size() && k < got.size(); ++k) {
             if (want[k] == got[k])
                 continue;
-            lines << ctx.Pick(
-                            {"%1, value %2: sent %3, read %4", "%1，第 %2 个值：写入 %3，读回 %4"})
+            lines << ctx.Tr("SentValues", "%1, value %2: sent %3, read %4")
                          .arg(BlockName(block, index, ctx))
                          .arg(k)
                          .arg(want[k])

@@ -228,7 +228,8 @@ void TransferEngine::ExchangeFailed() {
     }
     retryCount_ = 0;
     askingRetry_ = true;
-    Emit(LinkAction::AskRetry(Text("Check connection!Retry or cancel?", "检测连接！重试或取消？")));
+    Emit(
+        LinkAction::AskRetry(Language().Tr("TransferEngine", "Check connection!Retry or cancel?")));
 }
 
 void TransferEngine::AnswerRetry(bool retry) {
@@ -295,8 +296,10 @@ void TransferEngine::HandlePassword(const QByteArray& reply) {
     if (!PasswordAccepted(radioPassword_, password_)) {
         codeplug_.PasswordRejected = true;
         state_ = Idle;
-        EndWith(LinkResult{
-            LinkResult::Outcome::PasswordRejected, 0, {}, Text("Password Failure!", "密码错误!")});
+        EndWith(LinkResult{LinkResult::Outcome::PasswordRejected,
+                           0,
+                           {},
+                           Language().Tr("TransferEngine", "Password Failure!")});
         return;
     }
     AfterPasswordCheck();
@@ -393,8 +396,8 @@ void TransferEngine::EndWithSuccess() {
     EndWith(LinkResult{LinkResult::Outcome::Succeeded,
                        0,
                        {},
-                       reading_ ? Text("Read Data OK", "读频成功")
-                                : Text("Write Data OK", "写频成功")});
+                       reading_ ? Language().Tr("TransferEngine", "Read Data OK")
+                                : Language().Tr("TransferEngine", "Write Data OK")});
 }
 
 void TransferEngine::EndWith(const LinkResult& result) {
@@ -473,16 +476,15 @@ void TransferEngine::StopTimer() {
     Emit(LinkAction::StopTimer());
 }
 
-QString TransferEngine::Text(const char* english, const char* chinese) const {
-    return english_ ? QString::fromUtf8(english) : QString::fromUtf8(chinese);
+TextContext TransferEngine::Language() const {
+    return TextContext{english_};
 }
 
 QString TransferEngine::ProgressText(double fraction, bool english) {
     const long percent = std::lround(std::clamp(fraction, 0.0, 1.0) * 100.0);
     // "###%": no digit at all for zero.
     const QString number = percent == 0 ? QString() : QString::number(percent);
-    return (english ? QStringLiteral("Complete:") : QString::fromUtf8("完成进度:")) + number +
-           QLatin1Char('%');
+    return TextContext{english}.Tr("TransferEngine", "Complete:") + number + QLatin1Char('%');
 }
 
 QString TransferEngine::WrongModelMessage(Long reportedVersion) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "codeplug/text_context.h"
 #include "link/block_type.h"
 #include "link/link_action.h"
 #include "link/reply_gatherer.h"
@@ -143,7 +144,7 @@ private:
     void StopTimer();
     void Emit(const LinkAction& action) { actions_.push_back(action); }
     void ResetToIdle();
-    QString Text(const char* english, const char* chinese) const;
+    TextContext Language() const;
     Long WrittenPassword() const;
 
     Codeplug& codeplug_;

@@ -109,7 +109,7 @@ void VerifiedWrite::OnReadFinished(const LinkResult& result) {
         QStringList differences = compare_ ? compare_(expected_, readBack_)
                                            : SentValues::Differences(expected_, readBack_, ctx);
         if (reader_.RadioPassword() != PasswordAfterWrite())
-            differences << ctx.Pick({"Password: not the one written", "密码：与写入的不同"});
+            differences << ctx.Tr("VerifiedWrite", "Password: not the one written");
         verification_.differences = differences;
         verification_.state = differences.isEmpty() ? WriteVerification::State::Verified
                                                     : WriteVerification::State::Differences;
@@ -128,17 +128,17 @@ QString VerifiedWrite::ReadPassword() const {
 }
 
 QString VerifiedWrite::VerifiedText(bool english) {
-    return english ? QStringLiteral("Verified") : QString::fromUtf8("已校验");
+    return TextContext{english}.Tr("VerifiedWrite", "Verified");
 }
 
 QString VerifiedWrite::DifferencesText(bool english) {
-    return english ? QStringLiteral("The radio reads back otherwise than it was written:")
-                   : QString::fromUtf8("读回的数据与写入的不同：");
+    return TextContext{english}.Tr("VerifiedWrite",
+                                   "The radio reads back otherwise than it was written:");
 }
 
 QString VerifiedWrite::ReadBackFailedText(bool english) {
-    return english ? QStringLiteral("The write completed but the radio could not be read back:")
-                   : QString::fromUtf8("写入已完成，但无法读回：");
+    return TextContext{english}.Tr("VerifiedWrite",
+                                   "The write completed but the radio could not be read back:");
 }
 
 } // namespace zr40

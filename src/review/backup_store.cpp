@@ -37,12 +37,14 @@ int ChannelsInUse(const QString& path) {
     return used;
 }
 
-// "The backup … cannot be written (No space left on device)." in either language.
-QString WithDetail(const QString& sentence, const QString& detail, const TextContext& ctx) {
-    const QString reason = detail.isEmpty() ? QString()
-                                            : ctx.Pick(QStringLiteral(" (") + detail + ')',
-                                                       QStringLiteral("（") + detail + "）");
-    return sentence + reason + ctx.Pick(QStringLiteral("."), QStringLiteral("。"));
+// "The backup … cannot be written (No space left on device).": the sentence's %2 takes the
+// system's words, where there are any.
+QString WithDetail(const QString& sentence, const QString& where, const QString& detail,
+                   const TextContext& ctx) {
+    //: The operating system's own words after a message.
+    const QString reason =
+        detail.isEmpty() ? QString() : ctx.Tr("BackupStore", " (%1)").arg(detail);
+    return sentence.arg(where, reason);
 }
 
 QString IdWord(std::optional<Long> localId) {
@@ -94,19 +96,16 @@ QString BackupResult::Message(const TextContext& ctx) const {
     case Failure::None:
         break;
     case Failure::NoFolder:
-        return ctx.Pick({"No folder is set for backups.", "没有设定备份文件夹。"});
+        return ctx.Tr("BackupStore", "No folder is set for backups.");
     case Failure::CannotCreateFolder:
-        return ctx.Pick({"The backup folder %1 cannot be created.", "无法创建备份文件夹%1。"})
-            .arg(where);
+        return ctx.Tr("BackupStore", "The backup folder %1 cannot be created.").arg(where);
     case Failure::CannotWrite:
-        return WithDetail(
-            ctx.Pick({"The backup %1 cannot be written", "无法写入备份文件%1"}).arg(where), detail,
-            ctx);
-    case Failure::NotAsRead:
-        return WithDetail(ctx.Pick({"The backup %1 does not hold what was read from the radio",
-                                    "备份文件%1与从对讲机读取的数据不一致"})
-                              .arg(where),
+        return WithDetail(ctx.Tr("BackupStore", "The backup %1 cannot be written%2."), where,
                           detail, ctx);
+    case Failure::NotAsRead:
+        return WithDetail(
+            ctx.Tr("BackupStore", "The backup %1 does not hold what was read from the radio%2."),
+            where, detail, ctx);
     }
     return {};
 }
@@ -215,8 +214,8 @@ bool BackupStore::ParseFileName(const QString& name, QDateTime& taken, BackupKin
 }
 
 QString BackupStore::KindText(BackupKind kind, const TextContext& ctx) {
-    return kind == BackupKind::Read ? ctx.Pick({"Read", "读取"})
-                                    : ctx.Pick({"Before write", "写入前"});
+    return kind == BackupKind::Read ? ctx.Tr("BackupStore", "Read")
+                                    : ctx.Tr("BackupStore", "Before write");
 }
 
 } // namespace zr40

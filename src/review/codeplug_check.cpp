@@ -7,6 +7,7 @@
 
 #include <QVector>
 #include <algorithm>
+#include <functional>
 
 namespace zr40 {
 
@@ -21,23 +22,19 @@ struct HeaderCount {
     const char* field;
     Long Codeplug::*value;
     int highest;
-    TextPair name;
+    const char* name;
 };
 
 // Counts the radio's tables cannot go beyond; a transfer would clamp them, a file that holds
 // them was not written by this radio.
 const HeaderCount kHeaderCounts[] = {
-    {"TunePointCount",
-     &Codeplug::TunePointCount,
-     Codeplug::kTunePoints,
-     {"Tune point count", "调谐点数量"}},
-    {"ChannelCount", &Codeplug::ChannelCount, Codeplug::kChannels, {"Channel count", "信道数量"}},
-    {"RxListCount", &Codeplug::RxListCount, Codeplug::kRxLists, {"Rx list count", "接收列表数量"}},
+    {"TunePointCount", &Codeplug::TunePointCount, Codeplug::kTunePoints,
+     QT_TRANSLATE_NOOP("CodeplugCheck", "Tune point count")},
+    {"ChannelCount", &Codeplug::ChannelCount, Codeplug::kChannels,
+     QT_TRANSLATE_NOOP("CodeplugCheck", "Channel count")},
+    {"RxListCount", &Codeplug::RxListCount, Codeplug::kRxLists,
+     QT_TRANSLATE_NOOP("CodeplugCheck", "Rx list count")},
 };
-
-QString Zh(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 QString Hex(Long value) {
     return QString::number(static_cast<quint32>(value), 16).toUpper();
@@ -60,8 +57,10 @@ public:
         }
         if (inUse == 0)
             Add(Severity::Warning, PlanLocation::Channel(-1, QStringLiteral("RxFreq")),
-                QStringLiteral("No channel is in use; the radio would have no channel."),
-                Zh("没有使用中的信道，对讲机将没有任何信道。"));
+                [](const TextContext& ctx) {
+                    return ctx.Tr("CodeplugCheck",
+                                  "No channel is in use; the radio would have no channel.");
+                });
         CheckIdenticalChannels();
         CheckRxLists();
         std::stable_sort(
@@ -71,29 +70,32 @@ public:
     }
 
 private:
-    void Add(Severity severity, const PlanLocation& location, const QString& english,
-             const QString& chinese) {
-        problems_.append({severity, location, english, chinese});
+    // The problem in both languages, as `text` words it in each.
+    void Add(Severity severity, const PlanLocation& location,
+             const std::function<QString(const TextContext&)>& text) {
+        problems_.append(
+            {severity, location, text({true, Separator()}), text({false, Separator()})});
     }
 
     void CheckHeader() {
         if (cp_.DataVersion != 1)
             Add(Severity::Error, PlanLocation::Header(QStringLiteral("DataVersion")),
-                QStringLiteral("Data version %1 is not the ZR40's (1).").arg(cp_.DataVersion),
-                Zh("数据版本%1不是ZR40的版本(1)。").arg(cp_.DataVersion));
+                [this](const TextContext& ctx) {
+                    return ctx.Tr("CodeplugCheck", "Data version %1 is not the ZR40's (1).")
+                        .arg(cp_.DataVersion);
+                });
         for (const HeaderCount& count : kHeaderCounts) {
             const Long value = cp_.*count.value;
             if (value >= 0 && value <= count.highest)
                 continue;
             Add(Severity::Error, PlanLocation::Header(QLatin1String(count.field)),
-                QStringLiteral("%1 %2 is outside 0 to %3.")
-                    .arg(QLatin1String(count.name.english))
-                    .arg(value)
-                    .arg(count.highest),
-                Zh("%1%2超出0到%3的范围。")
-                    .arg(Zh(count.name.chinese))
-                    .arg(value)
-                    .arg(count.highest));
+                [&count, value](const TextContext& ctx) {
+                    //: A count of the file's header, its value and the highest it may be.
+                    return ctx.Tr("CodeplugCheck", "%1 %2 is outside 0 to %3.")
+                        .arg(ctx.Tr("CodeplugCheck", count.name))
+                        .arg(value)
+                        .arg(count.highest);
+                });
         }
     }
 
@@ -102,11 +104,11 @@ private:
     void CheckBandChosen() {
         if (!cp_.BandNeverChosen)
             return;
-        Add(Severity::Warning, PlanLocation::Model(),
-            QStringLiteral("No band chosen yet: checked only against %1-%2 MHz.")
+        Add(Severity::Warning, PlanLocation::Model(), [this](const TextContext& ctx) {
+            return ctx.Tr("CodeplugCheck", "No band chosen yet: checked only against %1-%2 MHz.")
                 .arg(cp_.BandLower)
-                .arg(cp_.BandUpper),
-            Zh("尚未选择频段：只按 %1-%2 MHz 检查。").arg(cp_.BandLower).arg(cp_.BandUpper));
+                .arg(cp_.BandUpper);
+        });
     }
 
     void CheckChannel(int c) {
@@ -116,8 +118,12 @@ private:
         const Long type = cp_.ChannelType.at(c);
         if (type != 1 && type != 2) {
             Add(Severity::Error, PlanLocation::Channel(c, QStringLiteral("ChannelType")),
-                QStringLiteral("Channel type %1 is neither analog (1) nor digital (2).").arg(type),
-                Zh("信道类型%1既不是模拟(1)也不是数字(2)。").arg(type));
+                [type](const TextContext& ctx) {
+                    return ctx
+                        .Tr("CodeplugCheck",
+                            "Channel type %1 is neither analog (1) nor digital (2).")
+                        .arg(type);
+                });
         }
         if (ChannelRules::IsDigital(cp_, c)) {
             CheckDigital(c);
@@ -137,14 +143,15 @@ private:
         const QString text = ChannelRules::FrequencyText(static_cast<Long>(hertz), Separator());
         Add(Severity::Error,
             PlanLocation::Channel(c, rx ? QStringLiteral("RxFreq") : QStringLiteral("TxFreq")),
-            QStringLiteral("%1 frequency %2 is outside the band %3 to %4 MHz.")
-                .arg(rx ? QStringLiteral("Receive") : QStringLiteral("Transmit"), text)
-                .arg(cp_.BandLower)
-                .arg(upper),
-            Zh("%1频率%2超出频段%3到%4 MHz。")
-                .arg(rx ? Zh("接收") : Zh("发射"), text)
-                .arg(cp_.BandLower)
-                .arg(upper));
+            [this, rx, text, upper](const TextContext& ctx) {
+                return (rx ? ctx.Tr("CodeplugCheck",
+                                    "Receive frequency %1 is outside the band %2 to %3 MHz.")
+                           : ctx.Tr("CodeplugCheck",
+                                    "Transmit frequency %1 is outside the band %2 to %3 MHz."))
+                    .arg(text)
+                    .arg(cp_.BandLower)
+                    .arg(upper);
+            });
     }
 
     void CheckTone(int c, FrequencySide side) {
@@ -157,32 +164,39 @@ private:
         const QString text = ToneRules::StoredToneText(pair, ctx_);
         Add(Severity::Error,
             PlanLocation::Channel(c, rx ? QStringLiteral("RxCtcss") : QStringLiteral("TxCtcss")),
-            QStringLiteral("%1 tone %2 is not on the tone list.")
-                .arg(rx ? QStringLiteral("Decode") : QStringLiteral("Encode"), text),
-            Zh("%1亚音%2不在亚音列表中。").arg(rx ? Zh("解码") : Zh("编码"), text));
+            [rx, text](const TextContext& ctx) {
+                return (rx ? ctx.Tr("CodeplugCheck", "Decode tone %1 is not on the tone list.")
+                           : ctx.Tr("CodeplugCheck", "Encode tone %1 is not on the tone list."))
+                    .arg(text);
+            });
     }
 
     void CheckDigital(int c) {
         const Long list = cp_.ChannelRxList.at(c);
         if (list < 0 || list >= cp_.RxListCount) {
             Add(Severity::Error, PlanLocation::Channel(c, QStringLiteral("ChannelRxList")),
-                QStringLiteral("Receive list %1 does not exist; the plan has %2 lists.")
-                    .arg(list + 1)
-                    .arg(cp_.RxListCount),
-                Zh("接收列表%1不存在，数据中只有%2个接收列表。")
-                    .arg(list + 1)
-                    .arg(cp_.RxListCount));
+                [this, list](const TextContext& ctx) {
+                    return ctx
+                        .Tr("CodeplugCheck",
+                            "Receive list %1 does not exist; the plan has %2 lists.")
+                        .arg(list + 1)
+                        .arg(cp_.RxListCount);
+                });
         } else if (list < Codeplug::kRxLists && ListIsEmpty(list)) {
             Add(Severity::Warning, PlanLocation::Channel(c, QStringLiteral("ChannelRxList")),
-                QStringLiteral("Receive list %1 is empty.").arg(list + 1),
-                Zh("接收列表%1为空。").arg(list + 1));
+                [list](const TextContext& ctx) {
+                    return ctx.Tr("CodeplugCheck", "Receive list %1 is empty.").arg(list + 1);
+                });
         }
         const Long id = cp_.CallTypeTxID.at(c);
         if (id < 0 || id > kHighestId)
             Add(Severity::Error, PlanLocation::Channel(c, QStringLiteral("CallTypeTxID")),
-                QStringLiteral("Transmit ID %1 is outside the range of every call type.")
-                    .arg(Hex(id)),
-                Zh("发射ID %1超出所有呼叫方式的范围。").arg(Hex(id)));
+                [id](const TextContext& ctx) {
+                    return ctx
+                        .Tr("CodeplugCheck",
+                            "Transmit ID %1 is outside the range of every call type.")
+                        .arg(Hex(id));
+                });
         CheckKey(c, FrequencySide::Rx);
         CheckKey(c, FrequencySide::Tx);
     }
@@ -195,9 +209,11 @@ private:
             return;
         Add(Severity::Error,
             PlanLocation::Channel(c, rx ? QStringLiteral("RxKey") : QStringLiteral("TxKey")),
-            QStringLiteral("The %1 key is enabled but has no digits.")
-                .arg(rx ? QStringLiteral("receive") : QStringLiteral("transmit")),
-            Zh("%1密钥已使能但没有数字。").arg(rx ? Zh("接收") : Zh("发射")));
+            [rx](const TextContext& ctx) {
+                return rx ? ctx.Tr("CodeplugCheck", "The receive key is enabled but has no digits.")
+                          : ctx.Tr("CodeplugCheck",
+                                   "The transmit key is enabled but has no digits.");
+            });
     }
 
     bool ListIsEmpty(int list) const {
@@ -228,8 +244,9 @@ private:
                 continue;
             }
             Add(Severity::Warning, PlanLocation::Channel(c, QStringLiteral("RxFreq")),
-                QStringLiteral("Identical to channel %1.").arg(same->first + 1),
-                Zh("与信道%1完全相同。").arg(same->first + 1));
+                [first = same->first](const TextContext& ctx) {
+                    return ctx.Tr("CodeplugCheck", "Identical to channel %1.").arg(first + 1);
+                });
         }
     }
 
@@ -243,14 +260,14 @@ private:
                     if (cp_.RxListEntry.at(RxListRules::EntryIndex(l, earlier)) != id)
                         continue;
                     Add(Severity::Warning, PlanLocation::RxList(l),
-                        QStringLiteral("ID %1 is in the list twice (entries %2 and %3).")
-                            .arg(Hex(id))
-                            .arg(earlier + 1)
-                            .arg(e + 1),
-                        Zh("ID %1在列表中出现两次（第%2项和第%3项）。")
-                            .arg(Hex(id))
-                            .arg(earlier + 1)
-                            .arg(e + 1));
+                        [id, earlier, e](const TextContext& ctx) {
+                            return ctx
+                                .Tr("CodeplugCheck",
+                                    "ID %1 is in the list twice (entries %2 and %3).")
+                                .arg(Hex(id))
+                                .arg(earlier + 1)
+                                .arg(e + 1);
+                        });
                     break;
                 }
             }

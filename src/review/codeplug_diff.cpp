@@ -138,12 +138,12 @@ private:
         if (!usedBefore && !usedAfter) {
             // Not shown anywhere; one row says that the radio's memory still changes.
             const QString unused = DiffItems::NotInUseText(ctx_);
-            Emit(where, ctx_.Pick({"Stored values", "存储的数值"}), unused, unused, va.All(),
+            Emit(where, ctx_.Tr("CodeplugDiff", "Stored values"), unused, unused, va.All(),
                  vb.All(), false);
             return;
         }
         if (usedBefore != usedAfter) {
-            Emit(where, ctx_.Pick({"Channel", "信道"}), DiffItems::ChannelSummary(a_, c, ctx_),
+            Emit(where, ctx_.Tr("CodeplugDiff", "Channel"), DiffItems::ChannelSummary(a_, c, ctx_),
                  DiffItems::ChannelSummary(b_, c, ctx_), va.All(), vb.All(), false);
             return;
         }
@@ -159,8 +159,7 @@ private:
         for (int e = 0; e < Codeplug::kRxListEntries; ++e) {
             const Long x = a_.RxListEntry.at(RxListRules::EntryIndex(l, e));
             const Long y = b_.RxListEntry.at(RxListRules::EntryIndex(l, e));
-            const QString caption = ctx_.Pick({"Entry ", "第"}) + QString::number(e + 1) +
-                                    (ctx_.IsEnglish ? QString() : QString::fromUtf8("项"));
+            const QString caption = ctx_.Tr("CodeplugDiff", "Entry %1").arg(e + 1);
             Emit(PlanLocation::RxList(l), caption, EntryText(x), EntryText(y), {x}, {y});
         }
     }
@@ -231,10 +230,10 @@ PlanDifferences CodeplugDiff::PasswordChange(Long radioPassword, const NewPasswo
                       TransferEngine::PasswordAccepted(radioPassword, choice.newPassword);
     if (!choice.change || same || (!hadPassword && !hasPassword))
         return {};
-    const QString none = ctx.Pick({"None", "无"});
-    return {{PlanLocation::Settings(QStringLiteral("Password")), ctx.Pick({"Password", "密码"}),
-             hadPassword ? ctx.Pick({"Set", "已设置"}) : none,
-             hasPassword ? ctx.Pick({"New password", "新密码"}) : none}};
+    const QString none = ctx.Tr("CodeplugDiff", "None");
+    return {{PlanLocation::Settings(QStringLiteral("Password")), ctx.Tr("CodeplugDiff", "Password"),
+             hadPassword ? ctx.Tr("CodeplugDiff", "Set") : none,
+             hasPassword ? ctx.Tr("CodeplugDiff", "New password") : none}};
 }
 
 PlanDifferences CodeplugDiff::WriteChanges(const Codeplug& radio, const Codeplug& plan,
@@ -245,13 +244,13 @@ PlanDifferences CodeplugDiff::WriteChanges(const Codeplug& radio, const Codeplug
     // A radio with fewer tune points than the page shows takes only its own: said before the
     // write, where the technician still chooses.
     if (tune && sent < shown)
-        changes.prepend({PlanLocation::Tune(-1, QStringLiteral("TunePointCount")),
-                         ctx.Pick({"Tune points written", "写入的调谐点"}), QString::number(sent),
-                         ctx.Pick({"%1 of the %2 on the page; points %3-%2 are not written",
-                                   "页面上%2个中的%1个；第%3-%2点不写入"})
-                             .arg(sent)
-                             .arg(shown)
-                             .arg(sent + 1)});
+        changes.prepend(
+            {PlanLocation::Tune(-1, QStringLiteral("TunePointCount")),
+             ctx.Tr("CodeplugDiff", "Tune points written"), QString::number(sent),
+             ctx.Tr("CodeplugDiff", "%1 of the %2 on the page; points %3-%2 are not written")
+                 .arg(sent)
+                 .arg(shown)
+                 .arg(sent + 1)});
     return changes;
 }
 

@@ -33,7 +33,7 @@ QString OffNumberItem(int position, const TextContext& ctx) {
 }
 
 QString OnOff(bool on, const TextContext& ctx) {
-    return on ? ctx.Pick({"On", "开"}) : ctx.Pick({"Off", "关"});
+    return on ? ctx.Tr("DiffItems", "On") : ctx.Tr("DiffItems", "Off");
 }
 
 QString OrEmpty(const QString& text) {
@@ -53,7 +53,7 @@ using ChannelText = QString (*)(const Codeplug&, int, const TextContext&);
 struct ChannelRow {
     const char* field;
     std::initializer_list<const char*> values;
-    TextPair caption;
+    const char* caption;
     ChannelText text;
 };
 
@@ -72,13 +72,13 @@ QString CallTypeText(const Codeplug& cp, int c, const TextContext& ctx) {
 const ChannelRow kChannelRows[] = {
     {"RxFreq",
      {"RxFreq"},
-     {"Rx Frequency", "接收频率"},
+     QT_TRANSLATE_NOOP("DiffItems", "Rx Frequency"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ChannelRules::FrequencyText(cp.RxFreq.at(c), ctx.DecimalSeparator);
      }},
     {"TxFreq",
      {"TxFreq"},
-     {"Tx Frequency", "发射频率"},
+     QT_TRANSLATE_NOOP("DiffItems", "Tx Frequency"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          const Long hz = cp.TxFreq.at(c);
          return hz == 0 ? DiffItems::EmptyText()
@@ -86,118 +86,118 @@ const ChannelRow kChannelRows[] = {
      }},
     {"ChannelType",
      {"ChannelType"},
-     {"Channel Type", "信道配置"},
+     QT_TRANSLATE_NOOP("DiffItems", "Channel Type"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ChannelRules::TypeText(ChannelRules::IsDigital(cp, c), ctx);
      }},
     {"RxCtcss",
      {"RxCtcss", "RxDcs"},
-     {"CTCSS/DCS Decode", "解码"},
+     QT_TRANSLATE_NOOP("DiffItems", "CTCSS/DCS Decode"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ToneRules::ToneText(cp.RxCtcss.at(c), cp.RxDcs.at(c), ctx);
      }},
     {"TxCtcss",
      {"TxCtcss", "TxDcs"},
-     {"CTCSS/DCS Encode", "编码"},
+     QT_TRANSLATE_NOOP("DiffItems", "CTCSS/DCS Encode"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ToneRules::ToneText(cp.TxCtcss.at(c), cp.TxDcs.at(c), ctx);
      }},
     {"TxPower",
      {"TxPower"},
-     {"Tx Power", "发射功率"},
+     QT_TRANSLATE_NOOP("DiffItems", "Tx Power"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ChannelRules::PowerText(cp.TxPower.at(c), ctx);
      }},
     {"ChannelSpace",
      {"ChannelSpace"},
-     {"Channel Spacing", "信道间隔"},
+     QT_TRANSLATE_NOOP("DiffItems", "Channel Spacing"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ListItem(&ValueLists::FillSpaceList,
                          ChannelListCoding::SpaceIndex(cp.ChannelSpace.at(c)), ctx);
      }},
     {"SqlLevel",
      {"SqlLevel"},
-     {"Sq Level", "静噪等级"},
+     QT_TRANSLATE_NOOP("DiffItems", "Sq Level"),
      [](const Codeplug& cp, int c, const TextContext&) {
          return QString::number(ChannelListCoding::SqlLevelIndex(cp.SqlLevel.at(c)));
      }},
     {"DenoiseLevel",
      {"DenoiseLevel"},
-     {"Denoise Level", "降噪等级"},
+     QT_TRANSLATE_NOOP("DiffItems", "Denoise Level"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return OffNumberItem(ChannelListCoding::DenoiseLevelIndex(cp.DenoiseLevel.at(c)), ctx);
      }},
     {"TxAuthority",
      {"TxAuthority"},
-     {"Tx Setting", "发射权限"},
+     QT_TRANSLATE_NOOP("DiffItems", "Tx Setting"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ListItem(&ValueLists::FillTxAuthorityList,
                          ChannelListCoding::TxAuthorityIndex(cp.TxAuthority.at(c)), ctx);
      }},
     {"ChannelRxList",
      {"ChannelRxList"},
-     {"Rx List", "接收列表"},
+     QT_TRANSLATE_NOOP("DiffItems", "Rx List"),
      [](const Codeplug& cp, int c, const TextContext&) {
          return QString::number(
              ChannelListCoding::RxListIndex(cp.ChannelRxList.at(c), cp.RxListCount) + 1);
      }},
     {"RxKeyEnable",
      {"RxKeyEnable"},
-     {"Rx Encrypt Enable", "接收密钥使能"},
+     QT_TRANSLATE_NOOP("DiffItems", "Rx Encrypt Enable"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return OnOff(ChannelListCoding::KeyEnableChecked(cp.RxKeyEnable.at(c)), ctx);
      }},
     {"RxKey",
      {"RxKey", "RxKeyLength"},
-     {"Rx Password", "接收密钥"},
+     QT_TRANSLATE_NOOP("DiffItems", "Rx Password"),
      [](const Codeplug& cp, int c, const TextContext&) { return KeyText(cp, c, true); }},
     {"TxKeyEnable",
      {"TxKeyEnable"},
-     {"Tx Encrypt Enable", "发射密钥使能"},
+     QT_TRANSLATE_NOOP("DiffItems", "Tx Encrypt Enable"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return OnOff(ChannelListCoding::KeyEnableChecked(cp.TxKeyEnable.at(c)), ctx);
      }},
     {"TxKey",
      {"TxKey", "TxKeyLength"},
-     {"Tx Password", "发射密钥"},
+     QT_TRANSLATE_NOOP("DiffItems", "Tx Password"),
      [](const Codeplug& cp, int c, const TextContext&) { return KeyText(cp, c, false); }},
-    {"CallTypeTxID", {"CallTypeTxID"}, {"Call Type", "呼叫方式"}, &CallTypeText},
+    {"CallTypeTxID", {"CallTypeTxID"}, QT_TRANSLATE_NOOP("DiffItems", "Call Type"), &CallTypeText},
     {"RxColor",
      {"RxColor"},
-     {"Rx Color Code", "接收色码"},
+     QT_TRANSLATE_NOOP("DiffItems", "Rx Color Code"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ListItem(&ValueLists::FillColorCodeList,
                          ChannelListCoding::ColorIndex(cp.RxColor.at(c)), ctx);
      }},
     {"TxColor",
      {"TxColor"},
-     {"Tx Color Code", "发射色码"},
+     QT_TRANSLATE_NOOP("DiffItems", "Tx Color Code"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ListItem(&ValueLists::FillColorCodeList,
                          ChannelListCoding::ColorIndex(cp.TxColor.at(c)), ctx);
      }},
     {"ChannelTOT",
      {"ChannelTOT"},
-     {"Tx Time-out", "发射超时"},
+     QT_TRANSLATE_NOOP("DiffItems", "Tx Time-out"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ListItem(&ValueLists::FillTotList, ChannelListCoding::TotIndex(cp.ChannelTOT.at(c)),
                          ctx);
      }},
     {"QuiteLevel",
      {"QuiteLevel"},
-     {"Quiet Level", "静音等级"},
+     QT_TRANSLATE_NOOP("DiffItems", "Quiet Level"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return OffNumberItem(ChannelListCoding::QuiteLevelIndex(cp.QuiteLevel.at(c)), ctx);
      }},
     {"Compand",
      {"Compand"},
-     {"Compander", "压扩"},
+     QT_TRANSLATE_NOOP("DiffItems", "Compander"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return OnOff(ChannelListCoding::CompandChecked(cp.Compand.at(c)), ctx);
      }},
     {"ScrambleType",
      {"ScrambleType"},
-     {"Scrambler", "扰频"},
+     QT_TRANSLATE_NOOP("DiffItems", "Scrambler"),
      [](const Codeplug& cp, int c, const TextContext& ctx) {
          return ListItem(&ValueLists::FillScrambleList,
                          ChannelListCoding::ScrambleIndex(cp.ScrambleType.at(c)), ctx);
@@ -220,7 +220,7 @@ std::vector<DiffItem> DiffItems::Channel(int channel, const TextContext& ctx) {
             values << QLatin1String(value);
         const ChannelText text = row.text;
         items.push_back(
-            {QLatin1String(row.field), values, ctx.Pick(row.caption),
+            {QLatin1String(row.field), values, ctx.Tr("DiffItems", row.caption),
              [text, channel, ctx](const Codeplug& cp) { return text(cp, channel, ctx); }});
     }
     return items;
@@ -286,44 +286,44 @@ std::vector<DiffItem> DiffItems::Settings(const TextContext& ctx) {
 
 std::vector<DiffItem> DiffItems::Header(const TextContext& ctx) {
     return {
-        Number("DataVersion", ctx.Pick({"Version", "版本"}), &Codeplug::DataVersion),
-        Number("HeaderCount1", ctx.Pick({"Tune header blocks", "调谐头块数"}),
-               &Codeplug::HeaderCount1),
-        Number("TunePointCount", ctx.Pick({"Tune point count", "调谐点数量"}),
+        Number("DataVersion", ctx.Tr("DiffItems", "Version"), &Codeplug::DataVersion),
+        Number("HeaderCount1", ctx.Tr("DiffItems", "Tune header blocks"), &Codeplug::HeaderCount1),
+        Number("TunePointCount", ctx.Tr("DiffItems", "Tune point count"),
                &Codeplug::TunePointCount),
-        Number("HeaderCount3", ctx.Pick({"Settings blocks", "设置块数"}), &Codeplug::HeaderCount3),
-        Number("ChannelCount", ctx.Pick({"Channel count", "信道数量"}), &Codeplug::ChannelCount),
-        Number("RxListCount", ctx.Pick({"Rx list count", "接收列表数量"}), &Codeplug::RxListCount),
+        Number("HeaderCount3", ctx.Tr("DiffItems", "Settings blocks"), &Codeplug::HeaderCount3),
+        Number("ChannelCount", ctx.Tr("DiffItems", "Channel count"), &Codeplug::ChannelCount),
+        Number("RxListCount", ctx.Tr("DiffItems", "Rx list count"), &Codeplug::RxListCount),
     };
 }
 
 std::vector<DiffItem> DiffItems::TuneScalars(const TextContext& ctx) {
     return {
-        Number("CtcssDev", ctx.Pick({"Ctcss Deviation", "模拟亚音频偏"}), &Codeplug::CtcssDev),
-        Number("CdcssDev", ctx.Pick({"Cdcss Deviation", "数字亚音频偏"}), &Codeplug::CdcssDev),
-        Number("MicAmp", ctx.Pick({"Mic Amp", "麦克增益"}), &Codeplug::MicAmp),
+        Number("CtcssDev", ctx.Tr("DiffItems", "Ctcss Deviation"), &Codeplug::CtcssDev),
+        Number("CdcssDev", ctx.Tr("DiffItems", "Cdcss Deviation"), &Codeplug::CdcssDev),
+        Number("MicAmp", ctx.Tr("DiffItems", "Mic Amp"), &Codeplug::MicAmp),
         // The tune page shows the speaker gain 60 up from what is stored.
         {"SpeakAmp",
          {"SpeakAmp"},
-         ctx.Pick({"Speaker Amp", "喇叭增益"}),
+         ctx.Tr("DiffItems", "Speaker Amp"),
          [](const Codeplug& cp) { return QString::number(qint64(cp.SpeakAmp) + 60); }},
-        Number("NoiseThW", ctx.Pick({"Ex-noise(W)", "噪声阈值(W)"}), &Codeplug::NoiseThW),
-        Number("NoiseThN", ctx.Pick({"Ex-noise(N)", "噪声阈值(N)"}), &Codeplug::NoiseThN),
+        Number("NoiseThW", ctx.Tr("DiffItems", "Ex-noise(W)"), &Codeplug::NoiseThW),
+        Number("NoiseThN", ctx.Tr("DiffItems", "Ex-noise(N)"), &Codeplug::NoiseThN),
     };
 }
 
 std::vector<DiffItem> DiffItems::TunePoint(int point, const TextContext& ctx) {
     struct Table {
         const char* field;
-        TextPair caption;
+        const char* caption;
         Codeplug::TuneTable Codeplug::*values;
     };
     static const Table kTables[] = {
-        {"TuneFreq", {"Tune Freq", "调谐频率"}, &Codeplug::TuneFreq},
-        {"TuneBias", {"Bias Voltage", "偏置电压"}, &Codeplug::TuneBias},
-        {"TuneOsc", {"OSC Adjust", "晶振补偿"}, &Codeplug::TuneOsc},
-        {"TuneDigitalDev", {"Digital Tx Dev", "数字发射频偏"}, &Codeplug::TuneDigitalDev},
-        {"TuneSq", {"SQ", "SQ阈值"}, &Codeplug::TuneSq},
+        {"TuneFreq", QT_TRANSLATE_NOOP("DiffItems", "Tune Freq"), &Codeplug::TuneFreq},
+        {"TuneBias", QT_TRANSLATE_NOOP("DiffItems", "Bias Voltage"), &Codeplug::TuneBias},
+        {"TuneOsc", QT_TRANSLATE_NOOP("DiffItems", "OSC Adjust"), &Codeplug::TuneOsc},
+        {"TuneDigitalDev", QT_TRANSLATE_NOOP("DiffItems", "Digital Tx Dev"),
+         &Codeplug::TuneDigitalDev},
+        {"TuneSq", QT_TRANSLATE_NOOP("DiffItems", "SQ"), &Codeplug::TuneSq},
     };
     std::vector<DiffItem> items;
     for (const Table& table : kTables) {
@@ -331,7 +331,7 @@ std::vector<DiffItem> DiffItems::TunePoint(int point, const TextContext& ctx) {
         const bool frequency = values == &Codeplug::TuneFreq;
         items.push_back({QLatin1String(table.field),
                          {QStringLiteral("%1[%2]").arg(QLatin1String(table.field)).arg(point)},
-                         ctx.Pick(table.caption),
+                         ctx.Tr("DiffItems", table.caption),
                          [values, point, frequency, ctx](const Codeplug& cp) {
                              const Long value = (cp.*values)[point];
                              return frequency
@@ -358,7 +358,7 @@ QString DiffItems::EmptyText() {
 }
 
 QString DiffItems::NotInUseText(const TextContext& ctx) {
-    return ctx.Pick({"(not in use)", "（未使用）"});
+    return ctx.Tr("DiffItems", "(not in use)");
 }
 
 } // namespace zr40

@@ -30,9 +30,8 @@ FleetRecord::FleetRecord(const BackupStore& store, const QString& logPath)
 bool FleetRecord::OpenLog(const TextContext& ctx, QString& error) {
     const QFileInfo info(log_.fileName());
     if (!QDir().mkpath(info.absolutePath())) {
-        error =
-            ctx.Pick({"The folder of the log %1 cannot be created.", "无法创建日志%1的文件夹。"})
-                .arg(QDir::toNativeSeparators(log_.fileName()));
+        error = ctx.Tr("FleetRecord", "The folder of the log %1 cannot be created.")
+                    .arg(QDir::toNativeSeparators(log_.fileName()));
         return false;
     }
     // Unbuffered: a line the disk refused is not kept back to be written later.
@@ -49,8 +48,7 @@ bool FleetRecord::OpenLog(const TextContext& ctx, QString& error) {
         log_.seek(0);
         if (log_.read(header.size()) == header)
             return true;
-        error = ctx.Pick({"%1 is not a fleet log; choose another file.",
-                          "%1不是批量写频日志，请选择其他文件。"})
+        error = ctx.Tr("FleetRecord", "%1 is not a fleet log; choose another file.")
                     .arg(QDir::toNativeSeparators(log_.fileName()));
     }
     log_.close();
@@ -92,7 +90,7 @@ bool FleetRecord::Append(const QByteArray& bytes) {
 }
 
 QString FleetRecord::Failure(const TextContext& ctx) const {
-    return ctx.Pick({"The log %1 cannot be written (%2).", "无法写入日志%1（%2）。"})
+    return ctx.Tr("FleetRecord", "The log %1 cannot be written (%2).")
         .arg(QDir::toNativeSeparators(log_.fileName()),
              error_.isEmpty() ? log_.errorString() : error_);
 }

@@ -6,18 +6,19 @@ QString PlanLocation::Text(const TextContext& ctx) const {
     const QString number = QString::number(index + 1);
     switch (area) {
     case Area::Header:
-        return ctx.Pick({"Header", "文件头"});
+        return ctx.Tr("PlanLocation", "Header");
     case Area::Tune:
-        return index < 0 ? ctx.Pick({"Tune Data", "调谐数据"})
-                         : ctx.Pick({"Tune point ", "调谐点"}) + number;
+        return index < 0 ? ctx.Tr("PlanLocation", "Tune Data")
+                         : ctx.Tr("PlanLocation", "Tune point %1").arg(number);
     case Area::Settings:
-        return ctx.Pick({"Function Setup", "功能设定"});
+        return ctx.Tr("PlanLocation", "Function Setup");
     case Area::Channel:
-        return index < 0 ? ctx.Pick({"Channels", "信道"}) : ctx.Pick({"Channel ", "信道"}) + number;
+        return index < 0 ? ctx.Tr("PlanLocation", "Channels")
+                         : ctx.Tr("PlanLocation", "Channel %1").arg(number);
     case Area::RxList:
-        return ctx.Pick({"Rx List ", "接收列表"}) + number;
+        return ctx.Tr("PlanLocation", "Rx List %1").arg(number);
     case Area::Model:
-        return ctx.Pick({"Model Information", "机型信息"});
+        return ctx.Tr("PlanLocation", "Model Information");
     }
     return {};
 }

@@ -22,7 +22,7 @@ struct PlanProblem {
     QString Text(const TextContext& ctx) const { return ctx.IsEnglish ? english : chinese; }
     // "Error" / "错误", "Warning" / "警告".
     QString SeverityText(const TextContext& ctx) const {
-        return IsError() ? ctx.Pick({"Error", "错误"}) : ctx.Pick({"Warning", "警告"});
+        return IsError() ? ctx.Tr("PlanProblem", "Error") : ctx.Tr("PlanProblem", "Warning");
     }
 };
 

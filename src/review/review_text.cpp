@@ -51,16 +51,17 @@ QString ReviewText::Columns(const QList<QStringList>& rows) {
 
 QString ReviewText::ProblemCount(const PlanProblems& problems, const TextContext& ctx) {
     if (problems.isEmpty())
-        return ctx.Pick({"No problems found.", "没有发现问题。"});
+        return ctx.Tr("ReviewText", "No problems found.");
     const int errors = CodeplugCheck::Count(problems, PlanProblem::Severity::Error);
     const int warnings = CodeplugCheck::Count(problems, PlanProblem::Severity::Warning);
-    if (!ctx.IsEnglish)
-        return QString::fromUtf8("%1个错误，%2个警告").arg(errors).arg(warnings);
-    return QStringLiteral("%1 error%2, %3 warning%4")
-        .arg(errors)
-        .arg(errors == 1 ? "" : "s")
-        .arg(warnings)
-        .arg(warnings == 1 ? "" : "s");
+    // The singular and the plural are two texts, so that a language without plurals words both
+    // the same.
+    const QString errorCount =
+        errors == 1 ? ctx.Tr("ReviewText", "%1 error") : ctx.Tr("ReviewText", "%1 errors");
+    const QString warningCount =
+        warnings == 1 ? ctx.Tr("ReviewText", "%1 warning") : ctx.Tr("ReviewText", "%1 warnings");
+    //: The count of errors, then the count of warnings.
+    return ctx.Tr("ReviewText", "%1, %2").arg(errorCount.arg(errors), warningCount.arg(warnings));
 }
 
 QString ReviewText::Problems(const PlanProblems& problems, const TextContext& ctx) {
@@ -83,8 +84,8 @@ QStringList ReviewText::DifferenceLines(const PlanDifferences& differences,
 QString ReviewText::Differences(const PlanDifferences& differences, const TextContext& ctx) {
     const QStringList lines = DifferenceLines(differences, ctx);
     const QString count = differences.isEmpty()
-                              ? ctx.Pick({"No differences.", "没有不同。"})
-                              : ctx.Pick({"%1 difference(s)", "%1处不同"}).arg(differences.size());
+                              ? ctx.Tr("ReviewText", "No differences.")
+                              : ctx.Tr("ReviewText", "%1 difference(s)").arg(differences.size());
     return (lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n')) +
            count + QLatin1Char('\n');
 }

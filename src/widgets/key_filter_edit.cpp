@@ -164,8 +164,9 @@ void KeyFilterEdit::inputMethodEvent(QInputMethodEvent* event) {
 void KeyFilterEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     // Qt names the menu's actions only from 6.5 on; before that the paste entry is known by its
-    // (translated) text.
-    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+    // text as Qt's own catalogue words it (a named context: the text is not ours to translate).
+    static constexpr char kQtContext[] = "QLineEdit";
+    const QString paste = QCoreApplication::translate(kQtContext, "&Paste");
     for (QAction* action : menu->actions()) {
         if (action->objectName() == QLatin1String("edit-paste") ||
             (!action->isSeparator() && action->text().startsWith(paste))) {

@@ -100,7 +100,7 @@ private slots:
         Codeplug cp = Startup();
         EditHistory history;
         history.Reset(cp);
-        const EditStep squelch = EditStep::ChannelField({"Sq Level", "静噪等级"}, 1);
+        const EditStep squelch = EditStep::ChannelField("FormChannelInformation", "Sq Level", 1);
         const auto set = [&](Long level, bool mayMerge = true) {
             cp.SqlLevel[0] = level;
             return history.Record(cp, squelch, mayMerge);
@@ -190,13 +190,13 @@ private slots:
         QTest::addColumn<EditStep>("step");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("chinese");
-        QTest::newRow("channel field") << EditStep::ChannelField({"Rx Frequency", "接收频率"}, 3)
+        QTest::newRow("channel field") << EditStep::ChannelField("FormChannelInformation", "Rx Frequency", 3)
                                        << "Rx Frequency of channel 3"
                                        << "信道3 接收频率";
         QTest::newRow("one channel")
-            << EditStep::Channels({"Paste", "粘贴"}, {7}) << "Paste channel 7"
+            << EditStep::Channels("FormChannelInformation", "Paste", {7}) << "Paste channel 7"
             << "粘贴 信道7";
-        QTest::newRow("runs") << EditStep::Channels({"Clear", "清除"}, {6, 1, 4, 5, 4})
+        QTest::newRow("runs") << EditStep::Channels("FormChannelInformation", "Clear", {6, 1, 4, 5, 4})
                               << "Clear channels 1, 4-6"
                               << "清除 信道1, 4-6";
     }

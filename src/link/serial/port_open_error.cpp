@@ -1,5 +1,7 @@
 #include "link/serial/port_open_error.h"
 
+#include "codeplug/text_context.h"
+
 #include <QFileInfo>
 
 namespace zr40 {
@@ -30,33 +32,27 @@ bool PortOpenError::UserMayOpen(const QString& device) {
 }
 
 QString PortOpenError::Describe(bool english) const {
+    const TextContext ctx{english};
     switch (cause_) {
     case Cause::None:
         return {};
     case Cause::NoPortChosen:
-        return english ? QStringLiteral("No serial port is chosen.")
-                       : QStringLiteral("未选择串口。");
+        return ctx.Tr("PortOpenError", "No serial port is chosen.");
     case Cause::NotFound:
-        return english ? QStringLiteral("There is no port %1.").arg(device_)
-                       : QStringLiteral("端口 %1 不存在。").arg(device_);
+        return ctx.Tr("PortOpenError", "There is no port %1.").arg(device_);
     case Cause::Busy:
-        return english ? QStringLiteral("%1 is in use by another program.").arg(device_)
-                       : QStringLiteral("%1 正被其他程序使用。").arg(device_);
+        return ctx.Tr("PortOpenError", "%1 is in use by another program.").arg(device_);
     case Cause::PermissionDenied:
 #ifdef Q_OS_LINUX
-        return english ? QStringLiteral("No permission to open %1. Add your user to the dialout "
-                                        "group: sudo usermod -aG dialout $USER, then log in again.")
-                             .arg(device_)
-                       : QStringLiteral("没有打开 %1 的权限。请把当前用户加入 dialout "
-                                        "组：sudo usermod -aG dialout $USER，然后重新登录。")
-                             .arg(device_);
+        return ctx
+            .Tr("PortOpenError", "No permission to open %1. Add your user to the dialout group: "
+                                 "sudo usermod -aG dialout $USER, then log in again.")
+            .arg(device_);
 #else
-        return english ? QStringLiteral("No permission to open %1.").arg(device_)
-                       : QStringLiteral("没有打开 %1 的权限。").arg(device_);
+        return ctx.Tr("PortOpenError", "No permission to open %1.").arg(device_);
 #endif
     case Cause::NotSerial:
-        return english ? QStringLiteral("%1 is not a serial port.").arg(device_)
-                       : QStringLiteral("%1 不是串口。").arg(device_);
+        return ctx.Tr("PortOpenError", "%1 is not a serial port.").arg(device_);
     case Cause::Other:
         break;
     }

@@ -1,5 +1,7 @@
 #include "link/serial/serial_port_name.h"
 
+#include "codeplug/text_context.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -49,7 +51,7 @@ QString SerialPortName::Shown(const QString& name) {
 }
 
 QString SerialPortName::PortLine(const QString& name, bool english) {
-    return (english ? QStringLiteral("Port: ") : QStringLiteral("端口：")) + Shown(name);
+    return TextContext{english}.Tr("SerialPortName", "Port: ") + Shown(name);
 }
 
 QString SerialPortName::Choose(const QString& deviceName, int number) {
