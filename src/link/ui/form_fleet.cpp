@@ -57,10 +57,6 @@ FormFleet::~FormFleet() {
         adapter_->disconnect(this);
 }
 
-QString FormFleet::Pick(const char* english, const char* chinese) const {
-    return plan_.IsEnglish ? QString::fromUtf8(english) : QString::fromUtf8(chinese);
-}
-
 void FormFleet::CreateControls() {
     auto named = [](auto* widget, const char* name) {
         widget->setObjectName(QLatin1String(name));
@@ -137,24 +133,26 @@ void FormFleet::CreateControls() {
 }
 
 void FormFleet::FillCaptions() {
-    setWindowTitle(Pick("Program Several Radios", "批量写频"));
-    labelIds_->setText(Pick("Local IDs:", "本机 ID："));
-    optionRange_->setText(Pick("Range", "范围"));
-    optionList_->setText(Pick("List file", "列表文件"));
-    commandListBrowse_->setText(Pick("Browse…", "浏览…"));
-    labelLog_->setText(Pick("Log file:", "日志文件："));
-    commandLogBrowse_->setText(Pick("Browse…", "浏览…"));
-    labelPassword_->setText(Pick("Password:", "密码:"));
-    checkVerify_->setText(Pick("Verify after writing", "写入后校验"));
-    labelStatus_->setText(Pick("Choose the IDs and the log file, then press Start.",
-                               "选择 ID 和日志文件，然后按“开始”。"));
-    labelPort_->setText(Pick("Port: %1", "端口：%1").arg(PortName()));
+    const TextContext text = Words();
+    setWindowTitle(text.Tr("FormFleet", "Program Several Radios"));
+    labelIds_->setText(text.Tr("FormFleet", "Local IDs:"));
+    optionRange_->setText(text.Tr("FormFleet", "Range"));
+    optionList_->setText(text.Tr("FormFleet", "List file"));
+    commandListBrowse_->setText(text.Tr("FormFleet", "Browse…"));
+    labelLog_->setText(text.Tr("FormFleet", "Log file:"));
+    commandLogBrowse_->setText(text.Tr("FormFleet", "Browse…"));
+    labelPassword_->setText(text.Tr("FormFleet", "Password:"));
+    checkVerify_->setText(text.Tr("FormFleet", "Verify after writing"));
+    labelStatus_->setText(
+        text.Tr("FormFleet", "Choose the IDs and the log file, then press Start."));
+    labelPort_->setText(text.Tr("FormFleet", "Port: %1").arg(PortName()));
     tableRadios_->setHorizontalHeaderLabels(
-        {Pick("Radio", "序号"), Pick("ID", "ID"), Pick("Previous ID", "原 ID"),
-         Pick("Result", "结果"), Pick("Time (s)", "用时（秒）"), Pick("Details", "详情")});
-    commandStart_->setText(Pick("&Start", "开始(&S)"));
-    commandStop_->setText(Pick("S&top", "停止(&T)"));
-    commandClose_->setText(Pick("&Close", "关闭(&C)"));
+        {text.Tr("FormFleet", "Radio"), text.Tr("FormFleet", "ID"),
+         text.Tr("FormFleet", "Previous ID"), text.Tr("FormFleet", "Result"),
+         text.Tr("FormFleet", "Time (s)"), text.Tr("FormFleet", "Details")});
+    commandStart_->setText(text.Tr("FormFleet", "&Start"));
+    commandStop_->setText(text.Tr("FormFleet", "S&top"));
+    commandClose_->setText(text.Tr("FormFleet", "&Close"));
 }
 
 QString FormFleet::PortName() const {
@@ -164,8 +162,8 @@ QString FormFleet::PortName() const {
 
 void FormFleet::BrowseList() {
     const QString path = UiSeam::Instance().FileDialog(
-        this, true, Pick("ID List File", "ID 列表文件"), textList_->text(),
-        {Pick("Text files (*.txt)", "文本文件 (*.txt)"), Pick("All files (*)", "所有文件 (*)")},
+        this, true, Words().Tr("FormFleet", "ID List File"), textList_->text(),
+        {Words().Tr("FormFleet", "Text files (*.txt)"), Words().Tr("FormFleet", "All files (*)")},
         QString());
     if (path.isEmpty())
         return;
@@ -175,8 +173,8 @@ void FormFleet::BrowseList() {
 
 void FormFleet::BrowseLog() {
     const QString path = UiSeam::Instance().FileDialog(
-        this, false, Pick("Log File", "日志文件"), textLog_->text(),
-        {Pick("CSV files (*.csv)", "CSV 文件 (*.csv)")}, QStringLiteral("csv"));
+        this, false, Words().Tr("FormFleet", "Log File"), textLog_->text(),
+        {Words().Tr("FormFleet", "CSV files (*.csv)")}, QStringLiteral("csv"));
     if (!path.isEmpty())
         textLog_->setText(QDir::toNativeSeparators(path));
 }
@@ -253,7 +251,7 @@ void FormFleet::Start() {
         progressBar_->setValue(int(std::lround(clamped * kProgressSteps)));
     });
     SetEditable(false);
-    commandStop_->setText(Pick("S&top", "停止(&T)"));
+    commandStop_->setText(Words().Tr("FormFleet", "S&top"));
     if (!adapter_->Start())
         OnEnded();
 }
@@ -264,7 +262,7 @@ void FormFleet::Stop() {
     const bool again = driver_->Stopped();
     adapter_->Stop();
     if (!again && Running())
-        commandStop_->setText(Pick("Stop &Now", "立即停止(&N)"));
+        commandStop_->setText(Words().Tr("FormFleet", "Stop &Now"));
 }
 
 void FormFleet::SetEditable(bool editable) {
@@ -321,7 +319,7 @@ void FormFleet::OnRadioDone(const FleetRadioReport& report) {
     logFailed_ = true;
     if (Running())
         adapter_->Stop();
-    Complain(error + QLatin1Char('\n') + Pick("The session stops.", "批量写频停止。"));
+    Complain(error + QLatin1Char('\n') + Words().Tr("FormFleet", "The session stops."));
 }
 
 void FormFleet::OnPortUnavailable(const PortOpenError& error) {
@@ -339,7 +337,7 @@ void FormFleet::OnEnded() {
         FleetStatus::Summary(int(reports.size()), driver_->RadioCount(), ok, Words()));
     if (!logFailed_)
         labelPort_->setText(
-            Pick("Log: %1", "日志：%1").arg(QDir::toNativeSeparators(record_->LogPath())));
+            Words().Tr("FormFleet", "Log: %1").arg(QDir::toNativeSeparators(record_->LogPath())));
 }
 
 void FormFleet::done(int result) {
