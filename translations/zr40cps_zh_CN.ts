@@ -845,10 +845,6 @@
         <source>Log: %1</source>
         <translation>日志：%1</translation>
     </message>
-    <message>
-        <source>Port: %1</source>
-        <translation>端口：%1</translation>
-    </message>
 </context>
 <context>
     <name>FormPassword</name>

@@ -4,6 +4,7 @@
 #include "codeplug/key_filter.h"
 #include "link/fleet_ids.h"
 #include "link/fleet_status.h"
+#include "link/serial/serial_port_name.h"
 #include "link/ui/check_list_dialog.h"
 #include "review/codeplug_check.h"
 #include "review/read_back_check.h"
@@ -145,7 +146,8 @@ void FormFleet::FillCaptions() {
     checkVerify_->setText(text.Tr("FormFleet", "Verify after writing"));
     labelStatus_->setText(
         text.Tr("FormFleet", "Choose the IDs and the log file, then press Start."));
-    labelPort_->setText(text.Tr("FormFleet", "Port: %1").arg(PortName()));
+    // Named as the main window's status bar names it ("ttyS0" on Linux, not "COM1").
+    labelPort_->setText(SerialPortName::PortLine(PortName(), plan_.IsEnglish));
     tableRadios_->setHorizontalHeaderLabels(
         {text.Tr("FormFleet", "Radio"), text.Tr("FormFleet", "ID"),
          text.Tr("FormFleet", "Previous ID"), text.Tr("FormFleet", "Result"),
@@ -156,8 +158,7 @@ void FormFleet::FillCaptions() {
 }
 
 QString FormFleet::PortName() const {
-    return plan_.ComPortName.isEmpty() ? QStringLiteral("COM%1").arg(plan_.ComPortNumber)
-                                       : plan_.ComPortName;
+    return SerialPortName::Choose(plan_.ComPortName, plan_.ComPortNumber);
 }
 
 void FormFleet::BrowseList() {
