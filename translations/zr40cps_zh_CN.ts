@@ -138,6 +138,49 @@
     </message>
 </context>
 <context>
+    <name>CheckListDialog</name>
+    <message>
+        <source>Severity</source>
+        <translation>类别</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Check Before Writing</source>
+        <translation>写入前检查</translation>
+    </message>
+    <message>
+        <source>The plan has %1 warning(s). Write it to the radio anyway?</source>
+        <translation>数据中有%1个警告。仍然写入对讲机吗？</translation>
+    </message>
+    <message>
+        <source>Write &amp;Anyway</source>
+        <translation>仍然写入(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The plan has %1 error(s) and %2 warning(s). It is not written to the radio until the errors are mended.</source>
+        <translation>数据中有%1个错误和%2个警告。改正错误之前不会写入对讲机。</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Model &amp;Information...</source>
+        <translation>机型信息(&amp;I)...</translation>
+    </message>
+</context>
+<context>
     <name>CodeplugCheck</name>
     <message>
         <source>Tune point count</source>
@@ -697,6 +740,386 @@
     </message>
 </context>
 <context>
+    <name>FormFleet</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>批量写频</translation>
+    </message>
+    <message>
+        <source>Local IDs:</source>
+        <translation>本机 ID：</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>范围</translation>
+    </message>
+    <message>
+        <source>List file</source>
+        <translation>列表文件</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
+        <source>Log file:</source>
+        <translation>日志文件：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码:</translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation>写入后校验</translation>
+    </message>
+    <message>
+        <source>Choose the IDs and the log file, then press Start.</source>
+        <translation>选择 ID 和日志文件，然后按“开始”。</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Previous ID</source>
+        <translation>原 ID</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>用时（秒）</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>ID List File</source>
+        <translation>ID 列表文件</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>文本文件 (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Log File</source>
+        <translation>日志文件</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Now</source>
+        <translation>立即停止(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The session stops.</source>
+        <translation>批量写频停止。</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>日志：%1</translation>
+    </message>
+</context>
+<context>
+    <name>FormPassword</name>
+    <message>
+        <source>Program Password</source>
+        <translation>编程密码</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Chann&amp;ge</source>
+        <translation>修改(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>FormPasswordChange</name>
+    <message>
+        <source>Change Password</source>
+        <translation>编程密码</translation>
+    </message>
+    <message>
+        <source>OldPassword</source>
+        <translation>旧密码</translation>
+    </message>
+    <message>
+        <source>NewPassword</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>NewPassword verify</source>
+        <translation>新密码确认</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Different between two new passowrds</source>
+        <translation>新密码不一致</translation>
+    </message>
+    <message>
+        <source>Change password?</source>
+        <translation>修改密码？</translation>
+    </message>
+    <message>
+        <source>Change password successful</source>
+        <translation>修改密码成功</translation>
+    </message>
+    <message>
+        <source>Wrong old password</source>
+        <translation>旧密码错误</translation>
+    </message>
+</context>
+<context>
+    <name>FormProcess</name>
+    <message>
+        <source>Read Data From Radio</source>
+        <translation>从对讲机读取数据</translation>
+    </message>
+    <message>
+        <source>Write Data To Radio</source>
+        <translation>向对讲机写入数据</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码:</translation>
+    </message>
+    <message>
+        <source>New Password:</source>
+        <translation>新密码:</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Complete:0%</source>
+        <translation>完成进度:0%</translation>
+    </message>
+    <message>
+        <source>Show trace</source>
+        <translation>显示通信记录</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Nothing was written</source>
+        <translation>没有写入任何数据</translation>
+    </message>
+    <message>
+        <source>Please reselect COM port!</source>
+        <translation>请重新选择端口！</translation>
+    </message>
+    <message>
+        <source>The serial port was lost: %1</source>
+        <translation>串口已断开：%1</translation>
+    </message>
+    <message>
+        <source>The radio is incomplete</source>
+        <translation>对讲机数据不完整</translation>
+    </message>
+    <message>
+        <source>Differences found</source>
+        <translation>发现差异</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>…… 另有 %1 处</translation>
+    </message>
+    <message>
+        <source>Not verified</source>
+        <translation>未校验</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>the radio did not answer.</source>
+        <translation>对讲机没有应答。</translation>
+    </message>
+    <message>
+        <source>Write the backup back into the radio now?</source>
+        <translation>现在将备份写回对讲机吗？</translation>
+    </message>
+    <message>
+        <source>&amp;Write Backup Back</source>
+        <translation>写回备份(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Read Data OK</source>
+        <translation>读频成功</translation>
+    </message>
+    <message>
+        <source>Backup written back</source>
+        <translation>备份已写回</translation>
+    </message>
+    <message>
+        <source>Write Data OK</source>
+        <translation>写频成功</translation>
+    </message>
+    <message>
+        <source>Password Failure!</source>
+        <translation>密码错误!</translation>
+    </message>
+    <message>
+        <source>Back up the radio and show changes first</source>
+        <translation>先备份对讲机并显示更改</translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation>写入后校验</translation>
+    </message>
+    <message>
+        <source>The setting applies now but could not be saved for the next start.</source>
+        <translation>设置已生效，但无法保存到下次启动。</translation>
+    </message>
+    <message>
+        <source>Backing up the radio...</source>
+        <translation>正在备份对讲机...</translation>
+    </message>
+</context>
+<context>
+    <name>FormTune</name>
+    <message>
+        <source>Tune Data</source>
+        <translation>调谐数据</translation>
+    </message>
+    <message>
+        <source>These are the radio&apos;s factory alignment values. A wrong value detunes the radio.</source>
+        <translation>这些是对讲机的出厂校准值，错误的数值会使对讲机失调。</translation>
+    </message>
+    <message>
+        <source>Read TuneData</source>
+        <translation>读调谐数据</translation>
+    </message>
+    <message>
+        <source>Write TuneData</source>
+        <translation>写调谐数据</translation>
+    </message>
+    <message>
+        <source>NO.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Tune Freq</source>
+        <translation>调谐频率</translation>
+    </message>
+    <message>
+        <source>Bias Voltage</source>
+        <translation>偏置电压</translation>
+    </message>
+    <message>
+        <source>OSC Adjust</source>
+        <translation>晶振补偿</translation>
+    </message>
+    <message>
+        <source>Digital Tx Dev</source>
+        <translation>数字发射频偏</translation>
+    </message>
+    <message>
+        <source>SQ</source>
+        <translation>SQ阈值</translation>
+    </message>
+    <message>
+        <source>Ctcss Deviation                     (0~15)</source>
+        <translation>模拟亚音频偏                     (0~15)</translation>
+    </message>
+    <message>
+        <source>Cdcss Deviation                    (0~15)</source>
+        <translation>数字亚音频偏                     (0~15)</translation>
+    </message>
+    <message>
+        <source>Mic Amp                    (0~15)</source>
+        <translation>麦克增益                     (0~15)</translation>
+    </message>
+    <message>
+        <source>Speaker Amp                    (0~15)</source>
+        <translation>喇叭增益                     (0~15)</translation>
+    </message>
+    <message>
+        <source>Ex-noise(N)                   (0~8191)</source>
+        <translation>噪声阈值(N)                   (0~8191)</translation>
+    </message>
+    <message>
+        <source>Ex-noise(W)                   (0~8191)</source>
+        <translation>噪声阈值(W)                   (0~8191)</translation>
+    </message>
+    <message>
+        <source>%1 of tune point %2</source>
+        <extracomment>An edit of one value of the tune table, as Undo and Redo name it: the column, then the tune point&apos;s number.</extracomment>
+        <translation>调谐点%2 %1</translation>
+    </message>
+    <message>
+        <source>Read tune data from radio.Do you wish continue?</source>
+        <translation>从对讲机读取调谐数据？</translation>
+    </message>
+    <message>
+        <source>Read data successful</source>
+        <translation>读取数据成功</translation>
+    </message>
+    <message>
+        <source>Write tune data into radio.Do you wish continue?</source>
+        <translation>向对讲机写入调谐数据？</translation>
+    </message>
+    <message>
+        <source>Write data successful</source>
+        <translation>写入数据成功</translation>
+    </message>
+</context>
+<context>
     <name>KeySettingRules</name>
     <message>
         <source>None</source>
@@ -1046,6 +1469,13 @@
     </message>
 </context>
 <context>
+    <name>PlanListDialog</name>
+    <message>
+        <source>Double-click a line to open its channel or page.</source>
+        <translation>双击一行可打开对应的信道或页面。</translation>
+    </message>
+</context>
+<context>
     <name>PlanLocation</name>
     <message>
         <source>Header</source>
@@ -1152,6 +1582,13 @@
     <message>
         <source>%1 difference(s)</source>
         <translation>%1处不同</translation>
+    </message>
+</context>
+<context>
+    <name>SafeWrite</name>
+    <message>
+        <source>The radio could not be backed up, so nothing was written.</source>
+        <translation>无法备份对讲机的数据，因此没有写入。</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1759,49 @@
     </message>
 </context>
 <context>
+    <name>WriteChangesDialog</name>
+    <message>
+        <source>Where</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>In the radio</source>
+        <translation>对讲机中</translation>
+    </message>
+    <message>
+        <source>After writing</source>
+        <translation>写入后</translation>
+    </message>
+    <message>
+        <source>What Will Change</source>
+        <translation>将要更改的内容</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s configuration as it is now is kept in the backup %1.</source>
+        <translation>对讲机当前的数据已备份为 %1。</translation>
+    </message>
+    <message>
+        <source>The radio already holds this plan; writing would change nothing.</source>
+        <translation>对讲机中已是这些数据，写入不会更改任何内容。</translation>
+    </message>
+    <message>
+        <source>Writing changes %1 value(s) in the radio.</source>
+        <translation>写入将更改对讲机中的%1项数据。</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写入(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>WriteRecovery</name>
     <message>
         <source>The write did not complete: the radio&apos;s configuration is now incomplete.</source>
@@ -1344,7 +1824,7 @@
     <name>zr40::LinkPort</name>
     <message>
         <source>The serial port is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>串口已关闭。</translation>
     </message>
 </context>
 </TS>

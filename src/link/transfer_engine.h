@@ -113,7 +113,7 @@ public:
     int TuneBlockIndex() const { return tuneBlockIndex_; }
     Long RadioPassword() const { return radioPassword_; }
 
-    // "Complete:10%" / "完成进度:10%"; 0 shows as "Complete:%".
+    // "Complete:10%"; 0 shows as "Complete:%".
     static QString ProgressText(double fraction, bool english);
     // The radio answers another data version.
     static QString WrongModelMessage(Long reportedVersion);

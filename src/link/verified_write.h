@@ -71,7 +71,7 @@ public:
     const TransferEngine& WriteEngine() const { return writer_; }
     const Codeplug& Sent() const { return sent_; }
 
-    // "Verified" / "已校验".
+    // What a write that read back the same says: "Verified".
     static QString VerifiedText(bool english);
     // What the programs say before the list of values that read back otherwise, and when the
     // radio could not be read back after a complete write.

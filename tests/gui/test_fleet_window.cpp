@@ -128,6 +128,38 @@ private slots:
         QCOMPARE(FileBytes(Path("stopped.csv")), QByteArray(FleetRecord::kHeader) + '\n');
     }
 
+    // The port is named as the main window's status bar names it: the device, not "COMn".
+    void namesThePort_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("port number") << QString() << 1 << true << "Port: ttyS0";
+        QTest::newRow("COM name") << "COM3" << 3 << true << "Port: ttyS2";
+        QTest::newRow("device path") << "/dev/ttyUSB0" << 1 << true << "Port: ttyUSB0";
+        QTest::newRow("in Chinese") << QString() << 1 << false << QString::fromUtf8("端口：ttyS0");
+    }
+    void namesThePort() {
+        QFETCH(QString, name);
+        QFETCH(int, number);
+        QFETCH(bool, english);
+        QFETCH(QString, shown);
+        MainWindowRig rig;
+        rig.Window();
+        rig.codeplug.IsEnglish = english;
+        rig.codeplug.ComPortName = name;
+        rig.codeplug.ComPortNumber = static_cast<std::int16_t>(number);
+        QString label;
+        OnNextModal([&](QWidget* modal) {
+            auto* form = qobject_cast<FormFleet*>(modal);
+            QVERIFY(form);
+            label = Text(form, "LabelPort");
+            form->reject();
+        });
+        rig.Window().Action(QStringLiteral("MenuFleet"))->trigger();
+        QCOMPARE(label, shown);
+    }
+
     // What cannot start a session is said, and nothing is started or written.
     void refusals_data() {
         QTest::addColumn<QString>("range");

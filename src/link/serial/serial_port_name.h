@@ -22,7 +22,7 @@ public:
     // The name as the system's own tools show it: on Linux "ttyS0" for COM1 and "ttyUSB0" for
     // /dev/ttyUSB0; a path deeper below /dev (a by-id link, a pseudo-terminal) stays whole.
     static QString Shown(const QString& name);
-    // "Port: ttyUSB0" / "端口：ttyUSB0", said beside a message about the port.
+    // "Port: ttyUSB0", said beside a message about the port.
     static QString PortLine(const QString& name, bool english);
 };
 

@@ -4,6 +4,7 @@
 #include "codeplug/key_filter.h"
 #include "link/fleet_ids.h"
 #include "link/fleet_status.h"
+#include "link/serial/serial_port_name.h"
 #include "link/ui/check_list_dialog.h"
 #include "review/codeplug_check.h"
 #include "review/read_back_check.h"
@@ -55,10 +56,6 @@ FormFleet::FormFleet(const Codeplug& plan, const BackupStore& store, QWidget* pa
 FormFleet::~FormFleet() {
     if (adapter_)
         adapter_->disconnect(this);
-}
-
-QString FormFleet::Pick(const char* english, const char* chinese) const {
-    return plan_.IsEnglish ? QString::fromUtf8(english) : QString::fromUtf8(chinese);
 }
 
 void FormFleet::CreateControls() {
@@ -137,35 +134,37 @@ void FormFleet::CreateControls() {
 }
 
 void FormFleet::FillCaptions() {
-    setWindowTitle(Pick("Program Several Radios", "批量写频"));
-    labelIds_->setText(Pick("Local IDs:", "本机 ID："));
-    optionRange_->setText(Pick("Range", "范围"));
-    optionList_->setText(Pick("List file", "列表文件"));
-    commandListBrowse_->setText(Pick("Browse…", "浏览…"));
-    labelLog_->setText(Pick("Log file:", "日志文件："));
-    commandLogBrowse_->setText(Pick("Browse…", "浏览…"));
-    labelPassword_->setText(Pick("Password:", "密码:"));
-    checkVerify_->setText(Pick("Verify after writing", "写入后校验"));
-    labelStatus_->setText(Pick("Choose the IDs and the log file, then press Start.",
-                               "选择 ID 和日志文件，然后按“开始”。"));
-    labelPort_->setText(Pick("Port: %1", "端口：%1").arg(PortName()));
+    const TextContext text = Words();
+    setWindowTitle(text.Tr("FormFleet", "Program Several Radios"));
+    labelIds_->setText(text.Tr("FormFleet", "Local IDs:"));
+    optionRange_->setText(text.Tr("FormFleet", "Range"));
+    optionList_->setText(text.Tr("FormFleet", "List file"));
+    commandListBrowse_->setText(text.Tr("FormFleet", "Browse…"));
+    labelLog_->setText(text.Tr("FormFleet", "Log file:"));
+    commandLogBrowse_->setText(text.Tr("FormFleet", "Browse…"));
+    labelPassword_->setText(text.Tr("FormFleet", "Password:"));
+    checkVerify_->setText(text.Tr("FormFleet", "Verify after writing"));
+    labelStatus_->setText(
+        text.Tr("FormFleet", "Choose the IDs and the log file, then press Start."));
+    // Named as the main window's status bar names it ("ttyS0" on Linux, not "COM1").
+    labelPort_->setText(SerialPortName::PortLine(PortName(), plan_.IsEnglish));
     tableRadios_->setHorizontalHeaderLabels(
-        {Pick("Radio", "序号"), Pick("ID", "ID"), Pick("Previous ID", "原 ID"),
-         Pick("Result", "结果"), Pick("Time (s)", "用时（秒）"), Pick("Details", "详情")});
-    commandStart_->setText(Pick("&Start", "开始(&S)"));
-    commandStop_->setText(Pick("S&top", "停止(&T)"));
-    commandClose_->setText(Pick("&Close", "关闭(&C)"));
+        {text.Tr("FormFleet", "Radio"), text.Tr("FormFleet", "ID"),
+         text.Tr("FormFleet", "Previous ID"), text.Tr("FormFleet", "Result"),
+         text.Tr("FormFleet", "Time (s)"), text.Tr("FormFleet", "Details")});
+    commandStart_->setText(text.Tr("FormFleet", "&Start"));
+    commandStop_->setText(text.Tr("FormFleet", "S&top"));
+    commandClose_->setText(text.Tr("FormFleet", "&Close"));
 }
 
 QString FormFleet::PortName() const {
-    return plan_.ComPortName.isEmpty() ? QStringLiteral("COM%1").arg(plan_.ComPortNumber)
-                                       : plan_.ComPortName;
+    return SerialPortName::Choose(plan_.ComPortName, plan_.ComPortNumber);
 }
 
 void FormFleet::BrowseList() {
     const QString path = UiSeam::Instance().FileDialog(
-        this, true, Pick("ID List File", "ID 列表文件"), textList_->text(),
-        {Pick("Text files (*.txt)", "文本文件 (*.txt)"), Pick("All files (*)", "所有文件 (*)")},
+        this, true, Words().Tr("FormFleet", "ID List File"), textList_->text(),
+        {Words().Tr("FormFleet", "Text files (*.txt)"), Words().Tr("FormFleet", "All files (*)")},
         QString());
     if (path.isEmpty())
         return;
@@ -175,8 +174,8 @@ void FormFleet::BrowseList() {
 
 void FormFleet::BrowseLog() {
     const QString path = UiSeam::Instance().FileDialog(
-        this, false, Pick("Log File", "日志文件"), textLog_->text(),
-        {Pick("CSV files (*.csv)", "CSV 文件 (*.csv)")}, QStringLiteral("csv"));
+        this, false, Words().Tr("FormFleet", "Log File"), textLog_->text(),
+        {Words().Tr("FormFleet", "CSV files (*.csv)")}, QStringLiteral("csv"));
     if (!path.isEmpty())
         textLog_->setText(QDir::toNativeSeparators(path));
 }
@@ -253,7 +252,7 @@ void FormFleet::Start() {
         progressBar_->setValue(int(std::lround(clamped * kProgressSteps)));
     });
     SetEditable(false);
-    commandStop_->setText(Pick("S&top", "停止(&T)"));
+    commandStop_->setText(Words().Tr("FormFleet", "S&top"));
     if (!adapter_->Start())
         OnEnded();
 }
@@ -264,7 +263,7 @@ void FormFleet::Stop() {
     const bool again = driver_->Stopped();
     adapter_->Stop();
     if (!again && Running())
-        commandStop_->setText(Pick("Stop &Now", "立即停止(&N)"));
+        commandStop_->setText(Words().Tr("FormFleet", "Stop &Now"));
 }
 
 void FormFleet::SetEditable(bool editable) {
@@ -321,7 +320,7 @@ void FormFleet::OnRadioDone(const FleetRadioReport& report) {
     logFailed_ = true;
     if (Running())
         adapter_->Stop();
-    Complain(error + QLatin1Char('\n') + Pick("The session stops.", "批量写频停止。"));
+    Complain(error + QLatin1Char('\n') + Words().Tr("FormFleet", "The session stops."));
 }
 
 void FormFleet::OnPortUnavailable(const PortOpenError& error) {
@@ -339,7 +338,7 @@ void FormFleet::OnEnded() {
         FleetStatus::Summary(int(reports.size()), driver_->RadioCount(), ok, Words()));
     if (!logFailed_)
         labelPort_->setText(
-            Pick("Log: %1", "日志：%1").arg(QDir::toNativeSeparators(record_->LogPath())));
+            Words().Tr("FormFleet", "Log: %1").arg(QDir::toNativeSeparators(record_->LogPath())));
 }
 
 void FormFleet::done(int result) {

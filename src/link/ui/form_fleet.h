@@ -39,7 +39,6 @@ public:
     void done(int result) override;
 
 private:
-    QString Pick(const char* english, const char* chinese) const;
     TextContext Words() const { return TextContext::Of(plan_); }
     void CreateControls();
     void FillCaptions();

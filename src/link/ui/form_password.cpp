@@ -1,5 +1,6 @@
 #include "link/ui/form_password.h"
 
+#include "codeplug/text_context.h"
 #include "link/password_change_rules.h"
 #include "link/ui/form_password_change.h"
 #include "link/ui/star_password_style.h"
@@ -25,10 +26,6 @@ constexpr int kButtonHeight = 28;
 constexpr int kOkLeft = 240 / kTwipsPerPixel;
 constexpr int kChangeLeft = 1440 / kTwipsPerPixel;
 constexpr int kCancelLeft = 2640 / kTwipsPerPixel;
-
-QString Pick(const Codeplug& codeplug, const char* english, const char* chinese) {
-    return QString::fromUtf8(codeplug.IsEnglish ? english : chinese);
-}
 
 } // namespace
 
@@ -81,11 +78,12 @@ void FormPassword::CreateControls() {
 }
 
 void FormPassword::FillCaptions() {
-    setWindowTitle(Pick(codeplug_, "Program Password", "编程密码"));
-    labelPassword_->setText(Pick(codeplug_, "Password", "密码"));
-    commandOK_->setText(Pick(codeplug_, "&OK", "确定(&O)"));
-    commandChange_->setText(Pick(codeplug_, "Chann&ge", "修改(&G)"));
-    commandCancel_->setText(Pick(codeplug_, "&Cancel", "取消(&C)"));
+    const TextContext text = TextContext::Of(codeplug_);
+    setWindowTitle(text.Tr("FormPassword", "Program Password"));
+    labelPassword_->setText(text.Tr("FormPassword", "Password"));
+    commandOK_->setText(text.Tr("FormPassword", "&OK"));
+    commandChange_->setText(text.Tr("FormPassword", "Chann&ge"));
+    commandCancel_->setText(text.Tr("FormPassword", "&Cancel"));
 }
 
 void FormPassword::CommandOK_Click() {

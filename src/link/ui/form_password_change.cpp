@@ -68,23 +68,18 @@ void FormPasswordChange::CreateControls() {
         connect(box, &KeyFilterEdit::enterPressed, this, [this] { focusNextChild(); });
 }
 
-QString FormPasswordChange::Pick(const char* english, const char* chinese) const {
-    return QString::fromUtf8(codeplug_.IsEnglish ? english : chinese);
-}
-
 void FormPasswordChange::FillCaptions() {
-    setWindowTitle(Pick("Change Password", "编程密码"));
-    labelOldPassword_->setText(Pick("OldPassword", "旧密码"));
-    labelNewPassword_[0]->setText(Pick("NewPassword", "新密码"));
-    labelNewPassword_[1]->setText(Pick("NewPassword verify", "新密码确认"));
-    commandOK_->setText(Pick("&OK", "确定(&O)"));
-    commandCancel_->setText(Pick("&Cancel", "取消(&C)"));
+    const TextContext text = Language();
+    setWindowTitle(text.Tr("FormPasswordChange", "Change Password"));
+    labelOldPassword_->setText(text.Tr("FormPasswordChange", "OldPassword"));
+    labelNewPassword_[0]->setText(text.Tr("FormPasswordChange", "NewPassword"));
+    labelNewPassword_[1]->setText(text.Tr("FormPasswordChange", "NewPassword verify"));
+    commandOK_->setText(text.Tr("FormPasswordChange", "&OK"));
+    commandCancel_->setText(text.Tr("FormPasswordChange", "&Cancel"));
 }
 
-void FormPasswordChange::ShowMessage(QMessageBox::Icon icon, const char* english,
-                                     const char* chinese) {
-    UiSeam::Instance().Message(this, icon, UiSeam::AppTitle(), Pick(english, chinese),
-                               QMessageBox::Ok);
+void FormPasswordChange::ShowMessage(QMessageBox::Icon icon, const QString& text) {
+    UiSeam::Instance().Message(this, icon, UiSeam::AppTitle(), text, QMessageBox::Ok);
 }
 
 void FormPasswordChange::CommandOK_Click() {
@@ -92,12 +87,14 @@ void FormPasswordChange::CommandOK_Click() {
     const QString newPassword = textNewPassword_[0]->text();
     if (Rules::Prepare(codeplug_, oldPassword, newPassword, textNewPassword_[1]->text()) ==
         Rules::Prepared::Mismatch) {
-        ShowMessage(QMessageBox::NoIcon, "Different between two new passowrds", "新密码不一致");
+        ShowMessage(QMessageBox::NoIcon,
+                    Language().Tr("FormPasswordChange", "Different between two new passowrds"));
         return;
     }
-    const auto answer = UiSeam::Instance().Message(this, QMessageBox::Warning, UiSeam::AppTitle(),
-                                                   Pick("Change password?", "修改密码？"),
-                                                   QMessageBox::Ok | QMessageBox::Cancel);
+    const auto answer =
+        UiSeam::Instance().Message(this, QMessageBox::Warning, UiSeam::AppTitle(),
+                                   Language().Tr("FormPasswordChange", "Change password?"),
+                                   QMessageBox::Ok | QMessageBox::Cancel);
     if (answer != QMessageBox::Ok)
         return;
     codeplug_.PasswordChanged = true;
@@ -110,11 +107,13 @@ void FormPasswordChange::CommandOK_Click() {
     const bool changed = codeplug_.LinkSucceeded && written.change;
     switch (Rules::Finish(codeplug_, changed, transfer.PasswordRefused(), written.newPassword)) {
     case Rules::Finished::Changed:
-        ShowMessage(QMessageBox::Information, "Change password successful", "修改密码成功");
+        ShowMessage(QMessageBox::Information,
+                    Language().Tr("FormPasswordChange", "Change password successful"));
         accept();
         break;
     case Rules::Finished::WrongOld:
-        ShowMessage(QMessageBox::Warning, "Wrong old password", "旧密码错误");
+        ShowMessage(QMessageBox::Warning,
+                    Language().Tr("FormPasswordChange", "Wrong old password"));
         break;
     case Rules::Finished::NotChanged:
         break;

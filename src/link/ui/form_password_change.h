@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/codeplug.h"
+#include "codeplug/text_context.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -32,8 +33,8 @@ protected:
 private:
     void CreateControls();
     void FillCaptions();
-    void ShowMessage(QMessageBox::Icon icon, const char* english, const char* chinese);
-    QString Pick(const char* english, const char* chinese) const;
+    void ShowMessage(QMessageBox::Icon icon, const QString& text);
+    TextContext Language() const { return TextContext::Of(codeplug_); }
 
     Codeplug& codeplug_;
     StarPasswordStyle* passwordStyle_ = nullptr;

@@ -183,20 +183,17 @@ void FormProcess::PlaceControls() {
     checkNewPassword_->setVisible(!reading_);
 }
 
-QString FormProcess::Pick(const char* english, const char* chinese) const {
-    return codeplug_.IsEnglish ? QString::fromUtf8(english) : QString::fromUtf8(chinese);
-}
-
 void FormProcess::FillCaptions() {
-    setWindowTitle(reading_ ? Pick("Read Data From Radio", "从对讲机读取数据")
-                            : Pick("Write Data To Radio", "向对讲机写入数据"));
-    labelPassword_->setText(Pick("Password:", "密码:"));
-    labelNewPassword_->setText(Pick("New Password:", "新密码:"));
-    commandWrite_->setText(Pick("Write", "写入"));
-    commandRead_->setText(Pick("Read", "读取"));
-    commandCancel_->setText(Pick("&Cancel", "取消(&C)"));
-    labelProcess_->setText(Pick("Complete:0%", "完成进度:0%"));
-    showTraceAction_->setText(Pick("Show trace", "显示通信记录"));
+    const TextContext text = Language();
+    setWindowTitle(reading_ ? text.Tr("FormProcess", "Read Data From Radio")
+                            : text.Tr("FormProcess", "Write Data To Radio"));
+    labelPassword_->setText(text.Tr("FormProcess", "Password:"));
+    labelNewPassword_->setText(text.Tr("FormProcess", "New Password:"));
+    commandWrite_->setText(text.Tr("FormProcess", "Write"));
+    commandRead_->setText(text.Tr("FormProcess", "Read"));
+    commandCancel_->setText(text.Tr("FormProcess", "&Cancel"));
+    labelProcess_->setText(text.Tr("FormProcess", "Complete:0%"));
+    showTraceAction_->setText(text.Tr("FormProcess", "Show trace"));
 }
 
 // The verify row of a write pushes the trace list down by its height.
@@ -317,16 +314,17 @@ const TransferEngine& FormProcess::WriteEngine() const {
 }
 
 void FormProcess::SetCancelCaption(bool cancels) {
-    commandCancel_->setText(cancels ? Pick("&Cancel", "取消(&C)") : Pick("&Close", "关闭(&C)"));
+    commandCancel_->setText(cancels ? Language().Tr("FormProcess", "&Cancel")
+                                    : Language().Tr("FormProcess", "&Close"));
 }
 
 QString FormProcess::NothingWritten() const {
     // The result line's room is short: the message boxes say it in full.
-    return Pick("Nothing was written", "没有写入任何数据");
+    return Language().Tr("FormProcess", "Nothing was written");
 }
 
 void FormProcess::ShowPortFailure(const QString& cause) {
-    QString text = Pick("Please reselect COM port!", "请重新选择端口！") + QLatin1Char('\n') +
+    QString text = Language().Tr("FormProcess", "Please reselect COM port!") + QLatin1Char('\n') +
                    SerialPortName::PortLine(adapter_.PortName(), codeplug_.IsEnglish);
     if (!cause.isEmpty())
         text += QLatin1Char('\n') + cause;
@@ -400,7 +398,7 @@ void FormProcess::OnFinished(const LinkResult& result) {
     else if (!reading_ && WriteEngine().WriteBegun())
         ShowIncompleteWrite(
             result.outcome == LinkResult::Outcome::PortLost
-                ? Pick("The serial port was lost: %1", "串口已断开：%1").arg(result.reason)
+                ? Language().Tr("FormProcess", "The serial port was lost: %1").arg(result.reason)
                 : QString());
     else
         ShowFailure(result);
@@ -422,7 +420,7 @@ void FormProcess::ShowIncompleteWrite(const QString& cause) {
     const WriteRecovery next = WriteRecovery::After(WriteEngine(), passwordUsed_, writing_);
     // Writing the backup back aims at the password the radio had before the first write.
     recovery_ = writingBackBackup_ ? WriteRecovery{next.password, recovery_.restore} : next;
-    textShow_->setText(Pick("The radio is incomplete", "对讲机数据不完整"));
+    textShow_->setText(Language().Tr("FormProcess", "The radio is incomplete"));
     textShow_->setVisible(true);
     QString text = WriteRecovery::Incomplete(english);
     if (!cause.isEmpty())
@@ -440,22 +438,23 @@ void FormProcess::ShowVerification() {
     recovery_ = WriteRecovery::After(WriteEngine(), passwordUsed_, writing_);
     QString text;
     if (check.state == WriteVerification::State::Differences) {
-        textShow_->setText(Pick("Differences found", "发现差异"));
+        textShow_->setText(Language().Tr("FormProcess", "Differences found"));
         text = VerifiedWrite::DifferencesText(english);
         for (const QString& line : check.differences.mid(0, kListedDifferences))
             text += QLatin1Char('\n') + line;
         if (check.differences.size() > kListedDifferences)
-            text += QLatin1Char('\n') + Pick("… and %1 more", "…… 另有 %1 处")
+            text += QLatin1Char('\n') + Language()
+                                            .Tr("FormProcess", "… and %1 more")
                                             .arg(check.differences.size() - kListedDifferences);
     } else {
-        textShow_->setText(Pick("Not verified", "未校验"));
+        textShow_->setText(Language().Tr("FormProcess", "Not verified"));
         const LinkResult& read = check.readResult;
         text = VerifiedWrite::ReadBackFailedText(english) + QLatin1Char(' ') +
                (read.outcome == LinkResult::Outcome::PortLost
-                    ? Pick("The serial port was lost: %1", "串口已断开：%1").arg(read.reason)
+                    ? Language().Tr("FormProcess", "The serial port was lost: %1").arg(read.reason)
                 : !read.message.isEmpty() ? read.message
-                : cancelled_              ? Pick("Cancelled.", "已取消。")
-                             : Pick("the radio did not answer.", "对讲机没有应答。"));
+                : cancelled_              ? Language().Tr("FormProcess", "Cancelled.")
+                             : Language().Tr("FormProcess", "the radio did not answer."));
     }
     OfferBackup(text);
 }
@@ -471,11 +470,11 @@ void FormProcess::OfferBackup(QString text) {
     text += QLatin1Char('\n') +
             WriteRecovery::BackupKept(QDir::toNativeSeparators(writeBackup_), english) +
             QLatin1Char('\n') +
-            Pick("Write the backup back into the radio now?", "现在将备份写回对讲机吗？");
-    const auto answer =
-        UiSeam::Instance().Ask(this, QMessageBox::Critical, UiSeam::AppTitle(), text,
-                               {{QMessageBox::Yes, Pick("&Write Backup Back", "写回备份(&W)")},
-                                {QMessageBox::Ok, Pick("&Close", "关闭(&C)")}});
+            Language().Tr("FormProcess", "Write the backup back into the radio now?");
+    const auto answer = UiSeam::Instance().Ask(
+        this, QMessageBox::Critical, UiSeam::AppTitle(), text,
+        {{QMessageBox::Yes, Language().Tr("FormProcess", "&Write Backup Back")},
+         {QMessageBox::Ok, Language().Tr("FormProcess", "&Close")}});
     if (answer == QMessageBox::Yes)
         WriteBackupBack();
 }
@@ -506,9 +505,9 @@ void FormProcess::ShowFailure(const LinkResult& result) {
 }
 
 void FormProcess::ShowSuccess() {
-    textShow_->setText(reading_             ? Pick("Read Data OK", "读频成功")
-                       : writingBackBackup_ ? Pick("Backup written back", "备份已写回")
-                                            : Pick("Write Data OK", "写频成功"));
+    textShow_->setText(reading_             ? Language().Tr("FormProcess", "Read Data OK")
+                       : writingBackBackup_ ? Language().Tr("FormProcess", "Backup written back")
+                                            : Language().Tr("FormProcess", "Write Data OK"));
     textShow_->setVisible(true);
     if (writingBackBackup_)
         return;
@@ -527,7 +526,7 @@ void FormProcess::ShowPasswordFailure() {
     if (!codeplug_.PasswordRejected)
         return;
     UiSeam::Instance().Message(this, QMessageBox::NoIcon, UiSeam::AppTitle(),
-                               Pick("Password Failure!", "密码错误!"), QMessageBox::Ok);
+                               Language().Tr("FormProcess", "Password Failure!"), QMessageBox::Ok);
     codeplug_.PasswordRejected = false;
 }
 
@@ -546,7 +545,7 @@ void FormProcess::CreateReviewControls() {
     checkBackupFirst_ = new QCheckBox(this);
     checkBackupFirst_->setObjectName(QStringLiteral("CheckBackupFirst"));
     checkBackupFirst_->setText(
-        Pick("Back up the radio and show changes first", "先备份对讲机并显示更改"));
+        Language().Tr("FormProcess", "Back up the radio and show changes first"));
     checkBackupFirst_->setChecked(codeplug_.BackupBeforeWrite);
     checkBackupFirst_->setGeometry(kMargin, kReviewRowTop, kWidth - 2 * kMargin, 24);
     connect(checkBackupFirst_, &QCheckBox::toggled, this, &FormProcess::KeepBackupChoice);
@@ -555,7 +554,7 @@ void FormProcess::CreateReviewControls() {
         return;
     checkVerify_ = new QCheckBox(this);
     checkVerify_->setObjectName(QStringLiteral("CheckVerify"));
-    checkVerify_->setText(Pick("Verify after writing", "写入后校验"));
+    checkVerify_->setText(Language().Tr("FormProcess", "Verify after writing"));
     checkVerify_->setChecked(codeplug_.VerifyAfterWrite);
     checkVerify_->setGeometry(kMargin, kReviewRowTop + kReviewRowHeight, kWidth - 2 * kMargin, 24);
     connect(checkVerify_, &QCheckBox::toggled, this, &FormProcess::KeepVerifyChoice);
@@ -575,11 +574,11 @@ void FormProcess::KeepChoice(const char* name, bool on) {
     if (SettingsStore().WriteText(QString::fromLatin1(name),
                                   on ? QStringLiteral("True") : QStringLiteral("False")))
         return;
-    UiSeam::Instance().Message(this, QMessageBox::Warning, UiSeam::AppTitle(),
-                               Pick("The setting applies now but could not be saved for the next "
-                                    "start.",
-                                    "设置已生效，但无法保存到下次启动。"),
-                               QMessageBox::Ok);
+    UiSeam::Instance().Message(
+        this, QMessageBox::Warning, UiSeam::AppTitle(),
+        Language().Tr("FormProcess",
+                      "The setting applies now but could not be saved for the next start."),
+        QMessageBox::Ok);
 }
 
 void FormProcess::SetBackupStore(const BackupStore& store) {
@@ -604,7 +603,7 @@ void FormProcess::ReviewWrite() {
         return;
     }
     adapter_.Close(); // the backup read has the port to itself
-    textShow_->setText(Pick("Backing up the radio...", "正在备份对讲机..."));
+    textShow_->setText(Language().Tr("FormProcess", "Backing up the radio..."));
     textShow_->setVisible(true);
     const NewPasswordChoice choice{checkNewPassword_->isChecked(), textNewPassword_->text()};
     const auto started =
@@ -640,7 +639,7 @@ void FormProcess::OnReviewFinished(bool writeNow) {
 void FormProcess::EndReview() {
     // The progress was the backup read's: what counts is that the radio was not written.
     progressBar_->setValue(0);
-    labelProcess_->setText(Pick("Complete:0%", "完成进度:0%"));
+    labelProcess_->setText(Language().Tr("FormProcess", "Complete:0%"));
     textShow_->setText(NothingWritten());
     textShow_->setVisible(true);
     checkBackupFirst_->setEnabled(true);

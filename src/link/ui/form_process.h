@@ -83,7 +83,7 @@ private:
     void OrderTabs();
     void PlaceControls();
     void FillCaptions();
-    QString Pick(const char* english, const char* chinese) const;
+    TextContext Language() const { return TextContext::Of(codeplug_); }
     void ApplyHeight();
     int TraceTop() const;
 

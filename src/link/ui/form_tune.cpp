@@ -24,47 +24,41 @@ constexpr int kValueColumns = TuneRules::kColumns - 1; // the number sits in the
 
 enum TextId { kTextCaption, kTextWarning, kTextRead, kTextWrite, kTextNumber };
 
-constexpr TextPair kTexts[] = {
-    {"Tune Data", "调谐数据"},
-    {"These are the radio's factory alignment values. A wrong value detunes the radio.",
-     "这些是对讲机的出厂校准值，错误的数值会使对讲机失调。"},
-    {"Read TuneData", "读调谐数据"},
-    {"Write TuneData", "写调谐数据"},
-    {"NO.", "序号"},
+constexpr const char* kTexts[] = {
+    QT_TRANSLATE_NOOP("FormTune", "Tune Data"),
+    QT_TRANSLATE_NOOP(
+        "FormTune",
+        "These are the radio's factory alignment values. A wrong value detunes the radio."),
+    QT_TRANSLATE_NOOP("FormTune", "Read TuneData"),
+    QT_TRANSLATE_NOOP("FormTune", "Write TuneData"),
+    QT_TRANSLATE_NOOP("FormTune", "NO."),
 };
 
-constexpr TextPair kColumnTexts[kValueColumns] = {
-    {"Tune Freq", "调谐频率"},  {"Bias Voltage", "偏置电压"},
-    {"OSC Adjust", "晶振补偿"}, {"Digital Tx Dev", "数字发射频偏"},
-    {"SQ", "SQ阈值"},
+constexpr const char* kColumnTexts[kValueColumns] = {
+    QT_TRANSLATE_NOOP("FormTune", "Tune Freq"),  QT_TRANSLATE_NOOP("FormTune", "Bias Voltage"),
+    QT_TRANSLATE_NOOP("FormTune", "OSC Adjust"), QT_TRANSLATE_NOOP("FormTune", "Digital Tx Dev"),
+    QT_TRANSLATE_NOOP("FormTune", "SQ"),
 };
 
 struct BoxText {
     TuneBox box;
     const char* name;
-    TextPair label;
+    const char* label;
 };
 
 // In the order the page shows them; the runs of blanks are part of the labels.
 constexpr BoxText kBoxTexts[TuneRules::kBoxes] = {
-    {TuneBox::CtcssDev,
-     "CtcssDev",
-     {"Ctcss Deviation                     (0~15)", "模拟亚音频偏                     (0~15)"}},
-    {TuneBox::CdcssDev,
-     "CdcssDev",
-     {"Cdcss Deviation                    (0~15)", "数字亚音频偏                     (0~15)"}},
-    {TuneBox::MicAmp,
-     "MicAmp",
-     {"Mic Amp                    (0~15)", "麦克增益                     (0~15)"}},
-    {TuneBox::SpeakAmp,
-     "SpeakAmp",
-     {"Speaker Amp                    (0~15)", "喇叭增益                     (0~15)"}},
-    {TuneBox::NoiseThN,
-     "NoiseThN",
-     {"Ex-noise(N)                   (0~8191)", "噪声阈值(N)                   (0~8191)"}},
-    {TuneBox::NoiseThW,
-     "NoiseThW",
-     {"Ex-noise(W)                   (0~8191)", "噪声阈值(W)                   (0~8191)"}},
+    {TuneBox::CtcssDev, "CtcssDev",
+     QT_TRANSLATE_NOOP("FormTune", "Ctcss Deviation                     (0~15)")},
+    {TuneBox::CdcssDev, "CdcssDev",
+     QT_TRANSLATE_NOOP("FormTune", "Cdcss Deviation                    (0~15)")},
+    {TuneBox::MicAmp, "MicAmp", QT_TRANSLATE_NOOP("FormTune", "Mic Amp                    (0~15)")},
+    {TuneBox::SpeakAmp, "SpeakAmp",
+     QT_TRANSLATE_NOOP("FormTune", "Speaker Amp                    (0~15)")},
+    {TuneBox::NoiseThN, "NoiseThN",
+     QT_TRANSLATE_NOOP("FormTune", "Ex-noise(N)                   (0~8191)")},
+    {TuneBox::NoiseThW, "NoiseThW",
+     QT_TRANSLATE_NOOP("FormTune", "Ex-noise(W)                   (0~8191)")},
 };
 
 constexpr int kColumnWidth = 1200 / 15;
@@ -96,7 +90,7 @@ FormTune::~FormTune() {
 }
 
 QString FormTune::Caption() const {
-    return TextContext::Of(codeplug()).Pick(kTexts[kTextCaption]);
+    return TextContext::Of(codeplug()).Tr("FormTune", kTexts[kTextCaption]);
 }
 
 void FormTune::BuildControls() {
@@ -119,8 +113,8 @@ void FormTune::BuildControls() {
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    GridCorner::Caption(grid_,
-                        [this] { return TextContext::Of(codeplug()).Pick(kTexts[kTextNumber]); });
+    GridCorner::Caption(
+        grid_, [this] { return TextContext::Of(codeplug()).Tr("FormTune", kTexts[kTextNumber]); });
     connect(grid_, &QTableWidget::cellClicked, this,
             [this](int row, int column) { CellClick(row + 1, column + 1); });
     editor_ = std::make_unique<GridCellEditor>(grid_, static_cast<CellRules&>(*this));
@@ -182,15 +176,15 @@ void FormTune::BuildBoxes(QFormLayout* form) {
 void FormTune::FillCaptions() {
     const TextContext ctx = TextContext::Of(codeplug());
     setWindowTitle(Caption());
-    labelWarning_->setText(ctx.Pick(kTexts[kTextWarning]));
-    commandRead_->setText(ctx.Pick(kTexts[kTextRead]));
-    commandWrite_->setText(ctx.Pick(kTexts[kTextWrite]));
+    labelWarning_->setText(ctx.Tr("FormTune", kTexts[kTextWarning]));
+    commandRead_->setText(ctx.Tr("FormTune", kTexts[kTextRead]));
+    commandWrite_->setText(ctx.Tr("FormTune", kTexts[kTextWrite]));
     QStringList headings;
-    for (const TextPair& heading : kColumnTexts)
-        headings << ctx.Pick(heading);
+    for (const char* heading : kColumnTexts)
+        headings << ctx.Tr("FormTune", heading);
     grid_->setHorizontalHeaderLabels(headings);
     for (const BoxText& text : kBoxTexts)
-        labels_[static_cast<int>(text.box)]->setText(ctx.Pick(text.label));
+        labels_[static_cast<int>(text.box)]->setText(ctx.Tr("FormTune", text.label));
 }
 
 // --- Loading ---
@@ -268,12 +262,13 @@ void FormTune::Commit(const CellCommit& commit) {
         ShowOutOfRange();
     for (auto it = edit.cells.cbegin(); it != edit.cells.cend(); ++it)
         grid_->item(row - 1, it.key() - 1)->setText(it.value());
-    const TextPair& name = kColumnTexts[qBound(1, column, kValueColumns) - 1];
-    emit edited(
-        EditStep(
-            QStringLiteral("%1 of tune point %2").arg(QString::fromUtf8(name.english)).arg(row),
-            QStringLiteral("调谐点%1 %2").arg(row).arg(QString::fromUtf8(name.chinese)))
-            .Merging());
+    const char* name = kColumnTexts[qBound(1, column, kValueColumns) - 1];
+    emit edited(EditStep::InBoth([=](const TextContext& text) {
+                    //: An edit of one value of the tune table, as Undo and Redo name it: the
+                    //: column, then the tune point's number.
+                    return text.Tr("FormTune", "%1 of tune point %2")
+                        .arg(text.Tr("FormTune", name), QString::number(row));
+                }).Merging());
 }
 
 // On to the next value: along the row, then to the frequency of the next point; the last value
@@ -309,21 +304,17 @@ void FormTune::CommitBox(TuneBox which) {
     edit->setText(entry.text);
     edit->setModified(false);
     // The box's label without the range after its blanks names the edit.
-    const TextPair& label = kBoxTexts[static_cast<int>(which)].label;
-    const auto name = [](const char* text) {
-        return QString::fromUtf8(text).section(QStringLiteral("  "), 0, 0).trimmed();
-    };
-    emit edited(EditStep(name(label.english), name(label.chinese)).Merging());
+    const char* label = kBoxTexts[static_cast<int>(which)].label;
+    emit edited(EditStep::InBoth([label](const TextContext& text) {
+                    return text.Tr("FormTune", label).section(QStringLiteral("  "), 0, 0).trimmed();
+                }).Merging());
 }
 
 // --- Transfers ---
 
-bool FormTune::AskToContinue(const char* english, const char* chinese) {
-    const TextContext ctx = TextContext::Of(codeplug());
-    return UiSeam::Instance().Message(
-               this, QMessageBox::Warning, UiSeam::AppTitle(),
-               ctx.Pick(QString::fromUtf8(english), QString::fromUtf8(chinese)),
-               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+bool FormTune::AskToContinue(const QString& question) {
+    return UiSeam::Instance().Message(this, QMessageBox::Warning, UiSeam::AppTitle(), question,
+                                      QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 void FormTune::RunTransfer(bool read) {
@@ -339,22 +330,21 @@ void FormTune::RunTransfer(bool read) {
 }
 
 void FormTune::CommandRead_Click() {
-    if (!AskToContinue("Read tune data from radio.Do you wish continue?", "从对讲机读取调谐数据？"))
+    if (!AskToContinue(TextContext::Of(codeplug())
+                           .Tr("FormTune", "Read tune data from radio.Do you wish continue?")))
         return;
     RunTransfer(true);
     if (!codeplug().LinkSucceeded)
         return;
     AnalyseTuneData();
     const TextContext ctx = TextContext::Of(codeplug());
-    UiSeam::Instance().Message(
-        this, QMessageBox::Information, UiSeam::AppTitle(),
-        ctx.Pick(QStringLiteral("Read data successful"), QString::fromUtf8("读取数据成功")),
-        QMessageBox::Ok);
+    UiSeam::Instance().Message(this, QMessageBox::Information, UiSeam::AppTitle(),
+                               ctx.Tr("FormTune", "Read data successful"), QMessageBox::Ok);
 }
 
 void FormTune::CommandWrite_Click() {
-    if (!AskToContinue("Write tune data into radio.Do you wish continue?",
-                       "向对讲机写入调谐数据？"))
+    if (!AskToContinue(TextContext::Of(codeplug())
+                           .Tr("FormTune", "Write tune data into radio.Do you wish continue?")))
         return;
     RunTransfer(false);
     // The radio's header came back with the write: the page shows the points it holds.
@@ -362,10 +352,8 @@ void FormTune::CommandWrite_Click() {
     if (!codeplug().LinkSucceeded)
         return;
     const TextContext ctx = TextContext::Of(codeplug());
-    UiSeam::Instance().Message(
-        this, QMessageBox::Information, UiSeam::AppTitle(),
-        ctx.Pick(QStringLiteral("Write data successful"), QString::fromUtf8("写入数据成功")),
-        QMessageBox::Ok);
+    UiSeam::Instance().Message(this, QMessageBox::Information, UiSeam::AppTitle(),
+                               ctx.Tr("FormTune", "Write data successful"), QMessageBox::Ok);
 }
 
 // --- Events ---

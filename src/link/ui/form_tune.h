@@ -66,7 +66,7 @@ private:
     void Commit(const CellCommit& commit) override;
     CellMove AfterEnter(const GridCell& cell) const override;
     void CommitBox(TuneBox which);
-    bool AskToContinue(const char* english, const char* chinese);
+    bool AskToContinue(const QString& question);
     void RunTransfer(bool read);
     void ShowOutOfRange();
 

@@ -22,8 +22,7 @@ PlanListDialog::PlanListDialog(const QStringList& headers, const TextContext& ct
     list_->setHeaderLabels(headers);
     list_->header()->setStretchLastSection(true);
     list_->setMinimumSize(640, 280);
-    hint_->setText(ctx.Pick(
-        {"Double-click a line to open its channel or page.", "双击一行可打开对应的信道或页面。"}));
+    hint_->setText(ctx.Tr("PlanListDialog", "Double-click a line to open its channel or page."));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
     layout->addWidget(list_, 1);

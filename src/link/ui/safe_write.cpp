@@ -95,8 +95,7 @@ bool SafeWrite::KeepBackup() {
     const TextContext ctx = Words();
     UiSeam::Instance().Message(
         window_, QMessageBox::Critical, UiSeam::AppTitle(),
-        ctx.Pick({"The radio could not be backed up, so nothing was written.",
-                  "无法备份对讲机的数据，因此没有写入。"}) +
+        ctx.Tr("SafeWrite", "The radio could not be backed up, so nothing was written.") +
             QLatin1Char('\n') + saved.Message(ctx),
         QMessageBox::Ok);
     return false;
