@@ -34,6 +34,51 @@
     </message>
 </context>
 <context>
+    <name>BackupsDialog</name>
+    <message>
+        <source>Backups</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Every radio read and every radio before a write is kept here for %1 days:
+%2</source>
+        <translation>每次读取的对讲机数据和每次写入前的对讲机数据在此保留%1天：
+%2</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Channels in use</source>
+        <translation>使用中的信道</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Folder</source>
+        <translation>打开文件夹(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>无法读取</translation>
+    </message>
+</context>
+<context>
     <name>ChannelClipboard</name>
     <message>
         <source>rows %1 left over: channel 32 is the last</source>
@@ -542,6 +587,21 @@
     </message>
 </context>
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>zr40cps: this program needs a graphical display, and none could be found or opened.
+</source>
+        <translation>zr40cps：本程序需要图形显示，但找不到或无法打开。
+</translation>
+    </message>
+    <message>
+        <source>Without one, the zr40 command reads, checks, prints and writes radio data files and radios: see &apos;zr40 --help&apos;.
+</source>
+        <translation>没有图形显示时，可用 zr40 命令读取、检查、打印和写入对讲机数据文件及对讲机：请参阅 &apos;zr40 --help&apos;。
+</translation>
+    </message>
+</context>
+<context>
     <name>EditStep</name>
     <message>
         <source>%1 of channel %2</source>
@@ -740,6 +800,37 @@
     </message>
 </context>
 <context>
+    <name>FormComPort</name>
+    <message>
+        <source>Set COM</source>
+        <translation>串口设置</translation>
+    </message>
+    <message>
+        <source>Comm Port</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>A ZR40 simulated on this computer, without a password: leave the password empty to read and write it. What is written to it is kept in
+%1</source>
+        <translation>在本机上模拟的 ZR40，没有密码：密码留空即可读写。写入的数据保存在
+%1</translation>
+    </message>
+    <message>
+        <source>The virtual radio could not be started.
+</source>
+        <translation>无法启动虚拟对讲机。
+</translation>
+    </message>
+</context>
+<context>
     <name>FormFleet</name>
     <message>
         <source>Program Several Radios</source>
@@ -847,6 +938,64 @@
     </message>
 </context>
 <context>
+    <name>FormLanguage</name>
+    <message>
+        <source>Set Language</source>
+        <translation>语言设置</translation>
+    </message>
+    <message>
+        <source>Language Select</source>
+        <translation>语言选择</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英文</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>FormModelInformation</name>
+    <message>
+        <source>Model Information</source>
+        <translation>机型信息</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>机型类型</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Frequency data will be cleared</source>
+        <translation>频率数据将被清除</translation>
+    </message>
+</context>
+<context>
     <name>FormPassword</name>
     <message>
         <source>Program Password</source>
@@ -910,6 +1059,156 @@
     <message>
         <source>Wrong old password</source>
         <translation>旧密码错误</translation>
+    </message>
+</context>
+<context>
+    <name>FormPrint</name>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道信息</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Key Assignment</source>
+        <translation>键设定</translation>
+    </message>
+    <message>
+        <source>Embedded Message</source>
+        <translation>嵌入信息</translation>
+    </message>
+    <message>
+        <source>Rx List</source>
+        <translation>接收列表</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup</source>
+        <translation>打印设置(&amp;R)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>全部清除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>全部选定(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>FormPrinterSetting</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名称(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Where:</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>大小(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>&amp;Source:</source>
+        <translation>来源(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>正在打印</translation>
+    </message>
+    <message>
+        <source>Aborted</source>
+        <translation>已中止</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>打印设置</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>打印机</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>纸张</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Po&amp;rtrait</source>
+        <translation>纵向(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>横向(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Automatically Select</source>
+        <translation>自动选择</translation>
+    </message>
+    <message>
+        <source>No printer is installed on this computer. The plan can be printed to a PDF file.</source>
+        <translation>本机没有安装打印机。信道计划可以打印到 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>Print to PDF file…</source>
+        <translation>打印到 PDF 文件…</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF 文档</translation>
+    </message>
+    <message>
+        <source>A file you name after OK</source>
+        <translation>确定后选择的文件</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1419,44 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>ZR40 Help</source>
+        <translation>ZR40 帮助</translation>
+    </message>
+</context>
+<context>
+    <name>InteractiveSeam</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>不保存(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>重试(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+</context>
+<context>
     <name>KeySettingRules</name>
     <message>
         <source>None</source>
@@ -1140,6 +1477,438 @@
     <message>
         <source>Alarm</source>
         <translation>报警</translation>
+    </message>
+</context>
+<context>
+    <name>MDIFormMain</name>
+    <message>
+        <source>Import %1</source>
+        <translation>导入 %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation>最近的文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>另存为(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Backups…</source>
+        <translation>备份(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>导入(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>导出(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>打印(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>打印预览(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>退出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>机型(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Model Information</source>
+        <translation>机型信息(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Channel Information</source>
+        <translation>信道信息(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Function Setup</source>
+        <translation>功能设定(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Rx &amp;List</source>
+        <translation>接收列表(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Key Setting</source>
+        <translation>键设置(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Scan Information</source>
+        <translation>扫描信息(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Embedded &amp;Message</source>
+        <translation>嵌入信息(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Local Message</source>
+        <translation>本机信息(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Stun/&amp;Die Information</source>
+        <translation>遥晕遥毙选项(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Batch ChannelEdit</source>
+        <translation>批信道编辑(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>编程(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Read From Radio</source>
+        <translation>从对讲机读出数据(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Write To Radio</source>
+        <translation>向对讲机写入数据(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios…</source>
+        <translation>批量写频(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;PassWord</source>
+        <translation>密码(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Tune Data</source>
+        <translation>调谐数据(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Tool</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Radio Information</source>
+        <translation>对讲机信息(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Setting</source>
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Set &amp;Com</source>
+        <translation>串口设置(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Set &amp;Language</source>
+        <translation>语言设置(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Tree &amp;View</source>
+        <translation>树视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Statusbar</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>层叠(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close All &amp;Windows</source>
+        <translation>关闭所有窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>帮助主题(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于ZR40(&amp;A)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读频</translation>
+    </message>
+    <message>
+        <source>Set Com</source>
+        <translation>串口设置</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写频</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>ZR40[FileName:%1]</source>
+        <translation>ZR40[文件名:%1]</translation>
+    </message>
+    <message>
+        <source>COM%1</source>
+        <extracomment>The serial port COMn by its number.</extracomment>
+        <translation>通信端口%1</translation>
+    </message>
+    <message>
+        <source>COM %1</source>
+        <extracomment>The serial port by its device name.</extracomment>
+        <translation>通信端口 %1</translation>
+    </message>
+    <message>
+        <source>%1 (no band chosen)</source>
+        <translation>%1（未选择频段）</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <extracomment>The Edit menu&apos;s item with the name of the step it takes back.</extracomment>
+        <translation>重做 %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道信息(C)</translation>
+    </message>
+    <message>
+        <source>Function Setup</source>
+        <translation>功能设定(F)</translation>
+    </message>
+    <message>
+        <source>Rx List</source>
+        <translation>接收列表(L)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Radio data file(*.rdat)</source>
+        <translation>对讲机数据文件(*.rdat)</translation>
+    </message>
+    <message>
+        <source>All file(*.*)</source>
+        <translation>所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>Do you want to cover current data?</source>
+        <translation>覆盖当前数据？</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Error file！</source>
+        <translation>错误的文件！</translation>
+    </message>
+    <message>
+        <source>The file was not saved.</source>
+        <translation>文件没有保存。</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>是否保存对 %1 的修改？</translation>
+    </message>
+    <message>
+        <source>The setting applies now but could not be saved for the next start.</source>
+        <translation>设置已生效，但无法保存到下次启动。</translation>
+    </message>
+    <message>
+        <source>Key Setting</source>
+        <translation>键设置(K)</translation>
+    </message>
+    <message>
+        <source>Scan Information</source>
+        <translation>扫描信息(S)</translation>
+    </message>
+    <message>
+        <source>Embedded Message</source>
+        <translation>嵌入信息(M)</translation>
+    </message>
+    <message>
+        <source>Tune Data</source>
+        <translation>调谐数据(T)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Channel lists(*.json *.csv)</source>
+        <translation>信道表(*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>Every value as json(*.json)</source>
+        <translation>全部数值 json(*.json)</translation>
+    </message>
+    <message>
+        <source>Channel plan csv(*.csv)</source>
+        <translation>信道表 csv(*.csv)</translation>
+    </message>
+    <message>
+        <source>Common radio csv(*.csv)</source>
+        <translation>通用对讲机 csv(*.csv)</translation>
+    </message>
+    <message>
+        <source>%1: every value it holds is in the plan now.</source>
+        <translation>%1：其中的数值已全部导入。</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows went into channels %3.</source>
+        <translation>%1：%2 行已导入信道 %3。</translation>
+    </message>
+    <message>
+        <source>%1 was not imported; the plan is as it was.</source>
+        <translation>%1 没有导入，数据未改变。</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels written.</source>
+        <translation>%1：已写入 %2 个信道。</translation>
+    </message>
+    <message>
+        <source>The file was not written.</source>
+        <translation>文件没有写入。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取文件。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the disk after it was opened or last saved here (by another program or window). Overwrite it with this plan, save this plan under another name, or cancel?</source>
+        <translation>%1 在此处打开或上次保存之后已在磁盘上被更改（由其他程序或窗口）。用当前数据覆盖它、另存为其他文件，还是取消？</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>覆盖(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>%1: its rows go into the channels from this one on, in file order.
+First channel:</source>
+        <translation>%1：各行按文件顺序导入从此信道起的各信道。
+起始信道：</translation>
+    </message>
+    <message>
+        <source>%1 writes over channels in use: %2. Import it anyway?</source>
+        <translation>%1 将覆盖正在使用的信道：%2。仍然导入吗？</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there; it is taken off the list of recent files.</source>
+        <translation>%1 已不存在，已从最近的文件列表中删除。</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>Batch Channel Edit</source>
+        <translation>批信道编辑</translation>
+    </message>
+    <message>
+        <source>Print to PDF file</source>
+        <translation>打印到 PDF 文件</translation>
+    </message>
+    <message>
+        <source>PDF document(*.pdf)</source>
+        <translation>PDF 文档(*.pdf)</translation>
+    </message>
+    <message>
+        <source>The plan could not be printed.</source>
+        <translation>信道计划无法打印。</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>Read From Radio</source>
+        <translation>从对讲机读出数据</translation>
+    </message>
+    <message>
+        <source>What was read could not be backed up.</source>
+        <translation>无法备份读取的数据。</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>修改密码</translation>
     </message>
 </context>
 <context>
@@ -1759,6 +2528,13 @@
     </message>
 </context>
 <context>
+    <name>VirtualRadioProcess</name>
+    <message>
+        <source>Virtual radio (demo)</source>
+        <translation>虚拟对讲机（演示）</translation>
+    </message>
+</context>
+<context>
     <name>WriteChangesDialog</name>
     <message>
         <source>Where</source>
@@ -1818,6 +2594,30 @@
     <message>
         <source>Nothing was written to the radio.</source>
         <translation>没有向对讲机写入任何数据。</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About %1</source>
+        <translation>关于 %1</translation>
+    </message>
+    <message>
+        <source>%1program software is used for ZR40</source>
+        <extracomment>The program&apos;s title, then what the program is for.</extracomment>
+        <translation>%1编程软件用于 ZR40机型</translation>
+    </message>
+    <message>
+        <source>Keep a saved copy of the radio&apos;s configuration before you write to it. Transmit only on frequencies you are licensed to use.</source>
+        <translation>写频前请先保存对讲机原有的配置。请只在获得许可的频率上发射。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>版本 %1.%2.%3</translation>
     </message>
 </context>
 <context>

@@ -19,30 +19,29 @@ BackupsDialog::BackupsDialog(const BackupStore& store, const TextContext& ctx, Q
       commandClose_(new QPushButton) {
     setObjectName(QStringLiteral("BackupsDialog"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowTitle(ctx.Pick({"Backups", "备份"}));
+    setWindowTitle(ctx.Tr("BackupsDialog", "Backups"));
     labelFolder_->setObjectName(QStringLiteral("LabelFolder"));
     labelFolder_->setWordWrap(true);
     labelFolder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     labelFolder_->setText(
-        ctx.Pick({"Every radio read and every radio before a write is kept "
-                  "here for %1 days:\n%2",
-                  "每次读取的对讲机数据和每次写入前的对讲机数据在此保留%1天：\n%2"})
+        ctx.Tr("BackupsDialog",
+               "Every radio read and every radio before a write is kept here for %1 days:\n%2")
             .arg(BackupStore::kKeepDays)
             .arg(QDir::toNativeSeparators(store.Folder())));
     list_->setObjectName(QStringLiteral("ListBackups"));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);
-    list_->setHeaderLabels({ctx.Pick({"Taken", "时间"}), ctx.Pick({"Kind", "类型"}),
-                            ctx.Pick({"Channels in use", "使用中的信道"}),
-                            ctx.Pick({"File", "文件"})});
+    list_->setHeaderLabels({ctx.Tr("BackupsDialog", "Taken"), ctx.Tr("BackupsDialog", "Kind"),
+                            ctx.Tr("BackupsDialog", "Channels in use"),
+                            ctx.Tr("BackupsDialog", "File")});
     list_->setMinimumSize(620, 260);
     commandOpen_->setObjectName(QStringLiteral("CommandOpen"));
-    commandOpen_->setText(ctx.Pick({"&Open", "打开(&O)"}));
+    commandOpen_->setText(ctx.Tr("BackupsDialog", "&Open"));
     commandShowFolder_->setObjectName(QStringLiteral("CommandShowFolder"));
-    commandShowFolder_->setText(ctx.Pick({"Show &Folder", "打开文件夹(&F)"}));
+    commandShowFolder_->setText(ctx.Tr("BackupsDialog", "Show &Folder"));
     commandClose_->setObjectName(QStringLiteral("CommandClose"));
-    commandClose_->setText(ctx.Pick({"&Close", "关闭(&C)"}));
+    commandClose_->setText(ctx.Tr("BackupsDialog", "&Close"));
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(commandOpen_, QDialogButtonBox::ActionRole);
     buttons->addButton(commandShowFolder_, QDialogButtonBox::ActionRole);
@@ -63,7 +62,7 @@ void BackupsDialog::Fill(const TextContext& ctx) {
     // One way of writing the time in both languages, to the second like the file names.
     const QString timeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
     for (const BackupEntry& entry : entries_) {
-        const QString channels = entry.channelsInUse < 0 ? ctx.Pick({"unreadable", "无法读取"})
+        const QString channels = entry.channelsInUse < 0 ? ctx.Tr("BackupsDialog", "unreadable")
                                                          : QString::number(entry.channelsInUse);
         auto* item = new QTreeWidgetItem(list_, {entry.taken.toString(timeFormat),
                                                  BackupStore::KindText(entry.kind, ctx), channels,

@@ -1,5 +1,7 @@
 #include "shell/display_check.h"
 
+#include "codeplug/text_context.h"
+
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
@@ -37,18 +39,15 @@ bool DisplayCheck::Available() {
 }
 
 QString DisplayCheck::Message(bool english, const QString& reason) {
-    QString text =
-        english ? QStringLiteral("zr40cps: this program needs a graphical display, and none could "
-                                 "be found or opened.\n")
-                : QStringLiteral("zr40cps：本程序需要图形显示，但找不到或无法打开。\n");
+    const TextContext words{english};
+    QString text = words.Tr(
+        "DisplayCheck",
+        "zr40cps: this program needs a graphical display, and none could be found or opened.\n");
     if (!reason.isEmpty())
         text += QStringLiteral("(") + reason.trimmed().section(QLatin1Char('\n'), 0, 0) +
                 QStringLiteral(")\n");
-    text += english
-                ? QStringLiteral("Without one, the zr40 command reads, checks, prints and "
-                                 "writes radio data files and radios: see 'zr40 --help'.\n")
-                : QStringLiteral("没有图形显示时，可用 zr40 命令读取、检查、打印和写入对讲机数据"
-                                 "文件及对讲机：请参阅 'zr40 --help'。\n");
+    text += words.Tr("DisplayCheck", "Without one, the zr40 command reads, checks, prints and "
+                                     "writes radio data files and radios: see 'zr40 --help'.\n");
     return text;
 }
 

@@ -65,8 +65,9 @@ bool ExchangeCommands::ImportFile(const QString& path) {
     QStringList lines = result.warnings;
     if (result.ok) {
         pages_.ReloadOpenPages();
-        const QString step = MainWindowTexts::Text(Id::ImportStep, true).arg(name);
-        history_.RecordStep({step, MainWindowTexts::Text(Id::ImportStep, false).arg(name)});
+        history_.RecordStep(EditStep::InBoth([&name](const TextContext& text) {
+            return text.Tr("MDIFormMain", "Import %1").arg(name);
+        }));
         QList<int> numbers;
         for (int channel : result.channels)
             numbers << channel + 1;

@@ -67,10 +67,10 @@ QStringList FormComPort::SystemUsbAdapters() {
 
 void FormComPort::FillCaptions() {
     const TextContext text = TextContext::Of(codeplug_);
-    setWindowTitle(text.Pick(QStringLiteral("Set COM"), QStringLiteral("串口设置")));
-    labelComPort_->setText(text.Pick(QStringLiteral("Comm Port"), QStringLiteral("串口")));
-    commandOk_->setText(text.Pick(QStringLiteral("&OK"), QStringLiteral("确定(&O)")));
-    commandCancel_->setText(text.Pick(QStringLiteral("&Cancel"), QStringLiteral("取消(&C)")));
+    setWindowTitle(text.Tr("FormComPort", "Set COM"));
+    labelComPort_->setText(text.Tr("FormComPort", "Comm Port"));
+    commandOk_->setText(text.Tr("FormComPort", "&OK"));
+    commandCancel_->setText(text.Tr("FormComPort", "&Cancel"));
 }
 
 void FormComPort::OfferVirtualRadio(VirtualRadioProcess& radio) {
@@ -82,11 +82,9 @@ void FormComPort::OfferVirtualRadio(VirtualRadioProcess& radio) {
     if (memory.startsWith(QDir::homePath() + QLatin1Char('/')))
         memory.replace(0, QDir::homePath().size(), QStringLiteral("~"));
     labelVirtual_ = new QLabel(
-        text.Pick(QStringLiteral("A ZR40 simulated on this computer, without a password: leave the "
-                                 "password empty to read and write it. What is written to it "
-                                 "is kept in\n%1"),
-                  QString::fromUtf8("在本机上模拟的 ZR40，没有密码：密码留空即可读写。"
-                                    "写入的数据保存在\n%1"))
+        text.Tr("FormComPort",
+                "A ZR40 simulated on this computer, without a password: leave the password empty "
+                "to read and write it. What is written to it is kept in\n%1")
             .arg(memory));
     labelVirtual_->setObjectName(QStringLiteral("LabelVirtualRadio"));
     labelVirtual_->setWordWrap(true);
@@ -126,9 +124,7 @@ bool FormComPort::UseVirtualRadio() {
         const TextContext text = TextContext::Of(codeplug_);
         UiSeam::Instance().Message(
             this, QMessageBox::Critical, MainWindowTexts::AppTitle(),
-            text.Pick(QStringLiteral("The virtual radio could not be started.\n"),
-                      QString::fromUtf8("无法启动虚拟对讲机。\n")) +
-                error,
+            text.Tr("FormComPort", "The virtual radio could not be started.\n") + error,
             QMessageBox::Ok);
         return false;
     }

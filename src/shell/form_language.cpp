@@ -32,14 +32,13 @@ FormLanguage::FormLanguage(Codeplug& codeplug, QWidget* parent)
 
 void FormLanguage::FillCaptions() {
     const TextContext text = TextContext::Of(codeplug_);
-    setWindowTitle(text.Pick(QStringLiteral("Set Language"), QStringLiteral("语言设置")));
-    labelLanguage_->setText(
-        text.Pick(QStringLiteral("Language Select"), QStringLiteral("语言选择")));
-    comboLanguage_->addItem(text.Pick(QStringLiteral("English"), QStringLiteral("英文")));
-    comboLanguage_->addItem(text.Pick(QStringLiteral("Chinese"), QStringLiteral("中文")));
+    setWindowTitle(text.Tr("FormLanguage", "Set Language"));
+    labelLanguage_->setText(text.Tr("FormLanguage", "Language Select"));
+    comboLanguage_->addItem(text.Tr("FormLanguage", "English"));
+    comboLanguage_->addItem(text.Tr("FormLanguage", "Chinese"));
     comboLanguage_->setCurrentIndex(codeplug_.IsEnglish ? 0 : 1);
-    commandOk_->setText(text.Pick(QStringLiteral("&OK"), QStringLiteral("确定(&O)")));
-    commandCancel_->setText(text.Pick(QStringLiteral("&Cancel"), QStringLiteral("取消(&C)")));
+    commandOk_->setText(text.Tr("FormLanguage", "&OK"));
+    commandCancel_->setText(text.Tr("FormLanguage", "&Cancel"));
 }
 
 void FormLanguage::CommandOK_Click() {

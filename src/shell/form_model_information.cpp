@@ -45,12 +45,12 @@ FormModelInformation::FormModelInformation(Codeplug& codeplug, QWidget* parent)
 
 void FormModelInformation::FillCaptions() {
     const TextContext text = TextContext::Of(codeplug_);
-    setWindowTitle(text.Pick(QStringLiteral("Model Information"), QStringLiteral("机型信息")));
-    labelModel_->setText(text.Pick(QStringLiteral("Model Type"), QStringLiteral("机型类型")));
-    labelArea_->setText(text.Pick(QStringLiteral("Frequency"), QStringLiteral("频率")));
-    labelVersion_->setText(text.Pick(QStringLiteral("Version"), QStringLiteral("版本")));
-    commandOk_->setText(text.Pick(QStringLiteral("&Open"), QStringLiteral("确定(&O)")));
-    commandCancel_->setText(text.Pick(QStringLiteral("&Close"), QStringLiteral("关闭(&C)")));
+    setWindowTitle(text.Tr("FormModelInformation", "Model Information"));
+    labelModel_->setText(text.Tr("FormModelInformation", "Model Type"));
+    labelArea_->setText(text.Tr("FormModelInformation", "Frequency"));
+    labelVersion_->setText(text.Tr("FormModelInformation", "Version"));
+    commandOk_->setText(text.Tr("FormModelInformation", "&Open"));
+    commandCancel_->setText(text.Tr("FormModelInformation", "&Close"));
 }
 
 void FormModelInformation::AnalyseModelInformation() {
@@ -79,11 +79,10 @@ void FormModelInformation::CommandOk_Click() {
         return;
     }
     const TextContext text = TextContext::Of(codeplug_);
-    const auto answer =
-        UiSeam::Instance().Message(this, QMessageBox::Critical, MainWindowTexts::AppTitle(),
-                                   text.Pick(QStringLiteral("Frequency data will be cleared"),
-                                             QStringLiteral("频率数据将被清除")),
-                                   QMessageBox::Ok | QMessageBox::Cancel);
+    const auto answer = UiSeam::Instance().Message(
+        this, QMessageBox::Critical, MainWindowTexts::AppTitle(),
+        text.Tr("FormModelInformation", "Frequency data will be cleared"),
+        QMessageBox::Ok | QMessageBox::Cancel);
     if (answer != QMessageBox::Ok) {
         reject();
         return;

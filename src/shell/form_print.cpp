@@ -15,13 +15,13 @@ namespace {
 // The check boxes in the order of the parts, with their control names and captions.
 const struct {
     const char* name;
-    TextPair caption;
+    const char* caption;
 } kChecks[PrintSections::kCount] = {
-    {"CheckChannelInfo", {"Channel Information", "信道信息"}},
-    {"CheckOption", {"Optional Features", "可选功能"}},
-    {"CheckKeySetting", {"Key Assignment", "键设定"}},
-    {"CheckEmbedMessage", {"Embedded Message", "嵌入信息"}},
-    {"CheckRxList", {"Rx List", "接收列表"}},
+    {"CheckChannelInfo", QT_TRANSLATE_NOOP("FormPrint", "Channel Information")},
+    {"CheckOption", QT_TRANSLATE_NOOP("FormPrint", "Optional Features")},
+    {"CheckKeySetting", QT_TRANSLATE_NOOP("FormPrint", "Key Assignment")},
+    {"CheckEmbedMessage", QT_TRANSLATE_NOOP("FormPrint", "Embedded Message")},
+    {"CheckRxList", QT_TRANSLATE_NOOP("FormPrint", "Rx List")},
 };
 
 QPushButton* Button(const char* name) {
@@ -74,15 +74,15 @@ FormPrint::FormPrint(const TextContext& ctx, Actions actions, QWidget* parent)
 }
 
 void FormPrint::FillCaptions() {
-    setWindowTitle(ctx_.Pick(QStringLiteral("Print"), QStringLiteral("打印")));
+    setWindowTitle(ctx_.Tr("FormPrint", "Print"));
     for (int i = 0; i < PrintSections::kCount; ++i)
-        checks_[i]->setText(ctx_.Pick(kChecks[i].caption));
-    commandPrinterSetting_->setText(ctx_.Pick({"P&rint Setup", "打印设置(&R)"}));
-    commandClearAll_->setText(ctx_.Pick({"C&lear All", "全部清除(&L)"}));
-    commandSelectAll_->setText(ctx_.Pick({"Select &All", "全部选定(&A)"}));
-    commandOk_->setText(ctx_.Pick({"&OK", "确定(&O)"}));
-    commandCancel_->setText(ctx_.Pick({"&Cancel", "取消(&C)"}));
-    commandHelp_->setText(ctx_.Pick({"&Help", "帮助(&H)"}));
+        checks_[i]->setText(ctx_.Tr("FormPrint", kChecks[i].caption));
+    commandPrinterSetting_->setText(ctx_.Tr("FormPrint", "P&rint Setup"));
+    commandClearAll_->setText(ctx_.Tr("FormPrint", "C&lear All"));
+    commandSelectAll_->setText(ctx_.Tr("FormPrint", "Select &All"));
+    commandOk_->setText(ctx_.Tr("FormPrint", "&OK"));
+    commandCancel_->setText(ctx_.Tr("FormPrint", "&Cancel"));
+    commandHelp_->setText(ctx_.Tr("FormPrint", "&Help"));
 }
 
 PrintSections FormPrint::Sections() const {

@@ -13,9 +13,14 @@ namespace zr40 {
 
 namespace {
 
-const TextPair kCaptions[] = {
-    {"&Name:", "名称(&N)"}, {"Status:", "状态"},     {"Type:", "类型"},        {"Where:", "位置"},
-    {"Comment:", "备注"},   {"Si&ze:", "大小(&Z):"}, {"&Source:", "来源(&S)"},
+const char* const kCaptions[] = {
+    QT_TRANSLATE_NOOP("FormPrinterSetting", "&Name:"),
+    QT_TRANSLATE_NOOP("FormPrinterSetting", "Status:"),
+    QT_TRANSLATE_NOOP("FormPrinterSetting", "Type:"),
+    QT_TRANSLATE_NOOP("FormPrinterSetting", "Where:"),
+    QT_TRANSLATE_NOOP("FormPrinterSetting", "Comment:"),
+    QT_TRANSLATE_NOOP("FormPrinterSetting", "Si&ze:"),
+    QT_TRANSLATE_NOOP("FormPrinterSetting", "&Source:"),
 };
 
 QList<QPageSize> StandardSizes() {
@@ -26,13 +31,13 @@ QList<QPageSize> StandardSizes() {
 QString StateText(QPrinter::PrinterState state, const TextContext& ctx) {
     switch (state) {
     case QPrinter::Idle:
-        return ctx.Pick(QStringLiteral("Ready"), QStringLiteral("就绪"));
+        return ctx.Tr("FormPrinterSetting", "Ready");
     case QPrinter::Active:
-        return ctx.Pick(QStringLiteral("Printing"), QStringLiteral("正在打印"));
+        return ctx.Tr("FormPrinterSetting", "Printing");
     case QPrinter::Aborted:
-        return ctx.Pick(QStringLiteral("Aborted"), QStringLiteral("已中止"));
+        return ctx.Tr("FormPrinterSetting", "Aborted");
     case QPrinter::Error:
-        return ctx.Pick(QStringLiteral("Error"), QStringLiteral("错误"));
+        return ctx.Tr("FormPrinterSetting", "Error");
     }
     return {};
 }
@@ -100,29 +105,26 @@ void FormPrinterSetting::BuildLayout() {
 }
 
 void FormPrinterSetting::FillCaptions() {
-    setWindowTitle(ctx_.Pick(QStringLiteral("Print Setup"), QStringLiteral("打印设置")));
+    setWindowTitle(ctx_.Tr("FormPrinterSetting", "Print Setup"));
     for (int i = 0; i < captions_.size(); ++i)
-        captions_[i]->setText(ctx_.Pick(kCaptions[i]));
-    framePrinter_->setTitle(ctx_.Pick(QStringLiteral("Printer"), QStringLiteral("打印机")));
-    framePaper_->setTitle(ctx_.Pick(QStringLiteral("Paper"), QStringLiteral("纸张")));
-    frameOrientation_->setTitle(ctx_.Pick(QStringLiteral("Orientation"), QStringLiteral("方向")));
-    optionPortrait_->setText(ctx_.Pick(QStringLiteral("Po&rtrait"), QStringLiteral("纵向(&A)")));
-    optionLandscape_->setText(ctx_.Pick(QStringLiteral("&Landscape"), QStringLiteral("横向(&O)")));
-    commandOk_->setText(ctx_.Pick(QStringLiteral("&OK"), QStringLiteral("确定(&O)")));
-    commandCancel_->setText(ctx_.Pick(QStringLiteral("&Cancel"), QStringLiteral("取消(&C)")));
-    comboSource_->addItem(
-        ctx_.Pick(QStringLiteral("Automatically Select"), QStringLiteral("自动选择")));
-    labelNoPrinter_->setText(ctx_.Pick(
-        QStringLiteral("No printer is installed on this computer. The plan can be printed to a "
-                       "PDF file."),
-        QStringLiteral("本机没有安装打印机。信道计划可以打印到 PDF 文件。")));
+        captions_[i]->setText(ctx_.Tr("FormPrinterSetting", kCaptions[i]));
+    framePrinter_->setTitle(ctx_.Tr("FormPrinterSetting", "Printer"));
+    framePaper_->setTitle(ctx_.Tr("FormPrinterSetting", "Paper"));
+    frameOrientation_->setTitle(ctx_.Tr("FormPrinterSetting", "Orientation"));
+    optionPortrait_->setText(ctx_.Tr("FormPrinterSetting", "Po&rtrait"));
+    optionLandscape_->setText(ctx_.Tr("FormPrinterSetting", "&Landscape"));
+    commandOk_->setText(ctx_.Tr("FormPrinterSetting", "&OK"));
+    commandCancel_->setText(ctx_.Tr("FormPrinterSetting", "&Cancel"));
+    comboSource_->addItem(ctx_.Tr("FormPrinterSetting", "Automatically Select"));
+    labelNoPrinter_->setText(ctx_.Tr(
+        "FormPrinterSetting",
+        "No printer is installed on this computer. The plan can be printed to a PDF file."));
 }
 
 void FormPrinterSetting::FillPrinters(const PrintTarget& current) {
     for (const PrinterEntry& entry : printers_)
         comboPrinter_->addItem(entry.ItemText());
-    comboPrinter_->addItem(
-        ctx_.Pick(QStringLiteral("Print to PDF file…"), QStringLiteral("打印到 PDF 文件…")));
+    comboPrinter_->addItem(ctx_.Tr("FormPrinterSetting", "Print to PDF file…"));
     // The printer in use; one that has gone since gives way to the default printer.
     int selected = IndexOf(current.printerName);
     if (selected < 0)
@@ -145,11 +147,8 @@ void FormPrinterSetting::ShowPrinter(int index) {
     const bool pdf = IsPdfItem(index);
     const PrinterEntry entry = pdf ? PrinterEntry{} : printers_.value(index);
     status_->setText(StateText(entry.state, ctx_));
-    type_->setText(pdf ? ctx_.Pick(QStringLiteral("PDF document"), QStringLiteral("PDF 文档"))
-                       : entry.driver);
-    where_->setText(pdf ? ctx_.Pick(QStringLiteral("A file you name after OK"),
-                                    QStringLiteral("确定后选择的文件"))
-                        : entry.port);
+    type_->setText(pdf ? ctx_.Tr("FormPrinterSetting", "PDF document") : entry.driver);
+    where_->setText(pdf ? ctx_.Tr("FormPrinterSetting", "A file you name after OK") : entry.port);
     comment_->setText(entry.comment);
     const QVariant before = comboSize_->currentData();
     comboSize_->clear();

@@ -1,6 +1,7 @@
 #include "shell/frm_about.h"
 #include "widgets/gui_resources.h"
 
+#include "codeplug/text_context.h"
 #include "shell/main_window_texts.h"
 
 #include <QFont>
@@ -11,24 +12,14 @@
 
 namespace zr40 {
 
-namespace {
-
-QString Notice(bool english) {
-    return english ? QStringLiteral(
-                         "Keep a saved copy of the radio's configuration before you write to "
-                         "it. Transmit only on frequencies you are licensed to use.")
-                   : QStringLiteral("写频前请先保存对讲机原有的配置。请只在获得许可的频率上发射。");
-}
-
-} // namespace
-
 frmAbout::frmAbout(bool english, QWidget* parent)
     : QDialog(parent), picIcon_(new QLabel), lblTitle_(new QLabel), lblVersion_(new QLabel),
       lblDescription_(new QLabel), lblDisclaimer_(new QLabel), cmdOK_(new QPushButton) {
     GuiResources::Ensure();
     setObjectName(QStringLiteral("frmAbout"));
+    const TextContext words{english};
     const QString title = MainWindowTexts::AppTitle();
-    setWindowTitle((english ? QStringLiteral("About ") : QStringLiteral("关于 ")) + title);
+    setWindowTitle(words.Tr("frmAbout", "About %1").arg(title));
     picIcon_->setPixmap(QIcon(QStringLiteral(":/icons/zr40.svg")).pixmap(64, 64));
     lblTitle_->setText(title);
     QFont big = lblTitle_->font();
@@ -37,11 +28,14 @@ frmAbout::frmAbout(bool english, QWidget* parent)
     lblTitle_->setFont(big);
     lblVersion_->setText(
         VersionText(english, ZR40_VERSION_MAJOR, ZR40_VERSION_MINOR, ZR40_VERSION_PATCH));
-    lblDescription_->setText(title + (english ? QStringLiteral("program software is used for ZR40")
-                                              : QStringLiteral("编程软件用于 ZR40机型")));
-    lblDisclaimer_->setText(Notice(english));
+    //: The program's title, then what the program is for.
+    lblDescription_->setText(
+        words.Tr("frmAbout", "%1program software is used for ZR40").arg(title));
+    lblDisclaimer_->setText(words.Tr("frmAbout", "Keep a saved copy of the radio's configuration "
+                                                 "before you write to it. Transmit only on "
+                                                 "frequencies you are licensed to use."));
     lblDisclaimer_->setWordWrap(true);
-    cmdOK_->setText(english ? QStringLiteral("OK") : QStringLiteral("确定"));
+    cmdOK_->setText(words.Tr("frmAbout", "OK"));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -61,8 +55,11 @@ frmAbout::frmAbout(bool english, QWidget* parent)
 }
 
 QString frmAbout::VersionText(bool english, int major, int minor, int revision) {
-    return (english ? QStringLiteral("Version ") : QStringLiteral("版本 ")) +
-           QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
+    return TextContext{english}
+        .Tr("frmAbout", "Version %1.%2.%3")
+        .arg(major)
+        .arg(minor)
+        .arg(revision);
 }
 
 } // namespace zr40

@@ -13,7 +13,7 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(bool english, QWidget* parent = nullptr);
 
-    // "Version 1.0.0" / "版本 1.0.0".
+    // "Version 1.0.0".
     static QString VersionText(bool english, int major, int minor, int revision);
 
     QLabel* lblTitle() const { return lblTitle_; }

@@ -11,26 +11,26 @@ namespace zr40 {
 // with its caption and action, but nothing shows it).
 enum class MenuVisibility { Shown, ServiceOnly, Hidden };
 
-// One item of the main window's menu bar. Top-level menus have no parent; "-" is a rule.
+// One item of the main window's menu bar. Top-level menus have no parent; "-" is a rule. The
+// caption is the English source of a text of context "MDIFormMain".
 struct MenuItemText {
     const char* name;
     const char* parent;
-    const char* english;
-    const char* chinese;
+    const char* caption;
     MenuVisibility shown;
     const char* shortcut;
     bool checked; // a check item that starts checked (the View toggles)
 };
 
-// One toolbar button: its key decides the action, the tool tip follows the language.
+// One toolbar button: the menu item whose action it shows, with a tool tip of its own (a source
+// text of context "MDIFormMain").
 struct ToolButtonText {
-    const char* key;
-    const char* english;
-    const char* chinese;
+    const char* action;
+    const char* tip;
     const char* icon;
 };
 
-// Every text the main window shows, in both languages, in one place.
+// Every text the main window shows, in the language asked for, in one place.
 class MainWindowTexts {
 public:
     static const std::vector<MenuItemText>& Menu();
@@ -41,7 +41,7 @@ public:
     static QString PortPanel(const QString& portName, int portNumber, bool english);
     // "ZR40  400-480 MHz": the product and the band the frequencies are checked against.
     static QString BandPanel(int lower, int upper, bool neverChosen, bool english);
-    // "&Undo Rx Frequency of channel 3" / "撤销 信道3 接收频率(&U)" (redo alike).
+    // "&Undo Rx Frequency of channel 3" (redo alike).
     static QString StepCaption(bool redo, const QString& step, bool english);
 
     enum class Id {
@@ -69,8 +69,6 @@ public:
         FilterJson,
         FilterChannelCsv,
         FilterCommonCsv,
-        ReadStep,
-        ImportStep,
         ImportedValues,
         ImportedChannels,
         NotImported,

@@ -7,13 +7,13 @@
 #include "shell/form_com_port.h"
 #include "shell/frm_about.h"
 #include "shell/history_commands.h"
+#include "shell/language_translators.h"
 #include "shell/main_window_texts.h"
 #include "shell/panel_layout.h"
 #include "shell/panel_separator.h"
 #include "shell/port_choice.h"
 #include "shell/print_commands.h"
 #include "shell/setting_commands.h"
-#include "shell/toolkit_translator.h"
 #include "shell/transfer_commands.h"
 #include "shell/virtual_radio_process.h"
 #include "shell/window_memory.h"
@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
@@ -139,19 +140,9 @@ void MDIFormMain::BuildToolbar() {
     // The View menu is the one place that shows and hides the bars, so its checks stay true.
     setContextMenuPolicy(Qt::NoContextMenu);
     toolbar->setIconSize(QSize(24, 24));
-    const QMap<QString, QAction*> byKey = {
-        {QStringLiteral("新建"), actions_.value(QStringLiteral("MenuNew"))},
-        {QStringLiteral("打开"), actions_.value(QStringLiteral("MenuOpen"))},
-        {QStringLiteral("保存"), actions_.value(QStringLiteral("MenuSave"))},
-        {QStringLiteral("读取"), actions_.value(QStringLiteral("MenuRead"))},
-        {QStringLiteral("串口"), actions_.value(QStringLiteral("MenuCom"))},
-        {QStringLiteral("写频"), actions_.value(QStringLiteral("MenuWrite"))},
-        {QStringLiteral("帮助"), actions_.value(QStringLiteral("MenuHelpPage"))},
-    };
     for (const ToolButtonText& button : MainWindowTexts::Toolbar()) {
-        QAction* action = byKey.value(QString::fromUtf8(button.key));
+        QAction* action = actions_.value(QString::fromLatin1(button.action));
         action->setIcon(QIcon(QString::fromLatin1(button.icon)));
-        action->setProperty("toolKey", QString::fromUtf8(button.key));
         toolbar->addAction(action);
     }
 }
@@ -171,6 +162,7 @@ void MDIFormMain::BuildPanels() {
     connect(separator_, &PanelSeparator::dragged, this,
             [this](int clientX) { DragSeparatorTo(PanelLayout::ToTwips(clientX, logicalDpiX())); });
     connect(area_, &QMdiArea::subWindowActivated, this, &MDIFormMain::RebuildWindowList);
+    BuildTree();
 }
 
 void MDIFormMain::BuildStatusBar() {
@@ -321,35 +313,56 @@ void MDIFormMain::StartUp(const StartOptions& options) {
 
 void MDIFormMain::ApplyLanguage() {
     InteractiveSeam::SetEnglish(english());
-    ToolkitTranslator::Apply(english());
+    // Where a catalogue comes or goes, Qt sends every window a LanguageChange; the texts are set
+    // here too, for a window that has none yet and for a language that stays.
+    LanguageTranslators::Apply(english());
+    RetranslateUi();
+}
+
+void MDIFormMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void MDIFormMain::RetranslateUi() {
+    const TextContext text{english()};
     for (const MenuItemText& item : MainWindowTexts::Menu()) {
         if (QAction* action = actions_.value(QString::fromLatin1(item.name)))
-            action->setText(QString::fromUtf8(english() ? item.english : item.chinese));
+            action->setText(text.Tr("MDIFormMain", item.caption));
     }
-    for (QAction* action : ToolbarActions()) {
-        const QString key = action->property("toolKey").toString();
-        for (const ToolButtonText& button : MainWindowTexts::Toolbar()) {
-            if (key == QString::fromUtf8(button.key))
-                action->setToolTip(QString::fromUtf8(english() ? button.english : button.chinese));
-        }
-    }
-    RebuildTree();
+    // After the captions: a caption set anew would replace the tip.
+    for (const ToolButtonText& button : MainWindowTexts::Toolbar())
+        actions_.value(QString::fromLatin1(button.action))
+            ->setToolTip(text.Tr("MDIFormMain", button.tip));
+    RetextTree();
     edits_->UpdateActions();
     RefreshStatus();
 }
 
-void MDIFormMain::RebuildTree() {
-    tree_->clear();
+void MDIFormMain::BuildTree() {
     auto* root = new QTreeWidgetItem(tree_, {QStringLiteral("ZR40")});
     root->setData(0, kKeyRole, QStringLiteral("ZR40"));
     for (const TreeNode& node : kTreeNodes) {
         if (node.serviceOnly && !service_)
             continue;
-        auto* item = new QTreeWidgetItem(root, {MainWindowTexts::Text(node.text, english())});
+        auto* item = new QTreeWidgetItem(root);
         item->setData(0, kKeyRole, QString::fromLatin1(node.key));
         item->setData(0, kNumberRole, node.page);
     }
     root->setExpanded(true);
+}
+
+void MDIFormMain::RetextTree() {
+    QTreeWidgetItem* root = tree_->topLevelItem(0);
+    for (int i = 0; i < root->childCount(); ++i) {
+        QTreeWidgetItem* item = root->child(i);
+        const QString key = item->data(0, kKeyRole).toString();
+        for (const TreeNode& node : kTreeNodes) {
+            if (key == QLatin1String(node.key))
+                item->setText(0, MainWindowTexts::Text(node.text, english()));
+        }
+    }
 }
 
 // --- Layout and status ------------------------------------------------------------------------

@@ -42,6 +42,8 @@ public:
     ~MDIFormMain() override;
 
     // --- Captions and layout ---
+    // The interface language (IsEnglish) as it is now: the Chinese catalogue is the application's
+    // translator exactly while the language is Chinese, and every text of the window follows.
     void ApplyLanguage();
     void LayoutPanels(int widthTwips);
     int TreeWidthTwips() const { return treeWidthTwips_; }
@@ -84,6 +86,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -97,7 +100,10 @@ private:
     void StartUp(const StartOptions& options);
     // The size and place the user left the window in, or the first start's, within the screen.
     void PlaceOnScreen();
-    void RebuildTree();
+    // Menus, tool tips, tree, Edit steps and status bar in the language of the moment.
+    void RetranslateUi();
+    void BuildTree();
+    void RetextTree();
     void OnTreeClicked(QTreeWidgetItem* item);
     void RebuildWindowList();
     void ShowPanel(const QString& menuName, bool shown);

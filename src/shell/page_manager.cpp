@@ -283,7 +283,8 @@ void PageManager::BatchEdit() {
         // The grid and an open channel edit dialog show the new channels at once.
         if (ConfigPage* channels = Page(kChannelPage))
             channels->Analyse();
-        emit edited({QStringLiteral("Batch Channel Edit"), QStringLiteral("批信道编辑")});
+        emit edited(
+            EditStep::Named("MDIFormMain", QT_TRANSLATE_NOOP("MDIFormMain", "Batch Channel Edit")));
     });
     dialog.exec();
 }

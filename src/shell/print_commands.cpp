@@ -73,12 +73,11 @@ bool PrintCommands::PrintPlan(const PrintSections& sections, QWidget* parent) {
 bool PrintCommands::PrintToPdf(const PlanDocument& document, QWidget* parent) {
     const QString proposed =
         QFileInfo(codeplug_.FileName).completeBaseName() + QStringLiteral(".pdf");
+    const TextContext text = TextContext::Of(codeplug_);
     const QString path = UiSeam::Instance().FileDialog(
-        parent, false,
-        english() ? QStringLiteral("Print to PDF file") : QStringLiteral("打印到 PDF 文件"),
+        parent, false, text.Tr("MDIFormMain", "Print to PDF file"),
         DialogFolders::Proposed(DialogFolders::kPdf, proposed),
-        {english() ? QStringLiteral("PDF document(*.pdf)") : QStringLiteral("PDF 文档(*.pdf)"),
-         english() ? QStringLiteral("All file(*.*)") : QStringLiteral("所有文件(*.*)")},
+        {text.Tr("MDIFormMain", "PDF document(*.pdf)"), text.Tr("MDIFormMain", "All file(*.*)")},
         QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
@@ -96,8 +95,8 @@ bool PrintCommands::PrintToPdf(const PlanDocument& document, QWidget* parent) {
 }
 
 void PrintCommands::ShowFailure(QWidget* parent, const QString& why) {
-    const QString text = english() ? QStringLiteral("The plan could not be printed.")
-                                   : QStringLiteral("信道计划无法打印。");
+    const QString text =
+        TextContext::Of(codeplug_).Tr("MDIFormMain", "The plan could not be printed.");
     UiSeam::Instance().Message(parent, QMessageBox::Critical, UiSeam::AppTitle(),
                                why.isEmpty() ? text : text + QLatin1Char('\n') + why,
                                QMessageBox::Ok);
@@ -111,7 +110,7 @@ void PrintCommands::Preview() {
     Target().Apply(printer);
     QPrintPreviewDialog dialog(&printer, window_);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
-    dialog.setWindowTitle(english() ? QStringLiteral("Print Preview") : QStringLiteral("打印预览"));
+    dialog.setWindowTitle(TextContext::Of(codeplug_).Tr("MDIFormMain", "Print Preview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
             [&document](QPrinter* target) { document.Print(target); });
     dialog.resize(900, 700);

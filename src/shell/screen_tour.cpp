@@ -2,6 +2,7 @@
 
 #include "channels/ui/form_batch_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
+#include "codeplug/model_band.h"
 #include "link/ui/check_list_dialog.h"
 #include "link/ui/form_fleet.h"
 #include "link/ui/form_tune.h"
@@ -133,6 +134,10 @@ void ShowFleetSession(MDIFormMain* w) {
         return;
     Codeplug plan = w->codeplug();
     plan.ComPortName = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    // The band of the plan's model, as the model dialog confirms it: the check's question about a
+    // band never chosen would otherwise stand in front of the session.
+    ModelBand::AnalyseModel(plan);
+    plan.BandNeverChosen = false;
     FormFleet window(plan, BackupStore(dir.filePath("backups")), w);
     QTimer::singleShot(0, &window, [&window, &dir] {
         window.findChild<QLineEdit*>(QStringLiteral("TextRange"))->setText("1001-1014");

@@ -12,8 +12,6 @@
 
 namespace zr40 {
 
-using Id = MainWindowTexts::Id;
-
 TransferCommands::TransferCommands(Codeplug& codeplug, PageManager& pages, HistoryCommands& history,
                                    const BackupStore& backups, QWidget* window)
     : QObject(window), codeplug_(codeplug), pages_(pages), history_(history), backups_(backups),
@@ -47,8 +45,8 @@ void TransferCommands::RunTransfer(bool read) {
     dialog.exec();
     // A read is one step that Undo takes back; one that did not complete changed nothing.
     if (read)
-        history_.RecordStep({MainWindowTexts::Text(Id::ReadStep, true),
-                             MainWindowTexts::Text(Id::ReadStep, false)});
+        history_.RecordStep(
+            EditStep::Named("MDIFormMain", QT_TRANSLATE_NOOP("MDIFormMain", "Read From Radio")));
     emit changed();
     if (const auto location = dialog.ChosenLocation())
         pages_.ShowPlanLocation(*location);
@@ -66,11 +64,10 @@ void TransferCommands::SaveReadBackup() {
     if (saved.ok())
         return;
     const TextContext ctx = TextContext::Of(codeplug_);
-    UiSeam::Instance().Message(
-        window_, QMessageBox::Warning, MainWindowTexts::AppTitle(),
-        ctx.Pick({"What was read could not be backed up.", "无法备份读取的数据。"}) +
-            QLatin1Char('\n') + saved.Message(ctx),
-        QMessageBox::Ok);
+    UiSeam::Instance().Message(window_, QMessageBox::Warning, MainWindowTexts::AppTitle(),
+                               ctx.Tr("MDIFormMain", "What was read could not be backed up.") +
+                                   QLatin1Char('\n') + saved.Message(ctx),
+                               QMessageBox::Ok);
 }
 
 void TransferCommands::ProgramPassword() {
@@ -78,7 +75,8 @@ void TransferCommands::ProgramPassword() {
     FormPassword dialog(codeplug_, window_);
     dialog.exec();
     // A changed password is kept in the model image: one step, like any other edit of it.
-    history_.RecordStep({QStringLiteral("Change Password"), QStringLiteral("修改密码")});
+    history_.RecordStep(
+        EditStep::Named("MDIFormMain", QT_TRANSLATE_NOOP("MDIFormMain", "Change Password")));
 }
 
 } // namespace zr40

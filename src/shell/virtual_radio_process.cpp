@@ -1,5 +1,7 @@
 #include "shell/virtual_radio_process.h"
 
+#include "codeplug/text_context.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -52,8 +54,7 @@ QString VirtualRadioProcess::MemoryFile() {
 }
 
 QString VirtualRadioProcess::Caption(bool english) {
-    return english ? QStringLiteral("Virtual radio (demo)")
-                   : QString::fromUtf8("虚拟对讲机（演示）");
+    return TextContext{english}.Tr("VirtualRadioProcess", "Virtual radio (demo)");
 }
 
 bool VirtualRadioProcess::Start(QString* error) {

@@ -1,5 +1,6 @@
 #include "widgets/help_window.h"
 
+#include "codeplug/text_context.h"
 #include "widgets/gui_resources.h"
 
 #include <QFile>
@@ -31,7 +32,7 @@ QUrl HelpWindow::TopicUrl(const QString& topic, bool english) {
 
 void HelpWindow::ShowTopic(const QString& topic, bool english) {
     browser_->setSource(TopicUrl(topic, english), QTextDocument::HtmlResource);
-    setWindowTitle(english ? QStringLiteral("ZR40 Help") : QStringLiteral("ZR40 帮助"));
+    setWindowTitle(TextContext{english}.Tr("HelpWindow", "ZR40 Help"));
     show();
     raise();
     activateWindow();

@@ -1,5 +1,6 @@
 #include "widgets/interactive_seam.h"
 
+#include "codeplug/text_context.h"
 #include "widgets/help_window.h"
 
 #include <QDesktopServices>
@@ -19,25 +20,25 @@ bool buttonsEnglish = false;
 
 struct ButtonText {
     QMessageBox::StandardButton button;
-    const char* english;
-    const char* chinese;
+    const char* caption;
 };
 
 const ButtonText kButtonTexts[] = {
-    {QMessageBox::Ok, "OK", "确定"},
-    {QMessageBox::Cancel, "Cancel", "取消"},
-    {QMessageBox::Save, "&Save", "保存(&S)"},
-    {QMessageBox::Discard, "&Don't Save", "不保存(&D)"},
-    {QMessageBox::Retry, "&Retry", "重试(&R)"},
-    {QMessageBox::Yes, "&Yes", "是(&Y)"},
-    {QMessageBox::No, "&No", "否(&N)"},
+    {QMessageBox::Ok, QT_TRANSLATE_NOOP("InteractiveSeam", "OK")},
+    {QMessageBox::Cancel, QT_TRANSLATE_NOOP("InteractiveSeam", "Cancel")},
+    {QMessageBox::Save, QT_TRANSLATE_NOOP("InteractiveSeam", "&Save")},
+    {QMessageBox::Discard, QT_TRANSLATE_NOOP("InteractiveSeam", "&Don't Save")},
+    {QMessageBox::Retry, QT_TRANSLATE_NOOP("InteractiveSeam", "&Retry")},
+    {QMessageBox::Yes, QT_TRANSLATE_NOOP("InteractiveSeam", "&Yes")},
+    {QMessageBox::No, QT_TRANSLATE_NOOP("InteractiveSeam", "&No")},
 };
 
 // The buttons speak the interface's language, whatever translations the system has installed.
 void CaptionButtons(QMessageBox& box) {
+    const TextContext text{buttonsEnglish};
     for (const ButtonText& entry : kButtonTexts) {
         if (QAbstractButton* button = box.button(entry.button))
-            button->setText(QString::fromUtf8(buttonsEnglish ? entry.english : entry.chinese));
+            button->setText(text.Tr("InteractiveSeam", entry.caption));
     }
 }
 
@@ -77,8 +78,8 @@ std::optional<int> InteractiveSeam::AskNumber(QWidget* parent, const QString& ti
     dialog.setInputMode(QInputDialog::IntInput);
     dialog.setIntRange(lowest, highest);
     dialog.setIntValue(proposed);
-    dialog.setOkButtonText(buttonsEnglish ? QStringLiteral("OK") : QStringLiteral("确定"));
-    dialog.setCancelButtonText(buttonsEnglish ? QStringLiteral("Cancel") : QStringLiteral("取消"));
+    dialog.setOkButtonText(TextContext{buttonsEnglish}.Tr("InteractiveSeam", "OK"));
+    dialog.setCancelButtonText(TextContext{buttonsEnglish}.Tr("InteractiveSeam", "Cancel"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.intValue();

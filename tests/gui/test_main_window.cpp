@@ -150,6 +150,15 @@ class TestMainWindow : public QObject {
         return preselected;
     }
     QString SavedPort() { return SettingsStore().ReadText(QStringLiteral("ComPort")); }
+    // The File menu, the port button's tip, the first page in the tree, the band panel, and
+    // what the application's translators make of the File menu's source text.
+    QStringList WindowTexts() {
+        MDIFormMain& w = Window();
+        return {w.Action(QStringLiteral("MenuFile"))->text(),
+                w.Action(QStringLiteral("MenuCom"))->toolTip(),
+                w.Tree()->topLevelItem(0)->child(0)->text(0), w.StatusText(1),
+                QCoreApplication::translate("MDIFormMain", "&File")};
+    }
 
     // The print tests' window: English, and no printer installed.
     MDIFormMain& PrintWindow() {
@@ -560,6 +569,29 @@ private slots:
         QCOMPARE(!before, switched);
         QCOMPARE(!Window().Pages().Page(PageManager::kRxListPage), switched);
         QCOMPARE(Window().StatusText(2), switched ? QStringLiteral("COM ttyS0") : "通信端口 ttyS0");
+    }
+
+    // English, Chinese and English again through the dialog: menus, tool tips, tree and status
+    // bar follow, also where Qt's LanguageChange re-sets them, and the catalogue is the
+    // application's translator exactly while the language is Chinese.
+    void languageSwitchRetextsTheWindow() {
+        rig_->options.language = QStringLiteral("en");
+        const QStringList english = {"&File", "Set Com", "Channel Information",
+                                     "ZR40  100-550 MHz (no band chosen)", "&File"};
+        const QStringList chinese = {"文件(&F)", "串口设置", "信道信息(C)",
+                                     "ZR40  100-550 MHz（未选择频段）", "文件(&F)"};
+        QCOMPARE(WindowTexts(), english);
+        for (const bool toEnglish : {false, true}) {
+            test::OnNextModal([toEnglish](QWidget* modal) {
+                auto* dialog = qobject_cast<FormLanguage*>(modal);
+                dialog->ComboLanguage()->setCurrentIndex(toEnglish ? 0 : 1);
+                dialog->CommandOK()->click();
+            });
+            Window().Settings().SetLanguage();
+            Window().Action(QStringLiteral("MenuFile"))->setText(QString());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            QCOMPARE(WindowTexts(), toEnglish ? english : chinese);
+        }
     }
 
     // OK uses and saves the port typed; Cancel leaves the port as it was, though the dialog
