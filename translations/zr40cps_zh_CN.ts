@@ -79,6 +79,25 @@
     </message>
 </context>
 <context>
+    <name>BandChoice</name>
+    <message>
+        <source>Band: %1-%2 MHz</source>
+        <translation>频段：%1-%2 MHz</translation>
+    </message>
+    <message>
+        <source> (--band)</source>
+        <translation>（--band）</translation>
+    </message>
+    <message>
+        <source> (the band last chosen in Model Information)</source>
+        <translation>（机型信息中最后选择的频段）</translation>
+    </message>
+    <message>
+        <source> (no band chosen: give --band, or choose one in Model Information)</source>
+        <translation>（未选择频段：请用 --band 指定，或在机型信息中选择）</translation>
+    </message>
+</context>
+<context>
     <name>ChannelClipboard</name>
     <message>
         <source>rows %1 left over: channel 32 is the last</source>
@@ -387,6 +406,58 @@
         <translation>32个信道中已使用%1个
 </translation>
     </message>
+    <message>
+        <source>No</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Rx Freq</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Tx Freq</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Local ID</source>
+        <translation>本机ID</translation>
+    </message>
+    <message>
+        <source>Voice Prompt</source>
+        <translation>提示音</translation>
+    </message>
+    <message>
+        <source>TOT [s]</source>
+        <translation>超时定时器[秒]</translation>
+    </message>
+    <message>
+        <source>VOX Level</source>
+        <translation>声控等级</translation>
+    </message>
+    <message>
+        <source>VOX Delay [s]</source>
+        <translation>声控延时[秒]</translation>
+    </message>
+    <message>
+        <source>Save Mode</source>
+        <translation>省电模式</translation>
+    </message>
 </context>
 <context>
     <name>CommonRadioCsv</name>
@@ -413,6 +484,52 @@
     <message>
         <source>digital channels %1 left out: the format has no digital channels</source>
         <translation>未导出数字信道 %1：此格式没有数字信道</translation>
+    </message>
+    <message>
+        <source>%1; skipped</source>
+        <extracomment>A row&apos;s problem, then that the row was left out.</extracomment>
+        <translation>%1，已跳过</translation>
+    </message>
+    <message>
+        <source>mode %1 cannot be used on this radio (FM and NFM only)</source>
+        <translation>本机不能使用 %1 模式（只有 FM 和 NFM）</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>%1 %2 MHz is outside the band %3-%4 MHz</source>
+        <extracomment>The frequency&apos;s kind (the texts above), its value, then the band.</extracomment>
+        <translation>%1 %2 MHz 超出频段 %3-%4 MHz</translation>
+    </message>
+    <message>
+        <source>Frequency &apos;%1&apos; is not a frequency in MHz</source>
+        <translation>Frequency“%1”不是以MHz为单位的频率</translation>
+    </message>
+    <message>
+        <source>Offset &apos;%1&apos; is not a frequency in MHz</source>
+        <translation>Offset“%1”不是以MHz为单位的频率</translation>
+    </message>
+    <message>
+        <source>Duplex &apos;%1&apos; is unknown</source>
+        <translation>未知的 Duplex“%1”</translation>
+    </message>
+    <message>
+        <source>tone %1 is not one the radio has; dropped</source>
+        <translation>本机没有亚音 %1，已去掉</translation>
+    </message>
+    <message>
+        <source>CrossMode &apos;%1&apos; is unknown; no tones</source>
+        <translation>未知的 CrossMode“%1”，不设亚音</translation>
+    </message>
+    <message>
+        <source>Tone &apos;%1&apos; is unknown; no tones</source>
+        <translation>未知的 Tone“%1”，不设亚音</translation>
     </message>
 </context>
 <context>
@@ -664,6 +781,33 @@
     </message>
 </context>
 <context>
+    <name>FleetCommand</name>
+    <message>
+        <source>Stopping now: the write under way is cut short.</source>
+        <translation>立即停止：正在进行的写入将被中断。</translation>
+    </message>
+    <message>
+        <source>Stopping after the radio at hand (Ctrl+C again cuts its write short).</source>
+        <translation>当前对讲机完成后停止（再按 Ctrl+C 将中断其写入）。</translation>
+    </message>
+    <message>
+        <source>Backup: </source>
+        <translation>备份：</translation>
+    </message>
+    <message>
+        <source>Radio %1 — ID %2: %3</source>
+        <translation>第 %1 台对讲机 — ID %2：%3</translation>
+    </message>
+    <message>
+        <source>The session stops.</source>
+        <translation>批量写频停止。</translation>
+    </message>
+    <message>
+        <source>; log: </source>
+        <translation>；日志：</translation>
+    </message>
+</context>
+<context>
     <name>FleetDriver</name>
     <message>
         <source>Nothing was written.</source>
@@ -800,6 +944,342 @@
     </message>
 </context>
 <context>
+    <name>FormBatchChannelEdit</name>
+    <message>
+        <source>Batch ChannelEdit</source>
+        <translation>信道批量编辑</translation>
+    </message>
+    <message>
+        <source>Area:</source>
+        <translation>范围:</translation>
+    </message>
+    <message>
+        <source>All Channel</source>
+        <translation>所有信道</translation>
+    </message>
+    <message>
+        <source>From Channel             To Channel</source>
+        <translation>从信道                   到信道</translation>
+    </message>
+    <message>
+        <source>Clear the data of other channel</source>
+        <translation>清空选定范围外的信道</translation>
+    </message>
+    <message>
+        <source>Channel=(GroupID-1)*16+ChannelID</source>
+        <translation>信道=(组ID-1)*16+信道ID</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Setting</source>
+        <translation>编辑设定(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>RX Frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Incept Frequency(MHz)</source>
+        <translation>起始频率(MHz)</translation>
+    </message>
+    <message>
+        <source>RX Step(KHz)</source>
+        <translation>接收步进(KHz)</translation>
+    </message>
+    <message>
+        <source>ASC</source>
+        <translation>递增</translation>
+    </message>
+    <message>
+        <source>DESC</source>
+        <translation>递减</translation>
+    </message>
+    <message>
+        <source>TX Frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Offset(MHz)</source>
+        <translation>偏移频率(MHz)</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>频偏加</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>频偏减</translation>
+    </message>
+    <message>
+        <source>Incept(MHz)</source>
+        <translation>起始频率(MHz)</translation>
+    </message>
+    <message>
+        <source>TX Step(KHz)</source>
+        <translation>发射步进(KHz)</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS Decode</source>
+        <translation>CTCSS/DCS解码</translation>
+    </message>
+    <message>
+        <source>Incept</source>
+        <translation>起始信令</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>间隔</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>随机</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS Encode</source>
+        <translation>CTCSS/DCS编码</translation>
+    </message>
+    <message>
+        <source>TX Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>Channel Spacing</source>
+        <translation>宽窄带</translation>
+    </message>
+    <message>
+        <source>Busy Channel Lock-out</source>
+        <translation>信道繁忙锁定</translation>
+    </message>
+    <message>
+        <source>Scan Add</source>
+        <translation>扫描添加</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>倒频</translation>
+    </message>
+    <message>
+        <source>Talk Around</source>
+        <translation>脱网</translation>
+    </message>
+    <message>
+        <source>Select Al&amp;l</source>
+        <translation>全选(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Select &amp;None</source>
+        <translation>全不选(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>应用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The frequency of %n channel(s) ran past the band and was set to the band edge.</source>
+        <translation>%n 个信道的频率超出频段，已设为频段边缘。</translation>
+    </message>
+</context>
+<context>
+    <name>FormChannelCopy</name>
+    <message>
+        <source>Copy Channel</source>
+        <translation>信道复制</translation>
+    </message>
+    <message>
+        <source>Channel               To Channel</source>
+        <translation>信道                   到信道</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>复制(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>FormChannelEdit</name>
+    <message>
+        <source>Channel Edit</source>
+        <translation>信道信息</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS Decode</source>
+        <translation>CTCSS/DCS解码</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS Encode</source>
+        <translation>CTCSS/DCS编码</translation>
+    </message>
+    <message>
+        <source>Tx Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>Channel Spacing</source>
+        <translation>信道间隔</translation>
+    </message>
+    <message>
+        <source>Sq Level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Denoise Level</source>
+        <translation>降噪等级</translation>
+    </message>
+    <message>
+        <source>Tx Setting</source>
+        <translation>发射权限</translation>
+    </message>
+    <message>
+        <source>Rx List</source>
+        <translation>接收列表</translation>
+    </message>
+    <message>
+        <source>Rx Encrypt Enable</source>
+        <translation>接收密钥使能</translation>
+    </message>
+    <message>
+        <source>Rx Password</source>
+        <translation>接收密钥</translation>
+    </message>
+    <message>
+        <source>Tx Encrypt Enable</source>
+        <translation>发射密钥使能</translation>
+    </message>
+    <message>
+        <source>Tx Password</source>
+        <translation>发射密钥</translation>
+    </message>
+    <message>
+        <source>Call Type</source>
+        <translation>呼叫方式</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Only Input Numbers</source>
+        <translation>只能输入数字</translation>
+    </message>
+    <message>
+        <source>Tx ID</source>
+        <translation>发射ID</translation>
+    </message>
+</context>
+<context>
+    <name>FormChannelInformation</name>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道信息</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>Channel Type</source>
+        <translation>信道配置</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Tx Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Channels</source>
+        <translation>复制信道(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Channels</source>
+        <translation>粘贴信道(&amp;P)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Channels</source>
+        <translation>清除信道(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>The rows cannot be pasted:</source>
+        <translation>无法粘贴这些行：</translation>
+    </message>
+    <message>
+        <source>Rows %1 were not pasted: channel 32 is the last.</source>
+        <translation>第%1行没有粘贴：信道32是最后一个。</translation>
+    </message>
+    <message>
+        <source>Copy Channel…</source>
+        <translation>信道复制…</translation>
+    </message>
+    <message>
+        <source>Copy of channel %1 to channel %2</source>
+        <translation>复制信道%1到信道%2</translation>
+    </message>
+</context>
+<context>
     <name>FormComPort</name>
     <message>
         <source>Set COM</source>
@@ -828,6 +1308,13 @@
 </source>
         <translation>无法启动虚拟对讲机。
 </translation>
+    </message>
+</context>
+<context>
+    <name>FormEmbedMessage</name>
+    <message>
+        <source>Embedded Message</source>
+        <translation>嵌入信息</translation>
     </message>
 </context>
 <context>
@@ -938,6 +1425,18 @@
     </message>
 </context>
 <context>
+    <name>FormKeySetting</name>
+    <message>
+        <source>Key Setting</source>
+        <translation>键设定</translation>
+    </message>
+    <message>
+        <source>Key Setting %1</source>
+        <extracomment>A change of one key&apos;s function, as Undo and Redo name it.</extracomment>
+        <translation>键设定 %1</translation>
+    </message>
+</context>
+<context>
     <name>FormLanguage</name>
     <message>
         <source>Set Language</source>
@@ -993,6 +1492,13 @@
     <message>
         <source>Frequency data will be cleared</source>
         <translation>频率数据将被清除</translation>
+    </message>
+</context>
+<context>
+    <name>FormOption</name>
+    <message>
+        <source>Corrected on opening Function Setup</source>
+        <translation>打开功能设定时更正</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1837,73 @@
     </message>
 </context>
 <context>
+    <name>FormRxList</name>
+    <message>
+        <source>Rx List</source>
+        <translation>接收列表</translation>
+    </message>
+    <message>
+        <source>NO.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Must input value larger than &amp;h80000</source>
+        <translation>必须输入0x80000以上</translation>
+    </message>
+    <message>
+        <source>Corrected on opening Rx List</source>
+        <translation>打开接收列表时更正</translation>
+    </message>
+    <message>
+        <source>Entry %1 of Rx List %2</source>
+        <extracomment>An entry of a receive list, as Undo and Redo name it: the entry&apos;s number, then the list&apos;s.</extracomment>
+        <translation>接收列表%2 第%1项</translation>
+    </message>
+</context>
+<context>
+    <name>FormScanInformation</name>
+    <message>
+        <source>Scan Information</source>
+        <translation>扫描信息</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>优先</translation>
+    </message>
+    <message>
+        <source>Look Back Time A[s]</source>
+        <translation>回扫时间A[秒]</translation>
+    </message>
+    <message>
+        <source>Look Back Time B[s]</source>
+        <translation>回扫时间B[秒]</translation>
+    </message>
+    <message>
+        <source>Revert Channel</source>
+        <translation>返回信道</translation>
+    </message>
+    <message>
+        <source>Dropout Delay Time[s]</source>
+        <translation>扫描接收恢复延迟时间[秒]</translation>
+    </message>
+    <message>
+        <source>TX Dwell Time[s]</source>
+        <translation>扫描发射恢复延迟时间[秒]</translation>
+    </message>
+    <message>
+        <source>Priority Channel %1</source>
+        <translation>优先信道%1</translation>
+    </message>
+    <message>
+        <source>Corrected on opening Scan Information</source>
+        <translation>打开扫描信息时更正</translation>
+    </message>
+</context>
+<context>
     <name>FormTune</name>
     <message>
         <source>Tune Data</source>
@@ -1423,6 +1996,21 @@
     <message>
         <source>ZR40 Help</source>
         <translation>ZR40 帮助</translation>
+    </message>
+</context>
+<context>
+    <name>ImagePageParts</name>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>These settings are kept while the program runs; they are not saved in the data file or written to the radio.</source>
+        <translation>这些设置只在程序运行期间保留，不会保存到数据文件，也不会写入对讲机。</translation>
     </message>
 </context>
 <context>
@@ -2231,6 +2819,176 @@ First channel:</source>
     </message>
 </context>
 <context>
+    <name>PlanContent</name>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>Channel Type</source>
+        <translation>信道配置</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <source>CTCSS/DCS Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Tx Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>Channel Spacing</source>
+        <translation>信道间隔</translation>
+    </message>
+    <message>
+        <source>Sq Level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Tx Setting</source>
+        <translation>发射权限</translation>
+    </message>
+    <message>
+        <source>Digital channels</source>
+        <translation>数字信道</translation>
+    </message>
+    <message>
+        <source>Rx Color</source>
+        <translation>接收色码</translation>
+    </message>
+    <message>
+        <source>Tx Color</source>
+        <translation>发射色码</translation>
+    </message>
+    <message>
+        <source>Call Type</source>
+        <translation>呼叫方式</translation>
+    </message>
+    <message>
+        <source>Tx ID</source>
+        <translation>发射ID</translation>
+    </message>
+    <message>
+        <source>Rx List</source>
+        <translation>接收列表</translation>
+    </message>
+    <message>
+        <source>Rx Encrypt</source>
+        <translation>接收加密</translation>
+    </message>
+    <message>
+        <source>Rx Key</source>
+        <translation>接收密钥</translation>
+    </message>
+    <message>
+        <source>Tx Encrypt</source>
+        <translation>发射加密</translation>
+    </message>
+    <message>
+        <source>Tx Key</source>
+        <translation>发射密钥</translation>
+    </message>
+    <message>
+        <source>No channel is in use.</source>
+        <translation>没有使用中的信道。</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设定项</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>设定值</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>功能</translation>
+    </message>
+    <message>
+        <source>Key Setting</source>
+        <translation>键设置</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道信息</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Key Assignment</source>
+        <translation>键设定</translation>
+    </message>
+    <message>
+        <source>Embedded Message</source>
+        <translation>嵌入信息</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>已设置</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source> (Tx up to %1 MHz)</source>
+        <translation>（发射至 %1 MHz）</translation>
+    </message>
+    <message>
+        <source>ZR40 Programming Software</source>
+        <translation>ZR40 写频软件</translation>
+    </message>
+    <message>
+        <source>Band </source>
+        <translation>频段 </translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation>（续）</translation>
+    </message>
+    <message>
+        <source>ZR40 channel plan</source>
+        <translation>ZR40 信道计划</translation>
+    </message>
+</context>
+<context>
     <name>PlanExchange</name>
     <message>
         <source>The file is neither json nor a channel list in csv.</source>
@@ -2315,6 +3073,63 @@ First channel:</source>
     <message>
         <source>%1 is not a serial port.</source>
         <translation>%1 不是串口。</translation>
+    </message>
+</context>
+<context>
+    <name>RadioCommands</name>
+    <message>
+        <source>Backup: </source>
+        <translation>备份：</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>没有写入任何数据。</translation>
+    </message>
+    <message>
+        <source>The radio already holds this plan; nothing was written.</source>
+        <translation>对讲机中已是这些数据，没有写入。</translation>
+    </message>
+    <message>
+        <source>To write it back into the radio, run:</source>
+        <translation>要将其写回对讲机，请运行：</translation>
+    </message>
+    <message>
+        <source>the radio did not answer</source>
+        <translation>对讲机没有应答</translation>
+    </message>
+</context>
+<context>
+    <name>RadioSession</name>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>cancelled: the radio did not answer</source>
+        <translation>已取消：对讲机没有应答</translation>
+    </message>
+    <message>
+        <source>the serial port was lost: %1</source>
+        <translation>串口已断开：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCommands</name>
+    <message>
+        <source>unreadable</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1个信道</translation>
+    </message>
+    <message>
+        <source>Backups in %1</source>
+        <translation>备份文件夹：%1</translation>
+    </message>
+    <message>
+        <source>No backups yet.</source>
+        <translation>还没有备份。</translation>
     </message>
 </context>
 <context>

@@ -30,20 +30,18 @@ bool BandChoice::Apply(const CommandLine& line, Codeplug& codeplug) {
 }
 
 QString BandChoice::Line(const Codeplug& codeplug, const TextContext& ctx) const {
-    const QString band = ctx.Pick({"Band: %1-%2 MHz", "频段：%1-%2 MHz"})
-                             .arg(codeplug.BandLower)
-                             .arg(codeplug.BandUpper);
+    const QString band =
+        ctx.Tr("BandChoice", "Band: %1-%2 MHz").arg(codeplug.BandLower).arg(codeplug.BandUpper);
     switch (source_) {
     case Source::Option:
-        return band + ctx.Pick({" (--band)", "（--band）"});
+        return band + ctx.Tr("BandChoice", " (--band)");
     case Source::Saved:
-        return band + ctx.Pick({" (the band last chosen in Model Information)",
-                                "（机型信息中最后选择的频段）"});
+        return band + ctx.Tr("BandChoice", " (the band last chosen in Model Information)");
     case Source::None:
         break;
     }
-    return band + ctx.Pick({" (no band chosen: give --band, or choose one in Model Information)",
-                            "（未选择频段：请用 --band 指定，或在机型信息中选择）"});
+    return band + ctx.Tr("BandChoice",
+                         " (no band chosen: give --band, or choose one in Model Information)");
 }
 
 } // namespace zr40

@@ -100,12 +100,12 @@ private:
 
     void Stop() {
         if (driver_.Stopped())
-            Say(CliIo::Err(), ctx_.Pick({"Stopping now: the write under way is cut short.",
-                                         "立即停止：正在进行的写入将被中断。"}));
+            Say(CliIo::Err(),
+                ctx_.Tr("FleetCommand", "Stopping now: the write under way is cut short."));
         else
-            Say(CliIo::Err(), ctx_.Pick({"Stopping after the radio at hand (Ctrl+C again cuts "
-                                         "its write short).",
-                                         "当前对讲机完成后停止（再按 Ctrl+C 将中断其写入）。"}));
+            Say(CliIo::Err(),
+                ctx_.Tr("FleetCommand",
+                        "Stopping after the radio at hand (Ctrl+C again cuts its write short)."));
         adapter_.Stop();
     }
 
@@ -120,12 +120,12 @@ private:
     void OnBackup(int radio, Long id, const Codeplug& before) {
         const BackupResult saved = record_.KeepBackup(radio, id, before);
         if (saved.ok())
-            Say(CliIo::Err(), ctx_.Pick({"Backup: ", "备份："}) + CliIo::Shown(saved.path));
+            Say(CliIo::Err(), ctx_.Tr("FleetCommand", "Backup: ") + CliIo::Shown(saved.path));
         adapter_.AnswerBackup(saved.ok(), saved.Message(ctx_));
     }
 
     void OnRadioDone(const FleetRadioReport& report) {
-        QString line = ctx_.Pick({"Radio %1 — ID %2: %3", "第 %1 台对讲机 — ID %2：%3"})
+        QString line = ctx_.Tr("FleetCommand", "Radio %1 — ID %2: %3")
                            .arg(report.radio)
                            .arg(FleetIds::IdText(report.localId),
                                 FleetStatus::ResultText(report.result, ctx_));
@@ -140,7 +140,7 @@ private:
         // A session whose log cannot be kept must not go on programming radios unrecorded.
         logFailed_ = true;
         Say(CliIo::Err(), QStringLiteral("zr40: ") + error + QLatin1Char(' ') +
-                              ctx_.Pick({"The session stops.", "批量写频停止。"}));
+                              ctx_.Tr("FleetCommand", "The session stops."));
         if (driver_.Running())
             adapter_.Stop();
     }
@@ -160,7 +160,7 @@ private:
             ok += r.ok() ? 1 : 0;
         Say(CliIo::Err(),
             FleetStatus::Summary(int(reports.size()), driver_.RadioCount(), ok, ctx_) +
-                ctx_.Pick({"; log: ", "；日志："}) + CliIo::Shown(record_.LogPath()));
+                ctx_.Tr("FleetCommand", "; log: ") + CliIo::Shown(record_.LogPath()));
         const bool all = int(reports.size()) == driver_.RadioCount() && ok == driver_.RadioCount();
         return all && !logFailed_ ? kExitOk : kExitFailed;
     }

@@ -64,7 +64,7 @@ BackupResult SaveBackup(const Codeplug& radio, BackupKind kind, const TextContex
     store.Prune();
     const BackupResult saved = store.Save(radio, kind);
     if (saved.ok())
-        CliIo::Err() << ctx.Pick({"Backup: ", "备份："}) << saved.path << "\n";
+        CliIo::Err() << ctx.Tr("RadioCommands", "Backup: ") << saved.path << "\n";
     CliIo::Err().flush();
     return saved;
 }
@@ -107,7 +107,7 @@ int BackupBeforeWrite(const CommandLine& line, const Codeplug& plan,
     const BackupResult saved = SaveBackup(radio, BackupKind::BeforeWrite, ctx);
     if (!saved.ok()) {
         CliIo::Err() << "zr40: " << saved.Message(ctx) << " "
-                     << ctx.Pick({"Nothing was written.", "没有写入任何数据。"}) << "\n";
+                     << ctx.Tr("RadioCommands", "Nothing was written.") << "\n";
         CliIo::Err().flush();
         return kExitFailed;
     }
@@ -116,8 +116,8 @@ int BackupBeforeWrite(const CommandLine& line, const Codeplug& plan,
         CodeplugDiff::WriteChanges(radio, plan, ctx) +
         CodeplugDiff::PasswordChange(reading.RadioPassword(), choice, ctx);
     if (changes.isEmpty()) {
-        CliIo::Err() << ctx.Pick({"The radio already holds this plan; nothing was written.",
-                                  "对讲机中已是这些数据，没有写入。"})
+        CliIo::Err() << ctx.Tr("RadioCommands",
+                               "The radio already holds this plan; nothing was written.")
                      << "\n";
         CliIo::Err().flush();
         return kExitOk;
@@ -171,8 +171,8 @@ void TellWhatTheWriteLeft(const CommandLine& line, const RadioSession& session,
             const WriteRecovery recovery = WriteRecovery::After(
                 session.Engine(), line.Value(QStringLiteral("password")), choice);
             err << WriteRecovery::BackupKept(CliIo::Shown(backupPath), ctx.IsEnglish) << "\n"
-                << ctx.Pick({"To write it back into the radio, run:", "要将其写回对讲机，请运行："})
-                << "\n  " << WriteBackCommand(line, recovery, backupPath) << "\n";
+                << ctx.Tr("RadioCommands", "To write it back into the radio, run:") << "\n  "
+                << WriteBackCommand(line, recovery, backupPath) << "\n";
         }
     }
     err.flush();
@@ -197,7 +197,7 @@ int TellWhatTheReadBackFound(const CommandLine& line, const RadioSession& sessio
     } else {
         err << "zr40: " << VerifiedWrite::ReadBackFailedText(ctx.IsEnglish) << " "
             << (check.readResult.message.isEmpty()
-                    ? ctx.Pick({"the radio did not answer", "对讲机没有应答"})
+                    ? ctx.Tr("RadioCommands", "the radio did not answer")
                     : check.readResult.message)
             << "\n";
     }
@@ -207,8 +207,8 @@ int TellWhatTheReadBackFound(const CommandLine& line, const RadioSession& sessio
         const WriteRecovery recovery =
             WriteRecovery::After(session.Engine(), line.Value(QStringLiteral("password")), choice);
         err << WriteRecovery::BackupKept(CliIo::Shown(backupPath), ctx.IsEnglish) << "\n"
-            << ctx.Pick({"To write it back into the radio, run:", "要将其写回对讲机，请运行："})
-            << "\n  " << WriteBackCommand(line, recovery, backupPath) << "\n";
+            << ctx.Tr("RadioCommands", "To write it back into the radio, run:") << "\n  "
+            << WriteBackCommand(line, recovery, backupPath) << "\n";
     }
     err.flush();
     return kExitFailed;

@@ -111,6 +111,7 @@ int RadioSession::Report() const {
 }
 
 QString RadioSession::FailureText() const {
+    const TextContext ctx{english_};
     switch (result_.outcome) {
     case LinkResult::Outcome::Succeeded:
         break;
@@ -123,12 +124,10 @@ QString RadioSession::FailureText() const {
                         : result_.message;
     case LinkResult::Outcome::Cancelled:
         if (interrupted_)
-            return english_ ? QStringLiteral("cancelled") : QStringLiteral("已取消");
-        return english_ ? QStringLiteral("cancelled: the radio did not answer")
-                        : QStringLiteral("已取消：对讲机没有应答");
+            return ctx.Tr("RadioSession", "cancelled");
+        return ctx.Tr("RadioSession", "cancelled: the radio did not answer");
     case LinkResult::Outcome::PortLost:
-        return english_ ? QStringLiteral("the serial port was lost: %1").arg(result_.reason)
-                        : QStringLiteral("串口已断开：%1").arg(result_.reason);
+        return ctx.Tr("RadioSession", "the serial port was lost: %1").arg(result_.reason);
     }
     return {};
 }

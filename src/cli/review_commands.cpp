@@ -140,15 +140,15 @@ int ReviewCommands::Backups(const QStringList& arguments) {
     for (const BackupEntry& entry : store.List()) {
         const QString channels =
             entry.channelsInUse < 0
-                ? ctx.Pick({"unreadable", "无法读取"})
-                : ctx.Pick({"%1 channels", "%1个信道"}).arg(entry.channelsInUse);
+                ? ctx.Tr("ReviewCommands", "unreadable")
+                : ctx.Tr("ReviewCommands", "%1 channels").arg(entry.channelsInUse);
         rows.append({entry.taken.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                      BackupStore::KindText(entry.kind, ctx), channels,
                      QDir::toNativeSeparators(entry.path)});
     }
-    const QString heading = ctx.Pick({"Backups in %1", "备份文件夹：%1"}).arg(folder);
+    const QString heading = ctx.Tr("ReviewCommands", "Backups in %1").arg(folder);
     if (rows.isEmpty())
-        return Print(heading + QLatin1Char('\n') + ctx.Pick({"No backups yet.", "还没有备份。"}) +
+        return Print(heading + QLatin1Char('\n') + ctx.Tr("ReviewCommands", "No backups yet.") +
                          QLatin1Char('\n'),
                      kExitOk);
     return Print(heading + QLatin1Char('\n') + ReviewText::Columns(rows), kExitOk);

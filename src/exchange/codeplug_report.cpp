@@ -10,9 +10,12 @@ namespace zr40 {
 
 namespace {
 
-QString Zh(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+constexpr const char* kChannelHeaders[] = {
+    QT_TRANSLATE_NOOP("CodeplugReport", "No"),      QT_TRANSLATE_NOOP("CodeplugReport", "Rx Freq"),
+    QT_TRANSLATE_NOOP("CodeplugReport", "Tx Freq"), QT_TRANSLATE_NOOP("CodeplugReport", "Type"),
+    QT_TRANSLATE_NOOP("CodeplugReport", "Decode"),  QT_TRANSLATE_NOOP("CodeplugReport", "Encode"),
+    QT_TRANSLATE_NOOP("CodeplugReport", "Power"),
+};
 
 // Pads to a width in terminal columns; Chinese characters take two.
 QString Pad(const QString& text, int width) {
@@ -51,10 +54,10 @@ QString Line(const QString& label, const QString& value) {
 } // namespace
 
 QString CodeplugReport::ChannelTable(const Codeplug& cp, const TextContext& ctx) {
-    QString text = Row(
-        ctx.IsEnglish ? QStringList{"No", "Rx Freq", "Tx Freq", "Type", "Decode", "Encode", "Power"}
-                      : QStringList{Zh("序号"), Zh("接收频率"), Zh("发射频率"), Zh("类型"),
-                                    Zh("解码"), Zh("编码"), Zh("功率")});
+    QStringList headers;
+    for (const char* header : kChannelHeaders)
+        headers << ctx.Tr("CodeplugReport", header);
+    QString text = Row(headers);
     int used = 0;
     for (int c = 0; c < Codeplug::kChannels; ++c) {
         const GridRowView row = ChannelView::GridRow(cp, c, ctx);
@@ -72,23 +75,22 @@ QString CodeplugReport::ChannelTable(const Codeplug& cp, const TextContext& ctx)
 }
 
 CodeplugReport::SettingRows CodeplugReport::OptionRows(const Codeplug& cp, const TextContext& ctx) {
-    const bool en = ctx.IsEnglish;
     QStringList tot;
     ValueLists::FillTotList(tot, ctx);
     QStringList voxLevel;
     ValueLists::FillOffNumberList(voxLevel, 10, ctx);
     return {
         // As the function setup page shows it, which holds an out-of-range ID to 0.
-        {en ? "Local ID" : Zh("本机ID"),
+        {ctx.Tr("CodeplugReport", "Local ID"),
          OptionRules::LocalIdText(OptionRules::ShownLocalId(cp.LocalID))},
-        {en ? "Voice Prompt" : Zh("提示音"),
+        {ctx.Tr("CodeplugReport", "Voice Prompt"),
          OptionWord("ComboVoice", OptionRules::VoiceIndex(cp.VoicePrompt), ctx)},
-        {en ? "TOT [s]" : Zh("超时定时器[秒]"), ListItem(tot, OptionRules::TotIndex(cp.OptionTOT))},
-        {en ? "VOX Level" : Zh("声控等级"),
+        {ctx.Tr("CodeplugReport", "TOT [s]"), ListItem(tot, OptionRules::TotIndex(cp.OptionTOT))},
+        {ctx.Tr("CodeplugReport", "VOX Level"),
          ListItem(voxLevel, OptionRules::VoxLevelIndex(cp.VoxLevel))},
-        {en ? "VOX Delay [s]" : Zh("声控延时[秒]"),
+        {ctx.Tr("CodeplugReport", "VOX Delay [s]"),
          OptionWord("ComboVoxDelay", OptionRules::VoxDelayIndex(cp.VoxDelay), ctx)},
-        {en ? "Save Mode" : Zh("省电模式"),
+        {ctx.Tr("CodeplugReport", "Save Mode"),
          OptionWord("ComboSave", OptionRules::SaveIndex(cp.IdleTime[0]), ctx)},
     };
 }

@@ -127,12 +127,12 @@ private:
     bool Has(const char* column) const {
         return cells.contains(QString::fromLatin1(column).toLower());
     }
-    void Warn(const QString& english, const QString& chinese) {
-        result.warnings << ctx.Tr("CommonRadioCsv", "row %1: ").arg(row) +
-                               ctx.Pick(english, chinese);
+    void Warn(const QString& text) {
+        result.warnings << ctx.Tr("CommonRadioCsv", "row %1: ").arg(row) + text;
     }
-    bool Skip(const QString& english, const QString& chinese) {
-        Warn(english + QStringLiteral("; skipped"), chinese + QStringLiteral("，已跳过"));
+    bool Skip(const QString& text) {
+        //: A row's problem, then that the row was left out.
+        Warn(ctx.Tr("CommonRadioCsv", "%1; skipped").arg(text));
         return false;
     }
     bool Frequencies(RowChannel& channel);
@@ -167,9 +167,9 @@ bool RowReader::Mode(RowChannel& channel) {
     else if (mode == QLatin1String("NFM"))
         channel.spacing = kNarrow;
     else
-        return Skip(QStringLiteral("mode %1 cannot be used on this radio (FM and NFM only)")
-                        .arg(Value("Mode")),
-                    QStringLiteral("本机不能使用 %1 模式（只有 FM 和 NFM）").arg(Value("Mode")));
+        return Skip(
+            ctx.Tr("CommonRadioCsv", "mode %1 cannot be used on this radio (FM and NFM only)")
+                .arg(Value("Mode")));
     return true;
 }
 
@@ -177,23 +177,20 @@ bool RowReader::InBand(Long hertz, int upper, bool transmit) {
     if (hertz >= Long(cp.BandLower) * 1000000 && hertz <= Long(upper) * 1000000)
         return true;
     const QString mhz = MhzText(hertz);
-    return Skip(
-        QStringLiteral("%1 %2 MHz is outside the band %3-%4 MHz")
-            .arg(transmit ? QStringLiteral("transmit frequency") : QStringLiteral("frequency"), mhz)
-            .arg(cp.BandLower)
-            .arg(upper),
-        QStringLiteral("%1 %2 MHz 超出频段 %3-%4 MHz")
-            .arg(transmit ? QStringLiteral("发射频率") : QStringLiteral("频率"), mhz)
-            .arg(cp.BandLower)
-            .arg(upper));
+    const QString which = transmit ? ctx.Tr("CommonRadioCsv", "transmit frequency")
+                                   : ctx.Tr("CommonRadioCsv", "frequency");
+    //: The frequency's kind (the texts above), its value, then the band.
+    return Skip(ctx.Tr("CommonRadioCsv", "%1 %2 MHz is outside the band %3-%4 MHz")
+                    .arg(which, mhz)
+                    .arg(cp.BandLower)
+                    .arg(upper));
 }
 
 bool RowReader::Frequencies(RowChannel& channel) {
     const std::optional<Long> rx = ParseMhz(Value("Frequency"));
     if (!rx)
-        return Skip(
-            QStringLiteral("Frequency '%1' is not a frequency in MHz").arg(Value("Frequency")),
-            QStringLiteral("Frequency“%1”不是以MHz为单位的频率").arg(Value("Frequency")));
+        return Skip(ctx.Tr("CommonRadioCsv", "Frequency '%1' is not a frequency in MHz")
+                        .arg(Value("Frequency")));
     if (!InBand(*rx, cp.BandUpper, false))
         return false;
     channel.rx = *rx;
@@ -202,8 +199,8 @@ bool RowReader::Frequencies(RowChannel& channel) {
         return true;
     std::optional<Long> offset = duplex.isEmpty() ? Long(0) : ParseMhz(Value("Offset"));
     if (!offset)
-        return Skip(QStringLiteral("Offset '%1' is not a frequency in MHz").arg(Value("Offset")),
-                    QStringLiteral("Offset“%1”不是以MHz为单位的频率").arg(Value("Offset")));
+        return Skip(
+            ctx.Tr("CommonRadioCsv", "Offset '%1' is not a frequency in MHz").arg(Value("Offset")));
     const qint64 shift = *offset;
     qint64 tx = 0;
     if (duplex.isEmpty())
@@ -215,8 +212,7 @@ bool RowReader::Frequencies(RowChannel& channel) {
     else if (duplex == QLatin1String("split"))
         tx = shift;
     else
-        return Skip(QStringLiteral("Duplex '%1' is unknown").arg(Value("Duplex")),
-                    QStringLiteral("未知的 Duplex“%1”").arg(Value("Duplex")));
+        return Skip(ctx.Tr("CommonRadioCsv", "Duplex '%1' is unknown").arg(Value("Duplex")));
     if (tx < 0 || tx > std::numeric_limits<Long>::max() || !InBand(Long(tx), cp.BandUpperTx, true))
         return false;
     channel.tx = Long(tx);
@@ -265,8 +261,7 @@ void RowReader::DropUnknown(Signal& signal) {
         ToneRules::ListItemOf(signal.Pair()) > 0;
     if (known)
         return;
-    Warn(QStringLiteral("tone %1 is not one the radio has; dropped").arg(signal.text),
-         QStringLiteral("本机没有亚音 %1，已去掉").arg(signal.text));
+    Warn(ctx.Tr("CommonRadioCsv", "tone %1 is not one the radio has; dropped").arg(signal.text));
     signal = {};
 }
 
@@ -300,15 +295,13 @@ void RowReader::Tones(RowChannel& channel) {
         const std::optional<Signal> decode =
             sides.size() == 2 ? side(sides[1], false) : std::nullopt;
         if (!encode || !decode) {
-            Warn(QStringLiteral("CrossMode '%1' is unknown; no tones").arg(cross),
-                 QStringLiteral("未知的 CrossMode“%1”，不设亚音").arg(cross));
+            Warn(ctx.Tr("CommonRadioCsv", "CrossMode '%1' is unknown; no tones").arg(cross));
             return;
         }
         channel.encode = *encode;
         channel.decode = *decode;
     } else {
-        Warn(QStringLiteral("Tone '%1' is unknown; no tones").arg(mode),
-             QStringLiteral("未知的 Tone“%1”，不设亚音").arg(mode));
+        Warn(ctx.Tr("CommonRadioCsv", "Tone '%1' is unknown; no tones").arg(mode));
         return;
     }
     const Signal encode = channel.encode;

@@ -15,18 +15,14 @@ namespace {
 
 using Rows = QList<QPair<QString, QString>>;
 
-QString Zh(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QString OrDash(const QString& text) {
     return text.trimmed().isEmpty() ? PlanContent::Dash() : text;
 }
 
-QStringList Headers(const TextContext& ctx, std::initializer_list<TextPair> pairs) {
+QStringList Headers(const TextContext& ctx, std::initializer_list<const char*> texts) {
     QStringList headers;
-    for (const TextPair& pair : pairs)
-        headers << ctx.Pick(pair);
+    for (const char* text : texts)
+        headers << ctx.Tr("PlanContent", text);
     return headers;
 }
 
@@ -44,8 +40,7 @@ bool KeyStored(const Codeplug::KeyWords& words, Long length) {
 }
 
 QString OnOff(bool on, const TextContext& ctx) {
-    return on ? ctx.Pick(QStringLiteral("On"), Zh("开"))
-              : ctx.Pick(QStringLiteral("Off"), Zh("关"));
+    return on ? ctx.Tr("PlanContent", "On") : ctx.Tr("PlanContent", "Off");
 }
 
 // The lists every channel row reads its words from, filled once.
@@ -94,29 +89,28 @@ QStringList DigitalRow(const Codeplug& cp, int ch, const DialogChannelView& view
 
 QList<PlanTable> ChannelTables(const Codeplug& cp, const TextContext& ctx) {
     PlanTable all;
-    all.headers = Headers(ctx, {{"CH", "信道"},
-                                {"Rx Frequency", "接收频率"},
-                                {"Tx Frequency", "发射频率"},
-                                {"Channel Type", "信道配置"},
-                                {"CTCSS/DCS Decode", "解码"},
-                                {"CTCSS/DCS Encode", "编码"},
-                                {"Tx Power", "发射功率"},
-                                {"Channel Spacing", "信道间隔"},
-                                {"Sq Level", "静噪等级"},
-                                {"Tx Setting", "发射权限"}});
+    all.headers = Headers(ctx, {QT_TRANSLATE_NOOP("PlanContent", "CH"),
+                                QT_TRANSLATE_NOOP("PlanContent", "Rx Frequency"),
+                                QT_TRANSLATE_NOOP("PlanContent", "Tx Frequency"),
+                                QT_TRANSLATE_NOOP("PlanContent", "Channel Type"),
+                                QT_TRANSLATE_NOOP("PlanContent", "CTCSS/DCS Decode"),
+                                QT_TRANSLATE_NOOP("PlanContent", "CTCSS/DCS Encode"),
+                                QT_TRANSLATE_NOOP("PlanContent", "Tx Power"),
+                                QT_TRANSLATE_NOOP("PlanContent", "Channel Spacing"),
+                                QT_TRANSLATE_NOOP("PlanContent", "Sq Level"),
+                                QT_TRANSLATE_NOOP("PlanContent", "Tx Setting")});
     all.widths = {5, 12, 12, 11, 11, 11, 8, 14, 7, 11};
     PlanTable digital;
-    digital.caption = ctx.Pick(QStringLiteral("Digital channels"), Zh("数字信道"));
-    digital.headers = Headers(ctx, {{"CH", "信道"},
-                                    {"Rx Color", "接收色码"},
-                                    {"Tx Color", "发射色码"},
-                                    {"Call Type", "呼叫方式"},
-                                    {"Tx ID", "发射ID"},
-                                    {"Rx List", "接收列表"},
-                                    {"Rx Encrypt", "接收加密"},
-                                    {"Rx Key", "接收密钥"},
-                                    {"Tx Encrypt", "发射加密"},
-                                    {"Tx Key", "发射密钥"}});
+    digital.caption = ctx.Tr("PlanContent", "Digital channels");
+    digital.headers = Headers(
+        ctx,
+        {QT_TRANSLATE_NOOP("PlanContent", "CH"), QT_TRANSLATE_NOOP("PlanContent", "Rx Color"),
+         QT_TRANSLATE_NOOP("PlanContent", "Tx Color"),
+         QT_TRANSLATE_NOOP("PlanContent", "Call Type"), QT_TRANSLATE_NOOP("PlanContent", "Tx ID"),
+         QT_TRANSLATE_NOOP("PlanContent", "Rx List"),
+         QT_TRANSLATE_NOOP("PlanContent", "Rx Encrypt"), QT_TRANSLATE_NOOP("PlanContent", "Rx Key"),
+         QT_TRANSLATE_NOOP("PlanContent", "Tx Encrypt"),
+         QT_TRANSLATE_NOOP("PlanContent", "Tx Key")});
     digital.widths = {5, 8, 8, 13, 10, 8, 9, 10, 9, 10};
     // Loading a channel into the dialog's view may repair its call type: do that on a copy.
     Codeplug shown = cp;
@@ -131,10 +125,7 @@ QList<PlanTable> ChannelTables(const Codeplug& cp, const TextContext& ctx) {
             digital.rows << DigitalRow(shown, ch, view, lists, ctx);
     }
     if (all.rows.isEmpty())
-        return {{ctx.Pick(QStringLiteral("No channel is in use."), Zh("没有使用中的信道。")),
-                 {},
-                 {},
-                 {}}};
+        return {{ctx.Tr("PlanContent", "No channel is in use."), {}, {}, {}}};
     QList<PlanTable> tables{all};
     if (!digital.rows.isEmpty())
         tables << digital;
@@ -142,7 +133,7 @@ QList<PlanTable> ChannelTables(const Codeplug& cp, const TextContext& ctx) {
 }
 
 PlanTable SettingTable(const QString& caption, const Rows& rows, const TextContext& ctx,
-                       std::initializer_list<TextPair> headers) {
+                       std::initializer_list<const char*> headers) {
     PlanTable table;
     table.caption = caption;
     table.headers = Headers(ctx, headers);
@@ -153,8 +144,9 @@ PlanTable SettingTable(const QString& caption, const Rows& rows, const TextConte
 }
 
 QList<PlanTable> OptionTables(const Codeplug& cp, const TextContext& ctx) {
-    return {SettingTable({}, CodeplugReport::OptionRows(cp, ctx), ctx,
-                         {{"Setting", "设定项"}, {"Value", "设定值"}})};
+    return {SettingTable(
+        {}, CodeplugReport::OptionRows(cp, ctx), ctx,
+        {QT_TRANSLATE_NOOP("PlanContent", "Setting"), QT_TRANSLATE_NOOP("PlanContent", "Value")})};
 }
 
 // PF1 and PF2 of the key setting page, as that page shows them.
@@ -167,11 +159,12 @@ Rows KeySettingRows(const Codeplug& cp, const TextContext& ctx) {
 }
 
 QList<PlanTable> KeyTables(const Codeplug& cp, const TextContext& ctx) {
-    const std::initializer_list<TextPair> headers = {{"Key", "按键"}, {"Function", "功能"}};
-    return {SettingTable(OptionTexts::Caption(QStringLiteral("FrameKeeyDefine"), ctx),
-                         CodeplugReport::KeyDefineRows(cp, ctx), ctx, headers),
-            SettingTable(ctx.Pick(QStringLiteral("Key Setting"), Zh("键设置")),
-                         KeySettingRows(cp, ctx), ctx, headers)};
+    const std::initializer_list<const char*> headers = {
+        QT_TRANSLATE_NOOP("PlanContent", "Key"), QT_TRANSLATE_NOOP("PlanContent", "Function")};
+    return {
+        SettingTable(OptionTexts::Caption(QStringLiteral("FrameKeeyDefine"), ctx),
+                     CodeplugReport::KeyDefineRows(cp, ctx), ctx, headers),
+        SettingTable(ctx.Tr("PlanContent", "Key Setting"), KeySettingRows(cp, ctx), ctx, headers)};
 }
 
 QList<PlanTable> MessageTables(const Codeplug& cp, const TextContext& ctx) {
@@ -179,14 +172,16 @@ QList<PlanTable> MessageTables(const Codeplug& cp, const TextContext& ctx) {
     Rows rows;
     for (std::size_t i = 0; i < lines.size(); ++i)
         rows.append({QString::number(i + 1), lines[i]});
-    PlanTable table = SettingTable({}, rows, ctx, {{"Line", "行"}, {"Text", "内容"}});
+    PlanTable table = SettingTable(
+        {}, rows, ctx,
+        {QT_TRANSLATE_NOOP("PlanContent", "Line"), QT_TRANSLATE_NOOP("PlanContent", "Text")});
     table.widths = {1, 8};
     return {table};
 }
 
 QList<PlanTable> RxListTables(const Codeplug& cp, const TextContext& ctx) {
     PlanTable table;
-    table.headers << ctx.Pick(QStringLiteral("Rx List"), Zh("接收列表"));
+    table.headers << ctx.Tr("PlanContent", "Rx List");
     table.widths << 12;
     for (int entry = 0; entry < Codeplug::kRxListEntries; ++entry) {
         table.headers << QString::number(entry + 1);
@@ -207,21 +202,21 @@ QList<PlanTable> RxListTables(const Codeplug& cp, const TextContext& ctx) {
 QString PlanContent::Title(PlanPart part, const TextContext& ctx) {
     switch (part) {
     case PlanPart::Channels:
-        return ctx.Pick(QStringLiteral("Channel Information"), Zh("信道信息"));
+        return ctx.Tr("PlanContent", "Channel Information");
     case PlanPart::Options:
-        return ctx.Pick(QStringLiteral("Optional Features"), Zh("可选功能"));
+        return ctx.Tr("PlanContent", "Optional Features");
     case PlanPart::Keys:
-        return ctx.Pick(QStringLiteral("Key Assignment"), Zh("键设定"));
+        return ctx.Tr("PlanContent", "Key Assignment");
     case PlanPart::Message:
-        return ctx.Pick(QStringLiteral("Embedded Message"), Zh("嵌入信息"));
+        return ctx.Tr("PlanContent", "Embedded Message");
     case PlanPart::RxLists:
-        return ctx.Pick(QStringLiteral("Rx List"), Zh("接收列表"));
+        return ctx.Tr("PlanContent", "Rx List");
     }
     return {};
 }
 
 QString PlanContent::KeySetText(const TextContext& ctx) {
-    return ctx.Pick(QStringLiteral("set"), Zh("已设置"));
+    return ctx.Tr("PlanContent", "set");
 }
 
 QList<PlanSection> PlanContent::Build(const Codeplug& cp, const PrintSections& sections,

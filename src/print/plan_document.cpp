@@ -14,10 +14,6 @@ namespace zr40 {
 
 namespace {
 
-QString Zh(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 constexpr qreal kCellPaddingMm = 1.0;
 constexpr qreal kSectionGapMm = 5.0;
 constexpr qreal kTableGapMm = 3.0;
@@ -187,26 +183,23 @@ PlanDocument::PlanDocument(const Codeplug& cp, const PrintSections& sections,
       sections_(PlanContent::Build(cp, sections, ctx)) {
     band_ = QStringLiteral("%1-%2 MHz").arg(cp.BandLower).arg(cp.BandUpper);
     if (cp.BandUpperTx != cp.BandUpper)
-        band_ += ctx.Pick(QStringLiteral(" (Tx up to %1 MHz)"), Zh("（发射至 %1 MHz）"))
-                     .arg(cp.BandUpperTx);
+        band_ += ctx.Tr("PlanDocument", " (Tx up to %1 MHz)").arg(cp.BandUpperTx);
 }
 
 QString PlanDocument::HeaderLeft() const {
     const QString separator = QStringLiteral("  \u00b7  ");
-    return ctx_.Pick(QStringLiteral("ZR40 Programming Software"), Zh("ZR40 写频软件")) + separator +
+    return ctx_.Tr("PlanDocument", "ZR40 Programming Software") + separator +
            (fileName_.isEmpty() ? PlanContent::Dash() : fileName_) + separator +
-           ctx_.Pick(QStringLiteral("Band "), Zh("频段 ")) + band_;
+           ctx_.Tr("PlanDocument", "Band ") + band_;
 }
 
 QString PlanDocument::HeaderRight(int page, int pages) const {
     return date_.toString(Qt::ISODate) + QStringLiteral("  \u00b7  ") +
-           ctx_.Pick(QStringLiteral("Page %1 of %2"), Zh("第 %1 页，共 %2 页"))
-               .arg(page)
-               .arg(pages);
+           ctx_.Tr("PlanDocument", "Page %1 of %2").arg(page).arg(pages);
 }
 
 QString PlanDocument::ContinuedTitle(const QString& title) const {
-    return title + ctx_.Pick(QStringLiteral(" (continued)"), Zh("（续）"));
+    return title + ctx_.Tr("PlanDocument", " (continued)");
 }
 
 QFont PlanDocument::Font(Style style) const {
@@ -257,7 +250,7 @@ QPageLayout PlanDocument::DefaultLayout() {
 bool PlanDocument::WritePdf(QIODevice* output, const QPageLayout& layout) const {
     QPdfWriter writer(output);
     writer.setPageLayout(layout);
-    writer.setTitle(ctx_.Pick(QStringLiteral("ZR40 channel plan"), Zh("ZR40 信道计划")));
+    writer.setTitle(ctx_.Tr("PlanDocument", "ZR40 channel plan"));
     writer.setCreator(QStringLiteral("ZR40 Programming Software"));
     return Print(&writer);
 }

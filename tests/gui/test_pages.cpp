@@ -4,6 +4,7 @@
 // state). Field codings and repairs are tested with the rules in tests/channels and
 // tests/functions.
 
+#include "channels/image_channel_layout.h"
 #include "channels/ui/form_channel_edit.h"
 #include "channels/ui/form_channel_information.h"
 #include "channels/ui/form_rx_list.h"
@@ -467,6 +468,48 @@ private slots:
         QCOMPARE(MessageBytes(cp).left(5), QByteArray("Hi !\xFF"));
         QCOMPARE(MessageBytes(cp).mid(32, 5), QByteArray("zr40\xFF"));
         QCOMPARE(edited.size(), 2);
+    }
+
+    // --- Names of edits ---
+
+    // Names built around a number, which the Chinese places in its own order.
+    void stepNamesInBothLanguages_data() {
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("chinese");
+        QTest::newRow("rx list entry")
+            << 0 << "Entry 3 of Rx List 2" << QString::fromUtf8("接收列表2 第3项");
+        QTest::newRow("priority channel")
+            << 1 << "Priority Channel 2" << QString::fromUtf8("优先信道2");
+        QTest::newRow("key") << 2 << "Key Setting PF2" << QString::fromUtf8("键设定 PF2");
+    }
+    void stepNamesInBothLanguages() {
+        QFETCH(int, edit);
+        const auto pickOther = [](QComboBox* list) {
+            test::PickAt(list, (list->currentIndex() + 1) % list->count());
+        };
+        std::unique_ptr<QSignalSpy> edited;
+        if (edit == 0) {
+            OpenLists();
+            SelectList(1);
+            edited = std::make_unique<QSignalSpy>(lists(), &ConfigPage::edited);
+            TypeEntry(3, QStringLiteral("800123"));
+        } else if (edit == 1) {
+            cp.RadioImage[288] = 1;              // every list in use
+            for (int channel : {16 + 2, 16 + 5}) // channels 3 and 6 of the second group
+                ImageChannelLayout::SetPresent(cp.RadioImage, channel, true);
+            auto* page = Show(new FormScanInformation(cp));
+            edited = std::make_unique<QSignalSpy>(page, &ConfigPage::edited);
+            pickOther(page->priorityChannel(1));
+        } else {
+            auto* page = Show(new FormKeySetting(cp));
+            edited = std::make_unique<QSignalSpy>(page, &ConfigPage::edited);
+            pickOther(page->keySet(1));
+        }
+        QCOMPARE(edited->size(), 1);
+        const EditStep step = edited->first().first().value<EditStep>();
+        QTEST(step.Name(true), "english");
+        QTEST(step.Name(false), "chinese");
     }
 
     // --- Shared by every page ---

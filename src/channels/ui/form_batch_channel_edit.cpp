@@ -71,46 +71,51 @@ enum TextId {
 };
 
 // The range caption's runs of blanks leave room for the start and the end channel.
-constexpr TextPair kTexts[] = {
-    {"Batch ChannelEdit", "信道批量编辑"},
-    {"Area:", "范围:"},
-    {"All Channel", "所有信道"},
-    {"From Channel             To Channel", "从信道                   到信道"},
-    {"Clear the data of other channel", "清空选定范围外的信道"},
-    {"Channel=(GroupID-1)*16+ChannelID", "信道=(组ID-1)*16+信道ID"},
-    {"Edit &Setting", "编辑设定(&S)"},
-    {"&Edit", "编辑(&E)"},
-    {"RX Frequency", "接收频率"},
-    {"Incept Frequency(MHz)", "起始频率(MHz)"},
-    {"RX Step(KHz)", "接收步进(KHz)"},
-    {"ASC", "递增"},
-    {"DESC", "递减"},
-    {"TX Frequency", "发射频率"},
-    {"Default", "默认"},
-    {"Offset(MHz)", "偏移频率(MHz)"},
-    {"Plus", "频偏加"},
-    {"Minus", "频偏减"},
-    {"Incept(MHz)", "起始频率(MHz)"},
-    {"TX Step(KHz)", "发射步进(KHz)"},
-    {"CTCSS/DCS Decode", "CTCSS/DCS解码"},
-    {"Incept", "起始信令"},
-    {"Interval", "间隔"},
-    {"Random", "随机"},
-    {"CTCSS/DCS Encode", "CTCSS/DCS编码"},
-    {"Default", "默认"},
-    {"TX Power", "发射功率"},
-    {"Channel Spacing", "宽窄带"},
-    {"Busy Channel Lock-out", "信道繁忙锁定"},
-    {"Scan Add", "扫描添加"},
-    {"Reverse", "倒频"},
-    {"Talk Around", "脱网"},
-    {"Select Al&l", "全选(&L)"},
-    {"Select &None", "全不选(&N)"},
-    {"&Apply", "应用(&A)"},
-    {"&Close", "关闭(&C)"},
-    {"The frequency of %n channel(s) ran past the band and was set to the band edge.",
-     "%n 个信道的频率超出频段，已设为频段边缘。"},
+constexpr const char* kTexts[] = {
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Batch ChannelEdit"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Area:"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "All Channel"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "From Channel             To Channel"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Clear the data of other channel"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Channel=(GroupID-1)*16+ChannelID"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Edit &Setting"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "&Edit"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "RX Frequency"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Incept Frequency(MHz)"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "RX Step(KHz)"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "ASC"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "DESC"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "TX Frequency"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Default"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Offset(MHz)"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Plus"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Minus"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Incept(MHz)"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "TX Step(KHz)"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "CTCSS/DCS Decode"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Incept"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Interval"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Random"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "CTCSS/DCS Encode"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Default"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "TX Power"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Channel Spacing"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Busy Channel Lock-out"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Scan Add"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Reverse"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Talk Around"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Select Al&l"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "Select &None"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "&Apply"),
+    QT_TRANSLATE_NOOP("FormBatchChannelEdit", "&Close"),
+    QT_TRANSLATE_NOOP(
+        "FormBatchChannelEdit",
+        "The frequency of %n channel(s) ran past the band and was set to the band edge."),
 };
+
+QString Text(TextId id, const TextContext& ctx) {
+    return ctx.Tr("FormBatchChannelEdit", kTexts[id]);
+}
 
 // The "Set" boxes, in the order the setting panel lists them, with the caption they share with
 // the field they choose.
@@ -367,7 +372,7 @@ void FormBatchChannelEdit::BuildButtons() {
 
 void FormBatchChannelEdit::FillCaptionsAndLists() {
     const TextContext ctx = TextContext::Of(codeplug_);
-    auto text = [&ctx](TextId id) { return ctx.Pick(kTexts[id]); };
+    auto text = [&ctx](TextId id) { return Text(id, ctx); };
     setWindowTitle(text(kCaption));
     labelArea_->setText(text(kArea));
     optionAll_->setText(text(kAllChannels));
@@ -444,7 +449,7 @@ void FormBatchChannelEdit::Opening() {
         list->setCurrentIndex(0);
     SelectAllSetBoxes(true);
     panels_->setCurrentIndex(0);
-    commandEdit_->setText(TextContext::Of(codeplug_).Pick(kTexts[kEditSetting]));
+    commandEdit_->setText(Text(kEditSetting, TextContext::Of(codeplug_)));
     UpdateEnabling();
 }
 
@@ -594,7 +599,7 @@ void FormBatchChannelEdit::CommandApply_Click() {
 }
 
 void FormBatchChannelEdit::ShowClamped(int channels) {
-    const QString text = TextContext::Of(codeplug_).Pick(kTexts[kClamped]);
+    const QString text = Text(kClamped, TextContext::Of(codeplug_));
     UiSeam::Instance().Message(
         this, QMessageBox::Information, UiSeam::AppTitle(),
         QString(text).replace(QStringLiteral("%n"), QString::number(channels)), QMessageBox::Ok);
@@ -607,8 +612,7 @@ bool FormBatchChannelEdit::SettingPanelShown() const {
 void FormBatchChannelEdit::CommandEdit_Click() {
     const bool toSetting = !SettingPanelShown();
     panels_->setCurrentIndex(toSetting ? 1 : 0);
-    commandEdit_->setText(
-        TextContext::Of(codeplug_).Pick(kTexts[toSetting ? kEdit : kEditSetting]));
+    commandEdit_->setText(Text(toSetting ? kEdit : kEditSetting, TextContext::Of(codeplug_)));
 }
 
 void FormBatchChannelEdit::SelectAllSetBoxes(bool ticked) {

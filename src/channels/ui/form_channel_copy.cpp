@@ -20,13 +20,17 @@ namespace {
 enum TextId { kTextCaption, kTextLabel, kTextCopy, kTextClose, kTextHelp };
 
 // The label's runs of blanks leave room for the source channel and, after it, the target list.
-constexpr TextPair kTexts[] = {
-    {"Copy Channel", "信道复制"},
-    {"Channel               To Channel", "信道                   到信道"},
-    {"C&opy", "复制(&O)"},
-    {"&Close", "关闭(&C)"},
-    {"&Help", "帮助(&H)"},
+constexpr const char* kTexts[] = {
+    QT_TRANSLATE_NOOP("FormChannelCopy", "Copy Channel"),
+    QT_TRANSLATE_NOOP("FormChannelCopy", "Channel               To Channel"),
+    QT_TRANSLATE_NOOP("FormChannelCopy", "C&opy"),
+    QT_TRANSLATE_NOOP("FormChannelCopy", "&Close"),
+    QT_TRANSLATE_NOOP("FormChannelCopy", "&Help"),
 };
+
+QString Text(TextId id, const TextContext& ctx) {
+    return ctx.Tr("FormChannelCopy", kTexts[id]);
+}
 
 } // namespace
 
@@ -79,11 +83,11 @@ FormChannelCopy::FormChannelCopy(Codeplug& codeplug, int source, QWidget* parent
 
 void FormChannelCopy::FillCaptions() {
     const TextContext ctx = TextContext::Of(codeplug_);
-    setWindowTitle(ctx.Pick(kTexts[kTextCaption]));
-    labelChannelCopy_->setText(ctx.Pick(kTexts[kTextLabel]));
-    commandCopy_->setText(ctx.Pick(kTexts[kTextCopy]));
-    commandCancel_->setText(ctx.Pick(kTexts[kTextClose]));
-    commandHelp_->setText(ctx.Pick(kTexts[kTextHelp]));
+    setWindowTitle(Text(kTextCaption, ctx));
+    labelChannelCopy_->setText(Text(kTextLabel, ctx));
+    commandCopy_->setText(Text(kTextCopy, ctx));
+    commandCancel_->setText(Text(kTextClose, ctx));
+    commandHelp_->setText(Text(kTextHelp, ctx));
 }
 
 void FormChannelCopy::ComboChannelTo_Click(int index) {

@@ -26,39 +26,38 @@ namespace {
 
 struct CaptionEntry {
     const char* control;
-    const char* english;
-    const char* chinese;
+    const char* text;
 };
 
-// Every caption of the dialog, in both languages, by control name.
+// Every caption of the dialog, by control name.
 constexpr CaptionEntry kCaptions[] = {
-    {"window", "Channel Edit", "信道信息"},
-    {"LabelChannel", "Channel", "信道"},
-    {"LabelRxFreq", "Rx Frequency", "接收频率"},
-    {"LabelTxFreq", "Tx Frequency", "发射频率"},
-    {"LabelDecode", "CTCSS/DCS Decode", "CTCSS/DCS解码"},
-    {"LabelEncode", "CTCSS/DCS Encode", "CTCSS/DCS编码"},
-    {"LabelTxPower", "Tx Power", "发射功率"},
-    {"LabelSpace", "Channel Spacing", "信道间隔"},
-    {"LabelSq", "Sq Level", "静噪等级"},
-    {"LabelDenoise", "Denoise Level", "降噪等级"},
-    {"LabelTxAuthority", "Tx Setting", "发射权限"},
-    {"LabelRxList", "Rx List", "接收列表"},
-    {"CheckRxKey", "Rx Encrypt Enable", "接收密钥使能"},
-    {"LabelRxKey", "Rx Password", "接收密钥"},
-    {"CheckTxKey", "Tx Encrypt Enable", "发射密钥使能"},
-    {"LabelTxKey", "Tx Password", "发射密钥"},
-    {"LabelTxID", "Call Type", "呼叫方式"},
-    {"CommandClose", "&Close", "关闭(&C)"},
-    {"KeyTip", "Only Input Numbers", "只能输入数字"},
+    {"window", QT_TRANSLATE_NOOP("FormChannelEdit", "Channel Edit")},
+    {"LabelChannel", QT_TRANSLATE_NOOP("FormChannelEdit", "Channel")},
+    {"LabelRxFreq", QT_TRANSLATE_NOOP("FormChannelEdit", "Rx Frequency")},
+    {"LabelTxFreq", QT_TRANSLATE_NOOP("FormChannelEdit", "Tx Frequency")},
+    {"LabelDecode", QT_TRANSLATE_NOOP("FormChannelEdit", "CTCSS/DCS Decode")},
+    {"LabelEncode", QT_TRANSLATE_NOOP("FormChannelEdit", "CTCSS/DCS Encode")},
+    {"LabelTxPower", QT_TRANSLATE_NOOP("FormChannelEdit", "Tx Power")},
+    {"LabelSpace", QT_TRANSLATE_NOOP("FormChannelEdit", "Channel Spacing")},
+    {"LabelSq", QT_TRANSLATE_NOOP("FormChannelEdit", "Sq Level")},
+    {"LabelDenoise", QT_TRANSLATE_NOOP("FormChannelEdit", "Denoise Level")},
+    {"LabelTxAuthority", QT_TRANSLATE_NOOP("FormChannelEdit", "Tx Setting")},
+    {"LabelRxList", QT_TRANSLATE_NOOP("FormChannelEdit", "Rx List")},
+    {"CheckRxKey", QT_TRANSLATE_NOOP("FormChannelEdit", "Rx Encrypt Enable")},
+    {"LabelRxKey", QT_TRANSLATE_NOOP("FormChannelEdit", "Rx Password")},
+    {"CheckTxKey", QT_TRANSLATE_NOOP("FormChannelEdit", "Tx Encrypt Enable")},
+    {"LabelTxKey", QT_TRANSLATE_NOOP("FormChannelEdit", "Tx Password")},
+    {"LabelTxID", QT_TRANSLATE_NOOP("FormChannelEdit", "Call Type")},
+    {"CommandClose", QT_TRANSLATE_NOOP("FormChannelEdit", "&Close")},
+    {"KeyTip", QT_TRANSLATE_NOOP("FormChannelEdit", "Only Input Numbers")},
     // Names of edits for the Edit menu, where no caption names the field.
-    {"StepTxID", "Tx ID", "发射ID"},
+    {"StepTxID", QT_TRANSLATE_NOOP("FormChannelEdit", "Tx ID")},
 };
 
 QString CaptionOf(const char* control, const TextContext& ctx) {
     for (const CaptionEntry& caption : kCaptions) {
         if (qstrcmp(caption.control, control) == 0)
-            return ctx.Pick(QString::fromUtf8(caption.english), QString::fromUtf8(caption.chinese));
+            return ctx.Tr("FormChannelEdit", caption.text);
     }
     return {};
 }
@@ -409,8 +408,7 @@ void FormChannelEdit::Changed(bool channelData, const char* field) {
         codeplug_.ChannelDataChanged = true;
     for (const CaptionEntry& caption : kCaptions) {
         if (qstrcmp(caption.control, field) == 0) {
-            emit edited(
-                EditStep::ChannelField({caption.english, caption.chinese}, shownChannel_ + 1));
+            emit edited(EditStep::ChannelField("FormChannelEdit", caption.text, shownChannel_ + 1));
             return;
         }
     }

@@ -56,31 +56,31 @@ enum TextId {
     kTextCopyChannel,
 };
 
-// Every text the page shows, in both languages.
-constexpr TextPair kTexts[] = {
-    {"Channel Information", "信道信息"},
-    {"CH", "信道"},
-    {"Rx Frequency", "接收频率"},
-    {"Tx Frequency", "发射频率"},
-    {"Channel Type", "信道配置"},
-    {"CTCSS/DCS Decode", "解码"},
-    {"CTCSS/DCS Encode", "编码"},
-    {"Tx Power", "发射功率"},
-    {"More", "更多"},
-    {"&Close", "关闭(&C)"},
-    {">>", ">>"},
-    {"&Copy Channels", "复制信道(&C)"},
-    {"&Paste Channels", "粘贴信道(&P)"},
-    {"C&lear Channels", "清除信道(&L)"},
-    {"Paste", "粘贴"},
-    {"Clear", "清除"},
-    {"The rows cannot be pasted:", "无法粘贴这些行："},
-    {"Rows %1 were not pasted: channel 32 is the last.", "第%1行没有粘贴：信道32是最后一个。"},
-    {"Copy Channel…", "信道复制…"},
+// Every text the page shows.
+constexpr const char* kTexts[] = {
+    QT_TRANSLATE_NOOP("FormChannelInformation", "Channel Information"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "CH"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "Rx Frequency"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "Tx Frequency"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "Channel Type"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "CTCSS/DCS Decode"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "CTCSS/DCS Encode"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "Tx Power"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "More"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "&Close"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", ">>"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "&Copy Channels"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "&Paste Channels"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "C&lear Channels"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "Paste"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "Clear"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "The rows cannot be pasted:"),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "Rows %1 were not pasted: channel 32 is the last."),
+    QT_TRANSLATE_NOOP("FormChannelInformation", "Copy Channel…"),
 };
 
 QString Text(TextId id, const TextContext& ctx) {
-    return ctx.Pick(kTexts[id]);
+    return ctx.Tr("FormChannelInformation", kTexts[id]);
 }
 
 // Column widths in pixels (the page's layout in twips, 15 twips a pixel), column 0 first.
@@ -590,8 +590,11 @@ void FormChannelInformation::ChannelCopied(int source, int target) {
     Timer1_Timer(); // the copy set ChannelDataChanged: the grid shows it now, not at the next tick
     if (channelEdit_)
         channelEdit_->AnalyseOneChannel();
-    emit edited(EditStep(QStringLiteral("Copy of channel %1 to channel %2").arg(source).arg(target),
-                         QStringLiteral("复制信道%1到信道%2").arg(source).arg(target)));
+    emit edited(EditStep::InBoth([=](const TextContext& ctx) {
+        return ctx.Tr("FormChannelInformation", "Copy of channel %1 to channel %2")
+            .arg(source)
+            .arg(target);
+    }));
 }
 
 bool FormChannelInformation::eventFilter(QObject* watched, QEvent* event) {
@@ -615,7 +618,8 @@ void FormChannelInformation::closeEvent(QCloseEvent* event) {
 // --- Rows on the clipboard ---
 
 EditStep FormChannelInformation::CellStep(int row, int column) const {
-    return EditStep::ChannelField(kTexts[kTextHeaderRx + column - 1], row);
+    return EditStep::ChannelField("FormChannelInformation", kTexts[kTextHeaderRx + column - 1],
+                                  row);
 }
 
 QList<int> FormChannelInformation::PickedChannels() const {
@@ -688,7 +692,7 @@ void FormChannelInformation::PasteRows() {
     QList<int> numbers;
     for (int channel : result.channels)
         numbers << channel + 1;
-    emit edited(EditStep::Channels(kTexts[kTextPasteStep], numbers));
+    emit edited(EditStep::Channels("FormChannelInformation", kTexts[kTextPasteStep], numbers));
 }
 
 void FormChannelInformation::ClearRows() {
@@ -708,7 +712,7 @@ void FormChannelInformation::ClearRows() {
         return;
     Analyse();
     cp.ChannelGridChanged = true;
-    emit edited(EditStep::Channels(kTexts[kTextClearStep], numbers));
+    emit edited(EditStep::Channels("FormChannelInformation", kTexts[kTextClearStep], numbers));
 }
 
 void FormChannelInformation::RowMenuRequested(int row, const QPoint& globalPos) {

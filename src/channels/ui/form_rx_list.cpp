@@ -21,17 +21,17 @@ namespace {
 
 enum TextId { kTextCaption, kTextListLabel, kTextNumber, kTextId, kTextWarning };
 
-// Every text the page shows, in both languages.
-constexpr TextPair kTexts[] = {
-    {"Rx List", "接收列表"},
-    {"Rx List", "接收列表"},
-    {"NO.", "序号"},
-    {"ID", "ID"},
-    {"Must input value larger than &h80000", "必须输入0x80000以上"},
+// Every text the page shows.
+constexpr const char* kTexts[] = {
+    QT_TRANSLATE_NOOP("FormRxList", "Rx List"),
+    QT_TRANSLATE_NOOP("FormRxList", "Rx List"),
+    QT_TRANSLATE_NOOP("FormRxList", "NO."),
+    QT_TRANSLATE_NOOP("FormRxList", "ID"),
+    QT_TRANSLATE_NOOP("FormRxList", "Must input value larger than &h80000"),
 };
 
 QString Text(TextId id, const TextContext& ctx) {
-    return ctx.Pick(kTexts[id]);
+    return ctx.Tr("FormRxList", kTexts[id]);
 }
 
 constexpr int kNumberWidth = 1000 / 15;
@@ -56,7 +56,8 @@ FormRxList::~FormRxList() {
 }
 
 EditStep FormRxList::OpeningCorrection() const {
-    return {QStringLiteral("Corrected on opening Rx List"), QStringLiteral("打开接收列表时更正")};
+    return EditStep::Named("FormRxList",
+                           QT_TRANSLATE_NOOP("FormRxList", "Corrected on opening Rx List"));
 }
 
 QString FormRxList::Caption() const {
@@ -189,9 +190,12 @@ void FormRxList::Commit(const CellCommit& commit) {
     grid_->item(row - 1, 0)->setText(edit.text);
     if (edit.value == before)
         return;
-    emit edited(EditStep(QStringLiteral("Entry %1 of Rx List %2").arg(row).arg(currentList_ + 1),
-                         QStringLiteral("接收列表%1 第%2项").arg(currentList_ + 1).arg(row))
-                    .Merging());
+    const int list = currentList_ + 1;
+    emit edited(EditStep::InBoth([=](const TextContext& ctx) {
+                    //: An entry of a receive list, as Undo and Redo name it: the entry's number,
+                    //: then the list's.
+                    return ctx.Tr("FormRxList", "Entry %1 of Rx List %2").arg(row).arg(list);
+                }).Merging());
 }
 
 // Enter stores the entry; the current cell stays.

@@ -18,7 +18,7 @@ namespace {
 
 using Rules = EmbeddedMessageRules;
 
-constexpr TextPair kCaption = {"Embedded Message", "嵌入信息"};
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("FormEmbedMessage", "Embedded Message");
 
 } // namespace
 
@@ -33,7 +33,7 @@ FormEmbedMessage::FormEmbedMessage(Codeplug& codeplug, QWidget* parent)
 FormEmbedMessage::~FormEmbedMessage() = default;
 
 QString FormEmbedMessage::Caption() const {
-    return TextContext::Of(codeplug()).Pick(kCaption);
+    return TextContext::Of(codeplug()).Tr("FormEmbedMessage", kCaption);
 }
 
 void FormEmbedMessage::BuildControls() {
@@ -80,7 +80,7 @@ void FormEmbedMessage::FreshEmbeddedInformation() {
     for (QLineEdit* box : textEmbedMessage_)
         box->setModified(false);
     if (codeplug().RadioImage != before)
-        emit edited(EditStep(kCaption).Merging());
+        emit edited(EditStep::Named("FormEmbedMessage", kCaption).Merging());
 }
 
 void FormEmbedMessage::EnterPressed(int index) {

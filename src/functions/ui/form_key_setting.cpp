@@ -13,7 +13,6 @@ namespace zr40 {
 
 namespace {
 
-constexpr TextPair kCaption = {"Key Setting", "键设定"};
 constexpr int kPageWidth = 4200 / 15;
 
 QString Numbered(const char* name, int row) {
@@ -33,7 +32,7 @@ FormKeySetting::FormKeySetting(Codeplug& codeplug, QWidget* parent)
 FormKeySetting::~FormKeySetting() = default;
 
 QString FormKeySetting::Caption() const {
-    return TextContext::Of(codeplug()).Pick(kCaption);
+    return TextContext::Of(codeplug()).Tr("FormKeySetting", "Key Setting");
 }
 
 void FormKeySetting::BuildControls() {
@@ -86,11 +85,11 @@ void FormKeySetting::ComboKeySet_Click(int row, int position) {
         return;
     const std::uint8_t before = codeplug().RadioImage[KeySettingRules::kFirstByte + row];
     if (KeySettingRules::Select(codeplug().RadioImage, row, position) && before != position)
-        emit edited(EditStep(QString::fromUtf8(kCaption.english) + QLatin1Char(' ') +
-                                 KeySettingRules::RowName(row),
-                             QString::fromUtf8(kCaption.chinese) + QLatin1Char(' ') +
-                                 KeySettingRules::RowName(row))
-                        .Merging());
+        emit edited(EditStep::InBoth([row](const TextContext& ctx) {
+                        //: A change of one key's function, as Undo and Redo name it.
+                        return ctx.Tr("FormKeySetting", "Key Setting %1")
+                            .arg(KeySettingRules::RowName(row));
+                    }).Merging());
 }
 
 } // namespace zr40

@@ -353,13 +353,12 @@ void FormOption::Stored(const QString& label) {
     // A control's own caption names the edit ("Voice Prompt"); the never-shown controls have
     // none a person would know, so they go by the page's name.
     const QString name = label.isEmpty() ? QStringLiteral("window") : label;
-    const auto caption = [&name](bool english) {
-        // "Local ID      (0~7FFFFF)": the range after the blanks is no part of the name.
-        return OptionTexts::Caption(name, {english, QLatin1Char('.')})
-            .section(QStringLiteral("  "), 0, 0)
-            .trimmed();
-    };
-    emit edited(EditStep(caption(true), caption(false)).Merging());
+    emit edited(
+        EditStep::InBoth([&name](const TextContext& ctx) {
+            // "Local ID      (0~7FFFFF)": the range after the blanks is no part of the
+            // name.
+            return OptionTexts::Caption(name, ctx).section(QStringLiteral("  "), 0, 0).trimmed();
+        }).Merging());
 }
 
 void FormOption::FreshData() {

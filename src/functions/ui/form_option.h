@@ -38,8 +38,8 @@ public:
     QString HelpTopic() const override { return QStringLiteral("optfeatures.htm"); }
     void Analyse() override { AnalyseOption(); }
     EditStep OpeningCorrection() const override {
-        return {QStringLiteral("Corrected on opening Function Setup"),
-                QStringLiteral("打开功能设定时更正")};
+        return EditStep::Named(
+            "FormOption", QT_TRANSLATE_NOOP("FormOption", "Corrected on opening Function Setup"));
     }
     // Commits a local ID being typed.
     void FreshData() override;

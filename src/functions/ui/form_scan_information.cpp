@@ -27,18 +27,27 @@ enum TextId {
     kTextPriorityChannel,
 };
 
-constexpr TextPair kTexts[] = {
-    {"Scan Information", "扫描信息"},
-    {"Priority", "优先"},
-    {"Look Back Time A[s]", "回扫时间A[秒]"},
-    {"Look Back Time B[s]", "回扫时间B[秒]"},
-    {"Revert Channel", "返回信道"},
-    {"Dropout Delay Time[s]", "扫描接收恢复延迟时间[秒]"},
-    {"TX Dwell Time[s]", "扫描发射恢复延迟时间[秒]"},
-    {"Priority Channel ", "优先信道"},
+constexpr const char* kTexts[] = {
+    QT_TRANSLATE_NOOP("FormScanInformation", "Scan Information"),
+    QT_TRANSLATE_NOOP("FormScanInformation", "Priority"),
+    QT_TRANSLATE_NOOP("FormScanInformation", "Look Back Time A[s]"),
+    QT_TRANSLATE_NOOP("FormScanInformation", "Look Back Time B[s]"),
+    QT_TRANSLATE_NOOP("FormScanInformation", "Revert Channel"),
+    QT_TRANSLATE_NOOP("FormScanInformation", "Dropout Delay Time[s]"),
+    QT_TRANSLATE_NOOP("FormScanInformation", "TX Dwell Time[s]"),
+    QT_TRANSLATE_NOOP("FormScanInformation", "Priority Channel %1"),
 };
 
 constexpr int kPageWidth = 7800 / 15;
+
+QString Text(TextId id, const TextContext& ctx) {
+    return ctx.Tr("FormScanInformation", kTexts[id]);
+}
+
+// A change of the list `id` captions, as Undo and Redo name it.
+EditStep Step(TextId id) {
+    return EditStep::Named("FormScanInformation", kTexts[id]);
+}
 
 QString Numbered(const char* name, int row) {
     return QString::fromLatin1(name) + QString::number(row);
@@ -70,7 +79,7 @@ FormScanInformation::FormScanInformation(Codeplug& codeplug, QWidget* parent)
 FormScanInformation::~FormScanInformation() = default;
 
 QString FormScanInformation::Caption() const {
-    return TextContext::Of(codeplug()).Pick(kTexts[kTextCaption]);
+    return Text(kTextCaption, TextContext::Of(codeplug()));
 }
 
 void FormScanInformation::BuildControls() {
@@ -129,15 +138,14 @@ void FormScanInformation::BuildControls() {
 void FormScanInformation::LanguageChange() {
     const TextContext ctx = TextContext::Of(codeplug());
     setWindowTitle(Caption());
-    labelPriority_->setText(ctx.Pick(kTexts[kTextPriority]));
-    labelScanBackTime_[0]->setText(ctx.Pick(kTexts[kTextBackA]));
-    labelScanBackTime_[1]->setText(ctx.Pick(kTexts[kTextBackB]));
-    labelRevertChannel_->setText(ctx.Pick(kTexts[kTextRevert]));
-    labelRevertScanDelay_[0]->setText(ctx.Pick(kTexts[kTextDropout]));
-    labelRevertScanDelay_[1]->setText(ctx.Pick(kTexts[kTextDwell]));
+    labelPriority_->setText(Text(kTextPriority, ctx));
+    labelScanBackTime_[0]->setText(Text(kTextBackA, ctx));
+    labelScanBackTime_[1]->setText(Text(kTextBackB, ctx));
+    labelRevertChannel_->setText(Text(kTextRevert, ctx));
+    labelRevertScanDelay_[0]->setText(Text(kTextDropout, ctx));
+    labelRevertScanDelay_[1]->setText(Text(kTextDwell, ctx));
     for (int g = 0; g < Rules::kGroups; ++g)
-        labelPriorityChannel_[g]->setText(ctx.Pick(kTexts[kTextPriorityChannel]) +
-                                          QString::number(g + 1));
+        labelPriorityChannel_[g]->setText(Text(kTextPriorityChannel, ctx).arg(g + 1));
     const QStringList times = Rules::TimeItems(ctx);
     for (int row = 0; row < 2; ++row) {
         ComboFill::Replace(*comboScanBackTime_[row], times);
@@ -192,7 +200,7 @@ void FormScanInformation::StoreAt(int byte, const EditStep& step,
 void FormScanInformation::ComboPriority_Click(int position) {
     if (updating_ || position < 0)
         return;
-    StoreAt(Rules::kPriorityByte, EditStep(kTexts[kTextPriority]), [this, position](Image& image) {
+    StoreAt(Rules::kPriorityByte, Step(kTextPriority), [this, position](Image& image) {
         const ScanModeView mode = Rules::SelectPriority(image, position);
         updating_ = true;
         ApplyMode(mode);
@@ -203,19 +211,19 @@ void FormScanInformation::ComboPriority_Click(int position) {
 
 void FormScanInformation::ComboScanBackTime_Click(int row, int position) {
     if (!updating_)
-        StoreAt(Rules::kLookBackByte + row, EditStep(kTexts[row == 0 ? kTextBackA : kTextBackB]),
+        StoreAt(Rules::kLookBackByte + row, Step(row == 0 ? kTextBackA : kTextBackB),
                 [=](Image& image) { return Rules::SelectLookBack(image, row, position); });
 }
 
 void FormScanInformation::ComboScanDelay_Click(int row, int position) {
     if (!updating_)
-        StoreAt(Rules::kDelayByte + row, EditStep(kTexts[row == 0 ? kTextDropout : kTextDwell]),
+        StoreAt(Rules::kDelayByte + row, Step(row == 0 ? kTextDropout : kTextDwell),
                 [=](Image& image) { return Rules::SelectDelay(image, row, position); });
 }
 
 void FormScanInformation::ComboRevertChannel_Click(int position) {
     if (!updating_)
-        StoreAt(Rules::kRevertByte, EditStep(kTexts[kTextRevert]),
+        StoreAt(Rules::kRevertByte, Step(kTextRevert),
                 [=](Image& image) { return Rules::SelectRevert(image, position); });
 }
 
@@ -223,11 +231,9 @@ void FormScanInformation::ComboPriorityChannel_Click(int group, int position) {
     if (updating_ || position < 0)
         return;
     const int number = comboPriorityChannel_.at(group)->itemText(position).toInt();
-    const TextPair& name = kTexts[kTextPriorityChannel];
-    const QString group1 = QString::number(group + 1);
-    StoreAt(Rules::kPriorityChannelByte + group,
-            EditStep(QString::fromUtf8(name.english).trimmed() + QLatin1Char(' ') + group1,
-                     QString::fromUtf8(name.chinese) + group1),
+    StoreAt(Rules::kPriorityChannelByte + group, EditStep::InBoth([group](const TextContext& ctx) {
+                return Text(kTextPriorityChannel, ctx).arg(group + 1);
+            }),
             [=](Image& image) { return Rules::SelectPriorityChannel(image, group, number); });
 }
 

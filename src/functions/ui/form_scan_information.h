@@ -25,8 +25,9 @@ public:
     QString HelpTopic() const override { return QStringLiteral("Scan/Scan.htm"); }
     void Analyse() override { AnalyseScanInformation(); }
     EditStep OpeningCorrection() const override {
-        return {QStringLiteral("Corrected on opening Scan Information"),
-                QStringLiteral("打开扫描信息时更正")};
+        return EditStep::Named(
+            "FormScanInformation",
+            QT_TRANSLATE_NOOP("FormScanInformation", "Corrected on opening Scan Information"));
     }
 
     void AnalyseScanInformation();

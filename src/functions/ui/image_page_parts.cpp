@@ -11,16 +11,12 @@ namespace zr40 {
 
 namespace {
 
-constexpr TextPair kNote = {
-    "These settings are kept while the program runs; they are not saved in the data file or "
-    "written to the radio.",
-    "这些设置只在程序运行期间保留，不会保存到数据文件，也不会写入对讲机。"};
-constexpr TextPair kClose = {"&Close", "关闭(&C)"};
-constexpr TextPair kHelp = {"&Help", "帮助(&H)"};
+constexpr const char* kClose = QT_TRANSLATE_NOOP("ImagePageParts", "&Close");
+constexpr const char* kHelp = QT_TRANSLATE_NOOP("ImagePageParts", "&Help");
 
-QPushButton* AddButton(QBoxLayout* row, QWidget* page, const char* name, const TextPair& text,
+QPushButton* AddButton(QBoxLayout* row, QWidget* page, const char* name, const char* text,
                        const TextContext& ctx) {
-    auto* button = new QPushButton(ctx.Pick(text), page);
+    auto* button = new QPushButton(ctx.Tr("ImagePageParts", text), page);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     row->addWidget(button);
@@ -30,7 +26,10 @@ QPushButton* AddButton(QBoxLayout* row, QWidget* page, const char* name, const T
 } // namespace
 
 QLabel* ImagePageParts::AddNote(QBoxLayout* layout, QWidget* page, const TextContext& ctx) {
-    auto* note = new QLabel(ctx.Pick(kNote), page);
+    auto* note = new QLabel(ctx.Tr("ImagePageParts", "These settings are kept while the program "
+                                                     "runs; they are not saved in the data file "
+                                                     "or written to the radio."),
+                            page);
     note->setObjectName(QStringLiteral("LabelModelImage"));
     note->setWordWrap(true);
     QPalette palette = note->palette();
