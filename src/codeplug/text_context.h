@@ -7,12 +7,6 @@
 
 namespace zr40 {
 
-// One text the interface shows, in English and in Chinese.
-struct TextPair {
-    const char* english;
-    const char* chinese;
-};
-
 // What every text-producing rule needs to know: the interface language and the decimal
 // separator chosen from the user's locale at start-up.
 struct TextContext {
@@ -31,13 +25,6 @@ struct TextContext {
                int n = -1) const {
         return IsEnglish ? TextCatalogue::English(source, n)
                          : TextCatalogue::Chinese(context, source, disambiguation, n);
-    }
-    // English or Chinese text of a pair.
-    QString Pick(const QString& english, const QString& chinese) const {
-        return IsEnglish ? english : chinese;
-    }
-    QString Pick(const TextPair& pair) const {
-        return QString::fromUtf8(IsEnglish ? pair.english : pair.chinese);
     }
 };
 

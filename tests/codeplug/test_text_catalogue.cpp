@@ -75,9 +75,10 @@ QStringList Placeholders(const QString& text) {
     return found;
 }
 
-// A menu or button text's keyboard mnemonic ("&File", "文件(&F)"); "&&" is a plain ampersand.
+// A menu or button text's keyboard mnemonic ("&File", "文件(&F)"); "&&" is a plain ampersand,
+// and "&h80000" a hexadecimal number as the radio's messages write it.
 bool HasMnemonic(const QString& text) {
-    static const QRegularExpression mnemonic(QStringLiteral("(^|[^&])&[^&\\s]"));
+    static const QRegularExpression mnemonic(QStringLiteral("(^|[^&])&(?!h[0-9A-Fa-f])[^&\\s]"));
     return mnemonic.match(text).hasMatch();
 }
 
