@@ -2,6 +2,7 @@
 
 #include "band_choice.h"
 #include "cli_io.h"
+#include "codeplug/text_catalogue.h"
 #include "command_line.h"
 #include "link/fleet_ids.h"
 #include "link/write_recovery.h"
@@ -13,6 +14,7 @@
 #include "review/review_text.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
@@ -37,6 +39,10 @@ bool RadioCommands::CheckLinkOptions(const CommandLine& line) {
         line.Usage(QStringLiteral("--lang must be en or zh"));
         return false;
     }
+    // The serial layer words its few texts through the installed catalogue (it is handed no
+    // language), so the command speaks them in the language asked for too.
+    if (lang == QStringLiteral("zh"))
+        QCoreApplication::installTranslator(&TextCatalogue::Translator());
     if (line.Value(QStringLiteral("port")).trimmed().isEmpty()) {
         line.Usage(QStringLiteral("--port is required (see 'zr40 ports')"));
         return false;
