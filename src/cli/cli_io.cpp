@@ -4,7 +4,9 @@
 #include "codeplug/file_writer.h"
 #include "codeplug/model_band.h"
 #include "codeplug/radio_data_file.h"
+#include "codeplug/text_catalogue.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <cerrno>
@@ -36,8 +38,20 @@ int CliIo::FileError(const QString& path, const QString& reason) {
     return kExitFailed;
 }
 
+namespace {
+bool messagesInEnglish = true;
+} // namespace
+
+void CliIo::UseLanguage(bool english) {
+    messagesInEnglish = english;
+    if (english)
+        QCoreApplication::removeTranslator(&TextCatalogue::Translator());
+    else
+        QCoreApplication::installTranslator(&TextCatalogue::Translator());
+}
+
 int CliIo::FileError(const FileResult& result) {
-    Err() << "zr40: " << result.Message(true) << "\n";
+    Err() << "zr40: " << result.Message(messagesInEnglish) << "\n";
     Err().flush();
     return kExitFailed;
 }

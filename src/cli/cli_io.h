@@ -26,6 +26,9 @@ public:
     // How a file name given on the command line reads in a message.
     static QString Shown(const QString& path);
     static void Warning(const QString& message);
+    // The language of the messages (--lang): the file messages above and the texts of layers that
+    // are handed no language (the serial port's), through the installed catalogue.
+    static void UseLanguage(bool english);
 
     // Loads a radio data file; says why on stderr when it cannot.
     static bool LoadCodeplug(const QString& path, Codeplug& codeplug);

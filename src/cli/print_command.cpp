@@ -38,6 +38,7 @@ int PrintCommand::Run(const QStringList& arguments) {
     const QString lang = line.Value(QStringLiteral("lang"));
     if (lang != QStringLiteral("en") && lang != QStringLiteral("zh"))
         return line.Usage(QStringLiteral("--lang must be en or zh"));
+    CliIo::UseLanguage(lang == QStringLiteral("en"));
     const auto sections = PrintSections::Parse(line.Value(QStringLiteral("sections")));
     if (!sections)
         return line.Usage(QStringLiteral("--sections takes a list of ") +

@@ -2,7 +2,6 @@
 
 #include "band_choice.h"
 #include "cli_io.h"
-#include "codeplug/text_catalogue.h"
 #include "command_line.h"
 #include "link/fleet_ids.h"
 #include "link/write_recovery.h"
@@ -14,7 +13,6 @@
 #include "review/review_text.h"
 
 #include <QCollator>
-#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
@@ -39,10 +37,7 @@ bool RadioCommands::CheckLinkOptions(const CommandLine& line) {
         line.Usage(QStringLiteral("--lang must be en or zh"));
         return false;
     }
-    // The serial layer words its few texts through the installed catalogue (it is handed no
-    // language), so the command speaks them in the language asked for too.
-    if (lang == QStringLiteral("zh"))
-        QCoreApplication::installTranslator(&TextCatalogue::Translator());
+    CliIo::UseLanguage(lang == QStringLiteral("en"));
     if (line.Value(QStringLiteral("port")).trimmed().isEmpty()) {
         line.Usage(QStringLiteral("--port is required (see 'zr40 ports')"));
         return false;

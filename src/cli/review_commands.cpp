@@ -33,6 +33,7 @@ bool LanguageOf(const CommandLine& line, TextContext& ctx) {
         return false;
     }
     ctx = {lang == QStringLiteral("en"), QLatin1Char('.')};
+    CliIo::UseLanguage(ctx.IsEnglish);
     return true;
 }
 

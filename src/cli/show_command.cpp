@@ -1,8 +1,8 @@
 #include "show_command.h"
 
 #include "cli_io.h"
-#include "exchange/codeplug_report.h"
 #include "command_line.h"
+#include "exchange/codeplug_report.h"
 
 namespace zr40 {
 
@@ -18,6 +18,7 @@ int ShowCommand::Run(const QStringList& arguments) {
     const QString lang = line.Value(QStringLiteral("lang"));
     if (lang != QStringLiteral("en") && lang != QStringLiteral("zh"))
         return line.Usage(QStringLiteral("--lang must be en or zh"));
+    CliIo::UseLanguage(lang == QStringLiteral("en"));
     const QString path = line.Positional().at(0);
     Codeplug codeplug = CliIo::NewCodeplug();
     if (!CliIo::LoadCodeplug(path, codeplug))

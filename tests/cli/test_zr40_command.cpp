@@ -82,6 +82,15 @@ private slots:
                 QCOMPARE(run.exitCode, 1);
                 QVERIFY2(run.err.contains(path.toUtf8()), run.err.constData());
             }
+        // --lang zh words the file errors in Chinese too.
+        for (const QStringList& arguments :
+             {QStringList{"show", Path("none.rdat")}, QStringList{"check", Path("none.rdat")},
+              QStringList{"print", Path("none.rdat"), "-o", Path("o.pdf")}}) {
+            const auto run = Zr40(arguments + QStringList{"--lang", "zh"});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(QString::fromUtf8(run.err).contains(QString::fromUtf8("无法打开文件")),
+                     run.err.constData());
+        }
     }
 
     void newAndStartup() {
@@ -187,8 +196,8 @@ private slots:
                               << "Band: 100-550 MHz (no band chosen: give --band";
         QTest::newRow("saved") << "400-480" << QStringList() << 1
                                << "Band: 400-480 MHz (the band last chosen in Model Information)";
-        QTest::newRow("option over saved") << "400-480" << QStringList{"--band", "136-174"} << 0
-                                           << "Band: 136-174 MHz (--band)";
+        QTest::newRow("option over saved")
+            << "400-480" << QStringList{"--band", "136-174"} << 0 << "Band: 136-174 MHz (--band)";
     }
     void bandFromTheOptionOrTheSettings() {
         QFETCH(QString, saved);
@@ -208,16 +217,16 @@ private slots:
         QVERIFY2(check.out.startsWith(named.toUtf8()), check.out.constData());
         QCOMPARE(check.out.contains("No band chosen yet"), saved.isEmpty());
         // A write is checked before any port is opened: an error stops it there.
-        const auto write = Zr40(QStringList{"write", "--port", "zr40-none", Path("vhf.rdat")} +
-                                option);
+        const auto write =
+            Zr40(QStringList{"write", "--port", "zr40-none", Path("vhf.rdat")} + option);
         QVERIFY2(write.err.contains(named.toUtf8()), write.err.constData());
         QCOMPARE(write.err.contains("the plan has errors"), check.exitCode == 1);
         QVERIFY(WriteFile(Path("vhf.csv"), "Channel,RxMHz\n1,145.5\n"));
-        const auto import = Zr40(QStringList{"import", Path("vhf.csv"), "-o", Path("in.rdat")} +
-                                 option);
+        const auto import =
+            Zr40(QStringList{"import", Path("vhf.csv"), "-o", Path("in.rdat")} + option);
         QVERIFY2(import.out.contains(named.toUtf8()), import.out.constData());
-        const auto print = Zr40(QStringList{"print", Path("vhf.rdat"), "-o", Path("vhf.pdf")} +
-                                option);
+        const auto print =
+            Zr40(QStringList{"print", Path("vhf.rdat"), "-o", Path("vhf.pdf")} + option);
         QVERIFY2(print.out.contains(named.toUtf8()), print.err.constData());
     }
 
