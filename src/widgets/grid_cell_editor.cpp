@@ -75,35 +75,35 @@ void GridCellEditor::Open(const GridCell& asked) {
     Commit();
     if (!asked.IsValid())
         return;
-    const CellEditorSpec spec = rules_.EditorFor(asked);
-    if (spec.kind == Kind::None) {
-        rules_.Activate(spec.cell.IsValid() ? spec.cell : asked);
+    const CellEditorSpec request = rules_.EditorFor(asked);
+    if (request.kind == Kind::None) {
+        rules_.Activate(request.cell.IsValid() ? request.cell : asked);
         return;
     }
-    Show(spec);
+    Show(request);
 }
 
-void GridCellEditor::Show(const CellEditorSpec& spec) {
+void GridCellEditor::Show(const CellEditorSpec& request) {
     moving_ = true;
-    grid_->setCurrentCell(spec.cell.row, spec.cell.column);
-    const QModelIndex index = grid_->model()->index(spec.cell.row, spec.cell.column);
+    grid_->setCurrentCell(request.cell.row, request.cell.column);
+    const QModelIndex index = grid_->model()->index(request.cell.row, request.cell.column);
     grid_->scrollTo(index);
     moving_ = false;
-    cell_ = spec.cell;
-    kind_ = spec.kind;
+    cell_ = request.cell;
+    kind_ = request.kind;
     chosen_ = false;
     host_->setGeometry(grid_->visualRect(index));
     if (kind_ == Kind::Text) {
-        text_->setKind(spec.filterKind);
-        text_->setDecimalSeparator(spec.separator);
-        text_->setText(spec.text);
+        text_->setKind(request.filterKind);
+        text_->setDecimalSeparator(request.separator);
+        text_->setText(request.text);
         text_->setModified(false);
     } else {
-        ComboFill::Replace(*list_, spec.items);
-        const int item = list_->findText(spec.text);
+        ComboFill::Replace(*list_, request.items);
+        const int item = list_->findText(request.text);
         // The placeholder goes first: clearing it while nothing is chosen would choose item 0.
-        list_->setPlaceholderText(spec.keepUnlisted && item < 0 ? spec.text : QString());
-        list_->setCurrentIndex(spec.keepUnlisted ? item : qMax(item, 0));
+        list_->setPlaceholderText(request.keepUnlisted && item < 0 ? request.text : QString());
+        list_->setCurrentIndex(request.keepUnlisted ? item : qMax(item, 0));
         // Typing searches this list afresh, not on from what was typed into another cell.
         list_->view()->keyboardSearch(QString());
     }
@@ -240,10 +240,10 @@ bool GridCellEditor::GridKeyPress(QKeyEvent* event) {
 
 void GridCellEditor::TypeInto(const GridCell& cell, QKeyEvent* event) {
     const QChar typed = event->text().at(0);
-    const CellEditorSpec spec = rules_.EditorFor(cell);
-    if (spec.kind == Kind::None ||
-        (spec.kind == Kind::Text &&
-         KeyFilter(QString(), 0, typed.unicode(), spec.filterKind, spec.separator) == 0))
+    const CellEditorSpec request = rules_.EditorFor(cell);
+    if (request.kind == Kind::None ||
+        (request.kind == Kind::Text &&
+         KeyFilter(QString(), 0, typed.unicode(), request.filterKind, request.separator) == 0))
         return;
     Open(cell);
     if (kind_ == Kind::Text) {

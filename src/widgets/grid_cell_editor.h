@@ -49,7 +49,7 @@ private:
     bool GridKeyPress(QKeyEvent* event);
     bool EditorKeyPress(QKeyEvent* event);
     void TypeInto(const GridCell& cell, QKeyEvent* event);
-    void Show(const CellEditorSpec& spec);
+    void Show(const CellEditorSpec& request);
     QWidget* Editor() const;
     void Close();
     // Commits and closes; false when there was nothing to commit.

@@ -404,29 +404,31 @@ void FormChannelInformation::CellClick(int row, int column) {
 CellEditorSpec FormChannelInformation::EditorFor(const GridCell& cell) const {
     const int row = cell.row + 1;
     int column = cell.column + 1;
-    CellEditorSpec spec;
-    spec.cell = cell;
+    CellEditorSpec request;
+    request.cell = cell;
     if (column != kColumnMore && CellText(row, kGridColumnRx).isEmpty()) {
         column = kGridColumnRx; // a channel is always started with its receive frequency
     } else if (column == kGridColumnEncode && CellText(row, kGridColumnTx).isEmpty()) {
         column = kGridColumnTx;
     } else if (IsToneColumn(column) && ChannelRules::IsDigital(codeplug(), row - 1)) {
-        return spec; // digital channels carry no CTCSS/DCS
+        return request; // digital channels carry no CTCSS/DCS
     }
-    spec.cell.column = column - 1;
-    spec.text = CellText(row, column);
+    request.cell.column = column - 1;
+    request.text = CellText(row, column);
     if (column == kGridColumnRx || column == kGridColumnTx) {
-        spec.kind = CellEditorSpec::Kind::Text;
-        spec.filterKind = KeyFilterKind::Frequency;
-        spec.separator = TextContext::Of(codeplug()).DecimalSeparator;
+        request.kind = CellEditorSpec::Kind::Text;
+        request.filterKind = KeyFilterKind::Frequency;
+        request.separator = TextContext::Of(codeplug()).DecimalSeparator;
     } else if (column != kColumnMore) {
-        spec.kind = CellEditorSpec::Kind::List;
-        spec.items = IsToneColumn(column) ? tones_ : column == kGridColumnType ? types_ : powers_;
+        request.kind = CellEditorSpec::Kind::List;
+        request.items = IsToneColumn(column)        ? tones_
+                        : column == kGridColumnType ? types_
+                                                    : powers_;
         // A tone that is not on the list (from a file or the radio) stays as it is until the
         // user picks an item.
-        spec.keepUnlisted = IsToneColumn(column);
+        request.keepUnlisted = IsToneColumn(column);
     }
-    return spec;
+    return request;
 }
 
 void FormChannelInformation::Activate(const GridCell& cell) {

@@ -171,12 +171,12 @@ void FormRxList::FreshData() {
 }
 
 CellEditorSpec FormRxList::EditorFor(const GridCell& cell) const {
-    CellEditorSpec spec;
-    spec.kind = CellEditorSpec::Kind::Text;
-    spec.cell = cell;
-    spec.filterKind = KeyFilterKind::Hex;
-    spec.text = CellText(cell.row + 1);
-    return spec;
+    CellEditorSpec request;
+    request.kind = CellEditorSpec::Kind::Text;
+    request.cell = cell;
+    request.filterKind = KeyFilterKind::Hex;
+    request.text = CellText(cell.row + 1);
+    return request;
 }
 
 void FormRxList::Commit(const CellCommit& commit) {

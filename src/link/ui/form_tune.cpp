@@ -241,13 +241,13 @@ int FormTune::EditColumn() const {
 }
 
 CellEditorSpec FormTune::EditorFor(const GridCell& cell) const {
-    CellEditorSpec spec;
-    spec.kind = CellEditorSpec::Kind::Text;
-    spec.cell = cell;
-    spec.filterKind = EditorKind(cell.column + 1);
-    spec.separator = TextContext::Of(codeplug()).DecimalSeparator;
-    spec.text = CellText(cell.row + 1, cell.column + 1);
-    return spec;
+    CellEditorSpec request;
+    request.kind = CellEditorSpec::Kind::Text;
+    request.cell = cell;
+    request.filterKind = EditorKind(cell.column + 1);
+    request.separator = TextContext::Of(codeplug()).DecimalSeparator;
+    request.text = CellText(cell.row + 1, cell.column + 1);
+    return request;
 }
 
 void FormTune::Commit(const CellCommit& commit) {
