@@ -136,10 +136,12 @@ private:
         const bool usedAfter = !ChannelRules::IsEmptyChannel(b_, c);
         const PlanLocation where = PlanLocation::Channel(c, QStringLiteral("RxFreq"));
         if (!usedBefore && !usedAfter) {
-            // Not shown anywhere; one row says that the radio's memory still changes.
+            // Not shown anywhere; one row says that the radio's memory still changes, and which
+            // stored values do (a read-back that differs there must say what it found).
             const QString unused = DiffItems::NotInUseText(ctx_);
-            Emit(where, ctx_.Tr("CodeplugDiff", "Stored values"), unused, unused, va.All(),
-                 vb.All(), false);
+            const auto [storedBefore, storedAfter] = StoredDifferences(va, vb);
+            Emit(where, ctx_.Tr("CodeplugDiff", "Stored values"), unused + storedBefore,
+                 unused + storedAfter, va.All(), vb.All(), false);
             return;
         }
         if (usedBefore != usedAfter) {
@@ -179,6 +181,27 @@ private:
             after += Stored(storedAfter);
         }
         rows_.append({where, field, before, after});
+    }
+
+    // " [RxFreq 0, SqlLevel 3]" on each side: the values that differ, by field.
+    static std::pair<QString, QString> StoredDifferences(const Values& va, const Values& vb) {
+        QStringList before;
+        QStringList after;
+        for (size_t f = 0; f < va.fields.size() && f < vb.fields.size(); ++f) {
+            const Values::Field& x = va.fields[f];
+            const Values::Field& y = vb.fields[f];
+            for (int e = 0; e < x.values.size(); ++e) {
+                if (x.values[e] == y.values.value(e))
+                    continue;
+                const QString name = x.array ? QStringLiteral("%1[%2]").arg(x.name).arg(e) : x.name;
+                before << name + QLatin1Char(' ') + QString::number(x.values[e]);
+                after << name + QLatin1Char(' ') + QString::number(y.values.value(e));
+            }
+        }
+        const auto bracket = [](const QStringList& items) {
+            return QStringLiteral(" [") + items.join(QStringLiteral(", ")) + QLatin1Char(']');
+        };
+        return {bracket(before), bracket(after)};
     }
 
     static QString Stored(const QVector<Long>& values) {
